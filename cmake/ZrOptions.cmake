@@ -1,0 +1,27 @@
+# Compiler settings shared by every target of the project.
+add_library(zr_options INTERFACE)
+target_compile_options(zr_options INTERFACE -Wall -Wextra)
+target_include_directories(zr_options INTERFACE ${PROJECT_SOURCE_DIR})
+
+if(ZR_SANITIZE)
+    set(ZR_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined
+        -fno-omit-frame-pointer)
+    add_compile_options(${ZR_SANITIZER_FLAGS})
+    add_link_options(${ZR_SANITIZER_FLAGS})
+endif()
+
+if(ZR_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "ZR_FUZZ needs clang (CXX=clang++)")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+# One library per source folder: every .cpp in it, headers beside them.
+function(zr_add_library name dir)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+    list(FILTER sources EXCLUDE REGEX "/ui/")
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC zr_options)
+endfunction()

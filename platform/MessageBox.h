@@ -1,0 +1,46 @@
+#pragma once
+// Message boxes. The window layer installs the handler that shows them; without one a message
+// is written to the standard error and answered with its default, so that window-free code and
+// its tests never block. Tests install scripted answers.
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageIcon { Information, Warning, Error, Question };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct Message {
+    std::string text;
+    std::string caption;
+    MessageButtons buttons = MessageButtons::Ok;
+    MessageIcon icon = MessageIcon::Information;
+};
+
+using MessageBoxHandler = std::function<MessageAnswer(const Message&)>;
+
+// Shows the message through the installed handler and returns the user's answer.
+MessageAnswer ShowMessageBox(const Message& message);
+
+// The answer an unattended message box gives: Ok, or Yes where there is no Ok.
+MessageAnswer DefaultAnswer(MessageButtons buttons);
+
+// Installs a handler (an empty one restores the default) and returns the previous one.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Installs a handler for the lifetime of the object, then puts the previous one back.
+class ScopedMessageBoxHandler {
+public:
+    explicit ScopedMessageBoxHandler(MessageBoxHandler handler)
+        : previous_(SetMessageBoxHandler(std::move(handler))) {}
+    ~ScopedMessageBoxHandler() { SetMessageBoxHandler(std::move(previous_)); }
+    ScopedMessageBoxHandler(const ScopedMessageBoxHandler&) = delete;
+    ScopedMessageBoxHandler& operator=(const ScopedMessageBoxHandler&) = delete;
+
+private:
+    MessageBoxHandler previous_;
+};
+
+} // namespace platform

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the program need, only when missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    libpng-dev zlib1g-dev libboost-regex-dev libcurl4-openssl-dev
+    libomniorb4-dev omniidl omniorb-nameserver
+    libwxgtk3.2-dev xvfb xauth
+    imagemagick wamerican
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
