@@ -49,11 +49,3 @@ TEST(WString, AppendCopyLeftAndRight) {
     EXPECT_EQ(copy.Left(-1).GetLength(), 0);
     EXPECT_EQ(copy.Right(99).View(), copy.View());
 }
-
-TEST(WString, LongTextGrows) {
-    const std::string source(1000, 'x');
-    CWString text(source, false);
-    text.AppendText(source, false);
-    EXPECT_EQ(text.GetLength(), 2000);
-    EXPECT_EQ(text.GetData()[2000], u'\0');
-}
