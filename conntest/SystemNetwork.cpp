@@ -72,10 +72,10 @@ int AwaitConnect(int fd, std::chrono::milliseconds timeout) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + timeout;
     for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0)
+        const auto now = Clock::now();
+        if (now >= deadline)
             return ETIMEDOUT;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now);
         pollfd entry{fd, POLLOUT, 0};
         const int ready = ::poll(&entry, 1, static_cast<int>(left.count()));
         if (ready > 0)

@@ -7,7 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libpng-dev zlib1g-dev libboost-regex-dev libcurl4-openssl-dev
     libomniorb4-dev omniidl omniorb-nameserver
-    libwxgtk3.2-dev xvfb xauth
+    libwxgtk3.2-dev xvfb xauth xdg-utils
     imagemagick wamerican
 )
 

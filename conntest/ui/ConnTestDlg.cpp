@@ -72,7 +72,7 @@ void CConnTestDlg::BuildControls() {
     const int gap = FromDIP(6);
     test_ = new wxButton(this, wxID_OK, "Test");
     exit_ = new wxButton(this, wxID_CANCEL, "Exit");
-    log_ = new wxListBox(this, kLogList, wxDefaultPosition, FromDIP(wxSize(460, 200)), 0, nullptr,
+    log_ = new wxListBox(this, kLogList, wxDefaultPosition, FromDIP(wxSize(560, 200)), 0, nullptr,
                          wxLB_SINGLE | wxLB_HSCROLL | wxLB_NEEDED_SB);
     doHttp_ = new wxCheckBox(this, kHttpCheck, "Do HTTP tests");
     testAll_ = new wxCheckBox(this, kTestAllCheck, "Test all engines even if no repository");
