@@ -3,12 +3,19 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+    # build and test tools
+    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3
     libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth
+    imagemagick
+    # libraries
     libpng-dev zlib1g-dev libboost-regex-dev libcurl4-openssl-dev
     libomniorb4-dev omniidl omniorb-nameserver
-    libwxgtk3.2-dev xvfb xauth
-    imagemagick wamerican hunspell-el python3
+    libwxgtk3.2-dev
+    # run time: opening web pages and mail links
+    xdg-utils
+    # word lists that the code-page tables are made from
+    wamerican hunspell-el
 )
 
 missing=()
