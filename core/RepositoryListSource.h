@@ -12,6 +12,7 @@ public:
     // Fetches the page at the path of the maker's web server and gives the texts of its
     // "repository" elements in page order. False with a text for the user when the page cannot
     // be fetched; the list is then left as it was.
-    virtual bool FetchRepositoryList(const std::string& path, std::vector<std::string>& repositories,
+    virtual bool FetchRepositoryList(const std::string& path,
+                                     std::vector<std::string>& repositories,
                                      std::string& error) = 0;
 };

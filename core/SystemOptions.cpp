@@ -2,7 +2,7 @@
 
 #include "core/Base64.h"
 #include "core/Buffer.h"
-#include "core/PathUtils.h"
+#include "core/FilePath.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 
@@ -19,7 +19,9 @@ const char* const kMyDocuments = "%MYDOCUMENTS%";
 const char* const kDefaultHome = "C:\\Velorin";
 const char* const kDefaultDataDir = "%MYDOCUMENTS%\\Velorin";
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 bool StartsWithDrive(const std::string& folder) {
     return folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
@@ -37,15 +39,15 @@ std::string MixWithKey(std::string text) {
 
 std::string StoredPassword(const std::string& password) {
     const std::string mixed = MixWithKey(password);
-    return Base64Encode(reinterpret_cast<const unsigned char*>(mixed.data()), mixed.size());
+    return Base64Encode(mixed.data(), mixed.size());
 }
 
 std::string PasswordFromStored(const std::string& stored) {
     CBuffer bytes;
-    Base64Decode(stored, bytes);
-    std::uint32_t length = 0;
-    const unsigned char* data = bytes.GetData(length);
-    return MixWithKey(std::string(reinterpret_cast<const char*>(data), length));
+    if (!Base64Decode(stored, bytes))
+        return {};
+    return MixWithKey(
+        std::string(reinterpret_cast<const char*>(bytes.GetData()), bytes.GetLength()));
 }
 
 } // namespace
@@ -54,7 +56,7 @@ std::string MapWindowsFolder(const std::string& folder) {
     std::string mapped = folder;
     for (std::size_t at = mapped.find(kMyDocuments); at != std::string::npos;
          at = mapped.find(kMyDocuments, at)) {
-        const std::string documents = platform::DocumentsDir();
+        const std::string documents = GetMyDocumentsDir();
         mapped.replace(at, std::char_traits<char>::length(kMyDocuments), documents);
         at += documents.size();
     }
@@ -82,7 +84,7 @@ CSystemOptions& TheSystemOptions() {
 }
 
 void CSystemOptions::Load() {
-    Load(fs::path(platform::ExecutablePath()).parent_path().string());
+    Load(DirOfPath(GetModuleFilePath()));
 }
 
 void CSystemOptions::Load(const std::string& programDir) {
@@ -94,7 +96,7 @@ void CSystemOptions::Load(const std::string& programDir) {
         mainFile_.SetFileName(codeIni);
         dataDir_ = GetFolder(mainFile_, "DataDir", kDefaultDataDir);
         // A folder that cannot be made is still used; later file operations fail there.
-        fs::create_directories(dataDir_, ignored);
+        MakeDirPath(AppendPath(dataDir_, ""));
         dataFile_.SetFileName(AppendPath(dataDir_, "ZrData.ini"));
     } else {
         mainFile_.SetFileName(AppendPath(programDir, "ZrSystem.ini"));
@@ -116,8 +118,8 @@ std::string CSystemOptions::GetFolder(const CIniFile& ini, const std::string& ke
 int CSystemOptions::SetUser(const std::string& companyId, const std::string& userId,
                             const std::string& password) {
     if (const std::string problem = CheckUserIdFolderName(userId); !problem.empty()) {
-        platform::ShowMessageBox({problem, "", platform::MessageButtons::Ok,
-                                  platform::MessageIcon::Warning});
+        platform::ShowMessageBox(
+            {problem, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
         return 2;
     }
     companyId_ = companyId;
@@ -223,7 +225,8 @@ std::string CSystemOptions::GetRemoteRepository(int index) {
 std::string CSystemOptions::GetLocalRepository(int index) const {
     if (index < 1)
         return {};
-    const std::string local = SiteIni().GetString("Repository", "Local" + std::to_string(index), "");
+    const std::string local =
+        SiteIni().GetString("Repository", "Local" + std::to_string(index), "");
     if (index == 1 && local.empty())
         return SiteIni().GetString("Repository", "Local", "");
     return local;

@@ -1,6 +1,6 @@
 #include "core/UserOptions.h"
 
-#include "core/PathUtils.h"
+#include "core/FilePath.h"
 #include "core/SmallHelpers.h"
 #include "core/SystemOptions.h"
 
@@ -30,7 +30,8 @@ bool ParseColour(const std::string& text, CColour& colour) {
     if (text.size() != 6)
         return false;
     const auto pair = [&](std::size_t at) {
-        return static_cast<std::uint8_t>(HexDigitValue(text[at]) * 16 + HexDigitValue(text[at + 1]));
+        return static_cast<std::uint8_t>(HexDigitValue(text[at]) * 16 +
+                                         HexDigitValue(text[at + 1]));
     };
     colour = {pair(0), pair(2), pair(4)};
     return true;
@@ -157,6 +158,8 @@ void CUserOptions::Exchange(Io& io) {
     io.Text("Watch", "DefaultReport", watchDefaultReport_, "watch.rtf");
     io.Text("Watch", "ReportDir", watchReportDir_,
             userDir_.empty() ? std::string() : AppendPath(userDir_, "WatchReports"));
+    if constexpr (Io::kLoading)
+        watchReportDir_ = MapWindowsFolder(watchReportDir_);
     io.Bool("Watch", "IncludeCrossClasses", watchIncludeCrossClasses_, true);
     io.Bool("Watch", "Devices", watchDevices_, true);
     io.Text("Watch", "Set", watchSet_, "AddedLastWeek");
@@ -207,14 +210,18 @@ void CUserOptions::Exchange(Io& io) {
     io.Text("Misc", "LatestDontShowDate", latestDontShowDate_, "");
 }
 
-CUserOptions::CUserOptions() { LoadFrom(CIniFile()); }
+CUserOptions::CUserOptions() {
+    LoadFrom(CIniFile());
+}
 
 CUserOptions& TheUserOptions() {
     static CUserOptions options;
     return options;
 }
 
-void CUserOptions::Load() { Load(TheSystemOptions()); }
+void CUserOptions::Load() {
+    Load(TheSystemOptions());
+}
 
 void CUserOptions::Load(const CSystemOptions& system) {
     userDir_ = system.GetUserDir();
@@ -382,9 +389,9 @@ bool CUserOptions::WriteMacroSection(const std::string& section, const CIniPairs
 std::uint32_t GetFormatFlags(const CFormatBlock& format) {
     std::uint32_t flags = 0;
     const std::pair<bool, std::uint32_t> parts[] = {
-        {format.specialNotices, 0x2},   {format.goodsSpec, 0x4},     {format.allClasses, 0x8},
-        {format.serviceName, 0x100},    {format.serviceAddr, 0x200}, {format.agentName, 0x400},
-        {format.agentAddr, 0x800},      {format.deviceCat, 0x1000},  {format.updateHistory, 0x2000},
+        {format.specialNotices, 0x2}, {format.goodsSpec, 0x4},     {format.allClasses, 0x8},
+        {format.serviceName, 0x100},  {format.serviceAddr, 0x200}, {format.agentName, 0x400},
+        {format.agentAddr, 0x800},    {format.deviceCat, 0x1000},  {format.updateHistory, 0x2000},
     };
     for (const auto& [on, bit] : parts) {
         if (on)

@@ -150,13 +150,17 @@ public:
 
     // [Font]: the face, with the point size through the output.
     std::string GetDisplayMainFont(int& size) const { return GetFont(kDisplayMain, size); }
-    void SetDisplayMainFont(const std::string& face, int size) { SetFont(kDisplayMain, face, size); }
+    void SetDisplayMainFont(const std::string& face, int size) {
+        SetFont(kDisplayMain, face, size);
+    }
     std::string GetDisplayWordmarkFont(int& size) const { return GetFont(kDisplayWordmark, size); }
     void SetDisplayWordmarkFont(const std::string& face, int size) {
         SetFont(kDisplayWordmark, face, size);
     }
     std::string GetPrinterMainFont(int& size) const { return GetFont(kPrinterMain, size); }
-    void SetPrinterMainFont(const std::string& face, int size) { SetFont(kPrinterMain, face, size); }
+    void SetPrinterMainFont(const std::string& face, int size) {
+        SetFont(kPrinterMain, face, size);
+    }
     std::string GetPrinterWordmarkFont(int& size) const { return GetFont(kPrinterWordmark, size); }
     void SetPrinterWordmarkFont(const std::string& face, int size) {
         SetFont(kPrinterWordmark, face, size);
