@@ -62,7 +62,8 @@ void CIniDocument::Parse(std::string_view text) {
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
+        // A CR of a file with LF line breaks stays in its line, so rewriting gives it back.
+        if (lineBreak_.size() == 2 && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
         lines_.push_back(ParseLine(std::string(line)));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);

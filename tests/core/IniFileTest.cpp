@@ -186,3 +186,12 @@ TEST(IniFile, PermissionsAndLinksSurviveAWrite) {
     EXPECT_TRUE(fs::is_symlink(folder / "link.ini"));
     EXPECT_EQ(CIniFile(path).GetString("S", "K", ""), "2");
 }
+
+TEST(IniFile, MixedLineBreaksSurviveARewrite) {
+    CTempFolder folder;
+    const std::string before = "[S]\nWindows=line\r\nKey=old\nStray\rcarriage=return\n";
+    CIniFile ini(folder.Write("mixed.ini", before));
+    EXPECT_EQ(ini.GetString("S", "Windows", ""), "line");
+    EXPECT_TRUE(ini.WriteString("S", "Key", "new"));
+    EXPECT_EQ(folder.Read("mixed.ini"), "[S]\nWindows=line\r\nKey=new\nStray\rcarriage=return\n");
+}
