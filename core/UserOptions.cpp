@@ -4,6 +4,8 @@
 #include "core/SmallHelpers.h"
 #include "core/SystemOptions.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <map>
 #include <strings.h>
@@ -21,7 +23,8 @@ bool ParseFont(const std::string& text, CFontSetting& font) {
     if (colon == std::string::npos)
         return false;
     font.face = text.substr(0, colon);
-    font.size = std::atoi(text.c_str() + colon + 1);
+    const long size = std::strtol(text.c_str() + colon + 1, nullptr, 10);
+    font.size = static_cast<int>(std::clamp<long>(size, INT_MIN, INT_MAX));
     return true;
 }
 
