@@ -7,7 +7,9 @@ namespace {
 std::uint32_t Load32(const std::uint8_t* p) {
     return p[0] | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 | std::uint32_t{p[3]} << 24;
 }
-std::uint16_t Load16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+std::uint16_t Load16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+}
 
 void Store32(std::uint8_t*& p, std::uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8)

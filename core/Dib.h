@@ -14,6 +14,8 @@ struct RgbQuad {
     std::uint8_t rgbGreen = 0;
     std::uint8_t rgbRed = 0;
     std::uint8_t rgbReserved = 0;
+
+    bool operator==(const RgbQuad&) const = default;
 };
 
 struct BitmapInfoHeader {

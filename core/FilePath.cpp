@@ -8,7 +8,9 @@
 
 namespace {
 
-bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
 // The last separator after the first character, or npos.
 std::size_t LastInnerSeparator(std::string_view path) {
@@ -35,7 +37,8 @@ std::string AppendPath(std::string_view folder, std::string_view name) {
 
 std::string DirOfPath(std::string_view path) {
     const std::size_t separator = LastInnerSeparator(path);
-    return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator));
+    return separator == std::string_view::npos ? std::string()
+                                               : std::string(path.substr(0, separator));
 }
 
 std::string FileNameOfPath(std::string_view path) {
@@ -68,6 +71,10 @@ bool MakeDirPath(std::string_view path) {
     return true;
 }
 
-std::string GetModuleFilePath() { return platform::ExecutablePath(); }
+std::string GetModuleFilePath() {
+    return platform::ExecutablePath();
+}
 
-std::string GetMyDocumentsDir() { return platform::DocumentsDir(); }
+std::string GetMyDocumentsDir() {
+    return platform::DocumentsDir();
+}

@@ -11,11 +11,11 @@ struct Language {
 };
 
 constexpr std::array<Language, 24> kLanguages = {{
-    {1, "Danish"},     {2, "Dutch"},     {3, "English"},    {4, "Finnish"},   {5, "French"},
-    {6, "German"},     {7, "Greek"},     {8, "Italian"},    {9, "Norwegian"}, {10, "Portuguese"},
-    {11, "Spanish"},   {12, "Swedish"},  {32, "Czech"},     {33, "Estonian"}, {34, "Hungarian"},
-    {35, "Lithuanian"}, {36, "Latvian"}, {37, "Maltese"},   {38, "Polish"},   {39, "Slovakian"},
-    {40, "Slovenian"}, {41, "Bulgarian"}, {42, "Romanian"}, {43, "Irish"},
+    {1, "Danish"},      {2, "Dutch"},      {3, "English"},   {4, "Finnish"},   {5, "French"},
+    {6, "German"},      {7, "Greek"},      {8, "Italian"},   {9, "Norwegian"}, {10, "Portuguese"},
+    {11, "Spanish"},    {12, "Swedish"},   {32, "Czech"},    {33, "Estonian"}, {34, "Hungarian"},
+    {35, "Lithuanian"}, {36, "Latvian"},   {37, "Maltese"},  {38, "Polish"},   {39, "Slovakian"},
+    {40, "Slovenian"},  {41, "Bulgarian"}, {42, "Romanian"}, {43, "Irish"},
 }};
 
 } // namespace

@@ -4,7 +4,9 @@
 
 namespace {
 
-unsigned Byte(char c) { return static_cast<unsigned char>(c); }
+unsigned Byte(char c) {
+    return static_cast<unsigned char>(c);
+}
 
 bool InRange(unsigned value, unsigned first, unsigned last) {
     return value >= first && value <= last;
@@ -39,7 +41,9 @@ constexpr std::array<char, 256> kPlainForms = [] {
     return table;
 }();
 
-bool IsTrimmed(char c) { return c == ' ' || c == '\n' || c == '\r'; }
+bool IsTrimmed(char c) {
+    return c == ' ' || c == '\n' || c == '\r';
+}
 
 } // namespace
 
@@ -50,11 +54,13 @@ bool IsWhiteChar(char c) {
 bool IsAlphaLatin1(char c) {
     const unsigned value = Byte(c);
     return InRange(value, 'A', 'Z') || InRange(value, 'a', 'z') || InRange(value, 192, 214) ||
-           InRange(value, 216, 246) || InRange(value, 248, 255) || value == 138 ||
-           value == 140 || value == 154 || value == 156 || value == 159;
+           InRange(value, 216, 246) || InRange(value, 248, 255) || value == 138 || value == 140 ||
+           value == 154 || value == 156 || value == 159;
 }
 
-bool IsAlnumLatin1(char c) { return IsAlphaLatin1(c) || (c >= '0' && c <= '9'); }
+bool IsAlnumLatin1(char c) {
+    return IsAlphaLatin1(c) || (c >= '0' && c <= '9');
+}
 
 char ToLowerLatin1(char c) {
     const unsigned value = Byte(c);
@@ -78,9 +84,13 @@ char ToUpperLatin1(char c) {
     return c;
 }
 
-bool IsUpperLatin1(char c) { return ToLowerLatin1(c) != c; }
+bool IsUpperLatin1(char c) {
+    return ToLowerLatin1(c) != c;
+}
 
-char StripAccentLatin1(char c) { return kPlainForms[Byte(c)]; }
+char StripAccentLatin1(char c) {
+    return kPlainForms[Byte(c)];
+}
 
 std::string_view TrimWhite(std::string_view text) {
     while (!text.empty() && IsTrimmed(text.front()))
@@ -90,4 +100,6 @@ std::string_view TrimWhite(std::string_view text) {
     return text;
 }
 
-void TrimWhiteStd(std::string& text) { text = std::string(TrimWhite(text)); }
+void TrimWhiteStd(std::string& text) {
+    text = std::string(TrimWhite(text));
+}

@@ -11,7 +11,9 @@ namespace {
 // Larger DIBs are refused: mark images are small, and a damaged header must not claim gigabytes.
 constexpr std::uint64_t kMaxDibBytes = std::uint64_t{64} << 20;
 
-[[noreturn]] void OnPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+[[noreturn]] void OnPngError(png_structp png, png_const_charp) {
+    png_longjmp(png, 1);
+}
 void OnPngWarning(png_structp, png_const_charp) {}
 
 // The libpng structures of one conversion.

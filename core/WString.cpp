@@ -15,9 +15,13 @@ std::size_t Clamped(int n, std::size_t length) {
 
 } // namespace
 
-CWString::CWString() { Reserve(kMinCapacity); }
+CWString::CWString() {
+    Reserve(kMinCapacity);
+}
 
-CWString::CWString(std::string_view text, bool greek) : CWString() { Convert(text, greek, nullptr); }
+CWString::CWString(std::string_view text, bool greek) : CWString() {
+    Convert(text, greek, nullptr);
+}
 
 CWString::CWString(std::u16string_view units) : CWString() {
     Reserve(units.size());
@@ -36,7 +40,9 @@ void CWString::SetText(std::string_view text, bool greek, int* position) {
     Convert(text, greek, position);
 }
 
-void CWString::AppendText(std::string_view text, bool greek) { Convert(text, greek, nullptr); }
+void CWString::AppendText(std::string_view text, bool greek) {
+    Convert(text, greek, nullptr);
+}
 
 void CWString::Assign(const CWString& other) {
     if (this == &other)
@@ -45,7 +51,9 @@ void CWString::Assign(const CWString& other) {
     units_ = other.units_;
 }
 
-CWString CWString::Left(int n) const { return CWString(View().substr(0, Clamped(n, units_.size()))); }
+CWString CWString::Left(int n) const {
+    return CWString(View().substr(0, Clamped(n, units_.size())));
+}
 
 CWString CWString::Right(int n) const {
     const std::size_t count = Clamped(n, units_.size());

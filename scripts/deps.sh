@@ -8,7 +8,7 @@ packages=(
     libpng-dev zlib1g-dev libboost-regex-dev libcurl4-openssl-dev
     libomniorb4-dev omniidl omniorb-nameserver
     libwxgtk3.2-dev xvfb xauth
-    imagemagick wamerican
+    imagemagick wamerican hunspell-el python3
 )
 
 missing=()
