@@ -69,11 +69,15 @@ void CCriteria::FillDefaults() {
 }
 
 bool CCriteria::IsEmpty() const {
-    return words_.IsEmpty() && andWords_.IsEmpty() && excludedWords_.IsEmpty() &&
-           appNumFrom_.IsEmpty() && appNumTo_.IsEmpty() && appDateFrom_.IsEmpty() &&
-           appDateTo_.IsEmpty() && imageCats_.empty() && locarnoClasses_.empty() &&
-           ownerNames_.empty() && agentNames_.empty() && designerNames_.empty() && set_.empty() &&
-           goods_.empty() && andGoods_.empty() && excludedGoods_.empty();
+    return !SelectsMarks() && excludedWords_.IsEmpty() && excludedGoods_.empty();
+}
+
+bool CCriteria::SelectsMarks() const {
+    return !words_.IsEmpty() || !andWords_.IsEmpty() || !appNumFrom_.IsEmpty() ||
+           !appNumTo_.IsEmpty() || !appDateFrom_.IsEmpty() || !appDateTo_.IsEmpty() ||
+           !imageCats_.empty() || !locarnoClasses_.empty() || !ownerNames_.empty() ||
+           !agentNames_.empty() || !designerNames_.empty() || !set_.empty() || !goods_.empty() ||
+           !andGoods_.empty();
 }
 
 bool CCriteria::IsUnrestricted() const {

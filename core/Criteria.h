@@ -162,6 +162,9 @@ public:
 private:
     friend class CCriteriaParser; // reports syntax errors in the last error
 
+    // Whether anything but the exclusions picks marks out (databases, classes, status and
+    // countries only narrow what is picked).
+    bool SelectsMarks() const;
     bool AddGoodsTerms(const std::string& text, const CTermMapper* mapper,
                        std::vector<std::string>& goods);
     static bool SetDate(CZrDate& date, const std::string& text);

@@ -7,7 +7,7 @@
 namespace {
 
 // Asks for every application number from 1: what an engine is sent when nothing else selects
-// marks, and what exclusions are subtracted from when nothing else is asked for.
+// marks.
 constexpr const char* kEveryApplication = "APPNO=\"1-\"";
 
 // A value in double quotes, with each double quote and backslash escaped.
@@ -126,17 +126,15 @@ std::string CCriteria::WriteText(bool withDbIds, bool forEngine) const {
     std::string text;
     for (const std::string& part : wanted)
         AppendJoined(text, part, " AND ");
-    const bool hasExclusions = !excludedGoods_.empty() || !excludedWords_.IsEmpty();
-    // Exclusions need something to be subtracted from: an engine gets every application, and
-    // the stored text starts with ANDNOT so that reading it back keeps them exclusions.
-    if (forEngine && text.empty() && hasExclusions)
-        text = kEveryApplication;
+    // An engine asked for nothing gets every application; exclusions are subtracted from them.
+    if (forEngine && !SelectsMarks())
+        AppendJoined(text, kEveryApplication, " AND ");
+    // With nothing in front, the stored text starts with ANDNOT, so that reading it back keeps
+    // the exclusions exclusions.
     for (const std::string& part : excluded) {
         if (!part.empty())
             text += (text.empty() ? "ANDNOT " : " ANDNOT ") + part;
     }
-    if (forEngine && IsEmpty())
-        AppendJoined(text, kEveryApplication, " AND ");
     return text;
 }
 

@@ -160,6 +160,10 @@ TEST(Criteria, ExclusionsAloneStayExclusions) {
     EXPECT_EQ(criteria.WriteCriteriaText(true),
               "DBIDS=\"u\" ANDNOT GOODS=\"shoe\" ANDNOT (WORDM=\"X\" OR WORDM=\"Y\")");
 
+    criteria.SetDefaultStatus();
+    EXPECT_EQ(criteria.WriteEngineText(), "STATS=\"rpla\" AND APPNO=\"1-\" ANDNOT GOODS=\"shoe\" "
+                                          "ANDNOT (WORDM=\"X\" OR WORDM=\"Y\")");
+
     CCriteria read;
     ASSERT_TRUE(read.ReadCriteriaText(criteria.WriteCriteriaText(true)));
     EXPECT_EQ(read.GetExcludedGoodsTerms(), (Terms{"shoe"}));
@@ -304,17 +308,4 @@ TEST(Criteria, CollapseBackslashes) {
     EXPECT_EQ(criteria.GetExcludedWordTerms(), (Terms{"C\\D"}));
     EXPECT_EQ(criteria.GetAndGoodsTerms(), (Terms{"e\\f"}));
     EXPECT_EQ(criteria.GetOwnerNames(), (Terms{"g\\\\h"})); // names are not terms
-}
-
-TEST(Criteria, TextsThroughTheWording) {
-    const CTestWording wording;
-    CCriteria criteria;
-    criteria.SetDbIds("uc");
-    criteria.SetStatus("ra");
-    criteria.SetAppNumRange("7", "7");
-    EXPECT_EQ(criteria.GetDatabasesText(wording), "DB-u DB-c");
-    EXPECT_EQ(criteria.GetStatusText(wording, false), "full:ra");
-    EXPECT_EQ(criteria.GetAppNumRangeText(wording), "7");
-    EXPECT_EQ(criteria.GetAppDateRangeText(wording), "");
-    EXPECT_FALSE(criteria.HasAllStatuses());
 }

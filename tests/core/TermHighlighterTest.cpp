@@ -1,6 +1,7 @@
 #include "core/TermHighlighter.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -119,4 +120,71 @@ TEST(TermHighlighter, ManyWildcardsOnALongWordFinishQuickly) {
     highlighter.SplitText(word + " " + word + "C", pieces);
     ASSERT_EQ(pieces.size(), 1u);
     EXPECT_EQ(pieces[0].flag, 0);
+}
+
+namespace {
+
+// The matching rules followed literally, retrying every span: exponential, fine for short input.
+bool ReferenceMatch(const std::string& text, std::size_t at, const std::string& term, std::size_t t,
+                    int wordClass, std::size_t& end) {
+    const auto classAt = [&](std::size_t i) {
+        return i < text.size() ? CharClassOf(text[i]) : kCharOther;
+    };
+    const auto spannable = [&](std::size_t i) {
+        return classAt(i) == wordClass || classAt(i) == kCharJoiner;
+    };
+    if (t == term.size()) {
+        end = at;
+        return classAt(at) != wordClass;
+    }
+    const char c = term[t];
+    if (c == '*')
+        return at < text.size() && spannable(at) &&
+               ReferenceMatch(text, at + 1, term, t + 1, wordClass, end);
+    if (c == '-' || c == '?') {
+        const std::size_t span = std::min<std::size_t>(c == '-' ? 100 : 1, text.size() - at);
+        for (std::size_t i = 0; i <= span; ++i) {
+            if (ReferenceMatch(text, at + i, term, t + 1, wordClass, end))
+                return true;
+            if (!spannable(at + i))
+                return false;
+        }
+        return false;
+    }
+    if ((c == '\\' && t + 1 < term.size() && term[t + 1] == '-') || c == '\'') {
+        const std::size_t next = c == '\\' ? t + 2 : t + 1;
+        const char optional = c == '\\' ? '-' : '\'';
+        const bool present = at < text.size() && text[at] == optional;
+        return ReferenceMatch(text, present ? at + 1 : at, term, next, wordClass, end);
+    }
+    const bool escaped = c == '\\' && t + 1 < term.size();
+    const char literal = escaped ? term[t + 1] : c;
+    return at < text.size() && text[at] == literal &&
+           ReferenceMatch(text, at + 1, term, t + (escaped ? 2 : 1), wordClass, end);
+}
+
+} // namespace
+
+TEST(TermHighlighter, MatchesLikeRetryingEverySpan) {
+    std::mt19937 random(1105);
+    const std::string textChars = "AB1-' *";
+    const std::string termChars = "AB1-?*'\\";
+    const auto pick = [&random](const std::string& chars, int length) {
+        std::string text;
+        for (int i = 0; i < length; ++i)
+            text += chars[std::uniform_int_distribution<std::size_t>(0, chars.size() - 1)(random)];
+        return text;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string text = pick(textChars, 1 + round % 12);
+        const std::string term = pick(termChars, 1 + round % 7);
+        const int wordClass = round % 2 ? kCharLetter : kCharDigit;
+        std::size_t expected = 0;
+        std::size_t length = 0;
+        const bool matches = ReferenceMatch(text, 0, term, 0, wordClass, expected);
+        ASSERT_EQ(MatchWildcard(text, 0, term, wordClass, length), matches) << text << " " << term;
+        if (matches) {
+            ASSERT_EQ(length, expected) << text << " " << term;
+        }
+    }
 }

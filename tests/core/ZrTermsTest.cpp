@@ -218,20 +218,6 @@ TEST(ZrTerms, CompareAsSetsIgnoringCase) {
     EXPECT_EQ(these.Compare(those), 0);
 }
 
-TEST(ZrTerms, KindNamesAndCodes) {
-    CZrTerms terms;
-    const char* names[] = {"WORDM", "TMARK", "WAPPR", "TAPPR", "WANAG"};
-    const char* codes[] = {"WD", "MK", "SWD", "SMK", "AN"};
-    for (int kind = 0; kind < 5; ++kind) {
-        terms.SetKind(kind);
-        EXPECT_EQ(terms.GetKindName(), names[kind]);
-        EXPECT_EQ(terms.GetKindCode(), codes[kind]);
-    }
-    terms.SetKind(5);
-    EXPECT_EQ(terms.GetKindName(), "");
-    EXPECT_EQ(terms.GetKindCode(), "");
-}
-
 TEST(ZrTerms, ListHelpers) {
     Terms terms;
     SplitCommaList("a, \"b c\",,d", terms);
