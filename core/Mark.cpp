@@ -1,13 +1,12 @@
 #include "core/Mark.h"
 
-#include "core/CoreServices.h"
 #include "core/MarkOrder.h"
 
 std::uint64_t CMark::GetSortKey() const {
-    return ApplySortOrder(GetRegisterServices().GetMarkKey(*this),
-                          GetUserSettings().GetSortOrder());
+    return CMarkKeys()(*this);
 }
 
 bool CMark::operator<(const CMark& other) const {
-    return IsBeforeInMarkOrder(*this, GetSortKey(), other, other.GetSortKey());
+    const CMarkKeys keyOf;
+    return IsBeforeInMarkOrder(*this, keyOf(*this), other, keyOf(other));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // One found mark of an examination: a record of one register, tied to the search that found it
 // and to the section that holds it. The record's data stays in the register's caches.
+// A plain six-word value, so that lists of a million marks stay compact and copy fast.
 
 #include <cstdint>
 
@@ -22,7 +23,6 @@ public:
           searchId_(searchId), section_(section), flags_(flags) {}
     CMark(const CMark&) = default;
     CMark& operator=(const CMark&) = default;
-    virtual ~CMark() = default;
 
     std::uint32_t GetRecordNumber() const { return recordNumber_; }
     void SetRecordNumber(std::uint32_t recordNumber) { recordNumber_ = recordNumber; }

@@ -12,6 +12,15 @@ bool IsSameMark(const CMark& a, const CMark& b) {
     return a.IsSameGroup(b) && a.GetSearchId() == b.GetSearchId();
 }
 
+TLargeVector<CKeyedMark> WithKeys(std::span<const CMark> marks) {
+    const CMarkKeys keyOf;
+    TLargeVector<CKeyedMark> keyed;
+    keyed.reserve(marks.size());
+    for (const CMark& mark : marks)
+        keyed.push_back({keyOf(mark), mark});
+    return keyed;
+}
+
 } // namespace
 
 bool CMarkList::SetAt(const CMark& mark, int index) {
@@ -125,11 +134,11 @@ void CMarkList::KeepFiltered(const CFilter& filter, bool flag) {
     SetGroupFlags();
 }
 
-int CMarkList::Merge(std::vector<CMark> added, bool keep, bool isLong) {
+int CMarkList::Merge(TLargeVector<CKeyedMark> added, bool keep, bool isLong) {
     SortInMarkOrder(added);
     CMarkListMerge merge(marks_, GetCount() + static_cast<int>(added.size()));
     int newCount = 0;
-    for (const CMark& mark : added)
+    for (const CKeyedMark& mark : added)
         newCount += merge.Add(mark, keep, isLong);
     merge.Finish();
     marks_ = std::move(merge.Result());
@@ -138,28 +147,34 @@ int CMarkList::Merge(std::vector<CMark> added, bool keep, bool isLong) {
 
 int CMarkList::AddRecords(std::span<const std::uint32_t> recordNumbers, int registerCode,
                           int section, int searchId, bool keep, bool isLong) {
-    std::vector<CMark> added;
+    const CMarkKeys keyOf;
+    TLargeVector<CKeyedMark> added;
     added.reserve(recordNumbers.size());
-    for (std::uint32_t recordNumber : recordNumbers)
-        added.emplace_back(recordNumber, registerCode, section, searchId);
+    for (std::uint32_t recordNumber : recordNumbers) {
+        const CMark mark(recordNumber, registerCode, section, searchId);
+        added.push_back({keyOf(mark), mark});
+    }
     return Merge(std::move(added), keep, isLong);
 }
 
 int CMarkList::AddMarks(std::span<const CMark> marks, int section, int searchId) {
-    std::vector<CMark> added(marks.begin(), marks.end());
-    for (CMark& mark : added) {
+    const CMarkKeys keyOf;
+    TLargeVector<CKeyedMark> added;
+    added.reserve(marks.size());
+    for (CMark mark : marks) {
         mark.SetSection(section);
         mark.SetSearchId(searchId);
+        added.push_back({keyOf(mark), mark});
     }
     return Merge(std::move(added), false, false);
 }
 
 int CMarkList::MergeMarks(std::span<const CMark> marks) {
-    return Merge({marks.begin(), marks.end()}, false, false);
+    return Merge(WithKeys(marks), false, false);
 }
 
 int CMarkList::MergeList(const CMarkList& other) {
-    return Merge({other.marks_.begin(), other.marks_.end()}, false, false);
+    return Merge(WithKeys(other.marks_), false, false);
 }
 
 void CMarkList::AddMark(std::uint32_t recordNumber, int registerCode, int section, int searchId,
@@ -168,7 +183,7 @@ void CMarkList::AddMark(std::uint32_t recordNumber, int registerCode, int sectio
 }
 
 void CMarkList::MergeMark(const CMark& mark) {
-    Merge({mark}, false, false);
+    MergeMarks({&mark, 1});
 }
 
 void CMarkList::RemoveSearch(int searchId) {

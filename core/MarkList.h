@@ -5,6 +5,7 @@
 
 #include "core/Filter.h"
 #include "core/Mark.h"
+#include "core/MarkOrder.h"
 #include "core/VmRec.h"
 
 #include <cstdint>
@@ -89,7 +90,7 @@ public:
     int GetSectionPosition(int section, int* position = nullptr, int* count = nullptr) const;
 
 private:
-    int Merge(std::vector<CMark> added, bool keep, bool isLong);
+    int Merge(TLargeVector<CKeyedMark> added, bool keep, bool isLong);
     void RemoveSearchesWhere(const std::function<bool(int)>& isRemoved);
     bool PassesSearchIdTest(const CFilter& filter, int index) const;
     // Index of the n-th passing mark; -1 when fewer pass.

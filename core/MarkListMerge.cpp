@@ -1,14 +1,16 @@
 #include "core/MarkListMerge.h"
 
-#include "core/MarkOrder.h"
-
 CMarkListMerge::CMarkListMerge(const TVmRec<CMark>& source, int expectedCount) : source_(source) {
     output_.Reserve(expectedCount);
 }
 
 int CMarkListMerge::Add(const CMark& mark, bool keep, bool isLong) {
+    return Add(CKeyedMark{keyOf_(mark), mark}, keep, isLong);
+}
+
+int CMarkListMerge::Add(const CKeyedMark& mark, bool keep, bool isLong) {
     CopySourceUpTo(mark);
-    return AppendNew(mark, keep, isLong);
+    return AppendNew(mark.mark, keep, isLong);
 }
 
 void CMarkListMerge::Finish() {
@@ -17,16 +19,16 @@ void CMarkListMerge::Finish() {
     sourceKeyValid_ = false;
 }
 
-void CMarkListMerge::CopySourceUpTo(const CMark& mark) {
+void CMarkListMerge::CopySourceUpTo(const CKeyedMark& mark) {
     // As a duplicate the mark goes behind its group head and behind the group's duplicates of
     // searches not above its own.
-    CMark probe(mark);
-    probe.SetFlags(mark.GetFlags() | CMark::kDuplicate);
-    const std::uint64_t probeKey = probe.GetSortKey();
+    CMark probe(mark.mark);
+    probe.SetFlags(probe.GetFlags() | CMark::kDuplicate);
+    const std::uint64_t probeKey = mark.key;
     for (; sourcePosition_ < source_.GetSize(); ++sourcePosition_) {
         const CMark& next = source_.GetAt(sourcePosition_);
         if (!sourceKeyValid_) {
-            sourceKey_ = next.GetSortKey();
+            sourceKey_ = keyOf_(next);
             sourceKeyValid_ = true;
         }
         if (IsBeforeInMarkOrder(probe, probeKey, next, sourceKey_))

@@ -4,6 +4,7 @@
 // duplicate's permanent keep onto its group head. Lives for one merge.
 
 #include "core/Mark.h"
+#include "core/MarkOrder.h"
 #include "core/VmRec.h"
 
 #include <cstdint>
@@ -20,13 +21,15 @@ public:
     // of its own, 0 when it joined an existing group as a duplicate; keep and long apply only
     // to a mark whose record differs from the mark before it.
     int Add(const CMark& mark, bool keep, bool isLong);
+    // The same for a mark whose key is already known.
+    int Add(const CKeyedMark& mark, bool keep, bool isLong);
     // Copies the source marks that remain.
     void Finish();
     TVmRec<CMark>& Result() { return output_; }
 
 private:
     // Copies source marks up to the place of the mark.
-    void CopySourceUpTo(const CMark& mark);
+    void CopySourceUpTo(const CKeyedMark& mark);
     void AppendSource(const CMark& mark);
     int AppendNew(const CMark& mark, bool keep, bool isLong);
     // A duplicate that is permanently kept makes its whole group so.
@@ -35,6 +38,7 @@ private:
     int DuplicatePosition(const CMark& mark) const;
     bool SameGroupAsLast(const CMark& mark) const;
 
+    const CMarkKeys keyOf_;
     const TVmRec<CMark>& source_;
     int sourcePosition_ = 0;
     // Key of the source mark at sourcePosition_, fetched once per source mark.

@@ -1,8 +1,9 @@
 #include "core/MarkOrder.h"
 
+#include "core/CoreServices.h"
+
 #include <algorithm>
 #include <tuple>
-#include <vector>
 
 std::uint64_t ApplySortOrder(std::uint64_t key, int sortOrder) {
     if (sortOrder != 1)
@@ -12,8 +13,11 @@ std::uint64_t ApplySortOrder(std::uint64_t key, int sortOrder) {
     return (std::uint64_t{rearranged} << 32) | (key & 0xffffffffu);
 }
 
-CKeyedMark WithSortKey(const CMark& mark) {
-    return {mark.GetSortKey(), mark};
+CMarkKeys::CMarkKeys()
+    : registers_(GetRegisterServices()), sortOrder_(GetUserSettings().GetSortOrder()) {}
+
+std::uint64_t CMarkKeys::operator()(const CMark& mark) const {
+    return ApplySortOrder(registers_.GetMarkKey(mark), sortOrder_);
 }
 
 bool IsBeforeInMarkOrder(const CMark& a, std::uint64_t keyA, const CMark& b, std::uint64_t keyB) {
@@ -24,14 +28,26 @@ bool IsBeforeInMarkOrder(const CMark& a, std::uint64_t keyA, const CMark& b, std
     return fields(a, keyA) < fields(b, keyB);
 }
 
+void SortInMarkOrder(TLargeVector<CKeyedMark>& marks) {
+    // Marks equal in the mark order are ordered by their remaining fields, so the result does
+    // not depend on the sorting algorithm and needs no buffer the size of the input.
+    std::sort(marks.begin(), marks.end(), [](const CKeyedMark& a, const CKeyedMark& b) {
+        if (IsBeforeInMarkOrder(a.mark, a.key, b.mark, b.key))
+            return true;
+        if (IsBeforeInMarkOrder(b.mark, b.key, a.mark, a.key))
+            return false;
+        return std::make_pair(a.mark.GetAppNumber(), a.mark.GetFlags()) <
+               std::make_pair(b.mark.GetAppNumber(), b.mark.GetFlags());
+    });
+}
+
 void SortInMarkOrder(std::span<CMark> marks) {
-    std::vector<CKeyedMark> keyed;
+    const CMarkKeys keyOf;
+    TLargeVector<CKeyedMark> keyed;
     keyed.reserve(marks.size());
     for (const CMark& mark : marks)
-        keyed.push_back(WithSortKey(mark));
-    std::stable_sort(keyed.begin(), keyed.end(), [](const CKeyedMark& a, const CKeyedMark& b) {
-        return IsBeforeInMarkOrder(a.mark, a.key, b.mark, b.key);
-    });
+        keyed.push_back({keyOf(mark), mark});
+    SortInMarkOrder(keyed);
     std::transform(keyed.begin(), keyed.end(), marks.begin(),
                    [](const CKeyedMark& k) { return k.mark; });
 }

@@ -2,8 +2,9 @@
 // The growable vector behind marks, searches and index lists. Reads by index are checked and
 // fail with the text "out of bounds", which callers catch as a const char*.
 
+#include "core/LargeArrayAllocator.h"
+
 #include <cstddef>
-#include <vector>
 
 // What every checked access throws.
 inline constexpr const char* kOutOfBounds = "out of bounds";
@@ -11,8 +12,8 @@ inline constexpr const char* kOutOfBounds = "out of bounds";
 template <typename T>
 class TVmRec {
 public:
-    using iterator = typename std::vector<T>::iterator;
-    using const_iterator = typename std::vector<T>::const_iterator;
+    using iterator = typename TLargeVector<T>::iterator;
+    using const_iterator = typename TLargeVector<T>::const_iterator;
 
     TVmRec() = default;
     TVmRec(const TVmRec&) = default;
@@ -65,5 +66,5 @@ private:
             throw kOutOfBounds;
     }
 
-    std::vector<T> elements_;
+    TLargeVector<T> elements_;
 };

@@ -85,13 +85,13 @@ TEST(MarkOrder, RecordsSharingAKeyStayApart) {
     EXPECT_TRUE(marks[0].GetSection() < marks[1].GetSection());
 }
 
-TEST(MarkOrder, SortKeepsTheInputOrderOfEqualMarks) {
+TEST(MarkOrder, SortingIsDeterministicForMarksEqualInTheOrder) {
     CTestServices services;
-    std::vector<CMark> marks = {CMark(8, 'u', 0, 1, 1), CMark(2, 'u', 0, 1), CMark(8, 'u', 0, 1, 2),
-                                CMark(8, 'u', 0, 1, 3)};
+    std::vector<CMark> marks = {CMark(8, 'u', 0, 1, 3), CMark(2, 'u', 0, 1),
+                                CMark(8, 'u', 0, 1, 1, CMark::kKept), CMark(8, 'u', 0, 1, 1)};
     SortInMarkOrder(marks);
     EXPECT_EQ(marks[0].GetRecordNumber(), 2u);
-    EXPECT_EQ(marks[1].GetAppNumber(), 1);
-    EXPECT_EQ(marks[2].GetAppNumber(), 2);
+    EXPECT_EQ(marks[1].GetFlags(), 0u);
+    EXPECT_EQ(marks[2].GetFlags(), CMark::kKept);
     EXPECT_EQ(marks[3].GetAppNumber(), 3);
 }

@@ -64,3 +64,16 @@ TEST(VmRec, InsertRemoveAndCopy) {
     EXPECT_EQ(copy.GetAt(2), 4);
     EXPECT_TRUE(numbers.IsEmpty());
 }
+
+TEST(VmRec, LargeArraysCrossTheBlockSizeBothWays) {
+    const int large = static_cast<int>(platform::kLargeBlockSize / sizeof(CMark)) + 1;
+    TVmRec<CMark> marks;
+    for (int i = 0; i < large; ++i)
+        marks.Add(CMark(static_cast<std::uint32_t>(i), 'u', 0, 1));
+    TVmRec<CMark> copy = marks;
+    EXPECT_EQ(copy.GetAt(large - 1).GetRecordNumber(), static_cast<std::uint32_t>(large - 1));
+    marks.RemoveAll();
+    marks.Add(CMark());
+    copy = marks;
+    EXPECT_EQ(copy.GetSize(), 1);
+}
