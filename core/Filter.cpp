@@ -1,5 +1,9 @@
 #include "core/Filter.h"
 
+#include "core/Search.h"
+
+#include <string>
+
 void CFilter::SetSection(int section, bool includeUnkept) {
     criteria_ |= kSection;
     section_ = section;
@@ -65,6 +69,27 @@ bool CFilter::MatchMark(const CMark& mark) const {
         match &= mark.GetRecordNumber() == recordNumber_;
     if (criteria_ == 0)
         match &= keptOrAll && !(skipDuplicates_ && mark.IsDuplicate());
+    return match;
+}
+
+bool CFilter::MatchSearch(const CSearch& search) const {
+    bool match = true;
+    if (criteria_ & kSection)
+        match &= search.GetSection() == section_;
+    // For searches the marks-of-a-search criterion names a section.
+    if (criteria_ & kMarksOfSearch)
+        match &= search.GetSection() == marksSearchId_;
+    if (criteria_ & kSearchId)
+        match &= search.GetSearchId() == searchId_;
+    if (criteria_ & kRegister)
+        match &= registerCode_ > 0 && registerCode_ <= 0xff &&
+                 search.GetDatabases().find(static_cast<char>(registerCode_)) != std::string::npos;
+    if (criteria_ & kNotRun) {
+        if (section_ >= 0 && search.GetSection() != section_)
+            return false;
+        if (search.HasRun())
+            return false;
+    }
     return match;
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class CSearch;
+
 class CFilter {
 public:
     // Criterion bits.
@@ -41,6 +43,7 @@ public:
     // The mark's own tests; the search-id test needs the mark's neighbour and is the list's
     // (CMarkList::MatchAt).
     bool MatchMark(const CMark& mark) const;
+    bool MatchSearch(const CSearch& search) const;
 
 private:
     std::uint32_t criteria_ = 0;

@@ -29,6 +29,10 @@ public:
         CheckIndex(index, GetSize());
         return elements_[static_cast<std::size_t>(index)];
     }
+    T& GetAt(int index) {
+        CheckIndex(index, GetSize());
+        return elements_[static_cast<std::size_t>(index)];
+    }
 
     // Writable access. One past the end appends a default element, so lists can append by
     // writing there; anything further throws rather than growing the array by a stray index.
