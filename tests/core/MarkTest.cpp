@@ -6,16 +6,6 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-TEST(Mark, ConstructorTakesFieldsInItsOwnOrder) {
-    const CMark mark(11, 'u', 2, 3, 4, 0x12);
-    EXPECT_EQ(mark.GetRecordNumber(), 11u);
-    EXPECT_EQ(mark.GetRegisterCode(), 'u');
-    EXPECT_EQ(mark.GetSection(), 2);
-    EXPECT_EQ(mark.GetSearchId(), 3);
-    EXPECT_EQ(mark.GetAppNumber(), 4);
-    EXPECT_EQ(mark.GetFlags(), 0x12u);
-}
-
 TEST(Mark, ToggleKeepLeavesPermanentMarksAlone) {
     CMark permanent(1, 'u', 0, 1, 0, CMark::kPermanentKeep | CMark::kLong);
     permanent.ToggleKeep();
