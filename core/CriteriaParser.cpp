@@ -40,8 +40,6 @@ constexpr FieldName kFieldNames[] = {
     {"CNTRY", Field::Country},
 };
 
-constexpr const char* kWordKindNames[] = {"WORDM", "TMARK", "WAPPR", "TAPPR", "WANAG"};
-
 bool EqualsNoCase(const std::string& text, const char* word) {
     return strcasecmp(text.c_str(), word) == 0 && text.find('\0') == std::string::npos;
 }
@@ -76,6 +74,12 @@ std::string DayFirstText(const std::string& ymd) {
     return date.Format();
 }
 
+// Whether an item of a word or goods list belongs to the second group: an OR continues the
+// second group once it has begun, any other joiner starts it once the first group has terms.
+bool JoinsSecondGroup(const std::string& joiner, bool firstEmpty, bool secondEmpty) {
+    return joiner == "OR" ? !secondEmpty : !firstEmpty;
+}
+
 // Reads past the rest of a group that is not parsed, up to its closing parenthesis.
 void SkipGroup(CTokeniser& tokeniser) {
     int open = 1;
@@ -92,9 +96,9 @@ void SkipGroup(CTokeniser& tokeniser) {
 } // namespace
 
 bool WordKindFromName(const std::string& name, int& kind) {
-    for (int i = 0; i < static_cast<int>(std::size(kWordKindNames)); ++i) {
-        if (EqualsNoCase(name, kWordKindNames[i])) {
-            kind = i;
+    for (int candidate = kTermWordMatch; candidate <= kTermAnagram; ++candidate) {
+        if (EqualsNoCase(name, TermKindName(candidate).c_str())) {
+            kind = candidate;
             return true;
         }
     }
@@ -240,39 +244,34 @@ bool CCriteriaParser::ApplyCriteriaTerm(const std::string& outerJoiner, const st
 bool CCriteriaParser::ApplyWordTerm(bool excluded, const std::string& joiner, int kind,
                                     const std::string& value) {
     CCriteria& criteria = *criteria_;
+    CZrTerms& group =
+        excluded ? criteria.excludedWords_
+        : JoinsSecondGroup(joiner, criteria.words_.IsEmpty(), criteria.andWords_.IsEmpty())
+            ? criteria.andWords_
+            : criteria.words_;
     if (joiner == "OR") {
-        if (excluded)
-            criteria.AddExcludedWord(value);
-        else if (!criteria.GetAndWordTerms().empty())
-            criteria.AddAndWord(value);
-        else
-            criteria.AddWord(value);
+        group.Add(value);
         return true;
     }
-    using Adder = bool (CCriteria::*)(const std::string&, int, const CTermMapper*, int);
-    const Adder add = excluded                           ? &CCriteria::AddExcludedWordTerm
-                      : !criteria.GetWordTerms().empty() ? &CCriteria::AddAndWordTerm
-                                                         : &CCriteria::AddWordTerm;
-    const std::string previousError = criteria.GetLastError();
-    if ((criteria.*add)(value, kValidateSearchDialog, nullptr, kind))
+    std::string message;
+    if (group.AddTerms(value, kValidateSearchDialog, nullptr, kind, message))
         return true;
-    const std::string message = criteria.GetLastError();
-    // A stored term that the checks reject is kept all the same: reading loses nothing.
-    (criteria.*add)(value, kValidateNothing, nullptr, kind);
-    criteria.lastError_ = previousError;
+    // Stored terms that the checks reject are kept all the same: reading loses nothing.
+    const std::vector<std::string> terms = SplitTermList(value, kind);
+    for (std::size_t i = group.GetTerms().size(); i < terms.size(); ++i)
+        group.Add(terms[i]);
     return Fail(message);
 }
 
 void CCriteriaParser::ApplyGoodsTerm(bool excluded, const std::string& joiner,
                                      const std::string& value) {
     CCriteria& criteria = *criteria_;
-    if (excluded)
-        criteria.AddExcludedGoods(value);
-    else if (joiner == "OR" ? !criteria.GetAndGoodsTerms().empty()
-                            : !criteria.GetGoodsTerms().empty())
-        criteria.AddAndGoods(value);
-    else
-        criteria.AddGoods(value);
+    std::vector<std::string>& group =
+        excluded ? criteria.excludedGoods_
+        : JoinsSecondGroup(joiner, criteria.goods_.empty(), criteria.andGoods_.empty())
+            ? criteria.andGoods_
+            : criteria.goods_;
+    group.push_back(value);
 }
 
 bool CCriteriaParser::Fail(const std::string& message) {

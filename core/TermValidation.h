@@ -15,12 +15,11 @@ enum TermKind : std::int32_t {
 };
 
 // Validation modes of word terms: the restricted quick search allows two plain terms only.
-// Any other mode accepts every term.
+// Any other mode only limits the length of word terms.
 enum TermValidationMode : int {
     kValidateQuickSearch = 0,
     kValidateNewExamination = 1,
     kValidateSearchDialog = 2,
-    kValidateNothing = 3,
 };
 
 // Whether one word term of the given kind is acceptable; on rejection the message says why.

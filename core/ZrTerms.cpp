@@ -48,25 +48,7 @@ bool CZrTerms::AddTerms(const std::string& text, int mode, const CTermMapper* ma
     terms_.clear();
     kind_ = kind;
     const std::size_t limit = mode != kValidateQuickSearch ? 12 : 2;
-
-    if (kind == kTermMarkMatch || kind == kTermSimilarMark) {
-        const std::string term = Mapped(text, mapper);
-        if (term.empty())
-            return true;
-        if (!ValidateWordTerm(term, mode, kind, message))
-            return false;
-        terms_.push_back(term);
-        return true;
-    }
-
-    CTokeniser tokeniser(text, ", ", true);
-    tokeniser.SetKeepQuotes(true);
-    tokeniser.SetKeepEscapes(true);
-    while (!tokeniser.AtEnd()) {
-        bool isDelimiter = false;
-        const std::string token = tokeniser.NextToken(&isDelimiter);
-        if (isDelimiter)
-            continue;
+    for (const std::string& token : SplitTermList(text, kind)) {
         const std::string term = Mapped(token, mapper);
         if (!ValidateWordTerm(term, mode, kind, message))
             return false;
@@ -134,6 +116,22 @@ void CZrTerms::CollapseBackslashes() {
 std::string TermKindName(int kind) {
     const KindNames* names = FindKind(kind);
     return names ? names->name : "";
+}
+
+std::vector<std::string> SplitTermList(const std::string& text, int kind) {
+    if (kind == kTermMarkMatch || kind == kTermSimilarMark)
+        return text.empty() ? std::vector<std::string>() : std::vector<std::string>{text};
+    std::vector<std::string> terms;
+    CTokeniser tokeniser(text, ", ", true);
+    tokeniser.SetKeepQuotes(true);
+    tokeniser.SetKeepEscapes(true);
+    while (!tokeniser.AtEnd()) {
+        bool isDelimiter = false;
+        std::string token = tokeniser.NextToken(&isDelimiter);
+        if (!isDelimiter)
+            terms.push_back(std::move(token));
+    }
+    return terms;
 }
 
 int CompareTermSets(const std::vector<std::string>& these, const std::vector<std::string>& those) {

@@ -57,6 +57,10 @@ private:
 // The name of a kind in the criteria text ("WORDM" ...); empty for an unknown kind.
 std::string TermKindName(int kind);
 
+// The terms of a typed list before mapping and checks: the whole text for the kinds TMARK and
+// TAPPR, else every term of the comma or blank separated list, quoted phrases kept whole.
+std::vector<std::string> SplitTermList(const std::string& text, int kind);
+
 // Two lists compared as sets ignoring case: 2 when the first has an entry the second lacks,
 // else 3 when the second has one the first lacks, else 1.
 int CompareTermSets(const std::vector<std::string>& these, const std::vector<std::string>& those);
