@@ -1,0 +1,94 @@
+// Merging search hits into mark lists, filtering the marks and looking records up in the cache.
+
+#include "core/DataCache.h"
+#include "core/MarkList.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace {
+
+// Distinct record numbers in random order, as engines deliver them.
+std::vector<std::uint32_t> ShuffledRecords(std::size_t count, std::uint32_t seed) {
+    std::vector<std::uint32_t> records(count);
+    std::mt19937 random(seed);
+    for (std::size_t i = 0; i < count; ++i)
+        records[i] = static_cast<std::uint32_t>(i * 2 + (seed & 1));
+    std::shuffle(records.begin(), records.end(), random);
+    return records;
+}
+
+// A list of n marks of one search, half of them kept, every tenth with a duplicate.
+CMarkList ListOf(std::size_t n) {
+    CMarkList list;
+    std::vector<std::uint32_t> records = ShuffledRecords(n, 2);
+    for (std::size_t i = 0; i < n / 10; ++i)
+        records[n - 1 - i] = records[i];
+    list.AddRecords(records, 'u', 0, 1, false, false);
+    for (int i = 0; i < list.GetCount(); i += 2) {
+        CMark mark = list.GetAt(i);
+        mark.ToggleKeep();
+        list.SetAt(mark, i);
+    }
+    return list;
+}
+
+void BM_MergeUnsortedHits(benchmark::State& state) {
+    const auto n = static_cast<std::size_t>(state.range(0));
+    const CMarkList base = ListOf(n);
+    // Half the new hits repeat records already in the list.
+    std::vector<std::uint32_t> hits = ShuffledRecords(n, 3);
+    for (std::size_t i = 0; i < n; i += 2)
+        hits[i] -= 1;
+    for (auto _ : state) {
+        state.PauseTiming();
+        CMarkList list = base;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(list.AddRecords(hits, 'u', 0, 2, false, true));
+    }
+    state.SetComplexityN(static_cast<benchmark::IterationCount>(n));
+}
+BENCHMARK(BM_MergeUnsortedHits)
+    ->RangeMultiplier(10)
+    ->Range(100'000, 1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+void BM_CountFiltered(benchmark::State& state) {
+    const CMarkList list = ListOf(1'000'000);
+    const CFilter kept = MakeKeptFilter(false, true);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.CountFiltered(kept));
+}
+BENCHMARK(BM_CountFiltered)->Unit(benchmark::kMillisecond);
+
+void BM_FilterIndexes(benchmark::State& state) {
+    const CMarkList list = ListOf(1'000'000);
+    const CFilter ofSearch = MakeSearchIdFilter(1, true, true);
+    TVmRec<int> indexes;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(list.GetFilteredIndexes(ofSearch, indexes));
+}
+BENCHMARK(BM_FilterIndexes)->Unit(benchmark::kMillisecond);
+
+void BM_CacheLookups(benchmark::State& state) {
+    constexpr int kSlots = 4096;
+    CDataCache cache(10, kSlots, 0);
+    const CZrData record;
+    for (std::uint32_t n = 0; n < kSlots; ++n)
+        cache.Add(CMark(n, 'u', 0, 1), record);
+    // Three look-ups in four hit.
+    std::vector<CMark> marks;
+    std::mt19937 random(4);
+    for (int i = 0; i < 1'000'000; ++i)
+        marks.emplace_back(static_cast<std::uint32_t>(random() % (kSlots * 4 / 3)), 'u', 0, 1);
+    for (auto _ : state) {
+        for (const CMark& mark : marks)
+            benchmark::DoNotOptimize(cache.Find(mark));
+    }
+}
+BENCHMARK(BM_CacheLookups)->Unit(benchmark::kMillisecond);
+
+} // namespace

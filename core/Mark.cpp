@@ -1,0 +1,12 @@
+#include "core/Mark.h"
+
+#include "core/MarkOrder.h"
+
+std::uint64_t CMark::GetSortKey() const {
+    return CMarkKeys()(*this);
+}
+
+bool CMark::operator<(const CMark& other) const {
+    const CMarkKeys keyOf;
+    return IsBeforeInMarkOrder(*this, keyOf(*this), other, keyOf(other));
+}
