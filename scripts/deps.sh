@@ -9,6 +9,7 @@ packages=(
     libomniorb4-dev omniidl omniorb-nameserver
     libwxgtk3.2-dev xvfb xauth
     imagemagick wamerican
+    libreoffice-writer-nogui
 )
 
 missing=()
