@@ -18,9 +18,15 @@ constexpr std::uint32_t kIeYearBase = 1900;
 constexpr std::uint32_t kIeSerialsPerYear = 100000;
 constexpr std::uint32_t kPlPrefixBit = 0x80000000;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+char ToUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Walks a number text the way every register's parser does: optional prefix letters, digits
 // with at most one separator skipped after each digit, then letters. Counts what it consumed.
@@ -138,19 +144,21 @@ struct CDePrefix {
 
 // Tried from the last entry to the first, so the longer "DESCH" and "DEST" win over "DES".
 constexpr std::array<CDePrefix, 31> kDePrefixes = {{
-    {"DD", 0, 3},     {"DE", 32, 3},     {"DEA", 33, 4},    {"DEB", 34, 4},   {"DEC", 35, 4},
-    {"DED", 36, 4},   {"DEE", 37, 4},    {"DEF", 38, 4},    {"DEG", 39, 4},   {"DEH", 40, 4},
-    {"DEJ", 41, 4},   {"DEK", 42, 4},    {"DEL", 43, 4},    {"DEM", 44, 4},   {"DEN", 45, 4},
-    {"DEO", 46, 4},   {"DEP", 47, 4},    {"DEQ", 48, 4},    {"DER", 49, 4},   {"DES", 50, 4},
-    {"DESCH", 51, 6}, {"DEST", 52, 5},   {"DET", 53, 4},    {"DEU", 54, 4},   {"DEV", 55, 4},
-    {"DEW", 56, 4},   {"DEX", 57, 4},    {"DEY", 58, 4},    {"DEZ", 59, 4},   {"30200", 60, 12},
+    {"DD", 0, 3},      {"DE", 32, 3},   {"DEA", 33, 4}, {"DEB", 34, 4}, {"DEC", 35, 4},
+    {"DED", 36, 4},    {"DEE", 37, 4},  {"DEF", 38, 4}, {"DEG", 39, 4}, {"DEH", 40, 4},
+    {"DEJ", 41, 4},    {"DEK", 42, 4},  {"DEL", 43, 4}, {"DEM", 44, 4}, {"DEN", 45, 4},
+    {"DEO", 46, 4},    {"DEP", 47, 4},  {"DEQ", 48, 4}, {"DER", 49, 4}, {"DES", 50, 4},
+    {"DESCH", 51, 6},  {"DEST", 52, 5}, {"DET", 53, 4}, {"DEU", 54, 4}, {"DEV", 55, 4},
+    {"DEW", 56, 4},    {"DEX", 57, 4},  {"DEY", 58, 4}, {"DEZ", 59, 4}, {"30200", 60, 12},
     {"30201", 61, 12},
 }};
 constexpr std::uint32_t kDeDefaultCode = 32;
 
 } // namespace
 
-std::string FormatAppNum(std::uint32_t key) { return GenericText(key, key >> 8); }
+std::string FormatAppNum(std::uint32_t key) {
+    return GenericText(key, key >> 8);
+}
 
 std::uint32_t ParseAppNum(std::string_view text, int* used) {
     CNumberReader reader(text);
@@ -197,7 +205,9 @@ bool IsUkMadridAppNum(std::string_view text) {
     return reader.ReadDigits(" ,-") >= kUkMadridBase;
 }
 
-std::string FormatCtmAppNum(std::uint32_t key) { return FormatAppNum(key); }
+std::string FormatCtmAppNum(std::uint32_t key) {
+    return FormatAppNum(key);
+}
 
 std::string FormatUsAppNum(std::uint32_t key) {
     if (!(key & kUsSerialBit))
@@ -336,14 +346,18 @@ std::uint32_t ParseCaAppNum(std::string_view text, int* used) {
     return reader.Finish((number << 8) | extension, used);
 }
 
-std::string FormatAuAppNum(std::uint32_t key) { return GroupedNumber(key >> 8); }
+std::string FormatAuAppNum(std::uint32_t key) {
+    return GroupedNumber(key >> 8);
+}
 
 std::uint32_t ParseAuAppNum(std::string_view text, int* used) {
     CNumberReader reader(text);
     return reader.Finish(reader.ReadDigits(",-") << 8, used);
 }
 
-std::string FormatA6AppNum(std::uint32_t key) { return Formatted("%04u", key >> 8); }
+std::string FormatA6AppNum(std::uint32_t key) {
+    return Formatted("%04u", key >> 8);
+}
 
 std::uint32_t ParseA6AppNum(std::string_view text, int* used) {
     CNumberReader reader(text);
@@ -352,7 +366,9 @@ std::uint32_t ParseA6AppNum(std::string_view text, int* used) {
     return reader.Finish(hadM ? kMadridAppNum : number << 8, used);
 }
 
-std::string FormatUkdomAppNum(std::uint32_t key) { return Formatted("%u", key); }
+std::string FormatUkdomAppNum(std::uint32_t key) {
+    return Formatted("%u", key);
+}
 
 std::uint32_t ParseUkdomAppNum(std::string_view text, int* used) {
     CNumberReader reader(text);

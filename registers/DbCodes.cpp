@@ -10,9 +10,9 @@ struct CShortName {
 };
 
 constexpr CShortName kShortNames[] = {
-    {'0', "TUK"}, {'1', "TRW"}, {'a', "RW"},  {'c', "EUTM"}, {'d', "DE"},    {'e', "IE"},
-    {'f', "FR"},  {'i', "IR"},  {'k', "UKDOM"}, {'n', "CA"}, {'o', "RCD"},   {'p', "PL"},
-    {'s', "US"},  {'t', "AU"},  {'u', "UK"},  {'w', "WEB"},
+    {'0', "TUK"}, {'1', "TRW"}, {'a', "RW"},    {'c', "EUTM"}, {'d', "DE"},  {'e', "IE"},
+    {'f', "FR"},  {'i', "IR"},  {'k', "UKDOM"}, {'n', "CA"},   {'o', "RCD"}, {'p', "PL"},
+    {'s', "US"},  {'t', "AU"},  {'u', "UK"},    {'w', "WEB"},
 };
 
 } // namespace
@@ -33,4 +33,6 @@ std::string_view GetCatalogueShortName(char code) {
     return "";
 }
 
-char MapDbCode(char engineCode) { return engineCode == 'I' ? 'i' : engineCode; }
+char MapDbCode(char engineCode) {
+    return engineCode == 'I' ? 'i' : engineCode;
+}

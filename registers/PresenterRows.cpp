@@ -12,8 +12,12 @@ namespace {
 constexpr unsigned kHeadingStyle = kStyleLabelBold | kStyleTextBold;
 constexpr std::string_view kMadridLabel = "International registration:";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 // The text before the first separator and the text after it; without one the whole text is the
 // head.
@@ -44,16 +48,35 @@ std::string_view ItemPart(const std::vector<std::string>& item, std::size_t inde
 
 using AppNumParser = std::uint32_t (*)(std::string_view, int*);
 
+// The length of the number text at the position: an optional "B", digits with single
+// separators between digits, and letters right after the last digit (a suffix such as "a").
+// A blank and a following word belong to the note, not to the number.
+std::size_t NumberLength(std::string_view text, std::size_t at, std::string_view separators) {
+    std::size_t end = at;
+    if (end < text.size() && text[end] == 'B')
+        ++end;
+    while (end < text.size()) {
+        if (IsDigit(text[end]))
+            ++end;
+        else if (separators.find(text[end]) != std::string_view::npos && end > at &&
+                 IsDigit(text[end - 1]) && end + 1 < text.size() && IsDigit(text[end + 1]))
+            ++end;
+        else
+            break;
+    }
+    while (end < text.size() && IsLetter(text[end]))
+        ++end;
+    return end - at;
+}
+
 // Hands the number that starts at the position to the output's AppendTo; answers the number of
 // characters it took.
 std::size_t AppendNumber(CPresenter& output, std::string_view text, std::size_t at,
-                         AppNumParser parse, char registerCode, int context1, int context2,
-                         std::string& value) {
-    int used = 0;
-    const std::uint32_t number = parse(text.substr(at), &used);
-    const std::size_t length = used > 0 ? static_cast<std::size_t>(used) : 1;
-    output.AppendTo(text.substr(at, length), number, registerCode, context1, context2, value);
-    return length;
+                         AppNumParser parse, std::string_view separators, char registerCode,
+                         int context1, int context2, std::string& value) {
+    const std::string_view number = text.substr(at, NumberLength(text, at, separators));
+    output.AppendTo(number, parse(number, nullptr), registerCode, context1, context2, value);
+    return number.size();
 }
 
 // Whether a word of a UK note makes the numbers after it references: "no", "num..." and
@@ -155,7 +178,8 @@ void PresentUkRefRow(CPresenter& output, std::string_view label, std::string_vie
         const bool startsNumber =
             IsDigit(c) || (c == 'B' && i + 1 < text.size() && IsDigit(text[i + 1]));
         if (startsNumber && condition && depth == 0) {
-            i += AppendNumber(output, text, i, ParseUkAppNum, 'u', context1, context2, value);
+            i +=
+                AppendNumber(output, text, i, ParseUkAppNum, " ,-", 'u', context1, context2, value);
         } else if (IsLetter(c)) {
             std::size_t end = i;
             while (end < text.size() && IsLetter(text[end]))
@@ -178,7 +202,8 @@ void PresentUsRefRow(CPresenter& output, std::string_view label, std::string_vie
     std::string value;
     for (std::size_t i = 0; i < text.size();) {
         if (IsDigit(text[i]))
-            i += AppendNumber(output, text, i, ParseUsAppNum, 's', context1, context2, value);
+            i += AppendNumber(output, text, i, ParseUsAppNum, " ,-_", 's', context1, context2,
+                              value);
         else
             value += text[i++];
     }

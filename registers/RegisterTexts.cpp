@@ -4,9 +4,13 @@
 
 namespace {
 
-bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool Contains(std::string_view text, char c) {
+    return text.find(c) != std::string_view::npos;
+}
 
-std::string DateText(const CZrDate& date) { return date.IsEmpty() ? "" : date.Format(); }
+std::string DateText(const CZrDate& date) {
+    return date.IsEmpty() ? "" : date.Format();
+}
 
 // Both empty or equal: one text; otherwise "from-to".
 std::string RangeText(std::string_view from, std::string_view to) {

@@ -10,9 +10,13 @@ void CPresenter::AddField(int /*kind*/, std::string_view label, std::string_view
     AddPlainField(label, text, style, mode, forceBreak, pendingAfter);
 }
 
-void CPresenter::RequestParagraph() { paragraphPending_ = true; }
+void CPresenter::RequestParagraph() {
+    paragraphPending_ = true;
+}
 
-void CPresenter::SetParagraphPending(bool pending) { paragraphPending_ = pending; }
+void CPresenter::SetParagraphPending(bool pending) {
+    paragraphPending_ = pending;
+}
 
 void CPresenter::Printf(const char* format, ...) {
     std::array<char, 8192> buffer{};
@@ -23,7 +27,9 @@ void CPresenter::Printf(const char* format, ...) {
     AppendRaw(buffer.data());
 }
 
-void CPresenter::AppendLineBreak() { AppendRaw(GetLineBreak()); }
+void CPresenter::AppendLineBreak() {
+    AppendRaw(GetLineBreak());
+}
 
 void CPresenter::AppendTo(std::string_view text, std::uint32_t /*number*/, char /*registerCode*/,
                           int /*context1*/, int /*context2*/, std::string& target) {

@@ -39,8 +39,8 @@ struct CTextPiece {
     std::string text;
 };
 // Cuts a text into plain and highlighted pieces that together are the text.
-using TermSplitter = std::function<std::vector<CTextPiece>(
-    std::string_view text, const std::vector<std::string>& terms)>;
+using TermSplitter = std::function<std::vector<CTextPiece>(std::string_view text,
+                                                           const std::vector<std::string>& terms)>;
 
 class CPresenter {
 public:

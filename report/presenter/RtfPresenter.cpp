@@ -93,8 +93,8 @@ void CRtfPresenter::AddThreeColumns(std::string_view first, std::string_view sec
     body_ += " \\line ";
 }
 
-void CRtfPresenter::AddTwoColumns(std::string_view first, std::string_view second,
-                                  unsigned style, int valueMode) {
+void CRtfPresenter::AddTwoColumns(std::string_view first, std::string_view second, unsigned style,
+                                  int valueMode) {
     AppendCell(first, style & kStyleLabelMask, kTextLatin);
     body_ += "\\tab ";
     AppendCell(second, style & kStyleTextMask, valueMode);
@@ -148,7 +148,9 @@ void CRtfPresenter::AppendStyled(std::string_view rtf, unsigned style) {
     body_ += "}";
 }
 
-void CRtfPresenter::AppendParagraph() { body_ += body_.empty() ? "\\par " : " \\par "; }
+void CRtfPresenter::AppendParagraph() {
+    body_ += body_.empty() ? "\\par " : " \\par ";
+}
 
 void CRtfPresenter::AppendCell(std::string_view text, unsigned style, int mode) {
     if (!text.empty())

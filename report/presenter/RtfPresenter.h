@@ -15,8 +15,8 @@
 
 class CRtfPresenter : public CPresenter {
 public:
-    void AddField(int kind, std::string_view label, std::string_view text, unsigned style,
-                  int mode, bool forceBreak, bool pendingAfter) override;
+    void AddField(int kind, std::string_view label, std::string_view text, unsigned style, int mode,
+                  bool forceBreak, bool pendingAfter) override;
     void AddPlainField(std::string_view label, std::string_view text, unsigned style, int mode,
                        bool forceBreak, bool pendingAfter) override;
     void EndParagraph(bool force) override;

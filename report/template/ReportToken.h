@@ -12,9 +12,9 @@ struct CReportToken {
     void Reset() { *this = CReportToken(); }
 
     bool isTag = false;
-    bool isTest = false;  // the tag began with "?" or "!"
-    bool negated = false; // the tag began with "!"
-    std::string name;     // the tag's name, or the text itself
-    std::string value;    // a test tag's text after "="
+    bool isTest = false;               // the tag began with "?" or "!"
+    bool negated = false;              // the tag began with "!"
+    std::string name;                  // the tag's name, or the text itself
+    std::string value;                 // a test tag's text after "="
     std::vector<Attribute> attributes; // in the order written
 };

@@ -31,10 +31,18 @@ constexpr std::uint32_t kIeYear = 0x20;
 constexpr std::uint32_t kIeIr = 0x10;
 constexpr std::uint32_t kPl = 0x80000000;
 
-std::uint32_t Generic(std::uint32_t n, std::uint32_t letters = 0) { return n << 8 | letters; }
-std::uint32_t De(std::uint32_t n, std::uint32_t code) { return n << 6 | code; }
-std::uint32_t Ie(std::uint32_t n, std::uint32_t bits = 0) { return n << 7 | bits; }
-std::uint32_t Cd(std::uint32_t n, std::uint32_t index) { return n << 10 | index; }
+std::uint32_t Generic(std::uint32_t n, std::uint32_t letters = 0) {
+    return n << 8 | letters;
+}
+std::uint32_t De(std::uint32_t n, std::uint32_t code) {
+    return n << 6 | code;
+}
+std::uint32_t Ie(std::uint32_t n, std::uint32_t bits = 0) {
+    return n << 7 | bits;
+}
+std::uint32_t Cd(std::uint32_t n, std::uint32_t index) {
+    return n << 10 | index;
+}
 
 const std::vector<NumberCase> kCases = {
     // Generic (IR, EUTM parsing)
@@ -87,10 +95,10 @@ const std::vector<NumberCase> kCases = {
     {"IE", ParseIeAppNum, FormatIeAppNum, "12,345 c", Ie(12345, 3), 8, "12345c"},
     {"IE", ParseIeAppNum, FormatIeAppNum, "M0", Ie(4000000, kIeIr), 2, "4000000", false},
     {"IE", ParseIeAppNum, FormatIeAppNum, "M12a", Ie(4000012, kIeIr | 1), 4, "M12a"},
-    {"IE", ParseIeAppNum, FormatIeAppNum, "IR1234567b",
-     Ie(1234567, kIeIr | kIeInternational | 2), 10, "IR1234567b"},
-    {"IE", ParseIeAppNum, FormatIeAppNum, "2005/01234",
-     Ie(10501234, kIeYear | kIeInternational), 10, "2005/01234"},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "IR1234567b", Ie(1234567, kIeIr | kIeInternational | 2),
+     10, "IR1234567b"},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "2005/01234", Ie(10501234, kIeYear | kIeInternational),
+     10, "2005/01234"},
     {"IE", ParseIeAppNum, FormatIeAppNum, "1999_00001e",
      Ie(9900001, kIeYear | kIeInternational | 5), 11, "1999/00001e"},
     // PL
@@ -149,7 +157,7 @@ TEST(AppNumFormats, MillionsOfTenAndMoreAreShownInFull) {
 
 TEST(AppNumFormats, ShownFormsWithoutAParsedText) {
     EXPECT_EQ(FormatUsAppNum(5123456 | kUsSerial), " 5-123456");
-    EXPECT_EQ(FormatDeAppNum(De(5, 1)), "5");          // a code no prefix has
+    EXPECT_EQ(FormatDeAppNum(De(5, 1)), "5"); // a code no prefix has
     EXPECT_EQ(FormatDeAppNum(De(1234567, 60)), "302001234567");
     EXPECT_EQ(FormatIeAppNum(Ie(42, kIeInternational)), "42");
     EXPECT_EQ(FormatIeAppNum(Ie(4000001)), "M1");

@@ -50,8 +50,7 @@ TEST(ReportTokeniser, TextAndFields) {
 }
 
 TEST(ReportTokeniser, TestsAndTheirEnd) {
-    EXPECT_EQ(Tokens("[[?QSTATUS=Lapsed]]x[[]]"),
-              (Lines{"[?QSTATUS=Lapsed]", "\"x\"", "[]"}));
+    EXPECT_EQ(Tokens("[[?QSTATUS=Lapsed]]x[[]]"), (Lines{"[?QSTATUS=Lapsed]", "\"x\"", "[]"}));
     EXPECT_EQ(Tokens("[[!OWNER]][[!A=b=c]]"), (Lines{"[!OWNER]", "[!A=b=c]"}));
 }
 
@@ -60,8 +59,7 @@ TEST(ReportTokeniser, Attributes) {
               (Lines{"[STARTSECTION (FIRST|2) (LAST|3)]"}));
     // Before the name's "]" a "[" is part of the name.
     EXPECT_EQ(Tokens("[[A [B=1]]"), (Lines{"[A [B=1]"}));
-    EXPECT_EQ(Tokens("[[STARTSECTION][FIRST=2][ALL]]"),
-              (Lines{"[STARTSECTION (FIRST|2) (ALL|)]"}));
+    EXPECT_EQ(Tokens("[[STARTSECTION][FIRST=2][ALL]]"), (Lines{"[STARTSECTION (FIRST|2) (ALL|)]"}));
     // Empty attributes add nothing; "=" alone with a value adds an empty key.
     EXPECT_EQ(Tokens("[[X][][=v][=]]"), (Lines{"[X (|v)]"}));
     // Stray characters between attributes are dropped.

@@ -1,4 +1,5 @@
 #include "report/presenter/RtfPresenter.h"
+
 #include "report/presenter/RtfStreamer.h"
 
 #include <algorithm>
@@ -124,10 +125,9 @@ TEST(RtfPresenter, GoodsTermsAreHighlightedInThePlainText) {
     // A term such as LINE must not reach into the line-break control word.
     CRtfPresenter highlighted;
     highlighted.SetHighlighting({"LINE", "SOAP"}, SplitWholeWords);
-    highlighted.AddField(kFieldGoods, "", "Soap\\line {cord}", kStyleTextBold, kTextLatin,
-                         false, false);
-    EXPECT_EQ(Body(highlighted),
-              "{\\b {\\cf1\\b Soap}\\line {\\cf1\\b line} \\{cord\\}} \\line ");
+    highlighted.AddField(kFieldGoods, "", "Soap\\line {cord}", kStyleTextBold, kTextLatin, false,
+                         false);
+    EXPECT_EQ(Body(highlighted), "{\\b {\\cf1\\b Soap}\\line {\\cf1\\b line} \\{cord\\}} \\line ");
     // Only goods fields are highlighted.
     highlighted.Clear();
     highlighted.AddPlainField("", "Soap", 0, kTextLatin, false, false);

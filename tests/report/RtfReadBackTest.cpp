@@ -63,16 +63,19 @@ std::string SampleDocument() {
     CRtfPresenter rtf;
     rtf.AppendRaw("10 marks found");
     rtf.AppendLineBreak();
-    rtf.AddPlainField("Mark:", "ACME {DELUXE}", kStyleLabelBold | kStyleTextBold, kTextLatin,
-                      false, true);
+    rtf.AddPlainField("Mark:", "ACME {DELUXE}", kStyleLabelBold | kStyleTextBold, kTextLatin, false,
+                      true);
     rtf.AddPlainField("Owner:", "Caf\xe9 M\xfcller & Co\\12 High Street", kStyleLabelBold,
                       kTextLatin, false, false);
     rtf.AddPlainField("Word:", "\xc1\xe8\xde\xed\xe1", 0, kTextGreek, false, false);
-    rtf.AddPlainField("Goods:", "\xf3\xe1\xf0\xef\xfd\xed\xe9\xe1 \xea\xe1\xe9 \xea\xe5\xf1\xe9\xdc",
-                      0, kTextDecide, false, false);
+    rtf.AddPlainField(
+        "Goods:", "\xf3\xe1\xf0\xef\xfd\xed\xe9\xe1 \xea\xe1\xe9 \xea\xe5\xf1\xe9\xdc", 0,
+        kTextDecide, false, false);
     rtf.AddPlainField("Note:", "}}{\\rtf1 \\b evil", 0, kTextLatin, false, false);
-    rtf.AddPlainField("Refs:", "&eacute;t&eacute; &#8364;5 \x80" "6", 0, kTextLatin, false,
-                      false);
+    rtf.AddPlainField("Refs:",
+                      "&eacute;t&eacute; &#8364;5 \x80"
+                      "6",
+                      0, kTextLatin, false, false);
     rtf.SetHighlighting({"LINE"}, HighlightLine);
     rtf.AddField(kFieldGoods, "Class 9:", "Power LINE cables\\second line", kStyleLabelBold,
                  kTextLatin, true, true);

@@ -5,7 +5,9 @@
 
 namespace {
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
 
 std::string Hex(unsigned value) {
     char buffer[16];
@@ -55,16 +57,15 @@ void CRecordingPresenter::SetParagraphPending(bool pending) {
 }
 
 void CRecordingPresenter::AddThreeColumns(std::string_view first, std::string_view second,
-                                          std::string_view third, unsigned style,
-                                          int valueMode) {
+                                          std::string_view third, unsigned style, int valueMode) {
     calls_.push_back("AddThreeColumns(" + Quoted(first) + ", " + Quoted(second) + ", " +
                      Quoted(third) + ", " + Hex(style) + ", " + std::to_string(valueMode) + ")");
 }
 
 void CRecordingPresenter::AddTwoColumns(std::string_view first, std::string_view second,
                                         unsigned style, int valueMode) {
-    calls_.push_back("AddTwoColumns(" + Quoted(first) + ", " + Quoted(second) + ", " +
-                     Hex(style) + ", " + std::to_string(valueMode) + ")");
+    calls_.push_back("AddTwoColumns(" + Quoted(first) + ", " + Quoted(second) + ", " + Hex(style) +
+                     ", " + std::to_string(valueMode) + ")");
 }
 
 void CRecordingPresenter::AddText(std::string_view text, unsigned style) {
@@ -79,7 +80,9 @@ void CRecordingPresenter::AppendChar(char c) {
     calls_.push_back("AppendChar(" + Quoted(std::string(1, c)) + ")");
 }
 
-void CRecordingPresenter::AppendLineBreak() { calls_.push_back("AppendLineBreak()"); }
+void CRecordingPresenter::AppendLineBreak() {
+    calls_.push_back("AppendLineBreak()");
+}
 
 void CRecordingPresenter::AppendTo(std::string_view text, std::uint32_t number, char registerCode,
                                    int context1, int context2, std::string& target) {
