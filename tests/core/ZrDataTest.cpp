@@ -1,6 +1,7 @@
 #include "core/ZrData.h"
 
 #include "core/TagTokeniser.h"
+#include "tests/core/RecordBytes.h"
 
 #include <climits>
 #include <cstdint>
@@ -12,40 +13,9 @@
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using Bytes = std::vector<std::uint8_t>;
+using namespace record_bytes;
 
 namespace {
-
-// One entry: name, NUL, kind byte, little-endian u32 length, value.
-Bytes Entry(std::string_view name, std::uint8_t kind, std::string_view value,
-            std::uint32_t declaredLength) {
-    Bytes bytes(name.begin(), name.end());
-    bytes.push_back(0);
-    bytes.push_back(kind);
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<std::uint8_t>(declaredLength >> (8 * i)));
-    bytes.insert(bytes.end(), value.begin(), value.end());
-    return bytes;
-}
-
-Bytes Entry(std::string_view name, std::string_view value) {
-    return Entry(name, 1, value, static_cast<std::uint32_t>(value.size()));
-}
-
-// A text value as engines send it: with its own NUL.
-Bytes Text(std::string_view name, std::string_view text) {
-    std::string value(text);
-    value.push_back('\0');
-    return Entry(name, value);
-}
-
-// A header (whose stated length readers ignore) followed by the entries.
-Bytes RecordBytes(std::initializer_list<Bytes> entries) {
-    Bytes bytes{'1', 0, 0, 0, 0};
-    for (const Bytes& entry : entries)
-        bytes.insert(bytes.end(), entry.begin(), entry.end());
-    return bytes;
-}
 
 CZrData Record(const Bytes& bytes) {
     CZrData record;

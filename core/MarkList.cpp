@@ -1,0 +1,308 @@
+#include "core/MarkList.h"
+
+#include "core/CoreServices.h"
+#include "core/MarkListMerge.h"
+#include "core/MarkOrder.h"
+
+#include <algorithm>
+
+namespace {
+
+bool IsSameMark(const CMark& a, const CMark& b) {
+    return a.IsSameGroup(b) && a.GetSearchId() == b.GetSearchId();
+}
+
+} // namespace
+
+bool CMarkList::SetAt(const CMark& mark, int index) {
+    if (index < 0 || index >= GetCount())
+        return false;
+    marks_.ElementAt(index) = mark;
+    return true;
+}
+
+bool CMarkList::UpdateMarkAt(const CMark& mark, int index) {
+    if (index < 0 || index >= GetCount() || !IsSameMark(marks_.GetAt(index), mark))
+        return false;
+    CMark& stored = marks_.ElementAt(index);
+    if (mark.GetAppNumber() != 0)
+        stored.SetAppNumber(mark.GetAppNumber());
+    stored.SetFlags(stored.GetFlags() | (mark.GetFlags() & CMark::kViewedBits));
+    return true;
+}
+
+bool CMarkList::PassesSearchIdTest(const CFilter& filter, int index) const {
+    const CMark& mark = marks_.GetAt(index);
+    if (mark.GetSearchId() != filter.GetSearchId())
+        return false;
+    if (filter.GetSkipDuplicates() && IsRepeatOfPrevious(index))
+        return false;
+    return filter.GetIncludeUnkept() || mark.IsKept();
+}
+
+bool CMarkList::MatchAt(const CFilter& filter, int index) const {
+    const CMark& mark = marks_.GetAt(index);
+    if (filter.HasSearchId() && !PassesSearchIdTest(filter, index))
+        return false;
+    return filter.MatchMark(mark);
+}
+
+int CMarkList::FindNthPassing(const CFilter& filter, int n) const {
+    if (n < 0)
+        return -1;
+    for (int i = 0; i < GetCount(); ++i) {
+        if (MatchAt(filter, i) && n-- == 0)
+            return i;
+    }
+    return -1;
+}
+
+bool CMarkList::HasFiltered(const CFilter& filter, int n) const {
+    return FindNthPassing(filter, std::max(n, 1) - 1) >= 0;
+}
+
+int CMarkList::CountFiltered(const CFilter& filter) const {
+    int count = 0;
+    for (int i = 0; i < GetCount(); ++i)
+        count += MatchAt(filter, i) ? 1 : 0;
+    return count;
+}
+
+int CMarkList::GetGroupHead(int index) const {
+    if (!marks_.GetAt(index).IsDuplicate())
+        return index;
+    while (index > 0 && marks_.GetAt(index).IsDuplicate())
+        --index;
+    return index;
+}
+
+int CMarkList::GetFilteredIndexes(const CFilter& filter, TVmRec<int>& indexes) const {
+    indexes.RemoveAll();
+    for (int i = 0; i < GetCount(); ++i) {
+        if (MatchAt(filter, i))
+            indexes.Add(GetGroupHead(i));
+    }
+    return indexes.GetSize();
+}
+
+int CMarkList::FindFilteredIndex(const CFilter& filter, int n) const {
+    const int index = FindNthPassing(filter, n);
+    return index < 0 ? -1 : GetGroupHead(index);
+}
+
+bool CMarkList::GetFilteredAt(const CFilter& filter, int n, CMark& mark) const {
+    const int index = FindFilteredIndex(filter, n);
+    if (index < 0)
+        return false;
+    mark = marks_.GetAt(index);
+    return true;
+}
+
+bool CMarkList::SetFilteredAt(const CFilter& filter, int n, const CMark& mark) {
+    return SetAt(mark, FindFilteredIndex(filter, n));
+}
+
+int CMarkList::FindFilteredPosition(const CFilter& filter, const CMark& mark) const {
+    int position = 0;
+    for (int i = 0; i < GetCount(); ++i) {
+        if (!MatchAt(filter, i))
+            continue;
+        if (marks_.GetAt(i).IsSameGroup(mark))
+            return position;
+        ++position;
+    }
+    return -1;
+}
+
+void CMarkList::KeepFiltered(const CFilter& filter, bool flag) {
+    // Decide every mark before removing any: the search-id test looks at the mark before.
+    TVmRec<CMark> kept;
+    for (int i = 0; i < GetCount(); ++i) {
+        if (MatchAt(filter, i) == flag)
+            kept.Add(marks_.GetAt(i));
+    }
+    marks_ = std::move(kept);
+    SetGroupFlags();
+}
+
+int CMarkList::Merge(std::vector<CMark> added, bool keep, bool isLong) {
+    SortInMarkOrder(added);
+    CMarkListMerge merge(marks_, GetCount() + static_cast<int>(added.size()));
+    int newCount = 0;
+    for (const CMark& mark : added)
+        newCount += merge.Add(mark, keep, isLong);
+    merge.Finish();
+    marks_ = std::move(merge.Result());
+    return newCount;
+}
+
+int CMarkList::AddRecords(std::span<const std::uint32_t> recordNumbers, int registerCode,
+                          int section, int searchId, bool keep, bool isLong) {
+    std::vector<CMark> added;
+    added.reserve(recordNumbers.size());
+    for (std::uint32_t recordNumber : recordNumbers)
+        added.emplace_back(recordNumber, registerCode, section, searchId);
+    return Merge(std::move(added), keep, isLong);
+}
+
+int CMarkList::AddMarks(std::span<const CMark> marks, int section, int searchId) {
+    std::vector<CMark> added(marks.begin(), marks.end());
+    for (CMark& mark : added) {
+        mark.SetSection(section);
+        mark.SetSearchId(searchId);
+    }
+    return Merge(std::move(added), false, false);
+}
+
+int CMarkList::MergeMarks(std::span<const CMark> marks) {
+    return Merge({marks.begin(), marks.end()}, false, false);
+}
+
+int CMarkList::MergeList(const CMarkList& other) {
+    return Merge({other.marks_.begin(), other.marks_.end()}, false, false);
+}
+
+void CMarkList::AddMark(std::uint32_t recordNumber, int registerCode, int section, int searchId,
+                        int appNumber, std::uint32_t flags) {
+    MergeMark(CMark(recordNumber, registerCode, section, searchId, appNumber, flags));
+}
+
+void CMarkList::MergeMark(const CMark& mark) {
+    Merge({mark}, false, false);
+}
+
+void CMarkList::RemoveSearch(int searchId) {
+    RemoveSearchesWhere([searchId](int id) { return id == searchId; });
+}
+
+void CMarkList::RemoveSearches(const std::set<int>& searchIds) {
+    RemoveSearchesWhere([&searchIds](int id) { return searchIds.count(id) != 0; });
+}
+
+void CMarkList::RemoveSearchesWhere(const std::function<bool(int)>& isRemoved) {
+    constexpr std::uint32_t kHeadFlags = CMark::kPermanentKeep | CMark::kLong;
+    TVmRec<CMark> remaining;
+    remaining.Reserve(GetCount());
+    // The head of the source group being walked, while it is one that was dropped.
+    const CMark* droppedHead = nullptr;
+    for (const CMark& mark : marks_) {
+        if (!mark.IsDuplicate())
+            droppedHead = nullptr;
+        const bool removedSearch = isRemoved(mark.GetSearchId());
+        if (removedSearch && (!mark.IsKept() || mark.IsDuplicate())) {
+            if (!mark.IsDuplicate())
+                droppedHead = &mark;
+            continue;
+        }
+        CMark copy(mark);
+        if (removedSearch)
+            copy.SetSearchId(0);
+        // The first remaining mark of a group whose head went takes the head's place, however
+        // many of the group's marks went with it.
+        const bool headless =
+            droppedHead && droppedHead->IsSameGroup(mark) &&
+            (remaining.IsEmpty() || !remaining.GetAt(remaining.GetSize() - 1).IsSameGroup(mark));
+        if (headless)
+            copy.SetFlags((mark.GetFlags() & ~(kHeadFlags | CMark::kDuplicate | CMark::kKept)) |
+                          (droppedHead->GetFlags() & kHeadFlags));
+        remaining.Add(copy);
+    }
+    // Replaced even when nothing was dropped: kept heads of the search lose its id.
+    marks_ = std::move(remaining);
+}
+
+void CMarkList::SetGroupFlags() {
+    for (int i = 0; i < GetCount(); ++i) {
+        CMark& mark = marks_.ElementAt(i);
+        const bool duplicate = i > 0 && marks_.GetAt(i - 1).IsSameGroup(mark);
+        const std::uint32_t flags = mark.GetFlags() & ~CMark::kDuplicate;
+        mark.SetFlags(duplicate ? flags | CMark::kDuplicate : flags);
+    }
+}
+
+void CMarkList::Sort() {
+    SortInMarkOrder(marks_);
+}
+
+int CMarkList::NewSection() const {
+    int highest = 0;
+    for (const CMark& mark : marks_) {
+        if (mark.HasFlag(CMark::kPermanentKeep))
+            highest = std::max(highest, mark.GetSection());
+    }
+    return highest + 1;
+}
+
+int CMarkList::GetSectionCounts(int section, int& inSection, int& keptInSection, int& all,
+                                int& keptAll) const {
+    const bool hideDuplicates = GetUserSettings().GetHideDuplicates();
+    inSection = keptInSection = all = keptAll = 0;
+    for (int i = 0; i < GetCount(); ++i) {
+        const CMark& mark = marks_.GetAt(i);
+        const bool inThisSection = mark.GetSection() == section;
+        if (!(hideDuplicates && IsRepeatOfPrevious(i))) {
+            ++all;
+            inSection += inThisSection ? 1 : 0;
+        }
+        if (mark.HasFlag(CMark::kPermanentKeep) && !mark.IsDuplicate()) {
+            ++keptAll;
+            keptInSection += inThisSection ? 1 : 0;
+        }
+    }
+    return all;
+}
+
+bool CMarkList::IsRepeatOfPrevious(int index) const {
+    if (index < 1)
+        return false;
+    return marks_.GetAt(index).IsSameRecord(marks_.GetAt(index - 1));
+}
+
+std::vector<int> CMarkList::MarksOfNoSearch() const {
+    std::vector<int> indexes;
+    for (int i = 0; i < GetCount(); ++i) {
+        if (marks_.GetAt(i).GetSearchId() == 0)
+            indexes.push_back(i);
+    }
+    return indexes;
+}
+
+int CMarkList::GetFirstSection() const {
+    for (const CMark& mark : marks_) {
+        if (mark.GetSearchId() == 0)
+            return mark.GetSection();
+    }
+    return -1;
+}
+
+int CMarkList::GetNextSection(int section) const {
+    const std::vector<int> indexes = MarksOfNoSearch();
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        if (marks_.GetAt(indexes[i]).GetSection() == section)
+            return i + 1 < indexes.size() ? marks_.GetAt(indexes[i + 1]).GetSection() : -1;
+    }
+    return -1;
+}
+
+int CMarkList::GetPreviousSection(int section) const {
+    const std::vector<int> indexes = MarksOfNoSearch();
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        if (marks_.GetAt(indexes[i]).GetSection() == section)
+            return i > 0 ? marks_.GetAt(indexes[i - 1]).GetSection() : -1;
+    }
+    return -1;
+}
+
+int CMarkList::GetSectionPosition(int section, int* position, int* count) const {
+    const std::vector<int> indexes = MarksOfNoSearch();
+    int found = -1;
+    for (std::size_t i = 0; i < indexes.size(); ++i) {
+        if (marks_.GetAt(indexes[i]).GetSection() == section)
+            found = static_cast<int>(i) + 1;
+    }
+    if (position)
+        *position = found;
+    if (count)
+        *count = static_cast<int>(indexes.size());
+    return found;
+}
