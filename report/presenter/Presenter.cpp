@@ -31,6 +31,10 @@ void CPresenter::AppendLineBreak() {
     AppendRaw(GetLineBreak());
 }
 
+void CPresenter::ReportMissing(const CMark& mark) {
+    Printf("Cannot find details for 0x%x-%d\n", mark.GetRecordNumber(), mark.GetRegisterCode());
+}
+
 void CPresenter::AppendTo(std::string_view text, std::uint32_t /*number*/, char /*registerCode*/,
                           int /*context1*/, int /*context2*/, std::string& target) {
     target += text;

@@ -6,6 +6,8 @@
 // (escaping, fonts, a backslash as the registers' line separator), so no record text can reach
 // the output as markup. Only AppendRaw and Printf write text unchanged.
 
+#include "core/Mark.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -82,6 +84,8 @@ public:
     // Formats into at most 8,192 bytes and appends the result unchanged.
     void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
     virtual void AppendLineBreak();
+    // A line for a mark whose record cannot be had: "Cannot find details for 0x%x-%d".
+    void ReportMissing(const CMark& mark);
     virtual std::string GetLineBreak() const = 0;
 
     // Appends a number found in a free text to the target; an output may make a reference to

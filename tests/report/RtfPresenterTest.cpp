@@ -152,7 +152,7 @@ TEST(RtfPresenter, ColumnsAndAppendedNumbers) {
     std::string target = "see ";
     rtf.AppendTo("1234", 1234u << 8, 'u', 1, 2, target);
     EXPECT_EQ(target, "see 1234");
-    rtf.Printf("Cannot find details for 0x%x-%d\n", 0x2a, 'u');
+    rtf.ReportMissing(CMark(0x2a, 'u', 1, 2));
     EXPECT_NE(Body(rtf).find("Cannot find details for 0x2a-117\n"), std::string::npos);
 }
 
