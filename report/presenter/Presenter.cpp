@@ -49,8 +49,8 @@ void CPresenter::SetHighlighting(std::vector<std::string> terms, TermSplitter sp
     splitter_ = std::move(splitter);
 }
 
-std::vector<CTextPiece> CPresenter::SplitAtTerms(int kind, std::string_view text) const {
+std::vector<CTextRun> CPresenter::SplitAtTerms(int kind, std::string_view text) const {
     if (kind != kFieldGoods || highlightTerms_.empty() || !splitter_)
-        return {CTextPiece{false, std::string(text)}};
+        return {CTextRun{false, std::string(text)}};
     return splitter_(text, highlightTerms_);
 }

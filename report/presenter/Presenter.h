@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-// Style bits of a piece of text.
+// Style bits of every text written.
 inline constexpr unsigned kStyleTextBold = 0x02;
 inline constexpr unsigned kStyleTextItalic = 0x04;
 inline constexpr unsigned kStyleGreekFont = 0x08; // set by the print output itself
@@ -35,14 +35,14 @@ inline constexpr int kTextDecide = 2; // the Greek font when the text reads as G
 inline constexpr int kFieldPlain = 0;
 inline constexpr int kFieldGoods = 4; // goods text, in which the search terms may be highlighted
 
-// One piece of a text cut at the words the search terms find.
-struct CTextPiece {
+// One run of a text cut at the words the search terms find.
+struct CTextRun {
     bool highlighted = false;
     std::string text;
 };
-// Cuts a text into plain and highlighted pieces that together are the text.
-using TermSplitter = std::function<std::vector<CTextPiece>(std::string_view text,
-                                                           const std::vector<std::string>& terms)>;
+// Cuts a text into plain and highlighted runs that together are the text.
+using TermSplitter = std::function<std::vector<CTextRun>(std::string_view text,
+                                                         const std::vector<std::string>& terms)>;
 
 class CPresenter {
 public:
@@ -102,8 +102,8 @@ public:
     const std::vector<std::string>& GetHighlightTerms() const { return highlightTerms_; }
 
 protected:
-    // The pieces of a goods field's text; one plain piece when nothing is to be highlighted.
-    std::vector<CTextPiece> SplitAtTerms(int kind, std::string_view text) const;
+    // The runs of a goods field's text; one plain run when nothing is to be highlighted.
+    std::vector<CTextRun> SplitAtTerms(int kind, std::string_view text) const;
 
 private:
     bool paragraphPending_ = false;

@@ -67,7 +67,7 @@ void CRtfPresenter::AddField(int kind, std::string_view label, std::string_view 
         AddText(" ", 0);
     }
     // Terms are found in the record's own text, before it turns into RTF.
-    AppendStyled(ConvertPieces(SplitAtTerms(kind, text), IsGreekMode(text, mode)),
+    AppendStyled(ConvertRuns(SplitAtTerms(kind, text), IsGreekMode(text, mode)),
                  style & kStyleTextMask);
     body_ += " \\line ";
     SetParagraphPending(pendingAfter);
@@ -106,7 +106,7 @@ void CRtfPresenter::AddText(std::string_view text, unsigned style) {
 }
 
 std::string CRtfPresenter::ConvertText(std::string_view text, int mode) {
-    return ConvertPieces({CTextPiece{false, std::string(text)}}, IsGreekMode(text, mode));
+    return ConvertRuns({CTextRun{false, std::string(text)}}, IsGreekMode(text, mode));
 }
 
 std::string CRtfPresenter::GetRtf(std::string_view face, int pointSize) const {
@@ -122,13 +122,13 @@ std::string CRtfPresenter::GetRtf(std::string_view face, int pointSize) const {
     return rtf;
 }
 
-std::string CRtfPresenter::ConvertPieces(const std::vector<CTextPiece>& pieces, bool greek) {
+std::string CRtfPresenter::ConvertRuns(const std::vector<CTextRun>& runs, bool greek) {
     std::string rtf = greek ? "{\\f1 " : "";
-    for (const CTextPiece& piece : pieces) {
-        if (piece.highlighted)
+    for (const CTextRun& run : runs) {
+        if (run.highlighted)
             rtf += "{\\cf1\\b ";
-        AppendEscaped(rtf, piece.text, greek);
-        if (piece.highlighted)
+        AppendEscaped(rtf, run.text, greek);
+        if (run.highlighted)
             rtf += "}";
     }
     if (greek)

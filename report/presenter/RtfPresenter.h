@@ -37,8 +37,8 @@ public:
     std::string GetRtf(std::string_view face, int pointSize) const;
 
 private:
-    // Text pieces as RTF, wrapped in the Greek font when greek is set; highlighted pieces blue.
-    static std::string ConvertPieces(const std::vector<CTextPiece>& pieces, bool greek);
+    // Text runs as RTF, wrapped in the Greek font when greek is set; highlighted runs blue.
+    static std::string ConvertRuns(const std::vector<CTextRun>& runs, bool greek);
     // RTF text (already converted) in a group with the style's bold and italics.
     void AppendStyled(std::string_view rtf, unsigned style);
     void AppendParagraph();

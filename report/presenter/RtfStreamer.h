@@ -1,5 +1,5 @@
 #pragma once
-// Loads an RTF document into a rich text control that reads its input in pieces, as the details
+// Loads an RTF document into a rich text control that reads its input in chunks, as the details
 // window's text view does.
 
 #include <cstddef>

@@ -19,7 +19,7 @@ public:
     // read (the tokeniser is then empty).
     bool LoadFile(const std::string& path);
 
-    // Fills the token with the next piece; false only when the text is already used up.
+    // Fills the token with the next token; false only when the text is already used up.
     bool NextToken(CReportToken& token);
 
     // "[[" at the position.

@@ -17,9 +17,9 @@ const std::string kHeader = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deftab1440"
 
 // Highlights whole words equal to a term, ignoring case: enough to see where highlighting
 // happens, not how terms match.
-std::vector<CTextPiece> SplitWholeWords(std::string_view text,
-                                        const std::vector<std::string>& terms) {
-    std::vector<CTextPiece> pieces;
+std::vector<CTextRun> SplitWholeWords(std::string_view text,
+                                      const std::vector<std::string>& terms) {
+    std::vector<CTextRun> runs;
     auto isWordChar = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
     std::string plain;
     for (std::size_t i = 0; i < text.size();) {
@@ -36,17 +36,17 @@ std::vector<CTextPiece> SplitWholeWords(std::string_view text,
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         if (std::find(terms.begin(), terms.end(), upper) != terms.end()) {
             if (!plain.empty())
-                pieces.push_back({false, std::move(plain)});
+                runs.push_back({false, std::move(plain)});
             plain.clear();
-            pieces.push_back({true, word});
+            runs.push_back({true, word});
         } else {
             plain += word;
         }
         i = end;
     }
     if (!plain.empty())
-        pieces.push_back({false, plain});
-    return pieces;
+        runs.push_back({false, plain});
+    return runs;
 }
 
 std::string Body(const CRtfPresenter& rtf) {
@@ -156,26 +156,26 @@ TEST(RtfPresenter, ColumnsAndAppendedNumbers) {
     EXPECT_NE(Body(rtf).find("Cannot find details for 0x2a-117\n"), std::string::npos);
 }
 
-// Pulls the document in small pieces, as a rich text control does.
-class CPieceReadingControl : public CRtfControl {
+// Pulls the document in small chunks, as a rich text control does.
+class CChunkReadingControl : public CRtfControl {
 public:
     void SetTextLimit(std::size_t length) override { limit = length; }
     void StreamIn(CRtfStreamer& streamer) override {
         contents.clear();
-        char piece[7];
-        while (const std::size_t count = streamer.ReadCallback(piece, sizeof piece))
-            contents.append(piece, count);
+        char chunk[7];
+        while (const std::size_t count = streamer.ReadCallback(chunk, sizeof chunk))
+            contents.append(chunk, count);
     }
     std::size_t limit = 0;
     std::string contents = "old contents";
 };
 
-TEST(RtfStreamer, HandsTheWholeDocumentOverInPieces) {
+TEST(RtfStreamer, HandsTheWholeDocumentOverInChunks) {
     CRtfPresenter rtf;
     rtf.AddPlainField("Mark:", "ACME", kStyleLabelBold, kTextLatin, false, false);
     const std::string document = rtf.GetRtf("Arial", 10);
 
-    CPieceReadingControl control;
+    CChunkReadingControl control;
     CRtfStreamer streamer(control);
     streamer.StreamIn(document);
     EXPECT_EQ(control.contents, document);

@@ -49,7 +49,7 @@ std::string ConvertToText(const std::string& soffice, const std::string& rtf) {
     return text;
 }
 
-std::vector<CTextPiece> HighlightLine(std::string_view text, const std::vector<std::string>&) {
+std::vector<CTextRun> HighlightLine(std::string_view text, const std::vector<std::string>&) {
     const auto at = text.find("LINE");
     if (at == std::string_view::npos)
         return {{false, std::string(text)}};
