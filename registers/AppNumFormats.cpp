@@ -1,5 +1,7 @@
 #include "registers/AppNumFormats.h"
 
+#include "registers/AsciiText.h"
+
 #include <array>
 #include <cstdio>
 
@@ -18,12 +20,6 @@ constexpr std::uint32_t kIeYearBase = 1900;
 constexpr std::uint32_t kIeSerialsPerYear = 100000;
 constexpr std::uint32_t kPlPrefixBit = 0x80000000;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 char ToUpper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
@@ -35,8 +31,8 @@ public:
     explicit CNumberReader(std::string_view text) : text_(text) {}
 
     char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
-    bool AtDigit() const { return IsDigit(Peek()); }
-    bool AfterDigit() const { return pos_ > 0 && IsDigit(text_[pos_ - 1]); }
+    bool AtDigit() const { return IsAsciiDigit(Peek()); }
+    bool AfterDigit() const { return pos_ > 0 && IsAsciiDigit(text_[pos_ - 1]); }
 
     // Consumes the letter (either case) when it stands at the position.
     bool Take(char upperLetter) {
@@ -73,7 +69,7 @@ public:
     // A letter suffix in bijective base 26 ("a" 1, "z" 26, "aa" 27), any case.
     std::uint32_t ReadLetters() {
         std::uint32_t value = 0;
-        while (IsLetter(Peek()))
+        while (IsAsciiLetter(Peek()))
             value = value * 26 + static_cast<std::uint32_t>(ToUpper(text_[pos_++]) - 'A' + 1);
         return value;
     }

@@ -1,7 +1,7 @@
 #include "registers/PresenterRows.h"
 
 #include "registers/AppNumFormats.h"
-#include "registers/NoCase.h"
+#include "registers/AsciiText.h"
 
 #include <cstdint>
 #include <string>
@@ -11,13 +11,6 @@ namespace {
 
 constexpr unsigned kHeadingStyle = kStyleLabelBold | kStyleTextBold;
 constexpr std::string_view kMadridLabel = "International registration:";
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 
 // The text before the first separator and the text after it; without one the whole text is the
 // head.
@@ -37,9 +30,9 @@ CSplit SplitAt(std::string_view text, char separator) {
 // the next entry.
 bool IsEntryBreak(std::string_view text, std::size_t at) {
     auto charAt = [&](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
-    if (charAt(at) != '\\' || !IsDigit(charAt(at + 1)))
+    if (charAt(at) != '\\' || !IsAsciiDigit(charAt(at + 1)))
         return false;
-    return charAt(at + 2) == ' ' || (IsDigit(charAt(at + 2)) && charAt(at + 3) == ' ');
+    return charAt(at + 2) == ' ' || (IsAsciiDigit(charAt(at + 2)) && charAt(at + 3) == ' ');
 }
 
 std::string_view ItemPart(const std::vector<std::string>& item, std::size_t index) {
@@ -56,15 +49,16 @@ std::size_t NumberLength(std::string_view text, std::size_t at, std::string_view
     if (end < text.size() && text[end] == 'B')
         ++end;
     while (end < text.size()) {
-        if (IsDigit(text[end]))
+        if (IsAsciiDigit(text[end]))
             ++end;
         else if (separators.find(text[end]) != std::string_view::npos && end > at &&
-                 IsDigit(text[end - 1]) && end + 1 < text.size() && IsDigit(text[end + 1]))
+                 IsAsciiDigit(text[end - 1]) && end + 1 < text.size() &&
+                 IsAsciiDigit(text[end + 1]))
             ++end;
         else
             break;
     }
-    while (end < text.size() && IsLetter(text[end]))
+    while (end < text.size() && IsAsciiLetter(text[end]))
         ++end;
     return end - at;
 }
@@ -176,13 +170,13 @@ void PresentUkRefRow(CPresenter& output, std::string_view label, std::string_vie
     for (std::size_t i = 0; i < text.size();) {
         const char c = text[i];
         const bool startsNumber =
-            IsDigit(c) || (c == 'B' && i + 1 < text.size() && IsDigit(text[i + 1]));
+            IsAsciiDigit(c) || (c == 'B' && i + 1 < text.size() && IsAsciiDigit(text[i + 1]));
         if (startsNumber && condition && depth == 0) {
             i +=
                 AppendNumber(output, text, i, ParseUkAppNum, " ,-", 'u', context1, context2, value);
-        } else if (IsLetter(c)) {
+        } else if (IsAsciiLetter(c)) {
             std::size_t end = i;
-            while (end < text.size() && IsLetter(text[end]))
+            while (end < text.size() && IsAsciiLetter(text[end]))
                 ++end;
             const std::string_view word = text.substr(i, end - i);
             condition = UpdateReferenceCondition(word, condition);
@@ -201,7 +195,7 @@ void PresentUsRefRow(CPresenter& output, std::string_view label, std::string_vie
                      unsigned style, int context1, int context2, bool newBlock, bool endBlock) {
     std::string value;
     for (std::size_t i = 0; i < text.size();) {
-        if (IsDigit(text[i]))
+        if (IsAsciiDigit(text[i]))
             i += AppendNumber(output, text, i, ParseUsAppNum, " ,-_", 's', context1, context2,
                               value);
         else

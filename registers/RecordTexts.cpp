@@ -1,6 +1,6 @@
 #include "registers/RecordTexts.h"
 
-#include "registers/NoCase.h"
+#include "registers/AsciiText.h"
 
 std::string JoinLanguages(std::string_view first, std::string_view second) {
     if (first.empty())

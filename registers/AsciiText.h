@@ -1,8 +1,17 @@
 #pragma once
-// ASCII comparisons without regard to case, for field values and codes of records.
+// ASCII character tests and comparisons without regard to case, for number texts, field values
+// and codes of records.
 
 #include <string_view>
 #include <strings.h>
+
+inline bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+inline bool IsAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 inline bool EqualsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
