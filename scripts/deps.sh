@@ -16,6 +16,8 @@ packages=(
     xdg-utils
     # word lists that the code-page tables are made from
     wamerican hunspell-el
+    # reads back RTF output in the tests
+    libreoffice-writer-nogui
 )
 
 missing=()
