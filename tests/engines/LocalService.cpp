@@ -19,7 +19,11 @@ public:
         ASSERT_TRUE(InitOrb(settings));
     }
     void TearDown() override {
-        ServiceHolder().reset();
+        if (ServiceHolder()) {
+            // The service ends in order and, under the sanitizers, without leaks.
+            EXPECT_EQ(ServiceHolder()->Stop(), 0);
+            ServiceHolder().reset();
+        }
         ShutdownOrb();
     }
 

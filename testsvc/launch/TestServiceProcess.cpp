@@ -81,11 +81,12 @@ bool CTestServiceProcess::ReadAddresses() {
     return true;
 }
 
-void CTestServiceProcess::Stop() {
-    process_.Stop(std::chrono::seconds(5));
+int CTestServiceProcess::Stop() {
+    const int status = process_.Stop(std::chrono::seconds(5));
     if (!addressFile_.empty()) {
         std::error_code ignored;
         std::filesystem::remove(addressFile_, ignored);
         addressFile_.clear();
     }
+    return status;
 }

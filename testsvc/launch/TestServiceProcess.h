@@ -29,8 +29,9 @@ public:
 
     // Starts the service and waits until it answers; false with a message when it does not.
     bool Start(const Options& options, std::string& error);
-    // Ends the service (SIGTERM, then SIGKILL after a grace time) and removes its files.
-    void Stop();
+    // Ends the service (SIGTERM, then SIGKILL after a grace time), removes its files and returns
+    // its exit status: 0 when it ended in order (-1 when none ran).
+    int Stop();
     bool IsRunning() { return process_.IsRunning(); }
 
     const TestServiceAddresses& Addresses() const { return addresses_; }

@@ -213,8 +213,10 @@ int RunTestService(const ServiceOptions& options) {
         objects.Activate(fixedPoa);
         PortableServer::POA_var rootPoa = PortableServer::POA::_narrow(
             CORBA::Object_var(orb->resolve_initial_references("RootPOA")));
-        rootPoa->the_POAManager()->activate();
-        fixedPoa->the_POAManager()->activate();
+        PortableServer::POAManager_var rootManager = rootPoa->the_POAManager();
+        PortableServer::POAManager_var fixedManager = fixedPoa->the_POAManager();
+        rootManager->activate();
+        fixedManager->activate();
 
         if (!options.addressFile.empty() && !WriteAddressFile(options.addressFile, options.port))
             throw std::runtime_error("cannot write " + options.addressFile);
