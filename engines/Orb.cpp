@@ -38,7 +38,9 @@ bool InitOrb(const OrbSettings& settings) {
     return false;
 }
 
-CORBA::ORB_ptr GetOrb() { return HeldOrb().in(); }
+CORBA::ORB_ptr GetOrb() {
+    return HeldOrb().in();
+}
 
 void ShutdownOrb() {
     CORBA::ORB_var& orb = HeldOrb();

@@ -15,11 +15,11 @@ bool IsConnectionFailure(const CORBA::SystemException& e) {
 std::string OmniOrbErrorText(const omniORB::fatalException& e) {
     const char* file = e.file() ? e.file() : "?";
     const char* message = e.errmsg() ? e.errmsg() : "?";
-    const int size = std::snprintf(nullptr, 0, "W310 omniORB error in %s(%d) - %s", file,
-                                   e.line(), message);
+    const int size =
+        std::snprintf(nullptr, 0, "W310 omniORB error in %s(%d) - %s", file, e.line(), message);
     std::string text(static_cast<std::size_t>(size), '\0');
-    std::snprintf(text.data(), text.size() + 1, "W310 omniORB error in %s(%d) - %s", file,
-                  e.line(), message);
+    std::snprintf(text.data(), text.size() + 1, "W310 omniORB error in %s(%d) - %s", file, e.line(),
+                  message);
     return text;
 }
 

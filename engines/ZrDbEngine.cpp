@@ -8,7 +8,9 @@ namespace {
 
 std::atomic<bool> sortByLocation{false};
 
-int FoldDbCode(int code) { return code == 'I' ? 'i' : code; }
+int FoldDbCode(int code) {
+    return code == 'I' ? 'i' : code;
+}
 
 std::string LocationWord(std::uint32_t rank, std::uint32_t flags) {
     switch (rank) {
@@ -53,9 +55,13 @@ bool CZrDbEngine::operator<(const CZrDbEngine& other) const {
     return rank < otherRank;
 }
 
-void CZrDbEngine::SetSortByLocation(bool byLocation) { sortByLocation = byLocation; }
+void CZrDbEngine::SetSortByLocation(bool byLocation) {
+    sortByLocation = byLocation;
+}
 
-bool CZrDbEngine::GetSortByLocation() { return sortByLocation; }
+bool CZrDbEngine::GetSortByLocation() {
+    return sortByLocation;
+}
 
 void CZrDbEngine::Disconnect(const char* password) {
     if (sessionId_ == 0)

@@ -10,8 +10,9 @@ int main(int argc, char** argv) {
     ServiceOptions options;
     std::string error;
     if (!ParseServiceOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
-        std::fprintf(stderr, "zr_testsvc: %s\nusage: zr_testsvc --port N [--address-file PATH] "
-                             "[--marks N] [--registers LETTERS] [--account COMPANY:USER:PASSWORD]\n",
+        std::fprintf(stderr,
+                     "zr_testsvc: %s\nusage: zr_testsvc --port N [--address-file PATH] "
+                     "[--marks N] [--registers LETTERS] [--account COMPANY:USER:PASSWORD]\n",
                      error.c_str());
         return 1;
     }

@@ -3,9 +3,8 @@
 // message that is not empty.
 
 #include "LocalService.h"
-
-#include "engines/OrbErrors.h"
 #include "engines/Orb.h"
+#include "engines/OrbErrors.h"
 #include "platform/Process.h"
 
 #include <gtest/gtest.h>
@@ -54,9 +53,9 @@ TEST(FaultsWire, ACallThatOutlivesItsTimeOutIsTimeout) {
     omniORB::setClientCallTimeout(engine, 200);
     control->SetEngineFault("u", "slow", "", 1500);
     bool connectionFailure = false;
-    EXPECT_EQ(FailureName([&] { CORBA::String_var version = engine->GetVersion(); },
-                          &connectionFailure),
-              "TIMEOUT");
+    EXPECT_EQ(
+        FailureName([&] { CORBA::String_var version = engine->GetVersion(); }, &connectionFailure),
+        "TIMEOUT");
     EXPECT_TRUE(connectionFailure);
 
     // The engine answers again once it is quick.
@@ -92,8 +91,8 @@ TEST(FaultsWire, AnEngineLostInTheMiddleOfASearch) {
     control->SetEngineFault("p", "commFailure", "", 2);
     const EngineInfo& engine = Find(engines, 'p');
     CORBA::Boolean started = false;
-    ZrEngineSearch_var search = engine.engine->StartSearch2(engine.sessionId, "WORDM=\"ACME\"",
-                                                            "", "", "", 0, started);
+    ZrEngineSearch_var search =
+        engine.engine->StartSearch2(engine.sessionId, "WORDM=\"ACME\"", "", "", "", 0, started);
     CORBA::String_var status;
     EXPECT_FALSE(search->GetProgress(status.out()));
     EXPECT_EQ(FailureName([&] { search->GetProgress(status.out()); }), "COMM_FAILURE");
@@ -115,9 +114,8 @@ TEST(FaultsWire, AnUnknownSessionIsRefused) {
     ResetControl();
     EngineInfoSeq_var engines = Logon(Remote(), "");
     const EngineInfo& engine = Find(engines, 'u');
-    EXPECT_EQ(FailureName([&] {
-                  OctetSeq_var record = engine.engine->GetSummaryDetails3(12345, 16, "");
-              }),
+    EXPECT_EQ(FailureName(
+                  [&] { OctetSeq_var record = engine.engine->GetSummaryDetails3(12345, 16, ""); }),
               "NO_PERMISSION");
 }
 

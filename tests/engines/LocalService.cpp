@@ -57,9 +57,13 @@ CTestServiceProcess& Process() {
     return *service;
 }
 
-ZrRepository_var Remote() { return Resolve<ZrRepository>(Process().Addresses().remote); }
+ZrRepository_var Remote() {
+    return Resolve<ZrRepository>(Process().Addresses().remote);
+}
 
-ZrAdmin_var Local() { return Resolve<ZrAdmin>(Process().Addresses().local); }
+ZrAdmin_var Local() {
+    return Resolve<ZrAdmin>(Process().Addresses().local);
+}
 
 ZrTestControl_var ResetControl() {
     ZrTestControl_var control = Resolve<ZrTestControl>(Process().Addresses().control);

@@ -59,10 +59,10 @@ TEST_F(RecordsWire, SummaryAndTextRecords) {
     EXPECT_FALSE(text["PROPS"].empty());
     EXPECT_NE(text["GOODS"].find("Computer software"), std::string::npos);
     EXPECT_FALSE(text["APPDATE"].empty());
-    EXPECT_EQ(LoggedCalls(control_, "remote.u.GetTextDetails2(" + std::to_string(acme) +
-                                        ",\"y3:12\")")
-                  .size(),
-              1u);
+    EXPECT_EQ(
+        LoggedCalls(control_, "remote.u.GetTextDetails2(" + std::to_string(acme) + ",\"y3:12\")")
+            .size(),
+        1u);
 
     const CORBA::ULong device = Mark('u', "ACME ZENITH");
     EXPECT_EQ(device & 0x8, 0x8u); // the device bit of the record id
@@ -88,17 +88,16 @@ TEST_F(RecordsWire, ManySummariesInOneReply) {
     ids[1] = 7; // no such record
     ids[2] = zenith;
     const EngineInfo& engine = Engine('u');
-    const auto bytes = ToBytes(OctetSeq_var(engine.engine->GetMultiSummaryDetails3(
-                                                engine.sessionId, ids, "y3:11"))
-                                   .in());
+    const auto bytes = ToBytes(
+        OctetSeq_var(engine.engine->GetMultiSummaryDetails3(engine.sessionId, ids, "y3:11")).in());
     std::vector<std::map<std::string, std::string>> records;
     std::size_t at = 0;
     while (at + 4 <= bytes.size()) {
         const std::uint32_t length = test_records::ReadU32(&bytes[at]);
         ASSERT_LE(at + 4 + length, bytes.size());
-        records.push_back(test_records::Fields({bytes.begin() + at + 4,
-                                                bytes.begin() + at + 4 + length})
-                              .value());
+        records.push_back(
+            test_records::Fields({bytes.begin() + at + 4, bytes.begin() + at + 4 + length})
+                .value());
         at += 4 + length;
     }
     EXPECT_EQ(at, bytes.size());
@@ -138,9 +137,8 @@ TEST_F(RecordsWire, ImagesOfDeviceMarks) {
     const CORBA::ULong device = Mark('u', "ACME ZENITH");
     const EngineInfo& engine = Engine('u');
     CORBA::ULong width = 100, height = 80;
-    auto png = ToBytes(OctetSeq_var(engine.engine->GetImage2(engine.sessionId, device, width,
-                                                             height))
-                           .in());
+    auto png = ToBytes(
+        OctetSeq_var(engine.engine->GetImage2(engine.sessionId, device, width, height)).in());
     ASSERT_GT(png.size(), 8u);
     EXPECT_TRUE(std::equal(std::begin(kPngSignature), std::end(kPngSignature), png.begin()));
     EXPECT_EQ(width, 100u);
@@ -154,9 +152,9 @@ TEST_F(RecordsWire, ImagesOfDeviceMarks) {
     EXPECT_EQ(height, 180u);
     EXPECT_THROW(OctetSeq_var(engine.engine->GetImage3(engine.sessionId, device, 3, width, height)),
                  DeviceNotAvailable);
-    EXPECT_THROW(OctetSeq_var(engine.engine->GetImage2(engine.sessionId, Mark('u', "ACME"), width,
-                                                       height)),
-                 DeviceNotAvailable);
+    EXPECT_THROW(
+        OctetSeq_var(engine.engine->GetImage2(engine.sessionId, Mark('u', "ACME"), width, height)),
+        DeviceNotAvailable);
 }
 
 TEST_F(RecordsWire, NumberConversionsAndRecordSets) {
@@ -204,8 +202,9 @@ TEST_F(RecordsWire, CodeTexts) {
     const EngineInfo& engine = Engine('u');
     EXPECT_STREQ(CORBA::String_var(engine.engine->CodeToString2(engine.sessionId, 1, 0)).in(),
                  "Acme Holdings Ltd");
-    EXPECT_STREQ(CORBA::String_var(engine.engine->CodeToString2(engine.sessionId, 0x260401, 2)).in(),
-                 "26.4.1");
+    EXPECT_STREQ(
+        CORBA::String_var(engine.engine->CodeToString2(engine.sessionId, 0x260401, 2)).in(),
+        "26.4.1");
     EXPECT_STREQ(CORBA::String_var(engine.engine->CodeToString2(engine.sessionId, 999, 0)).in(),
                  "");
 }
@@ -220,8 +219,8 @@ TEST_F(RecordsWire, StringFinderWalksAnOrderedList) {
     EXPECT_GE(page[0].count, 2u);
 
     // Before the located entry: negative indexes, as unsigned numbers on the wire.
-    FoundStringSeq_var before = finder->GetStrings(static_cast<CORBA::ULong>(-1),
-                                                   static_cast<CORBA::ULong>(-1));
+    FoundStringSeq_var before =
+        finder->GetStrings(static_cast<CORBA::ULong>(-1), static_cast<CORBA::ULong>(-1));
     ASSERT_EQ(before->length(), 1u);
     EXPECT_LT(std::string(before[0].text.in()), "ACM");
 
@@ -235,8 +234,9 @@ TEST_F(RecordsWire, StringFinderWalksAnOrderedList) {
     ZrStringFinder_var words = engine.engine->CreateStringFinder2(engine.sessionId, "cme", 5);
     FoundStringSeq_var hits = words->GetStrings(0, 0);
     EXPECT_NE(std::string(hits[0].text.in()).find("CME"), std::string::npos);
-    EXPECT_THROW(ZrStringFinder_var(engine.engine->CreateStringFinder2(engine.sessionId, "qqqq", 5)),
-                 LocateStringNotFound);
+    EXPECT_THROW(
+        ZrStringFinder_var(engine.engine->CreateStringFinder2(engine.sessionId, "qqqq", 5)),
+        LocateStringNotFound);
 }
 
 TEST_F(RecordsWire, OnlyTheWebRegisterHasALayout) {

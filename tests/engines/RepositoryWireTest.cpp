@@ -2,7 +2,6 @@
 // sessions, variants, and what the engine connections make of them.
 
 #include "LocalService.h"
-
 #include "engines/ZrDbEngine.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +45,8 @@ TEST(RepositoryWire, RemoteRepositoryOffersEveryRegisterWithASessionEach) {
 TEST(RepositoryWire, AWrongPasswordGetsAnErrorTextAndNoEngines) {
     ResetControl();
     CORBA::String_var error, version;
-    EngineInfoSeq_var engines = Remote()->GetAvailableEngines2(TestClient("wrong"), "", "",
-                                                               error.out(), version.out());
+    EngineInfoSeq_var engines =
+        Remote()->GetAvailableEngines2(TestClient("wrong"), "", "", error.out(), version.out());
     EXPECT_STRNE(error.in(), "");
     EXPECT_EQ(engines->length(), 0u);
 }
@@ -95,9 +94,9 @@ TEST(RepositoryWire, DisconnectDropsTheSessionOnce) {
 
     // The session is gone on the server: the copy's calls with it are refused.
     CORBA::Boolean started = false;
-    EXPECT_THROW(copy.GetEngine()->StartSearch2(copy.GetSessionId(), "APPNO=\"1-\"", "", "", "",
-                                                0, started),
-                 CORBA::NO_PERMISSION);
+    EXPECT_THROW(
+        copy.GetEngine()->StartSearch2(copy.GetSessionId(), "APPNO=\"1-\"", "", "", "", 0, started),
+        CORBA::NO_PERMISSION);
 }
 
 TEST(RepositoryWire, DisconnectFromALostEngineStillForgetsTheSession) {
@@ -111,8 +110,9 @@ TEST(RepositoryWire, DisconnectFromALostEngineStillForgetsTheSession) {
 
 TEST(RepositoryWire, RepositoryTextsReachTheClient) {
     ZrTestControl_var control = ResetControl();
-    control->SetRepositoryFault("remote", "newVersion", "4\t4.6.0\thttp://example.invalid/setup\t"
-                                                        "Please update\tFaster searches",
+    control->SetRepositoryFault("remote", "newVersion",
+                                "4\t4.6.0\thttp://example.invalid/setup\t"
+                                "Please update\tFaster searches",
                                 0);
     std::string error, version;
     Logon(Remote(), "", &error, &version);

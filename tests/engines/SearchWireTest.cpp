@@ -2,7 +2,6 @@
 // the results in a first list and in chunks, and criteria the engine refuses.
 
 #include "LocalService.h"
-
 #include "engines/OrbErrors.h"
 
 #include <algorithm>
@@ -15,8 +14,8 @@ namespace {
 ZrEngineSearch_var Start(const EngineInfo& engine, const char* criteria,
                          const char* restriction = "") {
     CORBA::Boolean started = false;
-    return engine.engine->StartSearch2(engine.sessionId, criteria, restriction, "Client", "Exam",
-                                       0, started);
+    return engine.engine->StartSearch2(engine.sessionId, criteria, restriction, "Client", "Exam", 0,
+                                       started);
 }
 
 } // namespace
@@ -134,7 +133,8 @@ TEST(SearchWire, TheInternationalRestrictionLimitsTheCountries) {
 TEST(SearchWire, UnreadableCriteriaAreRefusedWithAReason) {
     ResetControl();
     EngineInfoSeq_var engines = Logon(Remote(), "");
-    for (const char* criteria : {"WORDM=ACME", "(WORDM=\"ACME\"", "FOO=\"bar\"", "WORDM=\"A\" OR"}) {
+    for (const char* criteria :
+         {"WORDM=ACME", "(WORDM=\"ACME\"", "FOO=\"bar\"", "WORDM=\"A\" OR"}) {
         try {
             Start(Find(engines, 'u'), criteria);
             ADD_FAILURE() << criteria;

@@ -16,7 +16,8 @@ inline std::uint32_t ReadU32(const std::uint8_t* p) {
 
 // The fields of a record by name (text values without their NUL); nothing when the header or
 // any entry does not fit inside the record.
-inline std::optional<std::map<std::string, std::string>> Fields(const std::vector<std::uint8_t>& bytes) {
+inline std::optional<std::map<std::string, std::string>>
+Fields(const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() < 5 || bytes[0] != '1' || ReadU32(bytes.data() + 1) != bytes.size())
         return std::nullopt;
     std::map<std::string, std::string> fields;

@@ -1,7 +1,7 @@
 #include "engines/ZrDbEngine.h"
-#include "engines/ZrDbEngineSet.h"
 
 #include "engines/Orb.h"
+#include "engines/ZrDbEngineSet.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -24,8 +24,8 @@ public:
     // countries that international registrations must designate (empty: no restriction);
     // oneClassOnly makes a class item match only marks with no class outside its list.
     // Throws CCriteriaError for a text it cannot read.
-    std::vector<std::uint32_t> Evaluate(const std::string& criteria,
-                                        const std::string& restriction, bool oneClassOnly) const;
+    std::vector<std::uint32_t> Evaluate(const std::string& criteria, const std::string& restriction,
+                                        bool oneClassOnly) const;
 
 private:
     const CTestRegisterData& data_;

@@ -115,7 +115,9 @@ void CMarkSet::AndNot(const CMarkSet& other) {
         bits_[i] = bits_[i] && !other.bits_[i];
 }
 
-std::size_t CMarkSet::Count() const { return static_cast<std::size_t>(std::count(bits_.begin(), bits_.end(), true)); }
+std::size_t CMarkSet::Count() const {
+    return static_cast<std::size_t>(std::count(bits_.begin(), bits_.end(), true));
+}
 
 template <typename Test>
 CMarkSet CCriteriaItems::Select(Test test) const {
@@ -150,7 +152,8 @@ CMarkSet CCriteriaItems::Evaluate(const std::string& name, const std::string& va
     if (NameIs(name, "LOCAR"))
         return LocarnoClasses(value);
     if (NameIs(name, "SET"))
-        return Select([&](const TestMark& mark) { return CTestRegisterData::IsInSet(mark, value); });
+        return Select(
+            [&](const TestMark& mark) { return CTestRegisterData::IsInSet(mark, value); });
     if (NameIs(name, "GOODS"))
         return Goods(value);
     if (NameIs(name, "CNTRY"))
@@ -240,9 +243,8 @@ CMarkSet CCriteriaItems::AppNumbers(const std::string& value) const {
     std::replace(high.begin(), high.end(), '_', '-');
     const std::uint64_t first = MainNumberOf(low);
     const std::uint64_t last = high.empty() ? ~0ull : MainNumberOf(high);
-    return Select([&](const TestMark& mark) {
-        return mark.mainAppNum >= first && mark.mainAppNum <= last;
-    });
+    return Select(
+        [&](const TestMark& mark) { return mark.mainAppNum >= first && mark.mainAppNum <= last; });
 }
 
 CMarkSet CCriteriaItems::AppDates(const std::string& value) const {

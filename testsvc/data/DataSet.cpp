@@ -35,16 +35,11 @@ struct Anchor {
 
 // Marks that tests search for: exact, wildcard, similar, anagram and phrase hits of ACME.
 const Anchor kAnchors[] = {
-    {{"ACME"}, MarkStatus::Registered, 0},
-    {{"ACME", "ZENITH"}, MarkStatus::Registered, 3},
-    {{"ZENITH"}, MarkStatus::Pending, 1},
-    {{"STAR", "BRIGHT"}, MarkStatus::Lapsed, 0},
-    {{"NOVA"}, MarkStatus::Abandoned, 1},
-    {{"ALPHA", "OMEGA"}, MarkStatus::Registered, 0},
-    {{"ACMEX"}, MarkStatus::Registered, 0},
-    {{"ACNE"}, MarkStatus::Registered, 0},
-    {{"EMCA"}, MarkStatus::Registered, 0},
-    {{"NEW", "WORLD", "ORDER"}, MarkStatus::Registered, 0},
+    {{"ACME"}, MarkStatus::Registered, 0},  {{"ACME", "ZENITH"}, MarkStatus::Registered, 3},
+    {{"ZENITH"}, MarkStatus::Pending, 1},   {{"STAR", "BRIGHT"}, MarkStatus::Lapsed, 0},
+    {{"NOVA"}, MarkStatus::Abandoned, 1},   {{"ALPHA", "OMEGA"}, MarkStatus::Registered, 0},
+    {{"ACMEX"}, MarkStatus::Registered, 0}, {{"ACNE"}, MarkStatus::Registered, 0},
+    {{"EMCA"}, MarkStatus::Registered, 0},  {{"NEW", "WORLD", "ORDER"}, MarkStatus::Registered, 0},
 };
 
 MarkStatus StatusOf(std::uint32_t draw) {
@@ -130,7 +125,8 @@ TestMark CTestRegisterData::MakeMark(std::uint32_t seq) const {
             mark.words[i] = static_cast<std::uint16_t>(random.Next(vocabulary.OrdinaryWordCount()));
         mark.status = StatusOf(random.Next(10));
         if (random.Next(10) < 3)
-            mark.imageCount = random.Next(5) == 0 ? static_cast<std::uint8_t>(2 + random.Next(2)) : 1;
+            mark.imageCount =
+                random.Next(5) == 0 ? static_cast<std::uint8_t>(2 + random.Next(2)) : 1;
         const std::uint32_t classCount = 1 + random.Next(3);
         for (std::uint32_t i = 0; i < classCount; ++i)
             mark.classes |= 1ull << (1 + random.Next(45));
@@ -172,8 +168,8 @@ TestMark CTestRegisterData::MakeMark(std::uint32_t seq) const {
     if (traits & kMadrid) {
         const std::uint32_t count = 2 + random.Next(4);
         for (std::uint32_t i = 0; i < count; ++i)
-            mark.designations |= static_cast<std::uint16_t>(
-                1u << random.Next(vocabulary.MadridCountries().size()));
+            mark.designations |=
+                static_cast<std::uint16_t>(1u << random.Next(vocabulary.MadridCountries().size()));
     }
 
     mark.numberIndex = (traits & kDuplicates) && seq % 10 == 0 && seq > 10 ? seq - 1 : seq;

@@ -52,8 +52,8 @@ std::map<std::string, std::uint32_t> PartyCounts(const CTestRegisterData& data, 
 std::vector<FinderEntry> ViennaEntries(bool byCode) {
     std::vector<FinderEntry> entries;
     for (const ViennaCode& code : CVocabulary::Get().Vienna())
-        entries.push_back({0, code.Packed(), byCode ? code.Text() + " " + code.description
-                                                    : code.description});
+        entries.push_back(
+            {0, code.Packed(), byCode ? code.Text() + " " + code.description : code.description});
     if (byCode)
         std::sort(entries.begin(), entries.end(),
                   [](const FinderEntry& a, const FinderEntry& b) { return a.count < b.count; });

@@ -20,8 +20,8 @@ struct FinderEntry {
 class CFinderList {
 public:
     // The list of a mode, positioned at the text. Empty when the word finder finds nothing.
-    static std::optional<CFinderList> Locate(const CTestRegisterData& data,
-                                             const std::string& text, std::uint32_t mode);
+    static std::optional<CFinderList> Locate(const CTestRegisterData& data, const std::string& text,
+                                             std::uint32_t mode);
 
     // The entries with the indexes first to last, both included, where index 0 is the located
     // entry and indexes may be negative (they travel as unsigned numbers). An index outside the

@@ -12,7 +12,7 @@ void AppendU16(Bytes& bytes, std::uint16_t value) {
 
 // The 16 colours of the icons and the flag: black, white, then strong colours.
 const std::uint8_t kPalette[16][3] = {
-    {0, 0, 0},     {255, 255, 255}, {200, 30, 30},  {30, 160, 30},  {30, 60, 200}, {230, 200, 0},
+    {0, 0, 0},     {255, 255, 255}, {200, 30, 30},   {30, 160, 30}, {30, 60, 200}, {230, 200, 0},
     {0, 180, 200}, {180, 0, 180},   {128, 128, 128}, {90, 40, 10},  {250, 140, 0}, {0, 90, 60},
     {60, 0, 120},  {200, 200, 200}, {255, 180, 200}, {20, 20, 80}};
 
@@ -52,7 +52,9 @@ void AppendPixels(Bytes& bytes, std::uint32_t width, std::uint32_t height, Pixel
     }
 }
 
-std::uint32_t Stride4Bit(std::uint32_t width) { return ((width + 1) / 2 + 3) / 4 * 4; }
+std::uint32_t Stride4Bit(std::uint32_t width) {
+    return ((width + 1) / 2 + 3) / 4 * 4;
+}
 
 } // namespace
 
@@ -110,7 +112,8 @@ Bytes MakeFlagBitmapFile() {
     AppendU32(file, pixelOffset);
     AppendInfoHeader(file, width, height, imageSize);
     // Three stripes: blue, white, red.
-    AppendPixels(file, width, height,
-                 [](std::uint32_t x, std::uint32_t) -> std::uint8_t { return x < 6 ? 4 : x < 12 ? 1 : 2; });
+    AppendPixels(file, width, height, [](std::uint32_t x, std::uint32_t) -> std::uint8_t {
+        return x < 6 ? 4 : x < 12 ? 1 : 2;
+    });
     return file;
 }

@@ -97,7 +97,8 @@ void WriteParties(CRecordWriter& writer, const TestMark& mark) {
     const NameAndAddress& owner = vocabulary.Owners()[mark.owner];
     std::vector<TextPair> owners = {{owner.name, owner.address}};
     if (mark.seq % 4 == 0) { // joint owners
-        const NameAndAddress& second = vocabulary.Owners()[(mark.owner + 7) % vocabulary.Owners().size()];
+        const NameAndAddress& second =
+            vocabulary.Owners()[(mark.owner + 7) % vocabulary.Owners().size()];
         owners.push_back({second.name, second.address});
     }
     writer.AddText("PROPS", FormatPairList(owners));
@@ -132,8 +133,11 @@ void WriteDevice(CRecordWriter& writer, const TestMark& mark) {
 
 void WriteHistory(CRecordWriter& writer, const TestMark& mark) {
     std::string history = DateText(mark.appDay) + ": Application filed";
-    if (mark.regDay)
-        history += "\\" + DateText(mark.regDay) + ": Registered";
+    if (mark.regDay) {
+        history += '\\';
+        history += DateText(mark.regDay);
+        history += ": Registered";
+    }
     writer.AddText("HISTORY", history);
     writer.AddText("TXHISTORY", FormatItemList({{DateText(mark.appDay), "??", "Filed"},
                                                 {DateText(mark.appDay + 30), "??", "Examined"}}));
@@ -160,7 +164,8 @@ void WriteRegisterFields(CRecordWriter& writer, const CTestRegisterData& data,
         const CVocabulary& vocabulary = CVocabulary::Get();
         const LocarnoClass& locarno = vocabulary.Locarno()[mark.locarno];
         writer.AddText("LOCARNO", FormatPairList({{locarno.Text(), locarno.english}}));
-        const NameAndAddress& designer = vocabulary.Designers()[mark.seq % vocabulary.Designers().size()];
+        const NameAndAddress& designer =
+            vocabulary.Designers()[mark.seq % vocabulary.Designers().size()];
         writer.AddText("DESTX", FormatPairList({{designer.name, designer.address}}));
     }
     if (data.Code() == 's')

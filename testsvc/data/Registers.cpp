@@ -4,10 +4,9 @@
 
 namespace {
 
-const std::vector<std::string> kEuCountries = {"AT", "BE", "BX", "CS", "CY", "CZ", "DD",
-                                               "DE", "DK", "EE", "ES", "FI", "FR", "GB",
-                                               "GR", "HU", "IE", "IT", "LT", "LU", "LV",
-                                               "NL", "PL", "PT", "SE", "SI", "SK"};
+const std::vector<std::string> kEuCountries = {
+    "AT", "BE", "BX", "CS", "CY", "CZ", "DD", "DE", "DK", "EE", "ES", "FI", "FR", "GB",
+    "GR", "HU", "IE", "IT", "LT", "LU", "LV", "NL", "PL", "PT", "SE", "SI", "SK"};
 
 std::string Format(const char* format, std::uint64_t value) {
     char text[40];
@@ -89,8 +88,7 @@ AppNumber MakeAppNumber(const RegisterInfo& info, std::uint32_t n) {
     case 'i':
         return {Format("%llu", 800000 + n), (800000 + n) << 8, 800000 + n, ""};
     case 'p':
-        return {Format("PL%06llu", 100000 + n), 0x80000000u | ((100000 + n) << 8), 100000 + n,
-                ""};
+        return {Format("PL%06llu", 100000 + n), 0x80000000u | ((100000 + n) << 8), 100000 + n, ""};
     case 'o': {
         // Three designs to an application: number-design.
         const std::uint32_t application = 1000 + (n - 1) / 3;

@@ -53,10 +53,10 @@ std::uint32_t MakeRecordId(IdLayout layout, std::uint32_t seq, MarkStatus status
 // An application number in the register's text form, as the register packs it for marks and
 // the number criteria compare (the digits before any separator).
 struct AppNumber {
-    std::string text;       // the APPNUM (or SERNUM) text of the record
-    std::uint32_t packed;   // the register's packed form
-    std::uint64_t main;     // the value a number range compares
-    std::string regNumber;  // a registration number where the register has one apart, else ""
+    std::string text;      // the APPNUM (or SERNUM) text of the record
+    std::uint32_t packed;  // the register's packed form
+    std::uint64_t main;    // the value a number range compares
+    std::string regNumber; // a registration number where the register has one apart, else ""
 };
 AppNumber MakeAppNumber(const RegisterInfo& info, std::uint32_t numberIndex);
 

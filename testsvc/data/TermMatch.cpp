@@ -5,7 +5,9 @@
 
 namespace {
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char Upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 bool IsWordChar(char c) {
     const auto u = static_cast<unsigned char>(c);
@@ -46,7 +48,8 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
         row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
             const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            row[j] =
+                std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
             diagonal = above;
         }
     }
@@ -61,8 +64,10 @@ CTermPattern::CTermPattern(std::string_view term) {
             elements_.push_back({Kind::Literal, literal});
             letters_ += literal;
         } else if (c == '-' || c == '*' || c == '?') {
-            elements_.push_back(
-                {c == '-' ? Kind::AnyRun : c == '*' ? Kind::One : Kind::OneOrNone, 0});
+            elements_.push_back({c == '-'   ? Kind::AnyRun
+                                 : c == '*' ? Kind::One
+                                            : Kind::OneOrNone,
+                                 0});
             hasWildcards_ = true;
         } else {
             elements_.push_back({Kind::Literal, Upper(c)});
@@ -71,9 +76,13 @@ CTermPattern::CTermPattern(std::string_view term) {
     }
 }
 
-bool CTermPattern::Matches(std::string_view text) const { return Match(text, false); }
+bool CTermPattern::Matches(std::string_view text) const {
+    return Match(text, false);
+}
 
-bool CTermPattern::Occurs(std::string_view text) const { return Match(text, true); }
+bool CTermPattern::Occurs(std::string_view text) const {
+    return Match(text, true);
+}
 
 bool CTermPattern::Match(std::string_view text, bool anywhere) const {
     // reachable[j]: the elements so far can match the text up to its j-th character, from its

@@ -6,30 +6,31 @@
 
 namespace {
 
-std::uint32_t Bcd(int value) { return static_cast<std::uint32_t>((value / 10) * 16 + value % 10); }
+std::uint32_t Bcd(int value) {
+    return static_cast<std::uint32_t>((value / 10) * 16 + value % 10);
+}
 
 const char* const kRealWords[] = {
-    "ACME",   "ZENITH", "STAR",  "BRIGHT", "NOVA",  "ALPHA",  "OMEGA", "ACMEX",  "ACNE",
-    "EMCA",   "NEW",    "WORLD", "ORDER",  "SUN",   "MOON",   "RIVER", "STONE",  "BLUE",
-    "RED",    "GREEN",  "GOLD",  "SILVER", "EAGLE", "LION",   "TIGER", "CROWN",  "ROYAL",
-    "CITY",   "NORTH",  "SOUTH", "OCEAN",  "FOREST", "SPARK", "PIXEL", "ORBIT",  "COMET",
-    "HARBOR", "MAPLE",  "CEDAR", "FALCON", "PRIME", "VERTEX", "QUARTZ", "LUNAR", "SOLAR"};
+    "ACME",   "ZENITH", "STAR",  "BRIGHT", "NOVA",   "ALPHA",  "OMEGA",  "ACMEX", "ACNE",
+    "EMCA",   "NEW",    "WORLD", "ORDER",  "SUN",    "MOON",   "RIVER",  "STONE", "BLUE",
+    "RED",    "GREEN",  "GOLD",  "SILVER", "EAGLE",  "LION",   "TIGER",  "CROWN", "ROYAL",
+    "CITY",   "NORTH",  "SOUTH", "OCEAN",  "FOREST", "SPARK",  "PIXEL",  "ORBIT", "COMET",
+    "HARBOR", "MAPLE",  "CEDAR", "FALCON", "PRIME",  "VERTEX", "QUARTZ", "LUNAR", "SOLAR"};
 
-const char* const kSyllables[] = {"BA",  "KO", "RI",  "TEL", "MAR", "VEN", "ZO", "LIN",
+const char* const kSyllables[] = {"BA",  "KO",  "RI",  "TEL", "MAR", "VEN", "ZO", "LIN",
                                   "QUA", "SOR", "DEX", "PRI", "MO",  "NU",  "TA", "GEN"};
 
 // Windows-1253 capitals: ALFA, VITA, DELTA.
-const char* const kGreekWords[] = {"\xC1\xCB\xD6\xC1", "\xC2\xC7\xD4\xC1",
-                                   "\xC4\xC5\xCB\xD4\xC1"};
+const char* const kGreekWords[] = {"\xC1\xCB\xD6\xC1", "\xC2\xC7\xD4\xC1", "\xC4\xC5\xCB\xD4\xC1"};
 
-const char* const kCompanies[] = {"Acme", "Zenith", "Northwind", "Bluestone", "Redwood",
+const char* const kCompanies[] = {"Acme",     "Zenith",     "Northwind",  "Bluestone",  "Redwood",
                                   "Goldline", "Silverlake", "Eaglecrest", "Crownfield", "Orbitex"};
 const char* const kCompanyForms[] = {"Holdings Ltd", "Industries plc", "GmbH",
                                      "SA",           "Inc.",           "Trading Co"};
-const char* const kTowns[] = {"1 High Street, London",      "22 Rue de la Paix, Paris",
-                              "5 Hauptstrasse, Berlin",     "10 Main Street, Dublin",
-                              "7 Rynek Glowny, Krakow",     "400 Park Avenue, New York",
-                              "12 George Street, Sydney",   "88 Bay Street, Toronto"};
+const char* const kTowns[] = {"1 High Street, London",    "22 Rue de la Paix, Paris",
+                              "5 Hauptstrasse, Berlin",   "10 Main Street, Dublin",
+                              "7 Rynek Glowny, Krakow",   "400 Park Avenue, New York",
+                              "12 George Street, Sydney", "88 Bay Street, Toronto"};
 
 const char* const kAgentNames[] = {"Harbour & Finch LLP", "Patent Partners LLP",
                                    "Brandwell Attorneys", "Quill Trade Mark Agents",
@@ -78,7 +79,9 @@ std::string ViennaCode::Text() const {
     return text;
 }
 
-std::uint32_t LocarnoClass::Packed() const { return (Bcd(classNumber) << 8) | Bcd(subclass); }
+std::uint32_t LocarnoClass::Packed() const {
+    return (Bcd(classNumber) << 8) | Bcd(subclass);
+}
 
 std::string LocarnoClass::Text() const {
     char text[16];
@@ -124,14 +127,14 @@ CVocabulary::CVocabulary() {
     for (const ClassGoods& goods : kGoods)
         goods_[goods.niceClass] = goods.text;
 
-    vienna_ = {{1, 1, 1, "Stars"},           {1, 3, 1, "Sun rising or setting"},
-               {2, 1, 1, "Men"},             {3, 1, 1, "Lions"},
-               {3, 7, 1, "Eagles"},          {5, 3, 1, "Leaves"},
-               {24, 9, 1, "Crowns"},         {26, 1, 1, "Circles"},
-               {26, 4, 1, "Squares"},        {27, 5, 1, "Letters in special form"}};
-    locarno_ = {{2, 2, "Garments", "Vetements"},          {6, 1, "Seats", "Sieges"},
-                {6, 3, "Tables", "Tables"},               {12, 8, "Motor cars", "Voitures"},
-                {14, 3, "Telephones", "Telephones"},      {26, 5, "Lamps", "Lampes"}};
+    vienna_ = {{1, 1, 1, "Stars"},    {1, 3, 1, "Sun rising or setting"},
+               {2, 1, 1, "Men"},      {3, 1, 1, "Lions"},
+               {3, 7, 1, "Eagles"},   {5, 3, 1, "Leaves"},
+               {24, 9, 1, "Crowns"},  {26, 1, 1, "Circles"},
+               {26, 4, 1, "Squares"}, {27, 5, 1, "Letters in special form"}};
+    locarno_ = {{2, 2, "Garments", "Vetements"},     {6, 1, "Seats", "Sieges"},
+                {6, 3, "Tables", "Tables"},          {12, 8, "Motor cars", "Voitures"},
+                {14, 3, "Telephones", "Telephones"}, {26, 5, "Lamps", "Lampes"}};
     languages_ = {"EN", "DE", "FR", "ES", "IT"};
     madridCountries_ = {"GB", "FR", "DE", "ES", "IT", "US", "CN", "JP", "CH", "AU"};
 }

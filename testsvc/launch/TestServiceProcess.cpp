@@ -30,14 +30,15 @@ bool CTestServiceProcess::StartOnce(const Options& options, std::string& error) 
         error = "no free loopback port";
         return false;
     }
-    addressFile_ = (std::filesystem::temp_directory_path() /
-                    ("zr_testsvc_" + std::to_string(getpid()) + "_" + std::to_string(port_) +
-                     ".addr"))
-                       .string();
+    addressFile_ =
+        (std::filesystem::temp_directory_path() /
+         ("zr_testsvc_" + std::to_string(getpid()) + "_" + std::to_string(port_) + ".addr"))
+            .string();
     std::filesystem::remove(addressFile_);
-    std::vector<std::string> arguments = {"--port", std::to_string(port_), "--address-file",
-                                          addressFile_, "--marks",
-                                          std::to_string(options.marksPerRegister)};
+    std::vector<std::string> arguments = {
+        "--port",         std::to_string(port_),
+        "--address-file", addressFile_,
+        "--marks",        std::to_string(options.marksPerRegister)};
     if (!options.registers.empty()) {
         arguments.push_back("--registers");
         arguments.push_back(options.registers);

@@ -5,7 +5,9 @@
 
 namespace {
 
-std::string Text(const char* text) { return text ? text : ""; }
+std::string Text(const char* text) {
+    return text ? text : "";
+}
 
 } // namespace
 

@@ -13,7 +13,9 @@
 
 namespace {
 
-std::string Quote(const char* text) { return std::string("\"") + (text ? text : "") + "\""; }
+std::string Quote(const char* text) {
+    return std::string("\"") + (text ? text : "") + "\"";
+}
 
 // An image size asked for: 0 means as large as there is; more than there is gets what there is.
 CORBA::ULong Fit(CORBA::ULong wanted, std::uint32_t largest) {
@@ -80,9 +82,8 @@ StringSeq* CEngineServant::GetSystemSets() {
 UlongSeq* CEngineServant::CaveatSearchByAppNum(CORBA::ULong session, const char* client,
                                                const char* examId, const char* setName,
                                                const UlongPairSeq& marks) {
-    EnterWithSession(session, "CaveatSearchByAppNum(" + Quote(client) + "," + Quote(examId) +
-                                  "," + Quote(setName) + "," + std::to_string(marks.length()) +
-                                  ")");
+    EnterWithSession(session, "CaveatSearchByAppNum(" + Quote(client) + "," + Quote(examId) + "," +
+                                  Quote(setName) + "," + std::to_string(marks.length()) + ")");
     // Each pair is (hit value, record id); the answer is the record ids that are in the set.
     std::vector<std::uint32_t> found;
     for (CORBA::ULong i = 0; i < marks.length(); ++i) {
@@ -127,9 +128,8 @@ OctetSeq* CEngineServant::GetSummaryDetails3(CORBA::ULong session, CORBA::ULong 
 
 OctetSeq* CEngineServant::GetMultiSummaryDetails3(CORBA::ULong session, const UlongSeq& recordIds,
                                                   const char* options) {
-    const EngineBehaviour behaviour =
-        EnterWithSession(session, "GetMultiSummaryDetails3(" + DescribeIds(recordIds) + "," +
-                                      Quote(options) + ")");
+    const EngineBehaviour behaviour = EnterWithSession(
+        session, "GetMultiSummaryDetails3(" + DescribeIds(recordIds) + "," + Quote(options) + ")");
     Bytes answer;
     for (CORBA::ULong i = 0; i < recordIds.length(); ++i) {
         const TestMark* mark = data_.FindMark(recordIds[i]);
@@ -170,8 +170,8 @@ OctetSeq* CEngineServant::GetImage3(CORBA::ULong session, CORBA::ULong recordId,
                                     CORBA::ULong imageNumber, CORBA::ULong& width,
                                     CORBA::ULong& height) {
     EnterWithSession(session, "GetImage3(" + std::to_string(recordId) + "," +
-                                  std::to_string(imageNumber) + "," + std::to_string(width) +
-                                  "," + std::to_string(height) + ")");
+                                  std::to_string(imageNumber) + "," + std::to_string(width) + "," +
+                                  std::to_string(height) + ")");
     return Image(recordId, imageNumber, width, height);
 }
 

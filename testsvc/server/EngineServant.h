@@ -27,9 +27,8 @@ public:
     UlongSeq* CaveatSearchByAppNum(CORBA::ULong session, const char* client, const char* examId,
                                    const char* setName, const UlongPairSeq& marks) override;
     ZrEngineSearch_ptr StartSearch2(CORBA::ULong session, const char* criteria,
-                                    const char* restriction, const char* client,
-                                    const char* examId, CORBA::ULong oneClassOnly,
-                                    CORBA::Boolean& started) override;
+                                    const char* restriction, const char* client, const char* examId,
+                                    CORBA::ULong oneClassOnly, CORBA::Boolean& started) override;
     OctetSeq* GetSummaryDetails3(CORBA::ULong session, CORBA::ULong recordId,
                                  const char* options) override;
     OctetSeq* GetMultiSummaryDetails3(CORBA::ULong session, const UlongSeq& recordIds,

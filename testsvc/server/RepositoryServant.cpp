@@ -5,7 +5,9 @@
 
 namespace {
 
-std::string Text(const char* text) { return text ? text : ""; }
+std::string Text(const char* text) {
+    return text ? text : "";
+}
 
 } // namespace
 
@@ -22,8 +24,8 @@ EngineInfoSeq* CEngineDirectory::GetAvailableEngines2(const ClientInfo& client,
     newVersionInfo = CORBA::string_dup(behaviour.newVersion.c_str());
     EngineInfoSeq_var engines = new EngineInfoSeq;
     std::string error = behaviour.errorText;
-    if (error.empty() && !state_.CheckLogon(Text(client.companyId), Text(client.userId),
-                                            Text(client.password)))
+    if (error.empty() &&
+        !state_.CheckLogon(Text(client.companyId), Text(client.userId), Text(client.password)))
         error = "Logon refused: unknown company id, user id or password";
     errorText = CORBA::string_dup(error.c_str());
     if (!error.empty())
@@ -39,7 +41,8 @@ EngineInfoSeq* CEngineDirectory::GetAvailableEngines2(const ClientInfo& client,
         info.dbCode = static_cast<unsigned char>(offer.deliveredCode);
         info.dataDate = offer.dataDate;
         info.engine = ZrEngine::_duplicate(offer.engine.in());
-        info.sessionId = offer.opensSession ? state_.OpenSession(offer.engineId, Text(client.password)) : 0;
+        info.sessionId =
+            offer.opensSession ? state_.OpenSession(offer.engineId, Text(client.password)) : 0;
         info.name = offer.name.c_str();
         info.extra = "testsvc";
         const CORBA::ULong at = engines->length();
@@ -51,8 +54,8 @@ EngineInfoSeq* CEngineDirectory::GetAvailableEngines2(const ClientInfo& client,
 
 void CLocalRepositoryServant::LogSearch(const char* userId, const char* client, const char* examId,
                                         const char* description) {
-    directory_.State().EnterRepositoryCall(
-        directory_.Name(), directory_.Name() + ".LogSearch(\"" + Text(userId) + "\",\"" +
-                               Text(client) + "\",\"" + Text(examId) + "\",\"" +
-                               Text(description) + "\")");
+    directory_.State().EnterRepositoryCall(directory_.Name(),
+                                           directory_.Name() + ".LogSearch(\"" + Text(userId) +
+                                               "\",\"" + Text(client) + "\",\"" + Text(examId) +
+                                               "\",\"" + Text(description) + "\")");
 }

@@ -14,7 +14,7 @@
 struct EngineOffer {
     ZrEngine_var engine;
     int engineId = 0;
-    char deliveredCode = 0;    // the letter as it travels (the international register goes as I)
+    char deliveredCode = 0;     // the letter as it travels (the international register goes as I)
     std::uint32_t dataDate = 0; // packed date key; 0 marks an entry the client skips
     std::string name;
     bool opensSession = true;

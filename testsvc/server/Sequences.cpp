@@ -19,9 +19,15 @@ UlongSeq* NewUlongSeq(const std::vector<std::uint32_t>& ids, std::size_t first, 
 std::string DescribeIds(const UlongSeq& ids) {
     constexpr CORBA::ULong kShown = 8;
     std::string text;
-    for (CORBA::ULong i = 0; i < ids.length() && i < kShown; ++i)
-        text += (i ? "," : "") + std::to_string(ids[i]);
-    if (ids.length() > kShown)
-        text += ",... " + std::to_string(ids.length()) + " ids";
+    for (CORBA::ULong i = 0; i < ids.length() && i < kShown; ++i) {
+        if (i)
+            text += ',';
+        text += std::to_string(ids[i]);
+    }
+    if (ids.length() > kShown) {
+        text += ",... ";
+        text += std::to_string(ids.length());
+        text += " ids";
+    }
     return text;
 }

@@ -23,8 +23,7 @@ bool CServiceState::CheckLogon(const std::string& companyId, const std::string& 
                                const std::string& password) const {
     for (const Account& account : accounts_)
         if (strcasecmp(account.companyId.c_str(), companyId.c_str()) == 0 &&
-            strcasecmp(account.userId.c_str(), userId.c_str()) == 0 &&
-            account.password == password)
+            strcasecmp(account.userId.c_str(), userId.c_str()) == 0 && account.password == password)
             return true;
     return false;
 }

@@ -19,7 +19,7 @@ struct Account {
 
 // How the engines of one database behave; the default is a healthy engine.
 struct EngineBehaviour {
-    std::string exception;          // system exception to raise: "", "transient", ...
+    std::string exception;            // system exception to raise: "", "transient", ...
     std::uint32_t exceptionAfter = 0; // calls that still succeed before it is raised
     std::uint32_t callsMade = 0;
     std::uint32_t delayMs = 0;

@@ -14,10 +14,10 @@
 
 struct ServiceOptions {
     int port = 0;
-    std::string addressFile;          // written once the service answers; empty: none
+    std::string addressFile; // written once the service answers; empty: none
     std::uint32_t marksPerRegister = 2000;
-    std::string registers;            // letters of the registers to serve; empty: all
-    std::vector<Account> accounts;    // empty: the one test account
+    std::string registers;         // letters of the registers to serve; empty: all
+    std::vector<Account> accounts; // empty: the one test account
 };
 
 // Reads --port N, --address-file PATH, --marks N, --registers LETTERS and --account
