@@ -46,7 +46,7 @@ std::size_t CDistinctiveGroups::Find(std::string_view token) {
     for (std::size_t length = 2; length <= longest && groups_.size() < kMaxGroups; ++length) {
         for (std::size_t start = 0; start + length <= form.size(); ++start) {
             const std::string_view piece = std::string_view(form).substr(start, length);
-            if (AnyOccursIn(piece) || IsCommonLetterGroup(piece))
+            if (AnyOccursIn(piece) || isCommon_(piece))
                 continue;
             groups_.emplace_back(piece);
             if (groups_.size() == kMaxGroups)

@@ -25,6 +25,9 @@ class CDistinctiveGroups {
 public:
     static constexpr std::size_t kMaxGroups = 32;
     static constexpr std::size_t kMaxGroupLength = 15;
+    using CommonTest = bool (*)(std::string_view piece);
+
+    explicit CDistinctiveGroups(CommonTest isCommon = IsCommonLetterGroup) : isCommon_(isCommon) {}
 
     // Replaces the groups by those of the token (letters or digits, any case): the shortest
     // pieces of "(TOKEN)" that are no beginning of a common group and hold no shorter group
@@ -38,5 +41,6 @@ public:
     bool AnyOccursIn(std::string_view text) const;
 
 private:
+    CommonTest isCommon_;
     std::vector<std::string> groups_;
 };

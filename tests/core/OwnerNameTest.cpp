@@ -3,9 +3,8 @@
 #include "core/KnownWords.h"
 #include "core/Latin1.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace {
 
