@@ -216,12 +216,10 @@ void RecaseRun(std::string& text, std::size_t begin, std::size_t end, std::size_
             return;
         }
     }
-    const bool hasVowel = std::any_of(text.begin() + static_cast<std::ptrdiff_t>(regionBegin),
-                                      text.begin() + static_cast<std::ptrdiff_t>(end), IsVowel);
-    if (hasVowel && (length > 4 || IsKnownWord(run)))
-        std::transform(text.begin() + static_cast<std::ptrdiff_t>(begin) + 1,
-                       text.begin() + static_cast<std::ptrdiff_t>(end),
-                       text.begin() + static_cast<std::ptrdiff_t>(begin) + 1, ToLowerLatin1);
+    const std::string_view region = std::string_view(text).substr(regionBegin, end - regionBegin);
+    if (std::any_of(region.begin(), region.end(), IsVowel) && (length > 4 || IsKnownWord(run)))
+        for (std::size_t at = begin + 1; at < end; ++at)
+            text[at] = ToLowerLatin1(text[at]);
 }
 
 // Names written all in capitals take ordinary case, except abbreviations such as "IBM".
@@ -242,16 +240,15 @@ void RecaseCapitals(std::string& text) {
 }
 
 void RemoveUnmatchedClosers(std::string& text) {
+    std::string kept;
     int depth = 0;
-    std::erase_if(text, [&depth](char c) {
-        if (c == '(')
-            ++depth;
-        else if (c == ')' && depth == 0)
-            return true;
-        else if (c == ')')
-            --depth;
-        return false;
-    });
+    for (char c : text) {
+        if (c == ')' && depth == 0)
+            continue;
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        kept += c;
+    }
+    text = std::move(kept);
 }
 
 void BalanceBrackets(std::string& text) {
