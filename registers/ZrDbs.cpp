@@ -1,7 +1,6 @@
 #include "registers/ZrDbs.h"
 
 #include "core/SystemOptions.h"
-#include "core/UserOptions.h"
 #include "engines/ZrDbEngineSet.h"
 #include "platform/SystemInfo.h"
 #include "registers/DbCodes.h"
@@ -183,7 +182,7 @@ void CZrDbs::FlushCaches(int code) {
     imageCache_.RemoveDb(code);
 }
 
-void CZrDbs::DropLanguageDependentRecords() {
+void CZrDbs::DropLanguageDependentRecords() const {
     // Designs and EU trade-mark texts come in the languages the options ask for.
     textCache_.Remove('c');
     textCache_.Remove('o');
@@ -192,13 +191,7 @@ void CZrDbs::DropLanguageDependentRecords() {
 
 CZrDbs& TheZrDbs() {
     static CZrDbs table;
-    static const bool installed = [] {
-        InstallRegisterServices(&table);
-        TheUserOptions().SetRegisterHooks(
-            {[](char code) { return table.GetDbShortName(static_cast<unsigned char>(code)); },
-             [] { table.DropLanguageDependentRecords(); }});
-        return true;
-    }();
+    static const bool installed = (InstallRegisterServices(&table), true);
     (void)installed;
     return table;
 }

@@ -63,6 +63,9 @@ public:
     std::uint64_t GetMarkKey(const CMark& mark) const override;
     // The register's short name, else the catalogue's, else the code in single quotes.
     std::string GetDbShortName(int code) const;
+    std::string GetShortName(char code) const override {
+        return GetDbShortName(static_cast<unsigned char>(code));
+    }
     // The short names of the codes, sorted, separated by " ".
     std::string GetDbShortNames(const std::string& codes) const override;
 
@@ -89,7 +92,7 @@ public:
     // Drops the register's cached records and images.
     void FlushCaches(int code);
     // Drops the records whose text depends on the user's language options.
-    void DropLanguageDependentRecords();
+    void DropLanguageDependentRecords() const override;
 
 private:
     CZrDb_A6 a6_;
@@ -111,9 +114,10 @@ private:
     std::map<int, std::unique_ptr<CZrDb>> webDbs_;
     std::string codes_;
     CDbSelection selection_;
-    CDataCache summaryCache_{0, 0, 0};
-    CDataCache textCache_{0, 0, 0};
-    CImageCache imageCache_{0, 0, 0};
+    // What the caches hold is no part of what the table answers.
+    mutable CDataCache summaryCache_{0, 0, 0};
+    mutable CDataCache textCache_{0, 0, 0};
+    mutable CImageCache imageCache_{0, 0, 0};
     unsigned callTimeoutMs_ = kDefaultCallTimeoutMs;
     EngineChoiceHook engineChoiceHook_;
 };

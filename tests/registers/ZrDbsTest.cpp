@@ -4,6 +4,7 @@
 #include "registers/ZrDbs.h"
 
 #include "core/SystemOptions.h"
+#include "core/UserOptions.h"
 #include "engines/ZrDbEngineSet.h"
 #include "registers/AppNumFormats.h"
 #include "registers/SortKeys.h"
@@ -211,4 +212,14 @@ TEST(ZrDbs, TheProgramsTableAnswersTheCore) {
     const CMark mark(0x400008, 'u', 0, 0);
     EXPECT_EQ(GetRegisterServices().GetMarkKey(mark), GetUkSortKey(0x400008));
     EXPECT_EQ(GetRegisterServices().GetDbShortNames("ku"), "UK UKDOM");
+    EXPECT_EQ(GetRegisterServices().GetShortName('t'), "AU");
+
+    // New language options drop the records written in the old ones.
+    table.GetTextCache().SetLimits(1, 10, 0);
+    const CMark designs(8, 'o', 0, 0);
+    table.GetTextCache().Add(designs, MakeRecord({{"DESDESCR", "x"}}));
+    const std::string options = TheUserOptions().GetLangOptions();
+    TheUserOptions().SetLangOptions(options + "7");
+    EXPECT_FALSE(table.GetTextCache().Find(designs));
+    TheUserOptions().SetLangOptions(options);
 }
