@@ -33,7 +33,8 @@ CLoopbackEngine::CLoopbackEngine() {
     dataDate_ = engines[0].dataDate;
 
     CORBA::Boolean started = false;
-    ZrEngineSearch_var search = engine_->StartSearch2(session_, "APPNO=\"1-\"", "", "", "", 0, started);
+    ZrEngineSearch_var search =
+        engine_->StartSearch2(session_, "APPNO=\"1-\"", "", "", "", 0, started);
     CORBA::String_var status;
     while (!search->GetProgress(status.out())) {
     }

@@ -75,8 +75,8 @@ void BM_ShowRowsBatched(benchmark::State& state) {
         connected.Uk().FetchSummaryRecords(rows);
         DrawRows(connected.Uk(), rows);
     }
-    state.counters["batchCalls"] =
-        benchmark::Counter(CallsSince("GetMultiSummaryDetails3"), benchmark::Counter::kAvgIterations);
+    state.counters["batchCalls"] = benchmark::Counter(CallsSince("GetMultiSummaryDetails3"),
+                                                      benchmark::Counter::kAvgIterations);
     state.counters["singleCalls"] =
         benchmark::Counter(CallsSince("GetSummaryDetails3"), benchmark::Counter::kAvgIterations);
     state.SetItemsProcessed(state.iterations() * kRows);
@@ -108,7 +108,8 @@ void BM_SummaryCacheLookups(benchmark::State& state) {
     CallsSince("");
     for (auto _ : state) {
         for (std::size_t i = 0; i < kLookups; ++i) {
-            const RecordPtr record = connected.Uk().FetchSummaryRecord(marks[i * 31 % marks.size()]);
+            const RecordPtr record =
+                connected.Uk().FetchSummaryRecord(marks[i * 31 % marks.size()]);
             benchmark::DoNotOptimize(record);
         }
     }
