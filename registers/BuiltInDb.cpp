@@ -92,6 +92,13 @@ std::vector<std::string> CBuiltInDb::GetSummaryLines(const CMark& mark) {
     return lines;
 }
 
+void CBuiltInDb::PresentRecord(const CMark& mark, CPresenter& output, std::uint32_t flags,
+                               int context1, int context2) {
+    std::string errorText;
+    if (const RecordPtr record = GetTextRecord(mark, errorText))
+        traits_.present(*record, output, flags, context1, context2);
+}
+
 void CBuiltInDb::FillHeaderTexts(const CZrData& text, CHeaderTexts& texts) const {
     texts.line1Left = GetHeaderNumber(text);
     texts.line1Right = HeaderDateText(text);

@@ -4,6 +4,7 @@
 // lines and details header show), and the operations follow from the table. The classes of
 // BuiltInDbs.h add the few operations in which a register's records differ.
 
+#include "registers/RecordPresenters.h"
 #include "registers/ZrDb.h"
 
 #include <cstdint>
@@ -68,6 +69,7 @@ struct CBuiltInTraits {
     // Whether a text record's "HASSOUND" counts.
     bool hasSound;
     CRecordLayout layout;
+    RecordPresenter present;
 };
 
 // Shown where a record has no date.
@@ -87,6 +89,8 @@ public:
     bool HasWordMark(const CMark&) const override { return true; }
     bool HasSound(const CMark& mark) override;
     std::vector<std::string> GetSummaryLines(const CMark& mark) override;
+    void PresentRecord(const CMark& mark, CPresenter& output, std::uint32_t flags, int context1,
+                       int context2) override;
 
 protected:
     void FillHeaderTexts(const CZrData& text, CHeaderTexts& texts) const override;

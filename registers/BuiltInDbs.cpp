@@ -74,7 +74,8 @@ CZrDb_A6::CZrDb_A6(CZrDbs& table, int code)
                   GetA6SortKey,
                   kDeviceBit,
                   false,
-                  kJournalLayout}) {}
+                  kJournalLayout,
+                  PresentA6Record}) {}
 
 std::string CZrDb_A6::GetSummaryText(const CZrData& summary) const {
     std::string subset(summary.GetField("SUBSET"));
@@ -99,7 +100,8 @@ CZrDb_AU::CZrDb_AU(CZrDbs& table, int code)
                   GetAuSortKey,
                   kAuCaDeviceBit,
                   true,
-                  kRegistrationLayout}) {}
+                  kRegistrationLayout,
+                  PresentAuCaRecord}) {}
 
 CZrDb_CA::CZrDb_CA(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
@@ -113,12 +115,14 @@ CZrDb_CA::CZrDb_CA(CZrDbs& table, int code)
                   GetCaSortKey,
                   kAuCaDeviceBit,
                   true,
-                  kRegistrationLayout}) {}
+                  kRegistrationLayout,
+                  PresentAuCaRecord}) {}
 
 CZrDb_CD::CZrDb_CD(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
                  {210, "RCD", "Community Designs", kEuropeanCountries, FormatCdAppNum,
-                  ParseCdAppNum, "APPNUM", GetCdSortKey, kDeviceBit, false, kDesignsLayout}) {}
+                  ParseCdAppNum, "APPNUM", GetCdSortKey, kDeviceBit, false, kDesignsLayout,
+                  PresentCdRecord}) {}
 
 std::string CZrDb_CD::GetSummaryText(const CZrData& summary) const {
     return GetAppNumText(summary) + "  " + std::string(summary.GetField("STATUS")) +
@@ -154,7 +158,7 @@ CZrDb_CTM::CZrDb_CTM(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
                  {153, "EUTM", "European Community Trade Marks", kEuropeanCountries,
                   FormatCtmAppNum, ParseAppNum, "APPNUM", GetCtmSortKey, kDeviceBit, true,
-                  kEuropeanLayout}) {}
+                  kEuropeanLayout, PresentCtmRecord}) {}
 
 std::string CZrDb_CTM::GetWordMarkText(const CZrData& summary, bool& wide) const {
     wide = summary.HasField("CHARSET2");
@@ -173,7 +177,8 @@ CZrDb_DE::CZrDb_DE(CZrDbs& table, int code)
                   GetDeSortKey,
                   kDeviceBit,
                   false,
-                  kPublishedLayout}) {}
+                  kPublishedLayout,
+                  PresentDeRecord}) {}
 
 CZrDb_IE::CZrDb_IE(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
@@ -187,7 +192,8 @@ CZrDb_IE::CZrDb_IE(CZrDbs& table, int code)
                   GetIeSortKey,
                   kDeviceBit,
                   false,
-                  kRegistrationLayout}) {}
+                  kRegistrationLayout,
+                  PresentIeRecord}) {}
 
 CZrDb_IN::CZrDb_IN(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
@@ -201,7 +207,8 @@ CZrDb_IN::CZrDb_IN(CZrDbs& table, int code)
                   GetInSortKey,
                   kDeviceBit,
                   false,
-                  kPublishedLayout}) {}
+                  kPublishedLayout,
+                  PresentInRecord}) {}
 
 void CZrDb_IN::ApplyRestriction(CCriteria& criteria) const {
     if (GetRestriction().empty())
@@ -223,7 +230,8 @@ CZrDb_PL::CZrDb_PL(CZrDbs& table, int code)
                   GetPlSortKey,
                   kDeviceBit,
                   false,
-                  kRegistrationLayout}) {}
+                  kRegistrationLayout,
+                  PresentPlRecord}) {}
 
 CZrDb_UK::CZrDb_UK(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
@@ -237,7 +245,8 @@ CZrDb_UK::CZrDb_UK(CZrDbs& table, int code)
                   GetUkSortKey,
                   kDeviceBit,
                   false,
-                  kJournalLayout}) {}
+                  kJournalLayout,
+                  PresentUkRecord}) {}
 
 CZrDb_UKDOM::CZrDb_UKDOM(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
@@ -251,7 +260,8 @@ CZrDb_UKDOM::CZrDb_UKDOM(CZrDbs& table, int code)
                   GetUkdomSortKey,
                   0,
                   false,
-                  kDomainLayout}) {}
+                  kDomainLayout,
+                  PresentUkdomRecord}) {}
 
 CZrDb_US::CZrDb_US(CZrDbs& table, int code)
     : CBuiltInDb(table, code,
@@ -265,7 +275,8 @@ CZrDb_US::CZrDb_US(CZrDbs& table, int code)
                   GetUsSortKey,
                   kDeviceBit,
                   false,
-                  kSerialLayout}) {}
+                  kSerialLayout,
+                  PresentUsRecord}) {}
 
 std::string CZrDb_US::GetAppNumText(const CZrData& text) const {
     return std::string(text.GetField("SERNUM"));

@@ -275,8 +275,8 @@ void CZrDb::SetErrorText(const CORBA::SystemException& e) {
     errorText_ = SystemExceptionName(e);
 }
 
-ZrEngine_var CZrDb::EngineForCall() const {
-    ZrEngine_var engine = current_.GetEngine();
+ZrEngine_var CZrDb::ReferenceForCall(const CZrDbEngine& dbEngine) const {
+    ZrEngine_var engine = dbEngine.GetEngine();
     if (!CORBA::is_nil(engine))
         omniORB::setClientCallTimeout(engine, table_.GetCallTimeoutMs());
     return engine;

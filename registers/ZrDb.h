@@ -25,6 +25,7 @@
 #include <vector>
 
 class CCriteria;
+class CPresenter;
 class CSearch;
 class CZrDbs;
 struct CDbGroup;
@@ -101,6 +102,11 @@ public:
     virtual std::vector<std::string> GetSummaryLines(const CMark& mark) = 0;
     // The details-header texts; false, with the error text, without a text record.
     bool GetHeaderTexts(const CMark& mark, CHeaderTexts& texts, std::string& errorText);
+    // Writes the mark's details through the output: the row groups the presentation flags ask
+    // for (PresentationFlags.h). Nothing without a text record. The context values go to
+    // CPresenter::AppendTo with the application numbers found in the record's notes.
+    virtual void PresentRecord(const CMark& mark, CPresenter& output, std::uint32_t flags,
+                               int context1, int context2) = 0;
 
     // Records. The Get forms give an error text to show in place of the record: the register's
     // connection error, the record's own "ERROR" field, or that a mark known only by its
@@ -174,6 +180,8 @@ public:
     void ClearErrorText() { errorText_.clear(); }
 
 protected:
+    // The engine's reference for one call, with the call time-out; nil without engine.
+    ZrEngine_var ReferenceForCall(const CZrDbEngine& engine) const;
     // The header texts of a text record.
     virtual void FillHeaderTexts(const CZrData& text, CHeaderTexts& texts) const = 0;
 
@@ -183,8 +191,7 @@ private:
     RecordPtr GetRecord(RecordKind kind, const CMark& mark, std::string& errorText);
     RecordPtr FetchRecord(RecordKind kind, const CMark& mark);
     std::string NotInDatabaseText(const CMark& mark) const;
-    // The current engine's reference for one call, with the call time-out; nil without engine.
-    ZrEngine_var EngineForCall() const;
+    ZrEngine_var EngineForCall() const { return ReferenceForCall(current_); }
     // Runs call(engine, session) on the current engine. A system exception becomes the error
     // text and false; success clears the error text.
     template <typename Call>

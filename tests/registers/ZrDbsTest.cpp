@@ -34,7 +34,8 @@ public:
                       GetUkSortKey,
                       1,
                       false,
-                      kPlainLayout}),
+                      kPlainLayout,
+                      PresentUkRecord}),
           group_(std::move(group)) {}
     const CDbGroup* GetDbGroup() const override { return &group_; }
 
