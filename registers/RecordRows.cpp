@@ -6,6 +6,13 @@
 #include <string>
 #include <vector>
 
+std::vector<std::string> StringListItems(const CZrData& record, std::string_view field) {
+    std::vector<std::string> items;
+    record.GetStringList(field, items);
+    std::erase_if(items, [](const std::string& item) { return item.empty(); });
+    return items;
+}
+
 void CRecordRows::Row(std::string_view label, std::string_view value, unsigned style, int mode,
                       bool newBlock, bool endBlock) {
     if (!value.empty())
@@ -104,8 +111,7 @@ void CRecordRows::Services(const CServiceRows& how) {
 void CRecordRows::Devices(int mode) {
     if (!Wants(kPresentDevices))
         return;
-    std::vector<std::string> categories;
-    record_.GetStringList("DEVCATS", categories);
+    const std::vector<std::string> categories = StringListItems(record_, "DEVCATS");
     for (std::size_t i = 0; i < categories.size(); ++i)
         Row("Device:", categories[i], kBoldLabel, mode, i == 0, i + 1 == categories.size());
 }

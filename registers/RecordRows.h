@@ -8,7 +8,12 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 #include <string_view>
+#include <vector>
+
+// The texts of a string-list field, without the empty part that closes the list.
+std::vector<std::string> StringListItems(const CZrData& record, std::string_view field);
 
 // Row styles the presenters use.
 inline constexpr unsigned kBoldLabel = kStyleLabelBold;

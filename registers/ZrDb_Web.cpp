@@ -4,6 +4,7 @@
 #include "registers/AsciiText.h"
 #include "registers/FlagImage.h"
 #include "registers/PresentationFlags.h"
+#include "registers/RecordRows.h"
 #include "registers/WebTemplate.h"
 #include "report/presenter/Presenter.h"
 
@@ -140,9 +141,7 @@ private:
     }
 
     void Devices() {
-        std::vector<std::string> categories;
-        record_.GetStringList("DEVCATS", categories);
-        for (const std::string& category : categories)
+        for (const std::string& category : StringListItems(record_, "DEVCATS"))
             Row(kFieldPlain, "Device:", category, kStyleLabelBold);
     }
 
@@ -213,9 +212,7 @@ void CZrDb_Web::SetLayout(const CZrData& layout) {
     line3LeftTemplate_ = text("detSum3Left");
 
     fields_.clear();
-    std::vector<std::string> definitions;
-    layout.GetStringList("details", definitions);
-    for (const std::string& definition : definitions)
+    for (const std::string& definition : StringListItems(layout, "details"))
         fields_.emplace_back(definition);
 
     flag_ = CPing();
@@ -226,9 +223,7 @@ void CZrDb_Web::SetLayout(const CZrData& layout) {
     group_.code = shortName_;
     group_.name = text("regionName");
     group_.secondKind = true;
-    std::vector<std::string> databases;
-    layout.GetStringList("selection", databases);
-    for (const std::string& database : databases)
+    for (const std::string& database : StringListItems(layout, "selection"))
         group_.databases.push_back(ParseDbEntry(database));
     ClearErrorText();
 }

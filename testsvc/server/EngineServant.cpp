@@ -61,7 +61,9 @@ char* CEngineServant::GetVersion() {
 }
 
 OctetSeq* CEngineServant::GetLayout() {
-    Enter("GetLayout()");
+    if (Enter("GetLayout()").layoutNotFound)
+        // Not declared by the interface: the client receives it as CORBA::UNKNOWN.
+        throw TrademarkNotFound("No layout");
     // Only a register the client does not have built in is described by a layout.
     return NewOctetSeq(data_.Code() == 'w' ? BuildWebLayout() : Bytes());
 }

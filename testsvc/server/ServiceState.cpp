@@ -136,6 +136,8 @@ void CServiceState::SetEngineFault(const std::string& dbCodes, const std::string
             behaviour.recordDefect.errorText = text.empty() ? "Record damaged" : text;
         } else if (fault == "shortReply") {
             behaviour.replyShortBy = value;
+        } else if (fault == "layoutNotFound") {
+            behaviour.layoutNotFound = true;
         } else {
             throw std::invalid_argument("unknown engine fault " + fault);
         }

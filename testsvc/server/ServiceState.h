@@ -34,6 +34,7 @@ struct EngineBehaviour {
     std::string rejectText;
     RecordDefect recordDefect;
     std::uint32_t replyShortBy = 0; // bytes left off the end of record and image replies
+    bool layoutNotFound = false;    // GetLayout raises TrademarkNotFound
 };
 
 // How one repository ("remote" or "local") behaves.
