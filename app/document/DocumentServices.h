@@ -15,9 +15,16 @@
 #include <string>
 #include <vector>
 
-class IExamRegisters {
+// What the reader of old examination files asks of the registers.
+class IRegisterCodeNames {
 public:
-    virtual ~IExamRegisters() = default;
+    virtual ~IRegisterCodeNames() = default;
+    // The register's text of an old numeric code: kind 0 owner, 1 agent, 2 image category.
+    virtual std::string CodeToString(char code, std::uint32_t value, int kind) const = 0;
+};
+
+class IExamRegisters : public IRegisterCodeNames {
+public:
 
     // The codes of the built-in registers.
     virtual std::string GetDbCodes() const = 0;
@@ -48,8 +55,6 @@ public:
                               const std::string& setName, std::vector<std::uint32_t>& recordNumbers,
                               std::span<const int> appNumbers) = 0;
 
-    // The text of an old numeric code: kind 0 owner, 1 agent, 2 image category.
-    virtual std::string CodeToString(char code, std::uint32_t value, int kind) const = 0;
     // The names of the record sets the register offers.
     virtual std::vector<std::string> GetSystemSets(char code) const = 0;
 };

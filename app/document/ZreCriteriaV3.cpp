@@ -88,17 +88,17 @@ std::vector<std::string> ReadWords(const CBinaryReader& in, std::size_t at) {
 
 template <typename Add>
 void ReadCodes(const CBinaryReader& in, std::size_t at, char registerCode, int kind,
-               const IExamRegisters& registers, Add add) {
+               const IRegisterCodeNames& codeNames, Add add) {
     for (int i = 0; i < kCodeCount; ++i) {
         if (const std::uint32_t code = in.U32(at + 4 * i))
-            add(registers.CodeToString(registerCode, code, kind));
+            add(codeNames.CodeToString(registerCode, code, kind));
     }
 }
 
 } // namespace
 
 CCriteria ConvertV3Criteria(const CBinaryReader& in, std::size_t offset, char registerCode,
-                            const IExamRegisters& registers) {
+                            const IRegisterCodeNames& codeNames) {
     in.Require(offset, 1, CZreFileVer3::kOldCriteriaSize, "an old criteria record");
     CCriteria criteria;
     criteria.SetDbIds(registerCode ? std::string(1, registerCode) : std::string());
@@ -124,11 +124,11 @@ CCriteria ConvertV3Criteria(const CBinaryReader& in, std::size_t offset, char re
     if (const std::uint32_t number = in.U32(offset + kAppNumTo))
         criteria.SetAppNumTo(std::to_string(number >> 8));
 
-    ReadCodes(in, offset + kOwnerCodes, registerCode, 0, registers,
+    ReadCodes(in, offset + kOwnerCodes, registerCode, 0, codeNames,
               [&](const std::string& name) { criteria.AddOwnerName(name); });
-    ReadCodes(in, offset + kAgentCodes, registerCode, 1, registers,
+    ReadCodes(in, offset + kAgentCodes, registerCode, 1, codeNames,
               [&](const std::string& name) { criteria.AddAgentName(name); });
-    ReadCodes(in, offset + kImageCodes, registerCode, 2, registers,
+    ReadCodes(in, offset + kImageCodes, registerCode, 2, codeNames,
               [&](const std::string& code) { criteria.AddImageCat(code); });
 
     criteria.SetWordTerms(ReadWords(in, offset + kWords));

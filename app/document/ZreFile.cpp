@@ -23,7 +23,7 @@ std::string FormatIdAndVersion(const char* format, std::uint32_t id, std::uint32
 CZreFile::CZreFile() = default;
 CZreFile::~CZreFile() = default;
 
-bool CZreFile::OpenForRead(const std::string& path, const IExamRegisters& registers,
+bool CZreFile::OpenForRead(const std::string& path, const IRegisterCodeNames& codeNames,
                            std::string& error) {
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(path, sizeError);
@@ -41,13 +41,13 @@ bool CZreFile::OpenForRead(const std::string& path, const IExamRegisters& regist
         return false;
     }
     path_ = path;
-    OpenBytes(std::move(bytes), registers);
+    OpenBytes(std::move(bytes), codeNames);
     return true;
 }
 
-void CZreFile::OpenBytes(std::string bytes, const IExamRegisters& registers) {
+void CZreFile::OpenBytes(std::string bytes, const IRegisterCodeNames& codeNames) {
     writeMode_ = false;
-    registers_ = &registers;
+    codeNames_ = &codeNames;
     bytes_ = std::move(bytes);
     input_.emplace(bytes_, "ZRE file");
     version_.reset();

@@ -16,7 +16,7 @@
 class CMarkList;
 class CSearchList;
 class CZreFileVer;
-class IExamRegisters;
+class IRegisterCodeNames;
 class IProgress;
 
 class CZreFile {
@@ -31,11 +31,11 @@ public:
 
     // Reads the file. False, with the reason, when it cannot be read. Throws a CTextException
     // when it is no examination file or one of a version this program does not read. The
-    // registers name the old numeric codes of version-3 criteria.
-    bool OpenForRead(const std::string& path, const IExamRegisters& registers,
+    // code names give the texts of the old numeric codes of version-3 criteria.
+    bool OpenForRead(const std::string& path, const IRegisterCodeNames& codeNames,
                      std::string& error);
     // The same for a file's bytes already in memory.
-    void OpenBytes(std::string bytes, const IExamRegisters& registers);
+    void OpenBytes(std::string bytes, const IRegisterCodeNames& codeNames);
     // Starts a new file for the path; nothing touches the disc before Close.
     void OpenForWrite(const std::string& path);
 
@@ -63,14 +63,14 @@ public:
     // For the version objects.
     const CBinaryReader& Input() const;
     CBinaryWriter& Output() { return output_; }
-    const IExamRegisters& Registers() const { return *registers_; }
+    const IRegisterCodeNames& CodeNames() const { return *codeNames_; }
 
 private:
     CZreFileVer& Version() const;
 
     std::string path_;
     bool writeMode_ = false;
-    const IExamRegisters* registers_ = nullptr;
+    const IRegisterCodeNames* codeNames_ = nullptr;
     std::string bytes_;
     std::optional<CBinaryReader> input_;
     CBinaryWriter output_;

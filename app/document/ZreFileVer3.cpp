@@ -43,14 +43,14 @@ std::string CZreFileVer3::GetDatabaseCodes() const {
 
 void CZreFileVer3::ReadSearches(CSearchList& searches) {
     const CBinaryReader& in = Input();
-    const IExamRegisters& registers = File().Registers();
+    const IRegisterCodeNames& codeNames = File().CodeNames();
     std::vector<CSearch> read;
     constexpr std::size_t kSize = kOldSearchFixedSize + kOldCriteriaSize;
     ForEachBlock(kOldSearches, kSize, "old searches", [&](const CZreDirEntry& entry) {
         for (std::uint32_t i = 0; i < entry.count; ++i) {
             const std::size_t at = entry.offset + std::size_t{i} * kSize;
             const CCriteria criteria = ConvertV3Criteria(in, at + kOldSearchFixedSize,
-                                                         static_cast<char>(entry.key), registers);
+                                                         static_cast<char>(entry.key), codeNames);
             CSearch search(in.U8(at), in.U16(at + 8));
             search.SetFlags(in.U32(at + 4));
             search.SetFound(static_cast<int>(in.U32(at + 12)));

@@ -7,7 +7,7 @@
 
 class CBinaryReader;
 class CCriteria;
-class IExamRegisters;
+class IRegisterCodeNames;
 
 class CZreFileVer3 : public CZreFileVer {
 public:
@@ -26,6 +26,6 @@ public:
 };
 
 // The old criteria record at the offset, for the register of the letter (0 for none); the
-// registers name its numeric owner, agent and image codes.
+// code names give the texts of its numeric owner, agent and image codes.
 CCriteria ConvertV3Criteria(const CBinaryReader& in, std::size_t offset, char registerCode,
-                            const IExamRegisters& registers);
+                            const IRegisterCodeNames& codeNames);
