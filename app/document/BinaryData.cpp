@@ -16,9 +16,9 @@ void CBinaryReader::Require(std::size_t offset, std::uint64_t count, std::size_t
     const bool fits = offset <= bytes_.size() &&
                       (itemSize == 0 || count <= remaining / itemSize);
     if (!fits)
-        Fail(std::string(what) + " need " + std::to_string(count) + " x " +
-             std::to_string(itemSize) + " bytes at offset " + std::to_string(offset) +
-             ", but the data ends at " + std::to_string(bytes_.size()));
+        Fail(std::string(what) + " at offset " + std::to_string(offset) + " would take " +
+             std::to_string(count) + " x " + std::to_string(itemSize) +
+             " bytes, but the data ends at " + std::to_string(bytes_.size()));
 }
 
 std::uint8_t CBinaryReader::U8(std::size_t offset) const {

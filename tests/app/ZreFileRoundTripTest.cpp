@@ -204,18 +204,18 @@ std::string WithDirectory(const CHandBytes& entries, std::uint32_t count) {
 
 TEST(ZreFileRoundTripTest, HostileCountsAndLengthsAreRefused) {
     EXPECT_EQ(ReadFailure(WithDirectory(CHandBytes(), 0xffffffff)),
-              "ZRE file is damaged or incomplete: the directory entries need 4294967295 x 32 "
-              "bytes at offset 256, but the data ends at 256");
+              "ZRE file is damaged or incomplete: the directory entries at offset 256 would take "
+              "4294967295 x 32 bytes, but the data ends at 256");
 
     CHandBytes marks;
     AddEntry(marks, 6, 0, 256, 0, 0x7fffffff);
-    EXPECT_NE(ReadFailure(WithDirectory(marks, 1)).find("the marks need 2147483647 x 24"),
+    EXPECT_NE(ReadFailure(WithDirectory(marks, 1)).find("the marks at offset 256 would take 2147483647 x 24"),
               std::string::npos);
 
     CHandBytes searches;
     AddEntry(searches, 3, 0, 288, 0, 1);
     searches.U32(1).U32(1).U32(1).U32(0).U32(0).Zeros(32).U32(0xfffffff0).U32(0).Zeros(8);
-    EXPECT_NE(ReadFailure(WithDirectory(searches, 1)).find("a search's criteria text need"),
+    EXPECT_NE(ReadFailure(WithDirectory(searches, 1)).find("a search's criteria text at offset 356 would take"),
               std::string::npos);
 
     CHandBytes texts;
