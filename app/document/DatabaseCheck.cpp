@@ -35,8 +35,11 @@ std::string CDatabaseCheck::DescribeDatabases(const std::string& codes,
             text += ", ";
         text += registers_.GetDbShortName(code);
         const CDbInfo* database = FindSaved(saved, code);
-        if (database && !database->GetFromDate().IsEmpty())
-            text += "(" + database->GetFromDate().Format() + ")";
+        if (database && !database->GetFromDate().IsEmpty()) {
+            text += '(';
+            text += database->GetFromDate().Format();
+            text += ')';
+        }
     }
     return text;
 }
