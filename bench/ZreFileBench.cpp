@@ -56,9 +56,8 @@ CLargeExam MakeLargeExam() {
         exam.searches.Add(search);
     }
     for (int i = 0; i < kMarks; ++i)
-        exam.marks.Append(CMark(random() % 5'000'000, "ucsi"[i % 4], 1 + i % 4,
-                                1 + i % kSearches, static_cast<int>(random()),
-                                i % 3 == 0 ? CMark::kKept : 0));
+        exam.marks.Append(CMark(random() % 5'000'000, "ucsi"[i % 4], 1 + i % 4, 1 + i % kSearches,
+                                static_cast<int>(random()), i % 3 == 0 ? CMark::kKept : 0));
     exam.marks.Sort();
     exam.marks.SetGroupFlags();
     return exam;

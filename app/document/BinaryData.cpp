@@ -13,8 +13,7 @@ void CBinaryReader::Require(std::size_t offset, std::uint64_t count, std::size_t
                             const char* what) const {
     const std::size_t remaining = offset <= bytes_.size() ? bytes_.size() - offset : 0;
     // Compared as a count, so that a huge count cannot overflow the product.
-    const bool fits = offset <= bytes_.size() &&
-                      (itemSize == 0 || count <= remaining / itemSize);
+    const bool fits = offset <= bytes_.size() && (itemSize == 0 || count <= remaining / itemSize);
     if (!fits)
         Fail(std::string(what) + " at offset " + std::to_string(offset) + " would take " +
              std::to_string(count) + " x " + std::to_string(itemSize) +

@@ -79,10 +79,10 @@ std::string CDatabaseCheck::CheckDatabases(const std::vector<CDbInfo>& saved,
         }
     }
 
-    const std::string newerText =
-        newer.empty() ? std::string()
-                      : "There are more up to date versions of the " +
-                            DescribeDatabases(newer, saved) + " databases now available";
+    const std::string newerText = newer.empty() ? std::string()
+                                                : "There are more up to date versions of the " +
+                                                      DescribeDatabases(newer, saved) +
+                                                      " databases now available";
     if (!unavailable.empty()) {
         const std::string unavailableText =
             unavailable.size() == 1
@@ -116,8 +116,8 @@ std::string CDatabaseCheck::CheckDatabases(const std::vector<CDbInfo>& saved,
     return changed;
 }
 
-void CDatabaseCheck::ResetChangedSearches(const std::string& changed, bool reset,
-                                          CMarkList& marks, CSearchList& searches) {
+void CDatabaseCheck::ResetChangedSearches(const std::string& changed, bool reset, CMarkList& marks,
+                                          CSearchList& searches) {
     if (reset) {
         std::set<int> resetIds;
         for (int i = 0; i < searches.GetCount(); ++i) {

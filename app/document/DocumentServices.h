@@ -25,7 +25,6 @@ public:
 
 class IExamRegisters : public IRegisterCodeNames {
 public:
-
     // The codes of the built-in registers.
     virtual std::string GetDbCodes() const = 0;
     // Whether a register, built-in or defined by an engine, has that code.
@@ -104,17 +103,17 @@ public:
 
 // Update hints: what changed in the document. Views test the bits.
 enum EDocumentHint : int {
-    kHintContents = 4,         // replaced: new, opened, merged, cleared, watch contents
-    kHintDbSelection = 8,      // the database selection changed
+    kHintContents = 4,    // replaced: new, opened, merged, cleared, watch contents
+    kHintDbSelection = 8, // the database selection changed
     kHintSearchAdded = 16,
     kHintSearchRemoved = 32,
     kHintSearches = 64,        // searches replaced or their statistics changed
     kHintMarksCommitted = 256, // marks became permanently kept
     kHintMarksAdded = 512,
     kHintSearchResults = kHintSearches | kHintMarksAdded,
-    kHintOptions = 2048,        // the user's options or keywords changed
-    kHintCurrentSearch = 4096,  // through SetCurrentSearch
-    kHintSelectSearch = 8192,   // through SelectSearch
+    kHintOptions = 2048,       // the user's options or keywords changed
+    kHintCurrentSearch = 4096, // through SetCurrentSearch
+    kHintSelectSearch = 8192,  // through SelectSearch
     kHintSectionCount = 16384,
 };
 

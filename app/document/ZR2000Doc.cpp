@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <map>
 
-CZR2000Doc::CZR2000Doc(IExamRegisters& registers, IExamRepository& repository,
-                       IDocumentHost& host)
+CZR2000Doc::CZR2000Doc(IExamRegisters& registers, IExamRepository& repository, IDocumentHost& host)
     : registers_(registers), repository_(repository), host_(host) {}
 
 void CZR2000Doc::AddView(IDocumentView* view) {
@@ -158,12 +157,12 @@ void CZR2000Doc::AddMarks(std::span<const CMark> marks, int section, int searchI
 
 void CZR2000Doc::SetMark(int index, const CMark& mark, int hint) {
     const CMark& stored = marks_.GetAt(index);
-    const bool changed =
-        stored.GetRecordNumber() != mark.GetRecordNumber() ||
-        stored.GetRegisterCode() != mark.GetRegisterCode() ||
-        stored.GetAppNumber() != mark.GetAppNumber() ||
-        stored.GetSearchId() != mark.GetSearchId() || stored.GetSection() != mark.GetSection() ||
-        stored.GetFlags() != mark.GetFlags();
+    const bool changed = stored.GetRecordNumber() != mark.GetRecordNumber() ||
+                         stored.GetRegisterCode() != mark.GetRegisterCode() ||
+                         stored.GetAppNumber() != mark.GetAppNumber() ||
+                         stored.GetSearchId() != mark.GetSearchId() ||
+                         stored.GetSection() != mark.GetSection() ||
+                         stored.GetFlags() != mark.GetFlags();
     if (!changed)
         return;
     marks_.SetAt(mark, index);
@@ -276,8 +275,8 @@ bool CZR2000Doc::RecomputeSearchStats() {
     bool anyChanged = false;
     for (int i = 0; i < searches_.GetCount(); ++i) {
         CSearch search = searches_.GetAt(i);
-        const CStats found = stats.count(search.GetSearchId()) ? stats[search.GetSearchId()]
-                                                                : CStats();
+        const CStats found =
+            stats.count(search.GetSearchId()) ? stats[search.GetSearchId()] : CStats();
         bool changed = false;
         if (search.GetMarkCount() != found.marks) {
             if (search.GetMarkCount() < found.marks)

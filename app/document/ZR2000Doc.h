@@ -101,8 +101,8 @@ public:
     void SetSectionCount(int count);
 
     // Marks. Each returns the number of new marks where it has one.
-    int AddFoundMarks(std::span<const std::uint32_t> recordNumbers, int registerCode,
-                      int section, int searchId, bool keep, bool isLong);
+    int AddFoundMarks(std::span<const std::uint32_t> recordNumbers, int registerCode, int section,
+                      int searchId, bool keep, bool isLong);
     int MergeMarks(std::span<const CMark> marks);
     void AddMarks(std::span<const CMark> marks, int section, int searchId);
     // Stores the mark; when it changed the document is modified and a hint other than 0 goes

@@ -309,8 +309,8 @@ bool CZR2000Doc::CaveatSearch(const std::string& path, const std::string& setNam
         return false;
     selection_.Merge(loaded.selection);
     const std::string connected = GetConnectedDatabaseCodes();
-    CDatabaseCheck(registers_, repository_, host_).CheckDatabases(loaded.databases, connected,
-                                                                  false);
+    CDatabaseCheck(registers_, repository_, host_)
+        .CheckDatabases(loaded.databases, connected, false);
 
     const std::unique_ptr<IProgress> progress = host_.OpenProgress("Caveat Searching");
     progress->SetRange(loaded.marks.GetCount(), 0, 100);

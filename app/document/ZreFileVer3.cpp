@@ -1,8 +1,8 @@
 #include "app/document/ZreFileVer3.h"
 
 #include "app/document/BinaryData.h"
-#include "app/document/MarkRecord.h"
 #include "app/document/DocumentServices.h"
+#include "app/document/MarkRecord.h"
 #include "app/document/ZreFile.h"
 #include "core/MarkList.h"
 #include "core/SearchList.h"
@@ -73,8 +73,7 @@ void CZreFileVer3::ReadMarks(CMarkList& marks) {
         for (std::uint32_t i = 0; i < entry.count; ++i) {
             const std::size_t at = entry.offset + std::size_t{i} * kOldMarkSize;
             marks.Append(CMark(in.U32(at), static_cast<char>(entry.key), in.U8(at + 4),
-                               in.U16(at + 6), static_cast<int>(in.U32(at + 8)),
-                               in.U8(at + 5)));
+                               in.U16(at + 6), static_cast<int>(in.U32(at + 8)), in.U8(at + 5)));
         }
     });
 }

@@ -1,8 +1,8 @@
 #include "app/document/ZreFileVer4.h"
 
 #include "app/document/BinaryData.h"
-#include "app/document/MarkRecord.h"
 #include "app/document/DocumentServices.h"
+#include "app/document/MarkRecord.h"
 #include "app/document/TextException.h"
 #include "app/document/ZreFile.h"
 #include "core/MarkList.h"
@@ -145,8 +145,8 @@ void CheckText(int key, const std::string& text) {
         throw CTextException("The examination setting key " + std::to_string(key) +
                              " cannot be saved: keys go up to 65535");
     if (text.size() > CZreFileVer4::kMaxTextLength)
-        throw CTextException("The examination setting under key " + std::to_string(key) +
-                             " is " + std::to_string(text.size()) +
+        throw CTextException("The examination setting under key " + std::to_string(key) + " is " +
+                             std::to_string(text.size()) +
                              " bytes long and cannot be saved: the file holds texts of up to " +
                              std::to_string(CZreFileVer4::kMaxTextLength) + " bytes");
 }
@@ -210,8 +210,7 @@ void CZreFileVer4::WriteSearch(const CSearch& search) {
     out.PutU32(static_cast<std::uint32_t>(search.GetSection()));
     out.PutU32(search.GetFlags());
     out.PutU32(static_cast<std::uint32_t>(search.GetFound()));
-    out.PutText(RunDatabasesField(search.GetRunDatabases(), kRunDatabasesSize),
-                kRunDatabasesSize);
+    out.PutText(RunDatabasesField(search.GetRunDatabases(), kRunDatabasesSize), kRunDatabasesSize);
     out.PutU32(static_cast<std::uint32_t>(criteria.size() + 1));
     out.PutU32(static_cast<std::uint32_t>(search.GetMarkCount()));
     out.PutZeros(8);

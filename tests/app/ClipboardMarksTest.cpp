@@ -1,4 +1,5 @@
 #include "app/document/ClipboardMarks.h"
+
 #include "app/document/TextException.h"
 
 #include <gtest/gtest.h>

@@ -62,9 +62,8 @@ bool CFakeRegisters::AppNumsToSges(char, std::span<std::uint32_t> recordNumbers,
     return true;
 }
 
-bool CFakeRegisters::CaveatSearch(char, const std::string&, const std::string&,
-                                  const std::string&, std::vector<std::uint32_t>& recordNumbers,
-                                  std::span<const int>) {
+bool CFakeRegisters::CaveatSearch(char, const std::string&, const std::string&, const std::string&,
+                                  std::vector<std::uint32_t>& recordNumbers, std::span<const int>) {
     caveatCalls.push_back(recordNumbers.size());
     if (caveatFails)
         return false;

@@ -31,8 +31,7 @@ public:
     bool HasDb(char code) const override { return known.count(code) != 0; }
     std::string GetDbShortName(char code) const override { return std::string("DB-") + code; }
     CZrDbEngine GetDbEngine(char code) const override;
-    void SetEngine(char code, const CZrDbEngine& engine,
-                   const std::string& restriction) override;
+    void SetEngine(char code, const CZrDbEngine& engine, const std::string& restriction) override;
     void SwitchEngine(char code, const CZrDbEngine& engine) override;
     void SetEngines(const CZrDbEngineSet& engines) override;
     bool SgesToAppNums(char code, std::span<const std::uint32_t> recordNumbers,
@@ -73,8 +72,8 @@ class CFakeRepository : public IExamRepository {
 public:
     std::vector<CZrDbEngine> GetEngines(char code) const override;
     CZrDbEngine GetPreferredEngine(char code) const override;
-    void LogSearch(const std::string& userId, const std::string& client,
-                   const std::string& examId, const std::string& text) override;
+    void LogSearch(const std::string& userId, const std::string& client, const std::string& examId,
+                   const std::string& text) override;
 
     std::map<char, std::vector<CZrDbEngine>> engines;
     std::vector<std::string> logged;

@@ -46,7 +46,7 @@ private:
 };
 
 // A directory entry.
-inline void AddEntry(CHandBytes& bytes, std::uint32_t type, std::uint32_t key,
-                     std::uint32_t offset, std::uint32_t length, std::uint32_t count) {
+inline void AddEntry(CHandBytes& bytes, std::uint32_t type, std::uint32_t key, std::uint32_t offset,
+                     std::uint32_t length, std::uint32_t count) {
     bytes.U32(type).U32(key).U32(offset).U32(length).U32(count).Zeros(12);
 }

@@ -27,8 +27,7 @@ protected:
 
     // System settings with these lines after the locations.
     void LoadSystemSettings(const std::string& lines) {
-        folder.Write("prog/ZrSystem.ini",
-                     "[Locations]\nHome=" + (folder / "home") + "\n" + lines);
+        folder.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + (folder / "home") + "\n" + lines);
         TheSystemOptions().Load(folder / "prog");
     }
 
@@ -107,15 +106,14 @@ TEST_F(DocFilesTest, FailedOpenLeavesTheDocumentAsItWas) {
 
     const std::string damaged = folder.Write("damaged.zre", Bytes(path).substr(0, 700));
     EXPECT_FALSE(doc.OnOpenDocument(damaged));
-    EXPECT_EQ(host.messages.back().rfind("Could not load " + damaged +
-                                             " \nZRE file is damaged or incomplete: ",
-                                         0),
+    EXPECT_EQ(host.messages.back().rfind(
+                  "Could not load " + damaged + " \nZRE file is damaged or incomplete: ", 0),
               0u);
 
     registers.known.erase('c');
     EXPECT_FALSE(doc.OnOpenDocument(path));
-    EXPECT_EQ(host.messages.back(), "Could not load " + path +
-                                        " \nZRE file uses databases (c) not currently available");
+    EXPECT_EQ(host.messages.back(),
+              "Could not load " + path + " \nZRE file uses databases (c) not currently available");
 
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), path);
@@ -338,7 +336,8 @@ TEST_F(DocFilesTest, MergeRefusesWatchesAndTrainingMixes) {
     }
     registers.connectedCodes = "uc";
     EXPECT_FALSE(doc.MergeDocument(trainingPath));
-    EXPECT_EQ(host.messages.back(), "U213 You cannot merge training databases with live databases.");
+    EXPECT_EQ(host.messages.back(),
+              "U213 You cannot merge training databases with live databases.");
     EXPECT_EQ(doc.GetSearchCount(), 0);
 }
 

@@ -180,8 +180,8 @@ TEST(ZreFileGoldenTest, ReadsVersionFive) {
     EXPECT_TRUE(read.info.IsOneClassOnly());
     EXPECT_EQ(read.info.GetType(), CExamInfo::kExamination);
     EXPECT_EQ(read.info.GetWatchMarkCount(), 9);
-    EXPECT_EQ(read.info.GetValues(), (std::map<int, std::string>{
-                                         {1, "Acme"}, {4, ""}, {101, "X-7"}}));
+    EXPECT_EQ(read.info.GetValues(),
+              (std::map<int, std::string>{{1, "Acme"}, {4, ""}, {101, "X-7"}}));
     ASSERT_EQ(read.databases.size(), 1u);
     EXPECT_EQ(read.databases[0].GetRegisterCode(), 'u');
     EXPECT_EQ(read.databases[0].GetFromDate(), MakeDate(2004, 1, 5));

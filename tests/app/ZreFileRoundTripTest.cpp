@@ -136,8 +136,7 @@ void ExpectSame(const CExam& read, const CExam& written) {
         EXPECT_EQ(a.GetFound(), b.GetFound());
         EXPECT_EQ(a.GetMarkCount(), b.GetMarkCount());
         EXPECT_EQ(a.GetRunDatabases(), b.GetRunDatabases());
-        EXPECT_EQ(a.GetCriteria().WriteCriteriaText(true),
-                  b.GetCriteria().WriteCriteriaText(true));
+        EXPECT_EQ(a.GetCriteria().WriteCriteriaText(true), b.GetCriteria().WriteCriteriaText(true));
     }
     ASSERT_EQ(read.marks.GetCount(), written.marks.GetCount());
     for (int i = 0; i < read.marks.GetCount(); ++i) {
@@ -209,13 +208,15 @@ TEST(ZreFileRoundTripTest, HostileCountsAndLengthsAreRefused) {
 
     CHandBytes marks;
     AddEntry(marks, 6, 0, 256, 0, 0x7fffffff);
-    EXPECT_NE(ReadFailure(WithDirectory(marks, 1)).find("the marks at offset 256 would take 2147483647 x 24"),
+    EXPECT_NE(ReadFailure(WithDirectory(marks, 1))
+                  .find("the marks at offset 256 would take 2147483647 x 24"),
               std::string::npos);
 
     CHandBytes searches;
     AddEntry(searches, 3, 0, 288, 0, 1);
     searches.U32(1).U32(1).U32(1).U32(0).U32(0).Zeros(32).U32(0xfffffff0).U32(0).Zeros(8);
-    EXPECT_NE(ReadFailure(WithDirectory(searches, 1)).find("a search's criteria text at offset 356 would take"),
+    EXPECT_NE(ReadFailure(WithDirectory(searches, 1))
+                  .find("a search's criteria text at offset 356 would take"),
               std::string::npos);
 
     CHandBytes texts;
