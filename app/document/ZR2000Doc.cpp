@@ -1,5 +1,7 @@
 #include "app/document/ZR2000Doc.h"
 
+#include "core/UserOptions.h"
+
 #include <algorithm>
 #include <map>
 
@@ -56,7 +58,7 @@ void CZR2000Doc::DeleteContents() {
 
 void CZR2000Doc::ResetTemplateCriteria() {
     templateCriteria_.ResetWithDbIds(CZrDocData::GetDatabaseCodes());
-    templateCriteria_.SetStatus(GetUserSettings().GetDefaultStatus());
+    templateCriteria_.SetStatus(TheUserOptions().GetDefaultStatus());
 }
 
 void CZR2000Doc::ChangeDetails(const CExamDetails& details) {

@@ -13,12 +13,10 @@ CZrDate MakeDate(int year, int month, int day) {
 
 CFakeRegisters::CFakeRegisters() {
     InstallRegisterServices(this);
-    InstallUserSettings(this);
 }
 
 CFakeRegisters::~CFakeRegisters() {
     InstallRegisterServices(nullptr);
-    InstallUserSettings(nullptr);
 }
 
 CZrDbEngine CFakeRegisters::GetDbEngine(char code) const {

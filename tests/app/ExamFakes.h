@@ -19,9 +19,9 @@ CZrDbEngine MakeEngine(char code, const CZrDate& date, std::uint32_t flags,
                        const std::string& name);
 CZrDate MakeDate(int year, int month, int day);
 
-class CFakeRegisters : public IExamRegisters, public IRegisterServices, public IUserSettings {
+class CFakeRegisters : public IExamRegisters, public IRegisterServices {
 public:
-    // Installed as the core's register services and user settings for its lifetime.
+    // Installed as the core's register services for its lifetime.
     CFakeRegisters();
     ~CFakeRegisters() override;
     CFakeRegisters(const CFakeRegisters&) = delete;
@@ -47,9 +47,8 @@ public:
     std::uint64_t GetMarkKey(const CMark& mark) const override;
     std::string GetConnectedDatabaseCodes() const override { return connectedCodes; }
     std::string GetDbShortNames(const std::string& codes) const override { return codes; }
-    int GetSortOrder() const override { return 0; }
-    bool GetHideDuplicates() const override { return false; }
-    std::string GetDefaultStatus() const override { return "rp"; }
+    std::string GetShortName(char code) const override { return GetDbShortName(code); }
+    void DropLanguageDependentRecords() const override {}
 
     std::set<char> known{'a', 'u', 'c', 's', 'i', 'd', 'e', 'p', 't', 'n', 'k', 'o', '0', '1'};
     std::string connectedCodes = "uc";

@@ -1,6 +1,7 @@
 // The document's operations on searches and marks, and the hints its views receive.
 
 #include "DocFixture.h"
+#include "core/UserOptions.h"
 
 #include <vector>
 
@@ -214,6 +215,8 @@ TEST_F(DocFixture, SearchesRunForTheActiveDocument) {
 }
 
 TEST_F(DocFixture, NewExaminationTakesTheWizardsChoices) {
+    const std::string defaultStatus = TheUserOptions().GetDefaultStatus();
+    TheUserOptions().SetDefaultStatus("rp");
     doc.AddSearch(MakeSearch(1, "u"));
     CNewExamination choices;
     choices.agency = "Agency";
@@ -241,6 +244,7 @@ TEST_F(DocFixture, NewExaminationTakesTheWizardsChoices) {
     EXPECT_EQ(doc.GetValue(CExamInfo::kAutoStatus), "Registered,Pending");
     EXPECT_EQ(doc.GetTemplateCriteria().GetDbIds(), "uc");
     EXPECT_EQ(doc.GetTemplateCriteria().GetStatus(), "rp");
+    TheUserOptions().SetDefaultStatus(defaultStatus);
     EXPECT_EQ(registers.GetDbEngine('u').GetName(), "Web");
     EXPECT_EQ(registers.restrictions['u'], "GB");
     EXPECT_EQ(host.watchModes, (std::vector<bool>{false}));
