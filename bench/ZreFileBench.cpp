@@ -1,7 +1,7 @@
 // Saving and loading a large examination: 100,000 marks and 1,000 searches, to and from a file
 // on the disc, with the sorting and grouping that opening does.
 
-#include "app/document/DocumentServices.h"
+#include "app/document/RegisterCodeNames.h"
 #include "app/document/ZreFile.h"
 #include "core/MarkList.h"
 #include "core/SearchList.h"

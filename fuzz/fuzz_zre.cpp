@@ -2,7 +2,7 @@
 // reader runs over the input. What reads without damage is written again, and what was written
 // must read back.
 #include "app/document/ClipboardMarks.h"
-#include "app/document/DocumentServices.h"
+#include "app/document/RegisterCodeNames.h"
 #include "app/document/TextException.h"
 #include "app/document/ZreFile.h"
 #include "core/MarkList.h"

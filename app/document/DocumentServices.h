@@ -5,6 +5,8 @@
 // Views follow the document through IDocumentView. The program implements these over its
 // register table, repository and frames; tests implement them over plain data.
 
+#include "app/document/Progress.h"
+#include "app/document/RegisterCodeNames.h"
 #include "core/ZrDate.h"
 #include "engines/ZrDbEngine.h"
 #include "engines/ZrDbEngineSet.h"
@@ -14,14 +16,6 @@
 #include <span>
 #include <string>
 #include <vector>
-
-// What the reader of old examination files asks of the registers.
-class IRegisterCodeNames {
-public:
-    virtual ~IRegisterCodeNames() = default;
-    // The register's text of an old numeric code: kind 0 owner, 1 agent, 2 image category.
-    virtual std::string CodeToString(char code, std::uint32_t value, int kind) const = 0;
-};
 
 class IExamRegisters : public IRegisterCodeNames {
 public:
@@ -69,18 +63,6 @@ public:
     // Records a search with the service, when the repository offers that.
     virtual void LogSearch(const std::string& userId, const std::string& client,
                            const std::string& examId, const std::string& text) = 0;
-};
-
-// A long operation's progress window.
-class IProgress {
-public:
-    virtual ~IProgress() = default;
-    // The next items, counted from 0, move the bar from one percentage to the other.
-    virtual void SetRange(int itemCount, int fromPercent, int toPercent) = 0;
-    virtual void SetProgress(const std::string& text, int item) = 0;
-    // The bar at its end.
-    virtual void Finish() = 0;
-    virtual bool IsCancelled() const = 0;
 };
 
 class IDocumentHost {

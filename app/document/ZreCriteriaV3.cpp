@@ -1,7 +1,7 @@
 // The old fixed criteria record of version-3 examination files, turned into today's criteria.
 
 #include "app/document/BinaryData.h"
-#include "app/document/DocumentServices.h"
+#include "app/document/RegisterCodeNames.h"
 #include "app/document/ZreFileVer3.h"
 #include "core/ClassList.h"
 #include "core/Criteria.h"

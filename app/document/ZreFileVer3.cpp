@@ -1,8 +1,8 @@
 #include "app/document/ZreFileVer3.h"
 
 #include "app/document/BinaryData.h"
-#include "app/document/DocumentServices.h"
 #include "app/document/MarkRecord.h"
+#include "app/document/RegisterCodeNames.h"
 #include "app/document/ZreFile.h"
 #include "core/MarkList.h"
 #include "core/SearchList.h"

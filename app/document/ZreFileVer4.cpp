@@ -1,8 +1,8 @@
 #include "app/document/ZreFileVer4.h"
 
 #include "app/document/BinaryData.h"
-#include "app/document/DocumentServices.h"
 #include "app/document/MarkRecord.h"
+#include "app/document/Progress.h"
 #include "app/document/TextException.h"
 #include "app/document/ZreFile.h"
 #include "core/MarkList.h"
