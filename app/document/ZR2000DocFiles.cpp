@@ -107,6 +107,7 @@ bool CZR2000Doc::OnOpenDocument(const std::string& path) {
     marks_ = std::move(loaded.marks);
     selection_ = std::move(loaded.selection);
     currentSearch_ = 0;
+    statsStale_ = false;
     path_ = path;
     UpdateAllViews(nullptr, kHintContents);
     ApplyDatabases();
