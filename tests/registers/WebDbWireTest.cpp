@@ -23,8 +23,8 @@ protected:
         table_.GetTextCache().SetLimits(1, 40, 2048);
         table_.SetCallTimeoutMs(5000);
         const EngineInfo& info = Find(remote_.in(), 'w');
-        engine_ = CZrDbEngine('w', CZrDbEngine::kInternet, CZrDate(info.dataDate),
-                              info.name.in(), info.engine.in(), info.sessionId);
+        engine_ = CZrDbEngine('w', CZrDbEngine::kInternet, CZrDate(info.dataDate), info.name.in(),
+                              info.engine.in(), info.sessionId);
     }
 
     // The marks with the word mark, on the register's engine.
@@ -90,8 +90,7 @@ TEST_F(WebDbWire, TheLayoutMakesTheRegister) {
     db->PresentRecord(acme, output, kPresentWordMark | kPresentOwnerName, 0, 0);
     EXPECT_THAT(output.Calls(),
                 ElementsAre("AddField(0, \"Mark\", \"ACME\", 0x12, 1, 0, 0)", "RequestParagraph()",
-                            "AddField(0, \"Owner\", \"" + owners[0].first +
-                                "\", 0x10, 1, 0, 0)"));
+                            "AddField(0, \"Owner\", \"" + owners[0].first + "\", 0x10, 1, 0, 0)"));
 }
 
 TEST_F(WebDbWire, AnEngineWithoutLayoutLeavesAnEmptyRegister) {
