@@ -50,6 +50,12 @@ void CSearchEngines::Start() {
     failedDbs_.clear();
     for (char code : dbCodes_) {
         Entry entry;
+        if (!services_.registers.HasRegister(static_cast<unsigned char>(code))) {
+            entry.startStatus = kLostStatus;
+            entry.startReason = "No register serves this database";
+            entries_.push_back(std::move(entry));
+            continue;
+        }
         std::string errorText;
         try {
             entry.search =

@@ -6,6 +6,7 @@
 #include "core/UserOptions.h"
 #include "tests/core/TempFolder.h"
 
+#include <fstream>
 #include <string>
 
 class CServiceSettings {
@@ -26,6 +27,12 @@ public:
     // Logs the test user in to the settings, so that the user's own settings can be written.
     void LoadUser() {
         system_.SetUser("TESTCO", "examiner", "secret");
+        user_.Load(system_);
+    }
+
+    // Replaces the user's ZrUser.ini (after LoadUser) and reads it again.
+    void WriteUserSettings(const std::string& text) {
+        std::ofstream(system_.GetUserDir() + "/ZrUser.ini") << text;
         user_.Load(system_);
     }
 
