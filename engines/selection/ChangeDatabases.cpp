@@ -50,7 +50,7 @@ void CChangeDatabases::ApplyEngineChoice(const CEngineDlgHelper& dialog) {
 bool CChangeDatabases::OnOK() {
     CZrDbEngineSet engines;
     const std::string codes = panel_.GetSelectedEngines(engines);
-    if (const std::string problem = CheckCodes(codes); !problem.empty()) {
+    if (const std::string problem = FindProblem(codes); !problem.empty()) {
         platform::ShowMessageBox(
             {problem, "", platform::MessageButtons::Ok, platform::MessageIcon::Information});
         return false;
@@ -60,7 +60,7 @@ bool CChangeDatabases::OnOK() {
     return true;
 }
 
-std::string CChangeDatabases::CheckCodes(const std::string& codes) const {
+std::string CChangeDatabases::FindProblem(const std::string& codes) const {
     if (codes.empty())
         return "U203 You must select at least one database";
     bool anyTraining = false;

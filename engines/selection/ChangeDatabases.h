@@ -39,6 +39,8 @@ public:
     bool OnOK();
     const CDbSelection& GetCatalogue() const { return panel_.GetCatalogue(); }
 
+    // The message OK gives for these chosen codes; "" when they may be used.
+    std::string FindProblem(const std::string& codes) const;
     // "U211 You must select the UK and DE databases as you already have searches or kept marks
     // from those databases." for the codes missing.
     std::string BuildMissingUsedMessage(const std::string& missingCodes) const;
@@ -46,8 +48,6 @@ public:
 private:
     // The codes of registers the examination has searches or kept marks of.
     std::string CollectUsedCodes() const;
-    // The first problem of the chosen codes; "" when there is none.
-    std::string CheckCodes(const std::string& codes) const;
 
     const IExamDocument& document_;
     IRegisterTable& registers_;

@@ -2,7 +2,7 @@
 // short or not at all, duplicate handling by application number, the keep and long flags, and
 // the merge of a watch run into the ids gathered before.
 
-#include "SearchRunFixture.h"
+#include "ConnectedFixture.h"
 #include "engines/Orb.h"
 
 #include <algorithm>
@@ -12,7 +12,7 @@ using namespace local_service;
 
 namespace {
 
-class SearchCollectionTest : public SearchRunFixture {
+class SearchCollectionTest : public ConnectedFixture {
 protected:
     // Runs the search to its end and collects it into the document.
     void Run(int searchId) {

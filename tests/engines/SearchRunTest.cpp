@@ -2,7 +2,7 @@
 // engines with failing, lost and refusing ones among them, the question about going on, the
 // rows and header, and what the document gets.
 
-#include "SearchRunFixture.h"
+#include "ConnectedFixture.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ using platform::MessageAnswer;
 
 namespace {
 
-class SearchRunTest : public SearchRunFixture {};
+class SearchRunTest : public ConnectedFixture {};
 
 TEST_F(SearchRunTest, OneFailingAndOneLostEngineLeaveTheOthersResults) {
     control_->SetEngineFault("d", "failSearch", "Index damaged", 0);

@@ -1,6 +1,6 @@
 #pragma once
 // A logged-in user with the service's engines given to a register table that drives them
-// directly, an examination document, and the run's services, for search runs over the wire.
+// directly, and an examination document: for search runs and database choices over the wire.
 
 #include "DirectRegisterTable.h"
 #include "LocalService.h"
@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-class SearchRunFixture : public ::testing::Test {
+class ConnectedFixture : public ::testing::Test {
 protected:
     // Logs on to the repositories named, or the local service's.
     void Connect(const std::string& repositories = CServiceSettings::RemoteAndLocal()) {
