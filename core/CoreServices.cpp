@@ -12,20 +12,13 @@ public:
     }
     std::string GetConnectedDatabaseCodes() const override { return {}; }
     std::string GetDbShortNames(const std::string& codes) const override { return codes; }
-};
-
-class CStandInSettings : public IUserSettings {
-public:
-    int GetSortOrder() const override { return 0; }
-    bool GetHideDuplicates() const override { return false; }
-    std::string GetDefaultStatus() const override { return "rpla"; }
+    std::string GetShortName(char code) const override { return std::string("'") + code + "'"; }
+    void DropLanguageDependentRecords() const override {}
 };
 
 const CStandInRegisters kStandInRegisters;
-const CStandInSettings kStandInSettings;
 
 const IRegisterServices* gRegisters = &kStandInRegisters;
-const IUserSettings* gSettings = &kStandInSettings;
 IActiveExamination* gExamination = nullptr;
 
 } // namespace
@@ -34,19 +27,12 @@ void InstallRegisterServices(const IRegisterServices* services) {
     gRegisters = services ? services : &kStandInRegisters;
 }
 
-void InstallUserSettings(const IUserSettings* settings) {
-    gSettings = settings ? settings : &kStandInSettings;
-}
-
 void InstallActiveExamination(IActiveExamination* examination) {
     gExamination = examination;
 }
 
 const IRegisterServices& GetRegisterServices() {
     return *gRegisters;
-}
-const IUserSettings& GetUserSettings() {
-    return *gSettings;
 }
 IActiveExamination* GetActiveExamination() {
     return gExamination;

@@ -1,8 +1,9 @@
 #pragma once
-// What the window-free core asks of the register table, the user settings and the active
-// examination. The program installs its own implementations at start-up; until then (and in
-// tools and tests) built-in stand-ins answer: a key made of register code and record number,
-// no connected databases, the settings' defaults, and no active examination.
+// What the window-free core asks of the register table and the active examination, which sit
+// above it. The program installs its own implementations at start-up; until then (and in tools
+// and tests) a built-in stand-in answers for the registers: a key made of register code and
+// record number, no connected databases, the quoted code as short name, no caches to drop; and
+// no examination is active. The user settings are read from TheUserOptions().
 // Installed objects are not owned and must outlive their installation.
 
 #include <cstdint>
@@ -20,14 +21,11 @@ public:
     virtual std::string GetConnectedDatabaseCodes() const = 0;
     // The registers' short names for the codes, sorted and separated by " ".
     virtual std::string GetDbShortNames(const std::string& codes) const = 0;
-};
-
-class IUserSettings {
-public:
-    virtual ~IUserSettings() = default;
-    virtual int GetSortOrder() const = 0;
-    virtual bool GetHideDuplicates() const = 0;
-    virtual std::string GetDefaultStatus() const = 0;
+    // The register's short name for its code.
+    virtual std::string GetShortName(char code) const = 0;
+    // Drops the cached records whose text depends on the language options. The caches are not
+    // part of what the table answers, so this leaves it logically unchanged.
+    virtual void DropLanguageDependentRecords() const = 0;
 };
 
 class IActiveExamination {
@@ -39,10 +37,8 @@ public:
 
 // Null restores the stand-in.
 void InstallRegisterServices(const IRegisterServices* services);
-void InstallUserSettings(const IUserSettings* settings);
 void InstallActiveExamination(IActiveExamination* examination);
 
 const IRegisterServices& GetRegisterServices();
-const IUserSettings& GetUserSettings();
 // Null when no examination source is installed.
 IActiveExamination* GetActiveExamination();

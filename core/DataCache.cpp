@@ -42,13 +42,18 @@ std::shared_ptr<const CZrData> CDataCache::Find(const CMark& mark) {
 }
 
 void CDataCache::Add(const CMark& mark, const CZrData& record) {
-    if (maxSlots_ <= 0)
+    if (maxSlots_ > 0)
+        Add(mark, std::make_shared<const CZrData>(record));
+}
+
+void CDataCache::Add(const CMark& mark, std::shared_ptr<const CZrData> record) {
+    if (maxSlots_ <= 0 || !record)
         return;
     const std::uint64_t key = KeyOf(mark);
     if (const auto held = index_.find(key); held != index_.end())
         Erase(held->second);
-    const std::size_t bytes = record.GetBytes().size() + kEntryOverhead;
-    entries_.push_front({key, std::make_shared<const CZrData>(record), bytes});
+    const std::size_t bytes = record->GetBytes().size() + kEntryOverhead;
+    entries_.push_front({key, std::move(record), bytes});
     index_.emplace(key, entries_.begin());
     totalBytes_ += bytes;
     EvictOverLimits();

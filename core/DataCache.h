@@ -40,6 +40,8 @@ public:
     // Stores a copy of the record for the mark's record number and register code, in place of
     // any copy already held.
     void Add(const CMark& mark, const CZrData& record);
+    // The same for a record already shared: the cache keeps it, it is not copied.
+    void Add(const CMark& mark, std::shared_ptr<const CZrData> record);
     // Drops every entry of the register.
     void Remove(int registerCode);
     void Clear();

@@ -1,5 +1,6 @@
 #include "core/Latin1.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -86,6 +87,31 @@ char ToUpperLatin1(char c) {
 
 bool IsUpperLatin1(char c) {
     return ToLowerLatin1(c) != c;
+}
+
+std::string LowerCaseLatin1(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered)
+        c = ToLowerLatin1(c);
+    return lowered;
+}
+
+std::string UpperCaseLatin1(std::string_view text) {
+    std::string raised(text);
+    for (char& c : raised)
+        c = ToUpperLatin1(c);
+    return raised;
+}
+
+bool EqualNoCaseLatin1(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return ToLowerLatin1(x) == ToLowerLatin1(y); });
+}
+
+bool LessNoCaseLatin1(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return Byte(ToLowerLatin1(x)) < Byte(ToLowerLatin1(y));
+    });
 }
 
 char StripAccentLatin1(char c) {

@@ -14,6 +14,13 @@ bool IsUpperLatin1(char c);
 char ToLowerLatin1(char c);
 char ToUpperLatin1(char c);
 
+// Whole texts lowered or raised character by character.
+std::string LowerCaseLatin1(std::string_view text);
+std::string UpperCaseLatin1(std::string_view text);
+// Comparisons that ignore case (lowered characters compared as unsigned bytes).
+bool EqualNoCaseLatin1(std::string_view a, std::string_view b);
+bool LessNoCaseLatin1(std::string_view a, std::string_view b);
+
 // The plain letter, digit or character an accented one stands for; a blank for any byte that has
 // no plain form.
 char StripAccentLatin1(char c);

@@ -1,8 +1,8 @@
 #include "core/MarkList.h"
 
-#include "core/CoreServices.h"
 #include "core/MarkListMerge.h"
 #include "core/MarkOrder.h"
+#include "core/UserOptions.h"
 
 #include <algorithm>
 
@@ -250,7 +250,7 @@ int CMarkList::NewSection() const {
 
 int CMarkList::GetSectionCounts(int section, int& inSection, int& keptInSection, int& all,
                                 int& keptAll) const {
-    const bool hideDuplicates = GetUserSettings().GetHideDuplicates();
+    const bool hideDuplicates = TheUserOptions().GetHideDuplicates();
     inSection = keptInSection = all = keptAll = 0;
     for (int i = 0; i < GetCount(); ++i) {
         const CMark& mark = marks_.GetAt(i);

@@ -1,6 +1,7 @@
 #include "core/MarkOrder.h"
 
 #include "core/CoreServices.h"
+#include "core/UserOptions.h"
 
 #include <algorithm>
 #include <tuple>
@@ -14,7 +15,7 @@ std::uint64_t ApplySortOrder(std::uint64_t key, int sortOrder) {
 }
 
 CMarkKeys::CMarkKeys()
-    : registers_(GetRegisterServices()), sortOrder_(GetUserSettings().GetSortOrder()) {}
+    : registers_(GetRegisterServices()), sortOrder_(TheUserOptions().GetSortOrder()) {}
 
 std::uint64_t CMarkKeys::operator()(const CMark& mark) const {
     return ApplySortOrder(registers_.GetMarkKey(mark), sortOrder_);

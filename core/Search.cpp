@@ -2,6 +2,7 @@
 
 #include "core/CoreServices.h"
 #include "core/SearchList.h"
+#include "core/UserOptions.h"
 
 #include <tuple>
 
@@ -17,11 +18,11 @@ void CSearch::Reset() {
 
 void CSearch::ResetCriteria() {
     criteria_.ResetWithDbIds(GetRegisterServices().GetConnectedDatabaseCodes());
-    criteria_.SetStatus(GetUserSettings().GetDefaultStatus());
+    criteria_.SetStatus(TheUserOptions().GetDefaultStatus());
 }
 
 bool CSearch::AddResults(int found, int markCount, const std::string& databases) {
-    const int counted = GetUserSettings().GetHideDuplicates() ? markCount : found;
+    const int counted = TheUserOptions().GetHideDuplicates() ? markCount : found;
     if (!HasRun()) {
         IActiveExamination* examination = GetActiveExamination();
         CSearchList* searches = examination ? examination->GetActiveSearchList() : nullptr;

@@ -1,8 +1,10 @@
 #include "core/UserOptions.h"
 
+#include "core/CoreServices.h"
 #include "core/FilePath.h"
 #include "core/SmallHelpers.h"
 #include "core/SystemOptions.h"
+#include "core/TermMapper.h"
 
 #include <algorithm>
 #include <climits>
@@ -299,17 +301,13 @@ bool CUserOptions::GetOneClassOnly() const {
 }
 
 std::string CUserOptions::GetPreferredEngine(char registerCode) const {
-    return userFile_.GetString("Exam", ShortName(registerCode) + "_Engine", "");
+    return userFile_.GetString("Exam", GetRegisterServices().GetShortName(registerCode) + "_Engine",
+                               "");
 }
 
 bool CUserOptions::SetPreferredEngine(char registerCode, const std::string& engineName) {
-    return userFile_.WriteString("Exam", ShortName(registerCode) + "_Engine", engineName);
-}
-
-std::string CUserOptions::ShortName(char registerCode) const {
-    if (hooks_.shortName)
-        return hooks_.shortName(registerCode);
-    return std::string("'") + registerCode + "'";
+    return userFile_.WriteString(
+        "Exam", GetRegisterServices().GetShortName(registerCode) + "_Engine", engineName);
 }
 
 std::string CUserOptions::GetFont(FontIndex index, int& size) const {
@@ -321,12 +319,25 @@ void CUserOptions::SetFont(FontIndex index, const std::string& face, int size) {
     Store(fonts_[index], CFontSetting{face, size});
 }
 
+void CUserOptions::FillDisplayMapper(CTermMapper& mapper) const {
+    mapper.Clear();
+    mapper.Add('-', matchAny_);
+    mapper.Add('*', matchOne_);
+    mapper.Add('?', matchOneOrNone_);
+}
+
+void CUserOptions::FillInputMapper(CTermMapper& mapper) const {
+    mapper.Clear();
+    mapper.Add(matchAny_, '-');
+    mapper.Add(matchOne_, '*');
+    mapper.Add(matchOneOrNone_, '?');
+}
+
 void CUserOptions::SetLangOptions(const std::string& options) {
     if (options == langOptions_)
         return;
     Store(langOptions_, options);
-    if (hooks_.dropLanguageDependentRecords)
-        hooks_.dropLanguageDependentRecords();
+    GetRegisterServices().DropLanguageDependentRecords();
 }
 
 void CUserOptions::SetPageSetup(const CMarginRect& margins, const std::string& heading,

@@ -13,10 +13,10 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
 
 class CSystemOptions;
+class CTermMapper;
 
 // How much of a mark one display form shows: [Long] or [Short].
 struct CFormatBlock {
@@ -62,15 +62,6 @@ struct CFontSetting {
     int size = 0;
 };
 
-// What the user settings need from the register table, which sits above this library and
-// installs these at start-up.
-struct CRegisterHooks {
-    // The register's short name for its code.
-    std::function<std::string(char code)> shortName;
-    // Drops the cached records whose text depends on the language options.
-    std::function<void()> dropLanguageDependentRecords;
-};
-
 class CUserOptions {
 public:
     static constexpr int kSectionNameCount = 99;
@@ -80,8 +71,6 @@ public:
     CUserOptions(const CUserOptions&) = delete;
     CUserOptions& operator=(const CUserOptions&) = delete;
     virtual ~CUserOptions() = default;
-
-    void SetRegisterHooks(CRegisterHooks hooks) { hooks_ = std::move(hooks); }
 
     // Reads the user's settings from the files of the logged-in user of the system settings.
     void Load();
@@ -210,6 +199,10 @@ public:
     void SetMatchOne(char c) { Store(matchOne_, c); }
     char GetMatchOneOrNone() const { return matchOneOrNone_; }
     void SetMatchOneOrNone(char c) { Store(matchOneOrNone_, c); }
+    // Internal wildcards to the user's, for terms shown or printed.
+    void FillDisplayMapper(CTermMapper& mapper) const;
+    // The user's wildcards to internal ones, for terms typed in search dialogs.
+    void FillInputMapper(CTermMapper& mapper) const;
 
     // [Misc]
     void GetDeLogin(std::string& user, std::string& password) const {
@@ -251,8 +244,6 @@ private:
         member = value;
         changed_ = true;
     }
-    // The register's short name through the hook; without one the quoted code.
-    std::string ShortName(char registerCode) const;
     std::string GetFont(FontIndex index, int& size) const;
     void SetFont(FontIndex index, const std::string& face, int size);
     // Visits every key of the user file in its order, for loading and saving alike.
@@ -266,7 +257,6 @@ private:
     CIniFile systemMacroFile_;
     CIniFile userMacroFile_;
     std::string userDir_;
-    CRegisterHooks hooks_;
     bool changed_ = false;
     std::string lastError_;
 

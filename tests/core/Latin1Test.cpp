@@ -63,3 +63,14 @@ TEST(Latin1, WhiteAndTrimming) {
     TrimWhiteStd(text);
     EXPECT_EQ(text, "a b");
 }
+
+TEST(Latin1, WholeTextsInOneCaseAndComparedWithoutCase) {
+    EXPECT_EQ(LowerCaseLatin1("\xC9toile \x8A ABC-1"), "\xE9toile \x9A abc-1");
+    EXPECT_EQ(UpperCaseLatin1("\xE9toile \xFF abc-1"), "\xC9TOILE \x9F ABC-1");
+    EXPECT_TRUE(EqualNoCaseLatin1("\xC9toile", "\xE9TOILE"));
+    EXPECT_FALSE(EqualNoCaseLatin1("Acme", "Acmes"));
+    // Lowered bytes compare unsigned, so accented letters follow the plain ones.
+    EXPECT_TRUE(LessNoCaseLatin1("ZEBRA", "\xE9toile"));
+    EXPECT_TRUE(LessNoCaseLatin1("acme", "ACMES"));
+    EXPECT_FALSE(LessNoCaseLatin1("ACME", "acme"));
+}

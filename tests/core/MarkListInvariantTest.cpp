@@ -3,6 +3,7 @@
 
 #include "TestServices.h"
 #include "core/MarkList.h"
+#include "core/UserOptions.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -95,7 +96,9 @@ CModel AfterRemoval(const CMarkList& list, const std::set<int>& searchIds) {
 
 class CRandomRun {
 public:
-    CRandomRun(unsigned seed) : random_(seed) { services_.sortOrder = random_.Between(0, 1); }
+    CRandomRun(unsigned seed) : random_(seed) {
+        TheUserOptions().SetSortOrder(random_.Between(0, 1));
+    }
 
     void Step() {
         const int heads = CountHeads(list_);

@@ -1,6 +1,7 @@
 #include "core/MarkList.h"
 
 #include "TestServices.h"
+#include "core/UserOptions.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -238,7 +239,7 @@ TEST_F(MarkListTest, SectionCountsAndNewSection) {
     EXPECT_EQ(keptInSection, 1);
     EXPECT_EQ(keptAll, 3);
 
-    services.hideDuplicates = true;
+    TheUserOptions().SetHideDuplicates(true);
     EXPECT_EQ(list.GetSectionCounts(3, inSection, keptInSection, all, keptAll), 2);
     EXPECT_EQ(inSection, 0);
     EXPECT_TRUE(list.IsRepeatOfPrevious(2));

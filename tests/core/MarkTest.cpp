@@ -2,6 +2,7 @@
 
 #include "TestServices.h"
 #include "core/MarkOrder.h"
+#include "core/UserOptions.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -34,7 +35,7 @@ TEST(MarkOrder, KeyComesFromTheRegisterAndTheSetting) {
     CTestServices services;
     const CMark mark(0x10, 'u', 0, 0);
     EXPECT_EQ(mark.GetSortKey(), (std::uint64_t{'u'} << 32) | 0x8);
-    services.sortOrder = 1;
+    TheUserOptions().SetSortOrder(1);
     EXPECT_EQ(mark.GetSortKey(), (std::uint64_t{'u'} << 56) | 0x8);
 }
 

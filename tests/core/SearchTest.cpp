@@ -1,6 +1,7 @@
 #include "TestServices.h"
 #include "core/CriteriaWording.h"
 #include "core/SearchList.h"
+#include "core/UserOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +54,7 @@ TEST_F(SearchTest, FirstRunTakesTheExaminationsRunOrder) {
 }
 
 TEST_F(SearchTest, NothingFoundFollowsTheHideDuplicatesSetting) {
-    services.hideDuplicates = true;
+    TheUserOptions().SetHideDuplicates(true);
     CSearch hidden = SearchOf("u");
     hidden.AddResults(4, 0, "u");
     EXPECT_TRUE(hidden.GetFlags() & CSearch::kNothingFound);
@@ -63,7 +64,7 @@ TEST_F(SearchTest, NothingFoundFollowsTheHideDuplicatesSetting) {
     hidden.AddResults(2, 1, "u");
     EXPECT_FALSE(hidden.GetFlags() & CSearch::kNothingFound);
 
-    services.hideDuplicates = false;
+    TheUserOptions().SetHideDuplicates(false);
     CSearch shown = SearchOf("u");
     shown.AddResults(4, 0, "u");
     EXPECT_FALSE(shown.GetFlags() & CSearch::kNothingFound);
@@ -106,7 +107,7 @@ TEST_F(SearchTest, ResetKeepsCriteriaAndOtherFlags) {
     EXPECT_EQ(search.GetDatabases(), "u");
 
     services.connectedCodes = "cd";
-    services.defaultStatus = "rp";
+    TheUserOptions().SetDefaultStatus("rp");
     search.ResetCriteria();
     EXPECT_EQ(search.GetDatabases(), "cd");
     EXPECT_EQ(search.GetCriteria().GetStatus(), "rp");

@@ -1,15 +1,22 @@
 #include "TestServices.h"
 
-CTestServices::CTestServices() {
+#include "core/UserOptions.h"
+
+CTestServices::CTestServices()
+    : savedSortOrder_(TheUserOptions().GetSortOrder()),
+      savedHideDuplicates_(TheUserOptions().GetHideDuplicates()),
+      savedDefaultStatus_(TheUserOptions().GetDefaultStatus()) {
     InstallRegisterServices(this);
-    InstallUserSettings(this);
     InstallActiveExamination(this);
 }
 
 CTestServices::~CTestServices() {
     InstallRegisterServices(nullptr);
-    InstallUserSettings(nullptr);
     InstallActiveExamination(nullptr);
+    CUserOptions& options = TheUserOptions();
+    options.SetSortOrder(savedSortOrder_);
+    options.SetHideDuplicates(savedHideDuplicates_);
+    options.SetDefaultStatus(savedDefaultStatus_);
 }
 
 std::string CTestServices::GetDbShortNames(const std::string& codes) const {
@@ -17,7 +24,7 @@ std::string CTestServices::GetDbShortNames(const std::string& codes) const {
     for (char code : codes) {
         if (!names.empty())
             names += ' ';
-        names += std::string("DB-") + code;
+        names += GetShortName(code);
     }
     return names;
 }

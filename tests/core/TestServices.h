@@ -1,6 +1,7 @@
 #pragma once
-// Stand-ins for the register table, the user settings and the active examination, installed
-// for the lifetime of one object.
+// Stand-ins for the register table and the active examination, installed for the lifetime of
+// one object. The user settings the core reads (sort order, hide duplicates, default status)
+// are set through TheUserOptions(); this object puts them back as it found them.
 
 #include "core/CoreServices.h"
 #include "core/Mark.h"
@@ -8,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-class CTestServices : public IRegisterServices, public IUserSettings, public IActiveExamination {
+class CTestServices : public IRegisterServices, public IActiveExamination {
 public:
     CTestServices();
     ~CTestServices() override;
@@ -22,17 +23,19 @@ public:
                (mark.GetRecordNumber() >> 1);
     }
     std::string GetConnectedDatabaseCodes() const override { return connectedCodes; }
+    // "DB-" and the code, for each code.
     std::string GetDbShortNames(const std::string& codes) const override;
-
-    int GetSortOrder() const override { return sortOrder; }
-    bool GetHideDuplicates() const override { return hideDuplicates; }
-    std::string GetDefaultStatus() const override { return defaultStatus; }
+    std::string GetShortName(char code) const override { return std::string("DB-") + code; }
+    void DropLanguageDependentRecords() const override { ++languageDrops; }
 
     CSearchList* GetActiveSearchList() override { return activeSearchList; }
 
     std::string connectedCodes = "uc";
-    int sortOrder = 0;
-    bool hideDuplicates = false;
-    std::string defaultStatus = "rpla";
+    mutable int languageDrops = 0;
     CSearchList* activeSearchList = nullptr;
+
+private:
+    int savedSortOrder_;
+    bool savedHideDuplicates_;
+    std::string savedDefaultStatus_;
 };

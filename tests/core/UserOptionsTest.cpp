@@ -1,6 +1,8 @@
 #include "core/UserOptions.h"
 
+#include "core/TermMapper.h"
 #include "tests/core/SettingsFixture.h"
+#include "tests/core/TestServices.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -260,8 +262,8 @@ TEST_F(UserOptions, ValuesOutsideTheirFormsGiveDefaultsOrTheirNormalForm) {
 }
 
 TEST_F(UserOptions, LanguageOptionsDropDependentRecordsOnlyWhenChanged) {
-    int drops = 0;
-    options_.SetRegisterHooks({nullptr, [&] { ++drops; }});
+    const CTestServices registers;
+    const int& drops = registers.languageDrops;
     home_.Folder().Write("velorin/jsmith/ZrUser.ini", "[Lang]\nOptions=y37\n");
     options_.Load(system_);
     EXPECT_EQ(drops, 1);
@@ -291,20 +293,40 @@ TEST_F(UserOptions, SectionNamesAreRangeCheckedAndSavedApart) {
 }
 
 TEST_F(UserOptions, ImmediateKeysAreWrittenAtOnce) {
-    options_.SetRegisterHooks({[](char code) { return code == 'u' ? "UK" : "?"; }, nullptr});
     options_.Load(system_);
     EXPECT_TRUE(options_.GetShowMsgId("SaveOptions"));
     EXPECT_TRUE(options_.ClearShowMsgId("SaveOptions"));
-    EXPECT_TRUE(options_.SetPreferredEngine('u', "1 Jan 2017,Internet UK"));
-    EXPECT_FALSE(options_.IsChanged());
+    {
+        const CTestServices registers;
+        EXPECT_TRUE(options_.SetPreferredEngine('u', "1 Jan 2017,Internet UK"));
+        EXPECT_FALSE(options_.IsChanged());
+        EXPECT_EQ(options_.GetPreferredEngine('u'), "1 Jan 2017,Internet UK");
+    }
 
     const CIniFile file(UserFile());
     EXPECT_EQ(file.GetString("ShowMsgId", "SaveOptions", ""), "0");
-    EXPECT_EQ(file.GetString("Exam", "UK_Engine", ""), "1 Jan 2017,Internet UK");
+    EXPECT_EQ(file.GetString("Exam", "DB-u_Engine", ""), "1 Jan 2017,Internet UK");
     Reload();
     EXPECT_FALSE(fresh_->GetShowMsgId("SaveOptions"));
-    EXPECT_EQ(options_.GetPreferredEngine('u'), "1 Jan 2017,Internet UK");
     EXPECT_EQ(fresh_->GetPreferredEngine('u'), "") << "without the register table's names";
+}
+
+TEST_F(UserOptions, MappersFollowTheSpecialCharacters) {
+    options_.Load(system_);
+    options_.SetMatchAny('%');
+    CTermMapper input;
+    input.Add('x', 'y');
+    options_.FillInputMapper(input);
+    EXPECT_EQ(input.Map("BRAND%"), "BRAND-");
+    EXPECT_EQ(input.Map("SEMI-SOFT"), "SEMI\\-SOFT");
+    EXPECT_EQ(input.Map("x*?"), "x*?") << "the earlier pairs are gone";
+
+    CTermMapper display;
+    options_.FillDisplayMapper(display);
+    EXPECT_EQ(display.Map("BRAND-"), "BRAND%");
+    EXPECT_EQ(display.Map("A*B?"), "A*B?");
+    EXPECT_EQ(display.Map(input.Map("SEMI-SOFT%")), "SEMI-SOFT%")
+        << "input and display undo each other";
 }
 
 TEST_F(UserOptions, AFailedSaveIsReportedAndTriedAgain) {

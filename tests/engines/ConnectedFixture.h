@@ -3,7 +3,7 @@
 // directly, and an examination document: for search runs and database choices over the wire.
 
 #include "DirectRegisterTable.h"
-#include "LocalService.h"
+#include "tests/support/LocalService.h"
 #include "ScriptedMessages.h"
 #include "ServiceSettings.h"
 #include "TestExamDocument.h"

@@ -2,10 +2,10 @@
 // system exceptions an engine or a repository may raise. Each must give a known name and a
 // message that is not empty.
 
-#include "LocalService.h"
 #include "engines/Orb.h"
 #include "engines/OrbErrors.h"
 #include "platform/Process.h"
+#include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
 

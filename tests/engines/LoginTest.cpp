@@ -5,7 +5,7 @@
 #include "engines/Login.h"
 
 #include "DirectRegisterTable.h"
-#include "LocalService.h"
+#include "tests/support/LocalService.h"
 #include "ScriptedMessages.h"
 #include "ServiceSettings.h"
 #include "engines/Repository.h"

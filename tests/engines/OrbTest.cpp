@@ -2,8 +2,8 @@
 
 #include "engines/Orb.h"
 
-#include "LocalService.h"
 #include "engines/OrbErrors.h"
+#include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Fetching records, images, string lists and conversions from the local service's engines.
 
-#include "LocalService.h"
 #include "TestRecords.h"
+#include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "engines/Repository.h"
 
 #include "DirectRegisterTable.h"
-#include "LocalService.h"
+#include "tests/support/LocalService.h"
 #include "ServiceSettings.h"
 
 #include <chrono>

@@ -1,8 +1,8 @@
 // Logging on to the local service's repositories over the wire: the engines they hand out,
 // sessions, variants, and what the engine connections make of them.
 
-#include "LocalService.h"
 #include "engines/ZrDbEngine.h"
+#include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,8 +1,8 @@
 // Running searches on the local service's engines over the wire: progress over several polls,
 // the results in a first list and in chunks, and criteria the engine refuses.
 
-#include "LocalService.h"
 #include "engines/OrbErrors.h"
+#include "tests/support/LocalService.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "ServiceSettings.h"
 
-#include "LocalService.h"
+#include "tests/support/LocalService.h"
 
 std::string CServiceSettings::RemoteAndLocal() {
     const TestServiceAddresses& addresses = local_service::Process().Addresses();

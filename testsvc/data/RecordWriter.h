@@ -2,6 +2,8 @@
 // Writes tagged mark records as the engines deliver them: the byte '1', the record's total length
 // (u32 little-endian, the 5 header bytes included), then entries of name, NUL, kind byte, u32
 // value length and value. Text values carry their terminating NUL inside the value.
+// The service stands for the real engines: it links nothing of the client, so its writer is a
+// second, independent implementation of the format that the client's reader is tested against.
 
 #include <cstdint>
 #include <string>

@@ -22,6 +22,12 @@ CORBA::ULong Fit(CORBA::ULong wanted, std::uint32_t largest) {
     return wanted == 0 ? largest : std::min<CORBA::ULong>(wanted, largest);
 }
 
+// A record or image reply, cut short as the engine's behaviour says.
+OctetSeq* NewReply(Bytes bytes, const EngineBehaviour& behaviour) {
+    bytes.resize(bytes.size() - std::min<std::size_t>(bytes.size(), behaviour.replyShortBy));
+    return NewOctetSeq(bytes);
+}
+
 } // namespace
 
 CEngineServant::CEngineServant(CServiceState& state, const CTestRegisterData& data,
@@ -122,8 +128,8 @@ OctetSeq* CEngineServant::GetSummaryDetails3(CORBA::ULong session, CORBA::ULong 
                                              const char* options) {
     const EngineBehaviour behaviour = EnterWithSession(
         session, "GetSummaryDetails3(" + std::to_string(recordId) + "," + Quote(options) + ")");
-    return NewOctetSeq(
-        BuildSummaryRecord(data_, FindMarkOrThrow(recordId), behaviour.recordDefect));
+    return NewReply(BuildSummaryRecord(data_, FindMarkOrThrow(recordId), behaviour.recordDefect),
+                    behaviour);
 }
 
 OctetSeq* CEngineServant::GetMultiSummaryDetails3(CORBA::ULong session, const UlongSeq& recordIds,
@@ -138,41 +144,44 @@ OctetSeq* CEngineServant::GetMultiSummaryDetails3(CORBA::ULong session, const Ul
         AppendU32(answer, static_cast<std::uint32_t>(record.size()));
         answer.insert(answer.end(), record.begin(), record.end());
     }
-    return NewOctetSeq(answer);
+    return NewReply(std::move(answer), behaviour);
 }
 
 OctetSeq* CEngineServant::GetTextDetails2(CORBA::ULong session, CORBA::ULong recordId,
                                           const char* options) {
     const EngineBehaviour behaviour = EnterWithSession(
         session, "GetTextDetails2(" + std::to_string(recordId) + "," + Quote(options) + ")");
-    return NewOctetSeq(BuildTextRecord(data_, FindMarkOrThrow(recordId), behaviour.recordDefect));
+    return NewReply(BuildTextRecord(data_, FindMarkOrThrow(recordId), behaviour.recordDefect),
+                    behaviour);
 }
 
-OctetSeq* CEngineServant::Image(CORBA::ULong recordId, CORBA::ULong imageNumber,
-                                CORBA::ULong& width, CORBA::ULong& height) {
+OctetSeq* CEngineServant::Image(const EngineBehaviour& behaviour, CORBA::ULong recordId,
+                                CORBA::ULong imageNumber, CORBA::ULong& width,
+                                CORBA::ULong& height) {
     const TestMark& mark = FindMarkOrThrow(recordId);
     if (imageNumber >= mark.imageCount)
         throw DeviceNotAvailable(mark.imageCount ? "No such image of the mark"
                                                  : "The mark has no image");
     width = Fit(width, kImageWidth);
     height = Fit(height, kImageHeight);
-    return NewOctetSeq(MakeMarkPng(recordId, imageNumber, width, height));
+    return NewReply(MakeMarkPng(recordId, imageNumber, width, height), behaviour);
 }
 
 OctetSeq* CEngineServant::GetImage2(CORBA::ULong session, CORBA::ULong recordId,
                                     CORBA::ULong& width, CORBA::ULong& height) {
-    EnterWithSession(session, "GetImage2(" + std::to_string(recordId) + "," +
-                                  std::to_string(width) + "," + std::to_string(height) + ")");
-    return Image(recordId, 0, width, height);
+    const EngineBehaviour behaviour =
+        EnterWithSession(session, "GetImage2(" + std::to_string(recordId) + "," +
+                                      std::to_string(width) + "," + std::to_string(height) + ")");
+    return Image(behaviour, recordId, 0, width, height);
 }
 
 OctetSeq* CEngineServant::GetImage3(CORBA::ULong session, CORBA::ULong recordId,
                                     CORBA::ULong imageNumber, CORBA::ULong& width,
                                     CORBA::ULong& height) {
-    EnterWithSession(session, "GetImage3(" + std::to_string(recordId) + "," +
-                                  std::to_string(imageNumber) + "," + std::to_string(width) + "," +
-                                  std::to_string(height) + ")");
-    return Image(recordId, imageNumber, width, height);
+    const EngineBehaviour behaviour = EnterWithSession(
+        session, "GetImage3(" + std::to_string(recordId) + "," + std::to_string(imageNumber) + "," +
+                     std::to_string(width) + "," + std::to_string(height) + ")");
+    return Image(behaviour, recordId, imageNumber, width, height);
 }
 
 ZrStringFinder_ptr CEngineServant::CreateStringFinder2(CORBA::ULong session, const char* text,

@@ -51,8 +51,8 @@ private:
     EngineBehaviour Enter(const std::string& call);
     EngineBehaviour EnterWithSession(CORBA::ULong session, const std::string& call);
     const TestMark& FindMarkOrThrow(CORBA::ULong recordId) const;
-    OctetSeq* Image(CORBA::ULong recordId, CORBA::ULong imageNumber, CORBA::ULong& width,
-                    CORBA::ULong& height);
+    OctetSeq* Image(const EngineBehaviour& behaviour, CORBA::ULong recordId,
+                    CORBA::ULong imageNumber, CORBA::ULong& width, CORBA::ULong& height);
 
     CServiceState& state_;
     const CTestRegisterData& data_;

@@ -134,6 +134,8 @@ void CServiceState::SetEngineFault(const std::string& dbCodes, const std::string
             behaviour.recordDefect.damaged = true;
         } else if (fault == "errorRecord") {
             behaviour.recordDefect.errorText = text.empty() ? "Record damaged" : text;
+        } else if (fault == "shortReply") {
+            behaviour.replyShortBy = value;
         } else {
             throw std::invalid_argument("unknown engine fault " + fault);
         }

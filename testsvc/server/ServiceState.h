@@ -33,6 +33,7 @@ struct EngineBehaviour {
     bool rejectCriteria = false;
     std::string rejectText;
     RecordDefect recordDefect;
+    std::uint32_t replyShortBy = 0; // bytes left off the end of record and image replies
 };
 
 // How one repository ("remote" or "local") behaves.

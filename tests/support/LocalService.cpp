@@ -1,4 +1,4 @@
-#include "LocalService.h"
+#include "tests/support/LocalService.h"
 
 #include "engines/Orb.h"
 
