@@ -1,6 +1,7 @@
 #include "engines/SearchEngines.h"
 
 #include "core/SystemOptions.h"
+#include "core/TermMapper.h"
 #include "core/UserOptions.h"
 #include "engines/ExamDocument.h"
 #include "engines/OrbErrors.h"
@@ -284,8 +285,10 @@ void CSearchEngines::LogSearch(const IExamDocument& document) const {
     ZrAdmin_var admin = services_.repository.GetAdmin();
     if (CORBA::is_nil(admin))
         return;
+    CTermMapper userWildcards;
+    services_.userOptions.FillDisplayMapper(userWildcards);
     const std::string description =
-        search_.GetDescription(true, nullptr, services_.registers.GetCriteriaWording());
+        search_.GetDescription(true, &userWildcards, services_.registers.GetCriteriaWording());
     try {
         admin->LogSearch(services_.systemOptions.GetUserId().c_str(), document.GetClient().c_str(),
                          document.GetExamId().c_str(), description.c_str());

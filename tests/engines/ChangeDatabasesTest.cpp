@@ -75,7 +75,7 @@ TEST_F(ChangeDatabasesTest, ADirectDatabaseNeedsItsNoticesConfirmedBeforeOk) {
     Tick(dialog, "Webtown");
     EXPECT_FALSE(dialog.OnOK());
     EXPECT_EQ(messages_.Texts().back(), "You must read and understand the important notices about "
-                                        "WEBw Direct if you wish to use that database.");
+                                        "WT Direct if you wish to use that database.");
     Tick(dialog, "Please confirm that you have read these");
     ASSERT_TRUE(dialog.OnOK());
     EXPECT_EQ(settings_.User().GetConfirmedDirectDbs(), "w");

@@ -2,14 +2,14 @@
 // A logged-in user with the service's engines given to a register table that drives them
 // directly, and an examination document: for search runs and database choices over the wire.
 
-#include "DirectRegisterTable.h"
-#include "tests/support/LocalService.h"
 #include "ScriptedMessages.h"
 #include "ServiceSettings.h"
 #include "TestExamDocument.h"
+#include "TestWebRegister.h"
 #include "engines/Repository.h"
 #include "engines/SearchEngines.h"
 #include "engines/SearchProgress.h"
+#include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +26,7 @@ protected:
         ConnectRegisters(table_, repository_);
     }
     void SetUp() override {
+        RecordEngineChoices(zrDbs_, repository_);
         control_ = local_service::ResetControl();
         Connect();
         control_->ClearCallLog();
@@ -51,7 +52,8 @@ protected:
 
     ZrTestControl_var control_;
     CServiceSettings settings_;
-    CDirectRegisterTable table_;
+    CZrDbs zrDbs_;
+    CEngineRegisterTable table_{zrDbs_, MakeTestWebDb};
     CZrRepository repository_{settings_.System(), settings_.User(), &table_};
     CTestExamDocument document_;
 };

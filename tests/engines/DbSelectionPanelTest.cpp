@@ -195,8 +195,9 @@ TEST_F(DbSelectionPanelTest, DirectDatabasesHaveTheirOwnTabAndANoticeToConfirm) 
 }
 
 TEST_F(DbSelectionPanelTest, WithoutWebRegistersThereIsOneTab) {
-    CDirectRegisterTable builtInOnly;
-    CDbSelectionPanel panel(builtInOnly, repository_);
+    CZrDbs builtInOnly;
+    const CEngineRegisterTable table(builtInOnly);
+    CDbSelectionPanel panel(table, repository_);
     EXPECT_EQ(panel.GetTabs(), std::vector<std::string>{"Velorin Databases"});
 }
 

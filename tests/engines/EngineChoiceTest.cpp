@@ -79,7 +79,7 @@ TEST_F(EngineChoiceTest, TheDialogShowsVariantsAndWritesTheChoiceBackOnOk) {
     EXPECT_FALSE(dialog.NeedsScrollBar());
     const CEngineDlgHelper::Row& uk = dialog.GetRows()[0];
     EXPECT_EQ(uk.label, "&UK");
-    EXPECT_EQ(uk.tooltip, "UK register");
+    EXPECT_EQ(uk.tooltip, "United Kingdom Trade Marks");
     EXPECT_EQ(uk.entries,
               (std::vector<std::string>{"Web to 3 Mar 2017", "Lan(Office) to 1 Feb 2017"}));
     EXPECT_EQ(dialog.GetRows()[1].label, "EU&TM");

@@ -4,12 +4,12 @@
 
 #include "engines/Login.h"
 
-#include "DirectRegisterTable.h"
-#include "tests/support/LocalService.h"
 #include "ScriptedMessages.h"
 #include "ServiceSettings.h"
+#include "TestWebRegister.h"
 #include "engines/Repository.h"
 #include "engines/VersionInfo.h"
+#include "tests/support/LocalService.h"
 
 #include <filesystem>
 #include <fstream>
@@ -30,7 +30,8 @@ protected:
 
     ZrTestControl_var control_;
     CServiceSettings settings_;
-    CDirectRegisterTable table_;
+    CZrDbs zrDbs_;
+    CEngineRegisterTable table_{zrDbs_, MakeTestWebDb};
     CZrRepository repository_{settings_.System(), settings_.User(), &table_};
     CLoginController login_{repository_, settings_.System()};
     CScriptedMessages messages_;

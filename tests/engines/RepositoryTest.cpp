@@ -4,9 +4,9 @@
 
 #include "engines/Repository.h"
 
-#include "DirectRegisterTable.h"
-#include "tests/support/LocalService.h"
 #include "ServiceSettings.h"
+#include "TestWebRegister.h"
+#include "tests/support/LocalService.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -40,7 +40,8 @@ protected:
 
     ZrTestControl_var control_;
     CServiceSettings settings_;
-    CDirectRegisterTable table_;
+    CZrDbs zrDbs_;
+    CEngineRegisterTable table_{zrDbs_, MakeTestWebDb};
     CZrRepository repository_{settings_.System(), settings_.User(), &table_};
     std::string local_, remote_;
 };
@@ -62,7 +63,9 @@ TEST_F(RepositoryTest, RemoteAndLocalEnginesAreKeptSortedAndChosen) {
 
     // The code the client does not know became a web register with its catalogue group.
     EXPECT_TRUE(table_.IsWebDb('w'));
-    EXPECT_EQ(table_.GetGroupsAdded(), std::vector<int>{'w'});
+    EXPECT_EQ(table_.GetShortName('w'), "WT");
+    EXPECT_EQ(zrDbs_.GetDbSelection().GetGroups().back().name, "Webtown");
+    EXPECT_EQ(table_.GetDbCodes(), std::string(kBuiltInDbCodes) + "w");
     EXPECT_FALSE(repository_.GetPreferredEngine('w').IsNil());
 
     const auto remoteCalls = Calls("remote.GetAvailableEngines2(");

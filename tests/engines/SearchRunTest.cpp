@@ -129,7 +129,7 @@ TEST_F(SearchRunTest, ARegisterWithoutEngineIsLost) {
     bool done = false;
     EXPECT_EQ(runner.GetSearchStatus(0, done), "Engine lost");
     EXPECT_TRUE(done);
-    EXPECT_EQ(runner.GetFailureText(), "TUK Engine connection broken - INV_OBJREF");
+    EXPECT_EQ(runner.GetFailureText(), "UK Engine connection broken - No engine connection");
     EXPECT_EQ(runner.GetSearchStatus(1, done), "Searching 33%");
     EXPECT_FALSE(done);
 }
