@@ -4,6 +4,7 @@
 
 #include "core/Filter.h"
 #include "core/Mark.h"
+#include "core/MarkList.h"
 #include "core/Search.h"
 
 #include <cstdint>
@@ -38,9 +39,10 @@ public:
     virtual bool HasMarks(const CFilter& filter, int n) const = 0;
     // The marks that pass (group heads, once per passing mark), in list order.
     virtual std::vector<CMark> GetFilteredMarks(const CFilter& filter) const = 0;
-    // Makes a mark of every record id and merges them; answers how many were new.
-    virtual int AddFoundMarks(std::span<const std::uint32_t> recordIds, int registerCode,
-                              int section, int searchId, bool keep, bool isLong) = 0;
+    // Makes a mark of every record id of the registers' sets and merges them all at once;
+    // answers how many were new.
+    virtual int AddFoundMarks(std::span<const CRecordSet> sets, int section, int searchId,
+                              bool keep, bool isLong) = 0;
     // Merges the marks; answers how many were new.
     virtual int MergeMarks(std::span<const CMark> marks) = 0;
 

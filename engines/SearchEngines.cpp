@@ -171,20 +171,35 @@ void CSearchEngines::CollectResults(IExamDocument& document) {
     const int section = search_.GetSection();
     const bool keep = section + 1 <= services_.userOptions.GetAutoKeep();
     const bool isLong = section + 1 <= services_.userOptions.GetAutoLong();
+    const bool byApplication = services_.userOptions.GetMultiClassDuplicates() ||
+                               services_.userOptions.GetDeleteDuplicates();
     int found = 0;
     std::string runDbs;
-    std::vector<std::uint32_t> ids;
+    // Without duplicate handling the hits of all databases go to the document in one merge.
+    std::vector<std::pair<int, std::vector<std::uint32_t>>> hits;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const char code = dbCodes_[i];
         if (CORBA::is_nil(entries_[i].search) || failedDbs_.find(code) != std::string::npos)
             continue;
+        std::vector<std::uint32_t> ids;
         if (!FetchIds(entries_[i], ids))
             continue;
         // Only databases whose ids were collected count towards the found total.
         found += static_cast<int>(ids.size());
-        if (!ids.empty())
-            AddHits(document, ids, code, keep, isLong);
         runDbs += code;
+        if (ids.empty())
+            continue;
+        if (byApplication)
+            AddByApplication(document, ids, code,
+                             (keep ? CMark::kKept : 0u) | (isLong ? CMark::kLong : 0u));
+        else
+            hits.emplace_back(static_cast<unsigned char>(code), std::move(ids));
+    }
+    if (!hits.empty()) {
+        std::vector<CRecordSet> sets;
+        for (const auto& [code, ids] : hits)
+            sets.push_back({code, ids});
+        document.AddFoundMarks(sets, section, search_.GetSearchId(), keep, isLong);
     }
     const int count = document.CountMarks(MakeSearchIdFilter(search_.GetSearchId(), true, true));
     search_.AddResults(found, count, runDbs);
@@ -220,16 +235,12 @@ void CSearchEngines::CollectWatchResults(IExamDocument& document,
     LogSearch(document);
 }
 
-void CSearchEngines::AddHits(IExamDocument& document, std::span<const std::uint32_t> ids, char code,
-                             bool keep, bool isLong) {
-    const std::uint32_t flags = (keep ? CMark::kKept : 0u) | (isLong ? CMark::kLong : 0u);
+void CSearchEngines::AddByApplication(IExamDocument& document, std::span<const std::uint32_t> ids,
+                                      char code, std::uint32_t flags) {
     if (services_.userOptions.GetMultiClassDuplicates())
         MapOntoExisting(document, ids, code, flags);
-    else if (services_.userOptions.GetDeleteDuplicates())
-        DropDuplicates(document, ids, code, flags);
     else
-        document.AddFoundMarks(ids, static_cast<unsigned char>(code), search_.GetSection(),
-                               search_.GetSearchId(), keep, isLong);
+        DropDuplicates(document, ids, code, flags);
 }
 
 std::vector<std::uint32_t> CSearchEngines::GetAppNumbers(char code,

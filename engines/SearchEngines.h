@@ -82,8 +82,9 @@ private:
     // Every found id of the entry, or false (nothing kept) when the engine fails to deliver
     // them. An entry whose ids came whole in the first reply is let go without Dispose.
     bool FetchIds(Entry& entry, std::vector<std::uint32_t>& ids);
-    void AddHits(IExamDocument& document, std::span<const std::uint32_t> ids, char code, bool keep,
-                 bool isLong);
+    // The hits of one database with duplicates found by application number.
+    void AddByApplication(IExamDocument& document, std::span<const std::uint32_t> ids, char code,
+                          std::uint32_t flags);
     std::vector<std::uint32_t> GetAppNumbers(char code, std::span<const std::uint32_t> ids);
     void DropDuplicates(IExamDocument& document, std::span<const std::uint32_t> ids, char code,
                         std::uint32_t flags);

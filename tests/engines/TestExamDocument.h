@@ -41,9 +41,9 @@ public:
             marks.push_back(marks_.GetAt(indexes.GetAt(i)));
         return marks;
     }
-    int AddFoundMarks(std::span<const std::uint32_t> recordIds, int registerCode, int section,
-                      int searchId, bool keep, bool isLong) override {
-        return marks_.AddRecords(recordIds, registerCode, section, searchId, keep, isLong);
+    int AddFoundMarks(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
+                      bool isLong) override {
+        return marks_.AddRecordSets(sets, section, searchId, keep, isLong);
     }
     int MergeMarks(std::span<const CMark> marks) override { return marks_.MergeMarks(marks); }
     const CDbSelection& GetDbSelection() const override { return catalogue_; }
