@@ -1,6 +1,10 @@
 # Compiler settings shared by every target of the project.
 add_library(zr_options INTERFACE)
 target_compile_options(zr_options INTERFACE -Wall -Wextra)
+# GCC 12 reports "literal" + std::string as an overlapping memcpy at -O2 (GCC bug 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(zr_options INTERFACE -Wno-restrict)
+endif()
 target_include_directories(zr_options INTERFACE ${PROJECT_SOURCE_DIR})
 
 if(ZR_SANITIZE)

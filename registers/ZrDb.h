@@ -137,8 +137,8 @@ public:
     // The engine the cached records came from.
     const CZrDbEngine& GetLastEngine() const { return cacheEngine_; }
     const std::string& GetRestriction() const { return restriction_; }
-    // The current engine's reference, duplicated.
-    ZrEngine_var GetEngineObject() const { return current_.GetEngine(); }
+    // The current engine's reference, duplicated, held to the call time-out.
+    ZrEngine_var GetEngineObject() const { return EngineForCall(); }
     // The current engine's data date.
     CZrDate GetDataDate() const { return current_.GetUpToDate(); }
     // The data date taken when the engine was set.

@@ -237,19 +237,6 @@ TEST_F(RegistersWire, AShortImageGivesNoImageAndAnErrorText) {
     EXPECT_EQ(uk.GetSummaryLines(MarkOf('u', "ZENITH")).size(), 4u);
 }
 
-TEST_F(RegistersWire, AnErrorRecordGivesItsText) {
-    CZrDb& uk = Connect('u');
-    const CMark acme = MarkOf('u', "ACME");
-    table_.FlushCaches('u');
-    control_->SetEngineFault("u", "errorRecord", "Record withdrawn", 0);
-    std::string error;
-    EXPECT_FALSE(uk.GetSummaryRecord(acme, error));
-    EXPECT_EQ(error, "Record withdrawn");
-    CHeaderTexts header;
-    EXPECT_FALSE(uk.GetHeaderTexts(acme, header, error));
-    EXPECT_EQ(error, "Record withdrawn");
-}
-
 TEST_F(RegistersWire, AnotherEngineFlushesTheRegistersCaches) {
     std::vector<CZrDbEngine> chosen; // for the UK register
     table_.SetEngineChoiceHook([&](int code, const CZrDbEngine& engine) {

@@ -1,0 +1,54 @@
+#include "bench/LoopbackEngine.h"
+
+#include "engines/Orb.h"
+
+#include <stdexcept>
+
+CLoopbackEngine& CLoopbackEngine::Get() {
+    static CLoopbackEngine engine;
+    return engine;
+}
+
+CLoopbackEngine::CLoopbackEngine() {
+    if (!InitOrb())
+        throw std::runtime_error("cannot start the ORB");
+    std::string error;
+    if (!service_.Start({20000, "u"}, error))
+        throw std::runtime_error(error);
+    CORBA::Object_var object = GetOrb()->string_to_object(service_.Addresses().remote.c_str());
+    ZrRepository_var repository = ZrRepository::_narrow(object);
+    CORBA::Object_var control = GetOrb()->string_to_object(service_.Addresses().control.c_str());
+    control_ = ZrTestControl::_narrow(control);
+    ClientInfo client;
+    client.clientVersion = 0x00040526;
+    client.hostName = "bench";
+    client.companyId = "TESTCO";
+    client.userId = "examiner";
+    client.password = "secret";
+    CORBA::String_var errorText, version;
+    EngineInfoSeq_var engines =
+        repository->GetAvailableEngines2(client, "", "", errorText.out(), version.out());
+    engine_ = ZrEngine::_duplicate(engines[0].engine);
+    session_ = engines[0].sessionId;
+    dataDate_ = engines[0].dataDate;
+
+    CORBA::Boolean started = false;
+    ZrEngineSearch_var search =
+        engine_->StartSearch2(session_, "APPNO=\"1-\"", "", "", "", 0, started);
+    CORBA::String_var status;
+    while (!search->GetProgress(status.out())) {
+    }
+    CORBA::ULong total = 0;
+    UlongSeq_var first = search->GetResults(total);
+    ids_.assign(first->get_buffer(), first->get_buffer() + first->length());
+    UlongSeq_var rest = search->GetMarks(static_cast<CORBA::ULong>(ids_.size()), total - 1);
+    ids_.insert(ids_.end(), rest->get_buffer(), rest->get_buffer() + rest->length());
+    search->Dispose();
+}
+
+CLoopbackEngine::~CLoopbackEngine() {
+    engine_ = ZrEngine::_nil();
+    control_ = ZrTestControl::_nil();
+    service_.Stop();
+    ShutdownOrb();
+}
