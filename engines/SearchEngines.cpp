@@ -123,9 +123,9 @@ std::string CSearchEngines::GetSearchStatus(int i, bool& done) {
 void CSearchEngines::RecordFailure(char code, const std::string& reason) {
     if (!failureText_.empty())
         failureText_ += "\n";
-    const int register_ = static_cast<unsigned char>(code);
-    failureText_ += services_.registers.HasRegister(register_)
-                        ? services_.registers.GetShortName(register_)
+    const int registerCode = static_cast<unsigned char>(code);
+    failureText_ += services_.registers.HasRegister(registerCode)
+                        ? services_.registers.GetShortName(registerCode)
                         : "???";
     failureText_ += " " + reason;
     failedDbs_ += code;
@@ -150,7 +150,8 @@ bool CSearchEngines::FetchIds(Entry& entry, std::vector<std::uint32_t>& ids) {
         }
         while (ids.size() < total) {
             const auto from = static_cast<CORBA::ULong>(ids.size());
-            const CORBA::ULong last = std::min(from + (kChunkSize - 1), total - 1);
+            const auto last = static_cast<CORBA::ULong>(
+                std::min<std::uint64_t>(std::uint64_t{from} + kChunkSize - 1, total - 1));
             UlongSeq_var chunk = entry.search->GetMarks(from, last);
             // Only what was asked for is taken; a reply that brings nothing ends the database.
             const CORBA::ULong delivered = std::min(chunk->length(), last - from + 1);
@@ -256,27 +257,27 @@ std::vector<std::uint32_t> CSearchEngines::GetAppNumbers(char code,
 
 void CSearchEngines::DropDuplicates(IExamDocument& document, std::span<const std::uint32_t> ids,
                                     char code, std::uint32_t flags) {
-    const int register_ = static_cast<unsigned char>(code);
+    const int registerCode = static_cast<unsigned char>(code);
     const std::vector<std::uint32_t> numbers = GetAppNumbers(code, ids);
     std::unordered_set<std::uint32_t> existing;
-    for (const CMark& mark : document.GetFilteredMarks(MakeRegisterFilter(register_, true)))
+    for (const CMark& mark : document.GetFilteredMarks(MakeRegisterFilter(registerCode, true)))
         if (IsKnownAppNumber(static_cast<std::uint32_t>(mark.GetAppNumber())))
             existing.insert(static_cast<std::uint32_t>(mark.GetAppNumber()));
     std::vector<CMark> marks;
     marks.reserve(ids.size());
     for (std::size_t i = 0; i < ids.size(); ++i)
         if (!IsKnownAppNumber(numbers[i]) || !existing.contains(numbers[i]))
-            marks.emplace_back(ids[i], register_, search_.GetSection(), search_.GetSearchId(),
+            marks.emplace_back(ids[i], registerCode, search_.GetSection(), search_.GetSearchId(),
                                static_cast<int>(numbers[i]), flags);
     document.MergeMarks(marks);
 }
 
 void CSearchEngines::MapOntoExisting(IExamDocument& document, std::span<const std::uint32_t> ids,
                                      char code, std::uint32_t flags) {
-    const int register_ = static_cast<unsigned char>(code);
+    const int registerCode = static_cast<unsigned char>(code);
     const std::vector<std::uint32_t> numbers = GetAppNumbers(code, ids);
     std::unordered_map<std::uint32_t, std::uint32_t> recordOfNumber;
-    for (const CMark& mark : document.GetFilteredMarks(MakeRegisterFilter(register_, true)))
+    for (const CMark& mark : document.GetFilteredMarks(MakeRegisterFilter(registerCode, true)))
         if (IsKnownAppNumber(static_cast<std::uint32_t>(mark.GetAppNumber())))
             recordOfNumber.insert_or_assign(static_cast<std::uint32_t>(mark.GetAppNumber()),
                                             mark.GetRecordNumber());
@@ -285,7 +286,7 @@ void CSearchEngines::MapOntoExisting(IExamDocument& document, std::span<const st
     for (std::size_t i = 0; i < ids.size(); ++i) {
         const auto existing = recordOfNumber.find(numbers[i]);
         const std::uint32_t record = existing == recordOfNumber.end() ? ids[i] : existing->second;
-        marks.emplace_back(record, register_, search_.GetSection(), search_.GetSearchId(),
+        marks.emplace_back(record, registerCode, search_.GetSection(), search_.GetSearchId(),
                            static_cast<int>(numbers[i]), flags);
     }
     std::sort(marks.begin(), marks.end());

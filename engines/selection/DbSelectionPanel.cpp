@@ -25,9 +25,9 @@ long DaysFromCivil(int year, int month, int day) {
 
 // Whole days from the date's midnight, local time, to the time given.
 long DaysSince(const CZrDate& date, std::time_t now) {
-    std::tm local{};
-    localtime_r(&now, &local);
-    return DaysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) -
+    CZrDate today;
+    today.SetTime(now);
+    return DaysFromCivil(today.GetYear(), today.GetMonth(), today.GetDay()) -
            DaysFromCivil(date.GetYear(), date.GetMonth(), date.GetDay());
 }
 
