@@ -69,6 +69,10 @@ public:
     void AddMark(std::uint32_t recordNumber, int registerCode, int section, int searchId,
                  int appNumber, std::uint32_t flags);
     void MergeMark(const CMark& mark);
+    // Appends in the caller's order, for a list being loaded: sort and set the group flags
+    // afterwards.
+    void Append(const CMark& mark) { marks_.Add(mark); }
+    void Reserve(int count) { marks_.Reserve(count); }
 
     // Drops the search's marks that are unkept or duplicates; its kept group heads stay with
     // search id 0. A group whose head went is headed by its first remaining mark.

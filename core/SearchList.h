@@ -24,6 +24,12 @@ public:
 
     int NewSearchId() { return nextSearchId_++; }
     int NewOrder() { return nextOrder_++; }
+    // Run orders handed out from now on come after that one: for searches loaded with the
+    // run orders they were given before.
+    void ReserveOrdersTo(int order) {
+        if (order >= nextOrder_ && order < kMaxCounter)
+            nextOrder_ = order + 1;
+    }
 
     bool HasFiltered(const CFilter& filter) const;
     int CountFiltered(const CFilter& filter) const;
@@ -59,6 +65,8 @@ public:
     int GetPreviousId(int searchId) const;
 
 private:
+    static constexpr int kMaxCounter = 0x7fffffff;
+
     int nextSearchId_ = 1;
     int nextOrder_ = 1;
     TVmRec<CSearch> searches_;
