@@ -22,10 +22,14 @@ if(ZR_FUZZ)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# One library per source folder: every .cpp in it, headers beside them.
+# One library per source folder: every .cpp in it, headers beside them. Further arguments name
+# subfolders that are libraries of their own and are left out.
 function(zr_add_library name dir)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
     list(FILTER sources EXCLUDE REGEX "/ui/")
+    foreach(subfolder ${ARGN})
+        list(FILTER sources EXCLUDE REGEX "^${dir}/${subfolder}/")
+    endforeach()
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC zr_options)
 endfunction()

@@ -147,13 +147,23 @@ int CMarkList::Merge(TLargeVector<CKeyedMark> added, bool keep, bool isLong) {
 
 int CMarkList::AddRecords(std::span<const std::uint32_t> recordNumbers, int registerCode,
                           int section, int searchId, bool keep, bool isLong) {
+    const CRecordSet set{registerCode, recordNumbers};
+    return AddRecordSets({&set, 1}, section, searchId, keep, isLong);
+}
+
+int CMarkList::AddRecordSets(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
+                             bool isLong) {
     const CMarkKeys keyOf;
     TLargeVector<CKeyedMark> added;
-    added.reserve(recordNumbers.size());
-    for (std::uint32_t recordNumber : recordNumbers) {
-        const CMark mark(recordNumber, registerCode, section, searchId);
-        added.push_back({keyOf(mark), mark});
-    }
+    std::size_t total = 0;
+    for (const CRecordSet& set : sets)
+        total += set.recordNumbers.size();
+    added.reserve(total);
+    for (const CRecordSet& set : sets)
+        for (std::uint32_t recordNumber : set.recordNumbers) {
+            const CMark mark(recordNumber, set.registerCode, section, searchId);
+            added.push_back({keyOf(mark), mark});
+        }
     return Merge(std::move(added), keep, isLong);
 }
 

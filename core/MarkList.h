@@ -14,6 +14,12 @@
 #include <span>
 #include <vector>
 
+// The record numbers one register found, for adding several registers' hits in one merge.
+struct CRecordSet {
+    int registerCode = 0;
+    std::span<const std::uint32_t> recordNumbers;
+};
+
 class CMarkList {
 public:
     CMarkList() = default;
@@ -53,6 +59,9 @@ public:
     // the marks that started a group of their own. Keep and long apply to new group heads.
     int AddRecords(std::span<const std::uint32_t> recordNumbers, int registerCode, int section,
                    int searchId, bool keep, bool isLong);
+    // The same for the hits of several registers, merged at once.
+    int AddRecordSets(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
+                      bool isLong);
     // The marks take the given section and search id.
     int AddMarks(std::span<const CMark> marks, int section, int searchId);
     int MergeMarks(std::span<const CMark> marks);

@@ -13,17 +13,24 @@ MessageBoxHandler& InstalledHandler() {
 
 } // namespace
 
-MessageAnswer DefaultAnswer(MessageButtons buttons) {
-    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
-               ? MessageAnswer::Yes
-               : MessageAnswer::Ok;
+MessageAnswer DefaultAnswer(MessageButtons buttons, bool secondIsDefault) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+        return secondIsDefault ? MessageAnswer::Cancel : MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return secondIsDefault ? MessageAnswer::No : MessageAnswer::Yes;
 }
 
 MessageAnswer ShowMessageBox(const Message& message) {
     if (const MessageBoxHandler& handler = InstalledHandler())
         return handler(message);
     std::cerr << (message.caption.empty() ? "" : message.caption + ": ") << message.text << '\n';
-    return DefaultAnswer(message.buttons);
+    return DefaultAnswer(message.buttons, message.secondIsDefault);
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

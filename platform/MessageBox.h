@@ -17,6 +17,8 @@ struct Message {
     std::string caption;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::Information;
+    // The second button (No, or Cancel) is the default one, also for an unattended box.
+    bool secondIsDefault = false;
 };
 
 using MessageBoxHandler = std::function<MessageAnswer(const Message&)>;
@@ -24,8 +26,9 @@ using MessageBoxHandler = std::function<MessageAnswer(const Message&)>;
 // Shows the message through the installed handler and returns the user's answer.
 MessageAnswer ShowMessageBox(const Message& message);
 
-// The answer an unattended message box gives: Ok, or Yes where there is no Ok.
-MessageAnswer DefaultAnswer(MessageButtons buttons);
+// The answer an unattended message box gives: its default button, which is the first one (Ok
+// or Yes) unless the second (Cancel or No) is named the default.
+MessageAnswer DefaultAnswer(MessageButtons buttons, bool secondIsDefault = false);
 
 // Installs a handler (an empty one restores the default) and returns the previous one.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

@@ -332,3 +332,13 @@ std::vector<std::string> SplitCommaList(std::string_view text) {
     }
     return items;
 }
+
+void CDbSelection::SetGroupSelectedAt(std::size_t group, bool flag) {
+    if (group < groups_.size())
+        groups_[group].selected = flag;
+}
+
+void CDbSelection::SetDbSelectedAt(std::size_t group, std::size_t db, bool flag) {
+    if (group < groups_.size() && db < groups_[group].databases.size())
+        groups_[group].databases[db].selected = flag;
+}

@@ -3,6 +3,7 @@
 // or the training databases), each with its databases, every group and database with a selected
 // flag. From the choice come the registers to search and each register's Madrid country filter.
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <string_view>
@@ -75,6 +76,11 @@ public:
     std::map<char, std::string> GetSelection() const { return CollectSelection(true, true); }
     // The codes of GetSelection in ascending order.
     std::string GetSelectedCodes() const;
+
+    // The flag of the group at that index, or of that group's database at that index; nothing
+    // for an index outside the catalogue.
+    void SetGroupSelectedAt(std::size_t group, bool flag);
+    void SetDbSelectedAt(std::size_t group, std::size_t db, bool flag);
 
     void AddGroup(CDbGroup group) { groups_.push_back(std::move(group)); }
     const std::vector<CDbGroup>& GetGroups() const { return groups_; }

@@ -59,6 +59,18 @@ TEST_F(MarkListTest, SameRecordInAnotherSectionIsNewButTakesNoKeep) {
     EXPECT_EQ(list.GetAt(0).GetFlags(), CMark::kKept);
 }
 
+TEST_F(MarkListTest, SeveralRegistersHitsMergeAsIfAddedOneAfterAnother) {
+    list.AddMark(30, 'c', 0, 2, 0, CMark::kKept);
+    CMarkList oneByOne = list;
+    const std::vector<std::uint32_t> uk = {40, 10, 10}, eu = {30, 20};
+    const CRecordSet sets[] = {{'u', uk}, {'c', eu}};
+    EXPECT_EQ(list.AddRecordSets(sets, 0, 3, true, false), 3);
+    EXPECT_EQ(oneByOne.AddRecords(uk, 'u', 0, 3, true, false) +
+                  oneByOne.AddRecords(eu, 'c', 0, 3, true, false),
+              3);
+    EXPECT_EQ(Describe(list), Describe(oneByOne));
+}
+
 TEST_F(MarkListTest, PermanentKeepOfADuplicateMovesToItsHead) {
     list.AddMark(10, 'u', 0, 5, 0, CMark::kKept);
     list.AddMark(10, 'u', 0, 6, 0, CMark::kPermanentKeep);

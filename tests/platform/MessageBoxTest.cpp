@@ -10,6 +10,11 @@ TEST(MessageBox, UnattendedAnswersTheDefault) {
               MessageAnswer::Yes);
     EXPECT_EQ(ShowMessageBox({"W999 test", "", MessageButtons::OkCancel, MessageIcon::Warning}),
               MessageAnswer::Ok);
+    EXPECT_EQ(ShowMessageBox({"W999 test", "", MessageButtons::YesNo, MessageIcon::Question, true}),
+              MessageAnswer::No);
+    EXPECT_EQ(DefaultAnswer(MessageButtons::OkCancel, true), MessageAnswer::Cancel);
+    EXPECT_EQ(DefaultAnswer(MessageButtons::YesNoCancel, true), MessageAnswer::No);
+    EXPECT_EQ(DefaultAnswer(MessageButtons::Ok, true), MessageAnswer::Ok);
 }
 
 TEST(MessageBox, ScriptedHandlerSeesTheMessageAndIsRemovedAfterItsScope) {

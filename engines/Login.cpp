@@ -1,0 +1,98 @@
+#include "engines/Login.h"
+
+#include "core/SystemOptions.h"
+#include "core/ZrVersion.h"
+#include "engines/MakerSite.h"
+#include "engines/Repository.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+const char* const kReleaseDate = "20 Apr 2017";
+
+void ShowWarning(const std::string& text) {
+    platform::ShowMessageBox(
+        {text, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
+}
+
+std::string TrimBlanks(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+} // namespace
+
+CLoginController::CLoginController(CZrRepository& repository, CSystemOptions& system)
+    : repository_(repository), system_(system) {}
+
+bool CLoginController::AutoLogin() {
+    if (!system_.GetAutoLogin())
+        return false;
+    return Login(system_.GetDefaultCompId(), system_.GetDefaultUserId(),
+                 system_.GetDefaultPassword(), true);
+}
+
+std::string CLoginController::BuildMessage(const std::string& localError,
+                                           const std::string& remoteError, bool connected) {
+    if (!localError.empty()) {
+        std::string message = localError + "\n";
+        if (!remoteError.empty())
+            message += remoteError;
+        else if (connected)
+            message +=
+                std::string("\nBut you may continue using the ") + kMakerWebHost + " engines.";
+        return message;
+    }
+    if (remoteError.empty())
+        return {};
+    if (!connected)
+        return remoteError;
+    return remoteError + "\n\nBut you may continue using the local engines.";
+}
+
+bool CLoginController::Login(const std::string& companyId, const std::string& userId,
+                             const std::string& password, bool remember) {
+    std::string localError, remoteError;
+    const bool connected =
+        repository_.Connect(companyId, userId, password, localError, remoteError);
+    const std::string message = BuildMessage(localError, remoteError, connected);
+    if (!message.empty())
+        ShowWarning(message);
+    if (!connected)
+        return false;
+    if (system_.SetUser(companyId, userId, password) != 0) {
+        ShowWarning("W308 Unable to create the user " + userId + ".");
+        return false;
+    }
+    system_.SaveDefaultLogin(companyId, userId, remember ? password : std::string());
+    return true;
+}
+
+CLoginForm CLoginController::GetInitialForm() const {
+    CLoginForm form;
+    form.companyId = system_.GetDefaultCompId();
+    form.userId = system_.GetDefaultUserId();
+    form.password = system_.GetDefaultPassword();
+    form.remember = !form.password.empty();
+    if (form.companyId.empty())
+        form.focus = CLoginForm::Focus::CompanyId;
+    else if (form.userId.empty())
+        form.focus = CLoginForm::Focus::UserId;
+    else if (form.remember)
+        form.focus = CLoginForm::Focus::LoginButton;
+    else
+        form.focus = CLoginForm::Focus::Password;
+    return form;
+}
+
+bool CLoginController::Submit(const CLoginForm& form) {
+    return Login(TrimBlanks(form.companyId), TrimBlanks(form.userId), TrimBlanks(form.password),
+                 form.remember);
+}
+
+std::string CLoginController::GetVersionLine() {
+    return "Version: " + std::to_string(kZrVersionMajor) + "." + std::to_string(kZrVersionMinor) +
+           "." + std::to_string(kZrVersionPatch) + " (" + kReleaseDate + ")";
+}
