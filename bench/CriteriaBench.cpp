@@ -32,7 +32,7 @@ std::vector<std::string> StoredCriteriaTexts(int count) {
     return texts;
 }
 
-// About 2,000 characters of a goods specification.
+// About 2,000 characters of goods and services text.
 std::string GoodsText() {
     const std::string sentence =
         "Footwear, namely shoes, boots, slippers and sandals; semi-soft leather goods; "
