@@ -1,6 +1,7 @@
 #include "registers/EngineRegisterTable.h"
 
 #include "engines/Repository.h"
+#include "registers/ZrDb_Web.h"
 #include "registers/ZrDbs.h"
 
 #include <algorithm>
@@ -32,9 +33,7 @@ std::string CEngineRegisterTable::GetDbShortName(int code) const {
 }
 
 std::string CEngineRegisterTable::AddWebDb(const CZrDbEngine& engine) {
-    if (!webDbFactory_)
-        return {};
-    CZrDb* db = table_.AddWebDb(webDbFactory_(table_, engine));
+    CZrDb* db = table_.AddWebDb(CreateWebDb(table_, engine.GetDbCode(), engine));
     if (!db)
         return {};
     const CDbGroup* group = db->GetDbGroup();

@@ -1,25 +1,17 @@
 #pragma once
 // The register table as engine discovery, search runs and the engine and database choices reach
-// it (engines/RegisterTable.h). Registers of codes the program has not built in are made by the
-// web-register factory given; without one such codes get no register.
+// it (engines/RegisterTable.h). Registers of codes the program has not built in are web registers
+// described by their engine's layout.
 
 #include "engines/RegisterTable.h"
 #include "registers/RegisterWording.h"
 
-#include <functional>
-#include <memory>
-
-class CZrDb;
 class CZrDbs;
 class CZrRepository;
 
 class CEngineRegisterTable : public IRegisterTable {
 public:
-    // Makes the register of an unknown code, which reads its description from the engine.
-    using WebDbFactory = std::function<std::unique_ptr<CZrDb>(CZrDbs&, const CZrDbEngine&)>;
-
-    explicit CEngineRegisterTable(CZrDbs& table, WebDbFactory webDbFactory = {})
-        : table_(table), webDbFactory_(std::move(webDbFactory)) {}
+    explicit CEngineRegisterTable(CZrDbs& table) : table_(table) {}
 
     bool IsKnownCode(int code) const override;
     std::string GetDbCodes() const override;
@@ -43,7 +35,6 @@ public:
 
 private:
     CZrDbs& table_;
-    WebDbFactory webDbFactory_;
     CRegisterWording wording_;
 };
 

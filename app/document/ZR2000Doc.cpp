@@ -142,6 +142,15 @@ int CZR2000Doc::AddFoundMarks(std::span<const std::uint32_t> recordNumbers, int 
     return added;
 }
 
+int CZR2000Doc::AddFoundRecordSets(std::span<const CRecordSet> sets, int section, int searchId,
+                                   bool keep, bool isLong) {
+    const int added = marks_.AddRecordSets(sets, section, searchId, keep, isLong);
+    if (!sets.empty())
+        SetModifiedFlag();
+    UpdateAllViews(nullptr, kHintMarksAdded);
+    return added;
+}
+
 int CZR2000Doc::MergeMarks(std::span<const CMark> marks) {
     const int added = marks_.MergeMarks(marks);
     if (!marks.empty())

@@ -103,6 +103,9 @@ public:
     // Marks. Each returns the number of new marks where it has one.
     int AddFoundMarks(std::span<const std::uint32_t> recordNumbers, int registerCode, int section,
                       int searchId, bool keep, bool isLong);
+    // Every register's hits of a search run, merged at once.
+    int AddFoundRecordSets(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
+                           bool isLong);
     int MergeMarks(std::span<const CMark> marks);
     void AddMarks(std::span<const CMark> marks, int section, int searchId);
     // Stores the mark; when it changed the document is modified and a hint other than 0 goes

@@ -5,10 +5,12 @@
 #include "ScriptedMessages.h"
 #include "ServiceSettings.h"
 #include "TestExamDocument.h"
-#include "TestWebRegister.h"
 #include "engines/Repository.h"
 #include "engines/SearchEngines.h"
 #include "engines/SearchProgress.h"
+#include "engines/ZrDbEngineSet.h"
+#include "registers/EngineRegisterTable.h"
+#include "registers/ZrDbs.h"
 #include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +25,14 @@ protected:
         ASSERT_TRUE(repository_.Connect(local_service::kCompanyId, local_service::kUserId,
                                         local_service::kPassword, localError, remoteError))
             << localError << remoteError;
-        ConnectRegisters(table_, repository_);
+        ConnectRegisters();
+    }
+    // Hands every register the engine the repository prefers for its code.
+    void ConnectRegisters() {
+        CZrDbEngineSet engines;
+        for (char c : table_.GetDbCodes())
+            engines.AddEngine(repository_.GetPreferredEngine(static_cast<unsigned char>(c)), "");
+        table_.SetEngines(engines);
     }
     void SetUp() override {
         RecordEngineChoices(zrDbs_, repository_);
@@ -53,7 +62,7 @@ protected:
     ZrTestControl_var control_;
     CServiceSettings settings_;
     CZrDbs zrDbs_;
-    CEngineRegisterTable table_{zrDbs_, MakeTestWebDb};
+    CEngineRegisterTable table_{zrDbs_};
     CZrRepository repository_{settings_.System(), settings_.User(), &table_};
     CTestExamDocument document_;
 };

@@ -6,9 +6,10 @@
 
 #include "ScriptedMessages.h"
 #include "ServiceSettings.h"
-#include "TestWebRegister.h"
 #include "engines/Repository.h"
 #include "engines/VersionInfo.h"
+#include "registers/EngineRegisterTable.h"
+#include "registers/ZrDbs.h"
 #include "tests/support/LocalService.h"
 
 #include <filesystem>
@@ -31,7 +32,7 @@ protected:
     ZrTestControl_var control_;
     CServiceSettings settings_;
     CZrDbs zrDbs_;
-    CEngineRegisterTable table_{zrDbs_, MakeTestWebDb};
+    CEngineRegisterTable table_{zrDbs_};
     CZrRepository repository_{settings_.System(), settings_.User(), &table_};
     CLoginController login_{repository_, settings_.System()};
     CScriptedMessages messages_;

@@ -5,7 +5,8 @@
 #include "engines/Repository.h"
 
 #include "ServiceSettings.h"
-#include "TestWebRegister.h"
+#include "registers/EngineRegisterTable.h"
+#include "registers/ZrDbs.h"
 #include "tests/support/LocalService.h"
 
 #include <chrono>
@@ -41,7 +42,7 @@ protected:
     ZrTestControl_var control_;
     CServiceSettings settings_;
     CZrDbs zrDbs_;
-    CEngineRegisterTable table_{zrDbs_, MakeTestWebDb};
+    CEngineRegisterTable table_{zrDbs_};
     CZrRepository repository_{settings_.System(), settings_.User(), &table_};
     std::string local_, remote_;
 };
@@ -64,7 +65,7 @@ TEST_F(RepositoryTest, RemoteAndLocalEnginesAreKeptSortedAndChosen) {
     // The code the client does not know became a web register with its catalogue group.
     EXPECT_TRUE(table_.IsWebDb('w'));
     EXPECT_EQ(table_.GetShortName('w'), "WT");
-    EXPECT_EQ(zrDbs_.GetDbSelection().GetGroups().back().name, "Webtown");
+    EXPECT_EQ(zrDbs_.GetDbSelection().GetGroups().back().name, "Example region");
     EXPECT_EQ(table_.GetDbCodes(), std::string(kBuiltInDbCodes) + "w");
     EXPECT_FALSE(repository_.GetPreferredEngine('w').IsNil());
 

@@ -1,0 +1,96 @@
+// A search run over the wire that lands its marks in the examination document, which keeps them
+// through its file.
+
+#include "ConnectedFixture.h"
+#include "app/document/SearchDocument.h"
+#include "app/document/TableRegisters.h"
+#include "app/document/ZR2000Doc.h"
+#include "tests/core/TempFolder.h"
+
+namespace {
+
+class CNoRepository : public IExamRepository {
+public:
+    std::vector<CZrDbEngine> GetEngines(char) const override { return {}; }
+    CZrDbEngine GetPreferredEngine(char code) const override {
+        return CZrDbEngine(static_cast<unsigned char>(code));
+    }
+    void LogSearch(const std::string&, const std::string&, const std::string&,
+                   const std::string&) override {}
+};
+
+class CSilentProgress : public IProgress {
+public:
+    void SetRange(int, int, int) override {}
+    void SetProgress(const std::string&, int) override {}
+    void Finish() override {}
+    bool IsCancelled() const override { return false; }
+};
+
+// Records messages and answers No to every question.
+class CQuietHost : public IDocumentHost {
+public:
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string& text) override {
+        messages.push_back(text);
+        return false;
+    }
+    void ChangeEngines(const std::string&) override {}
+    void SetWatchMode(bool) override {}
+    void SetStatusText(const std::string&) override {}
+    void SaveAs(const std::string&) override {}
+    std::unique_ptr<IProgress> OpenProgress(const std::string&) override {
+        return std::make_unique<CSilentProgress>();
+    }
+
+    std::vector<std::string> messages;
+};
+
+class DocumentSearchTest : public ConnectedFixture {
+protected:
+    std::vector<CMark> MarksOf(CZR2000Doc& doc, int searchId) {
+        return CSearchDocument(doc).GetFilteredMarks(MakeSearchIdFilter(searchId, false, true));
+    }
+
+    CTableRegisters registers_{zrDbs_};
+    CNoRepository examRepository_;
+    CQuietHost host_;
+    CTempFolder folder_;
+};
+
+TEST_F(DocumentSearchTest, ARunsMarksReachTheDocumentAndItsFile) {
+    CZR2000Doc doc(registers_, examRepository_, host_);
+    CSearch search(0);
+    search.GetCriteria().ResetWithDbIds("uc");
+    search.GetCriteria().FillDefaults();
+    const int id = doc.AddSearch(search);
+
+    CSearchDocument searchDocument(doc);
+    {
+        CSearchProgress progress(searchDocument, Services());
+        progress.AddSearch(id);
+        ASSERT_TRUE(RunToEnd(progress));
+        EXPECT_EQ(progress.GetResult(), CSearchProgress::Result::Ok);
+    }
+    EXPECT_EQ(doc.FindSearch(id).GetFound(), 1200);
+    EXPECT_TRUE(doc.IsModified());
+    const std::vector<CMark> found = MarksOf(doc, id);
+    ASSERT_EQ(found.size(), 1200u);
+    EXPECT_EQ(doc.CountMarks(MakeRegisterFilter('u', true)), 600);
+    EXPECT_EQ(doc.CountMarks(MakeRegisterFilter('c', true)), 600);
+
+    const std::string path = (folder_.Path() / "run.zre").string();
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    CZR2000Doc reopened(registers_, examRepository_, host_);
+    ASSERT_TRUE(reopened.OnOpenDocument(path)) << ::testing::PrintToString(host_.messages);
+    const std::vector<CMark> loaded = MarksOf(reopened, id);
+    ASSERT_EQ(loaded.size(), found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(loaded[i].GetRegisterCode(), found[i].GetRegisterCode()) << i;
+        EXPECT_EQ(loaded[i].GetRecordNumber(), found[i].GetRecordNumber()) << i;
+        EXPECT_EQ(loaded[i].GetSearchId(), found[i].GetSearchId()) << i;
+    }
+    EXPECT_TRUE(reopened.FindSearch(id).HasRun());
+}
+
+} // namespace
