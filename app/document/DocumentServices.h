@@ -79,7 +79,8 @@ public:
     virtual void SetStatusText(const std::string& text) = 0;
     // The save-as question, its file dialog starting in the folder.
     virtual void SaveAs(const std::string& folder) = 0;
-    // Closing is destroying the progress window.
+    // Never null: a host without windows returns a silent progress. Closing is destroying the
+    // progress window.
     virtual std::unique_ptr<IProgress> OpenProgress(const std::string& caption) = 0;
 };
 
