@@ -5,9 +5,7 @@
 // making the examination's marks. Run twice: with the ticks back to back (searches end at the
 // first poll), and paced by the dialog's 200 ms timer (searches end at the third poll).
 
-#include "core/CoreServices.h"
-#include "core/MarkList.h"
-#include "core/SearchList.h"
+#include "core/Criteria.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
 #include "engines/ExamDocument.h"
@@ -17,6 +15,7 @@
 #include "engines/ZrDbEngineSet.h"
 #include "registers/EngineRegisterTable.h"
 #include "registers/ZrDbs.h"
+#include "tests/engines/TestExamDocument.h"
 #include "testsvc/idl/ZrTestControl.hh"
 #include "testsvc/launch/TestServiceProcess.h"
 
@@ -36,60 +35,27 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kRegisters = "acdeiknopstu";
 constexpr std::uint32_t kMarksPerRegister = 8334; // 12 x 8334 = 100008 hits
 
-class CBenchDocument : public IExamDocument, public IActiveExamination {
+// The tests' examination document, timing the merges of found marks.
+class CBenchDocument : public CTestExamDocument {
 public:
-    CBenchDocument() { InstallActiveExamination(this); }
-    ~CBenchDocument() override { InstallActiveExamination(nullptr); }
-
-    std::string GetClient() const override { return "Bench"; }
-    std::string GetExamId() const override { return "B-1"; }
-    int IsOneClassOnly() const override { return 0; }
-    const CSearch& FindSearch(int searchId) const override {
-        return searches_.FindSearch(searchId);
-    }
-    std::vector<int> GetFilteredSearchIds(const CFilter& filter) const override {
-        std::vector<int> ids;
-        searches_.GetFilteredIds(filter, ids);
-        return ids;
-    }
-    bool HasSearch(const CFilter& filter) const override { return searches_.HasFiltered(filter); }
-    void SetSearchResults(const CSearch& search) override { searches_.Replace(search); }
-    void ReplaceSearch(const CSearch& search) override { searches_.Replace(search); }
-    int CountMarks(const CFilter& filter) const override { return marks_.CountFiltered(filter); }
-    bool HasMarks(const CFilter& filter, int n) const override {
-        return marks_.HasFiltered(filter, n);
-    }
-    std::vector<CMark> GetFilteredMarks(const CFilter&) const override { return {}; }
     int AddFoundMarks(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
                       bool isLong) override {
         const auto start = Clock::now();
-        const int added = marks_.AddRecordSets(sets, section, searchId, keep, isLong);
+        const int added = CTestExamDocument::AddFoundMarks(sets, section, searchId, keep, isLong);
         mergeTime_ += Clock::now() - start;
         return added;
     }
     Clock::duration TakeMergeTime() { return std::exchange(mergeTime_, {}); }
-    int MergeMarks(std::span<const CMark> marks) override { return marks_.MergeMarks(marks); }
-    const CDbSelection& GetDbSelection() const override { return catalogue_; }
-    CSearchList* GetActiveSearchList() override { return &searches_; }
 
     // A fresh examination with one search of every record of the registers.
     int Reset() {
-        marks_.RemoveAll();
-        searches_.RemoveAll();
-        return searches_.Add(SearchOfAll());
+        Marks().RemoveAll();
+        Searches().RemoveAll();
+        return AddSearchOfAll(kRegisters);
     }
-    static CSearch SearchOfAll() {
-        CSearch search;
-        search.GetCriteria().ResetWithDbIds(kRegisters);
-        search.GetCriteria().FillDefaults();
-        return search;
-    }
-    int MarkCount() const { return marks_.GetCount(); }
+    int MarkCount() { return Marks().GetCount(); }
 
 private:
-    CMarkList marks_;
-    CSearchList searches_;
-    CDbSelection catalogue_;
     Clock::duration mergeTime_{};
 };
 
@@ -118,7 +84,10 @@ public:
     // The calls of one run made bare: start, poll to the end and once more, the results in
     // their chunks, and Dispose where the ids did not all come at once.
     void RunBare() {
-        const std::string criteria = CBenchDocument::SearchOfAll().GetCriteria().WriteEngineText();
+        CCriteria all;
+        all.ResetWithDbIds(kRegisters);
+        all.FillDefaults();
+        const std::string criteria = all.WriteEngineText();
         std::vector<ZrEngineSearch_var> searches;
         for (char code : std::string(kRegisters)) {
             const CZrDbEngine engine = zrDbs_.GetDb(code)->GetDbEngine();
