@@ -33,3 +33,10 @@ function(zr_add_library name dir)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC zr_options)
 endfunction()
+
+# Repeated builds of the same sources (several work trees, clean CI clones) reuse objects.
+find_program(ZR_CCACHE ccache)
+if(ZR_CCACHE)
+    set(CMAKE_C_COMPILER_LAUNCHER ${ZR_CCACHE})
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${ZR_CCACHE})
+endif()
