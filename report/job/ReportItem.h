@@ -105,7 +105,7 @@ public:
     bool Evaluate(CReportPresenter& presenter, CReportInfo& info) override;
 
 protected:
-    std::string Describe() const override { return name_; }
+    std::string Describe() const override { return "[" + name_ + "]"; }
 
 private:
     std::string name_;
