@@ -3,8 +3,8 @@
 // as plain data and views that record what they were told (the host is FakeDocumentHost.h).
 
 #include "app/document/DocumentServices.h"
-#include "tests/support/FakeDocumentHost.h"
 #include "core/CoreServices.h"
+#include "tests/support/FakeDocumentHost.h"
 
 #include <cstdint>
 #include <deque>

@@ -111,8 +111,7 @@ TEST_F(ReportFields, CriteriaAreShownWithTheUsersWildcards) {
     ASSERT_TRUE(criteria.AddWordTerm("ZEN-", kValidateSearchDialog, nullptr, kTermWordMatch));
     ASSERT_TRUE(
         criteria.AddAndWordTerm("ACME ZENITH", kValidateSearchDialog, nullptr, kTermSimilarMark));
-    ASSERT_TRUE(
-        criteria.AddExcludedWordTerm("NOVA", kValidateSearchDialog, nullptr, kTermAnagram));
+    ASSERT_TRUE(criteria.AddExcludedWordTerm("NOVA", kValidateSearchDialog, nullptr, kTermAnagram));
     search.SetFound(7);
     search.SetMarkCount(3);
     report_.document.AddSearch(search);
@@ -125,11 +124,11 @@ TEST_F(ReportFields, CriteriaAreShownWithTheUsersWildcards) {
 }
 
 TEST_F(ReportFields, RtfValuesAreEscapedAndTemplateTextIsNot) {
-    report_.registers.Add('u', "UK", "UK").SetRecord(
-        100, {{"NOTE", "a\\b{c}&eacute;&#xFF01;&bogus;"}});
-    EXPECT_EQ(Write("{\\b [[STARTSECTION][LAST=1]][[STARTMARK]][[NOTE]][[ENDMARK]][[ENDSECTION]]}",
-                    true),
-              "{\\b a\\line b\\{c\\}{\\uc8\\u233&eacute;}{\\uc8\\u-255&#xFF01;}&bogus;}");
+    report_.registers.Add('u', "UK", "UK")
+        .SetRecord(100, {{"NOTE", "a\\b{c}&eacute;&#xFF01;&bogus;"}});
+    EXPECT_EQ(
+        Write("{\\b [[STARTSECTION][LAST=1]][[STARTMARK]][[NOTE]][[ENDMARK]][[ENDSECTION]]}", true),
+        "{\\b a\\line b\\{c\\}{\\uc8\\u233&eacute;}{\\uc8\\u-255&#xFF01;}&bogus;}");
     EXPECT_EQ(Write("[[STARTSECTION][LAST=1]][[STARTMARK]][[NOTE]][[ENDMARK]][[ENDSECTION]]"),
               "a\\b{c}&eacute;&#xFF01;&bogus;");
     // An ESCAPES tag replaces the table, wherever it stands, and a later key of the same first

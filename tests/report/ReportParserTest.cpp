@@ -73,8 +73,7 @@ TEST_F(ReportParser, AConditionEndsAtTheFirstEmptyTagOfItsOwnLevel) {
 
 TEST_F(ReportParser, TheLastEscapesTagWins) {
     Tree("[[ESCAPES][a=1]]x[[ESCAPES][b=2][][=z]]", true);
-    EXPECT_EQ(job_.GetEscapes(),
-              (EscapeTable{{"b", "2"}, {"", "z"}}));
+    EXPECT_EQ(job_.GetEscapes(), (EscapeTable{{"b", "2"}, {"", "z"}}));
     Tree("x", true);
     EXPECT_EQ(job_.GetEscapes(), (EscapeTable{{"\\", "\\line "}, {"{", "\\{"}, {"}", "\\}"}}));
     Tree("x", false);
