@@ -87,8 +87,11 @@ int CReportContainer::CountMarks(CReportInfo& info) {
 
 int CReportContainer::CountChildren(CReportInfo& info) {
     int count = 0;
-    for (const std::unique_ptr<CReportItem>& child : children_)
+    for (const std::unique_ptr<CReportItem>& child : children_) {
+        if (!info.ContinueCounting())
+            break;
         count += child->CountMarks(info);
+    }
     return count;
 }
 

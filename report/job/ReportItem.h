@@ -33,6 +33,9 @@ public:
     virtual const CUserOptions& GetUserOptions() const = 0;
     // The day of the run.
     virtual CZrDate GetToday() const = 0;
+    // Asked between the counts of blocks, so that the progress window can react while the marks
+    // are counted; false once the user cancelled.
+    virtual bool ContinueCounting() = 0;
 };
 
 class CReportItem {
@@ -79,6 +82,7 @@ public:
 protected:
     // The children in order; false at the first that fails or once the user cancelled.
     bool EvaluateChildren(CReportPresenter& presenter, CReportInfo& info);
+    // The children's sum; short once the user cancelled.
     int CountChildren(CReportInfo& info);
 
 private:

@@ -1,6 +1,7 @@
 #include "report/job/ReportJob.h"
 
 #include "app/document/DocumentServices.h"
+#include "app/document/Progress.h"
 #include "app/document/TextException.h"
 #include "core/FilePath.h"
 #include "platform/AtomicFile.h"
@@ -125,9 +126,20 @@ void CReportJob::ParseItems(CReportTokeniser& tokeniser, CReportContainer& conta
 }
 
 bool CReportJob::Write(IReportOutput& output, IProgress& progress) {
+    countingProgress_ = &progress;
     const int total = root_->CountMarks(*this);
+    countingProgress_ = nullptr;
+    if (progress.IsCancelled())
+        return false;
     CReportPresenter presenter(output, progress, total, escapes_, rtf_);
     return root_->Evaluate(presenter, *this);
+}
+
+bool CReportJob::ContinueCounting() {
+    if (!countingProgress_)
+        return true;
+    countingProgress_->SetProgress(kInitialising, 0);
+    return !countingProgress_->IsCancelled();
 }
 
 std::string CReportJob::Dump() const {

@@ -54,6 +54,7 @@ public:
     IReportRegisters& GetRegisters() const override { return registers_; }
     const CUserOptions& GetUserOptions() const override { return options_; }
     CZrDate GetToday() const override { return today_; }
+    bool ContinueCounting() override;
 
 private:
     // Fills the container until the tokens end or a tag named endName (ignoring case) is read;
@@ -65,6 +66,8 @@ private:
     IReportRegisters& registers_;
     const CUserOptions& options_;
     CZrDate today_;
+    // The progress of the marks being counted, while they are.
+    IProgress* countingProgress_ = nullptr;
     std::unique_ptr<CReportRoot> root_;
     EscapeTable escapes_;
     bool rtf_ = false;

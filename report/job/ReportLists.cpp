@@ -80,7 +80,8 @@ PairList FilterEnglishGoods(const PairList& goods) {
     };
     PairList english;
     for (std::size_t i = 0; i < goods.size(); ++i) {
-        const auto& [niceClass, text] = goods[i];
+        const std::string& niceClass = goods[i].first;
+        const std::string& text = goods[i].second;
         if (StartsWithNoCase(text, kEnglish)) {
             english.emplace_back(niceClass, text.substr(kEnglish.size()));
         } else if (StartsWithNoCase(text, "[See Class") || (!text.empty() && text[0] != '[')) {

@@ -13,7 +13,7 @@ CReportPresenter::CReportPresenter(IReportOutput& output, IProgress& progress, i
         replacements_[c] = value;
     }
     progress_.SetRange(totalMarks_, 0, 100);
-    progress_.SetProgress("Initialising", 0);
+    progress_.SetProgress(kInitialising, 0);
 }
 
 void CReportPresenter::WriteEscaped(std::string_view text) {

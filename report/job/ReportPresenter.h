@@ -14,6 +14,9 @@
 
 class IProgress;
 
+// The progress text until the first mark is reported.
+inline constexpr const char* kInitialising = "Initialising";
+
 // Pairs in template order: the first character of each key is written as its value.
 using EscapeTable = std::vector<std::pair<std::string, std::string>>;
 

@@ -139,6 +139,15 @@ TEST_F(ReportFields, RtfValuesAreEscapedAndTemplateTextIsNot) {
               "a\\C{c}+eacute;+#xFF01;+Cogus;");
 }
 
+TEST_F(ReportFields, CancelWhileCountingWritesNothing) {
+    report_.host.cancelAt = "Initialising";
+    bool written = true;
+    EXPECT_EQ(report_.Write("a[[STARTSECTION]][[STARTMARK]]x[[ENDMARK]][[ENDSECTION]]b", false,
+                            &written),
+              "");
+    EXPECT_FALSE(written);
+}
+
 TEST_F(ReportFields, EachMarkIsAProgressStepAndCancelStopsAfterTheNodeInProgress) {
     report_.host.cancelAt = "Reporting mark 2 of 3";
     bool written = true;
@@ -146,7 +155,7 @@ TEST_F(ReportFields, EachMarkIsAProgressStepAndCancelStopsAfterTheNodeInProgress
     EXPECT_FALSE(written);
     EXPECT_EQ(report_.host.progressCaptions, std::vector<std::string>{"Report Progress"});
     EXPECT_EQ(report_.host.progressSteps,
-              (std::vector<std::string>{"range 3 0-100", "Initialising @0",
+              (std::vector<std::string>{"Initialising @0", "range 3 0-100", "Initialising @0",
                                         "Reporting mark 1 of 3 @1", "Reporting mark 2 of 3 @2"}));
 }
 

@@ -7,18 +7,23 @@ public:
     explicit CRecordingProgress(CFakeHost& host) : host_(host) { ++host_.openProgresses; }
     ~CRecordingProgress() override { --host_.openProgresses; }
     void SetRange(int itemCount, int fromPercent, int toPercent) override {
-        host_.progressSteps.push_back("range " + std::to_string(itemCount) + " " +
-                                      std::to_string(fromPercent) + "-" +
-                                      std::to_string(toPercent));
+        Record("range " + std::to_string(itemCount) + " " + std::to_string(fromPercent) + "-" +
+               std::to_string(toPercent));
     }
     void SetProgress(const std::string& text, int item) override {
-        host_.progressSteps.push_back(text + " @" + std::to_string(item));
+        Record(text + " @" + std::to_string(item));
         cancelled_ = cancelled_ || text == host_.cancelAt;
     }
-    void Finish() override { host_.progressSteps.push_back("finish"); }
+    void Finish() override { Record("finish"); }
     bool IsCancelled() const override { return cancelled_; }
 
 private:
+    // A step that repeats the one before shows nothing new.
+    void Record(const std::string& step) {
+        if (host_.progressSteps.empty() || host_.progressSteps.back() != step)
+            host_.progressSteps.push_back(step);
+    }
+
     CFakeHost& host_;
     bool cancelled_ = false;
 };

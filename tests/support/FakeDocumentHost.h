@@ -28,7 +28,8 @@ public:
     std::vector<std::string> statusTexts;
     std::vector<std::string> saveAsFolders;
     std::vector<std::string> progressCaptions;
-    // Every step of every progress: "range <items> <from>-<to>", "<text> @<item>", "finish".
+    // Every step of every progress that differs from the one before: "range <items> <from>-<to>",
+    // "<text> @<item>", "finish".
     std::vector<std::string> progressSteps;
     // The progress of this item text is cancelled.
     std::string cancelAt;
