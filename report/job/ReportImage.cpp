@@ -3,8 +3,6 @@
 #include "core/Dib.h"
 #include "report/job/ReportPresenter.h"
 
-#include <algorithm>
-#include <climits>
 #include <span>
 
 namespace {

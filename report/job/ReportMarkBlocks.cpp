@@ -28,6 +28,13 @@ std::string IsoAppDate(const std::string& text) {
     return date.Parse(text.c_str()) ? date.FormatIso() : text;
 }
 
+// The document's indexes of the watched marks: the marks of no search, kept or not.
+TVmRec<int> WatchedMarks(const CZrDocData& document) {
+    TVmRec<int> watched;
+    document.FilterMarks(MakeSearchMarksFilter(0, false), watched);
+    return watched;
+}
+
 const char* StatusWord(std::uint64_t sortKey) {
     static const char* const kWords[] = {"Registered", "Lapsed", "Pending", "Abandoned"};
     return kWords[(sortKey >> 54) & 3];
@@ -181,8 +188,7 @@ bool CReportWatch::Enter(const CMark& watched, const CZrDocData& document) {
 
 bool CReportWatch::Evaluate(CReportPresenter& presenter, CReportInfo& info) {
     const CZrDocData& document = info.GetDocument();
-    TVmRec<int> watched;
-    document.FilterMarks(MakeSearchMarksFilter(0, false), watched);
+    const TVmRec<int> watched = WatchedMarks(document);
     for (int i = 0; i < watched.GetSize(); ++i) {
         const CMark& mark = document.GetMark(watched.GetAt(i));
         if (!Enter(mark, document))
@@ -197,8 +203,7 @@ bool CReportWatch::Evaluate(CReportPresenter& presenter, CReportInfo& info) {
 
 int CReportWatch::CountMarks(CReportInfo& info) {
     const CZrDocData& document = info.GetDocument();
-    TVmRec<int> watched;
-    document.FilterMarks(MakeSearchMarksFilter(0, false), watched);
+    const TVmRec<int> watched = WatchedMarks(document);
     int count = 0;
     for (int i = 0; i < watched.GetSize(); ++i) {
         if (Enter(document.GetMark(watched.GetAt(i)), document))

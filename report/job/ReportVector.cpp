@@ -3,11 +3,13 @@
 #include "core/AddressSplitter.h"
 #include "report/job/ReportLists.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace {
 
-bool Is(std::string_view field, std::string_view name) {
+// The list field named, for the mark or for the watched mark.
+bool IsList(std::string_view field, std::string_view name) {
     return EqualsNoCase(field, name) || EqualsNoCase(field, "WATCH_" + std::string(name));
 }
 
@@ -25,12 +27,12 @@ CReportVector::CReportVector(const ReportAttributes& attributes) {
 }
 
 PairList CReportVector::BuildEntries() {
-    if (Is(field_, "HISTORY"))
+    if (IsList(field_, "HISTORY"))
         return ParseHistoryList(LookupField(field_));
-    if (Is(field_, "TXHISTORY1"))
+    if (IsList(field_, "TXHISTORY1"))
         return ParseTxHistoryList(LookupField(field_));
     PairList pairs;
-    if (Is(field_, "TXHISTORY2"))
+    if (IsList(field_, "TXHISTORY2"))
         ParsePairList(LookupField("2"), pairs);
     else if (EqualsNoCase(field_, "ENGOODS"))
         ParsePairList(LookupField("GOODS"), pairs);
@@ -38,7 +40,7 @@ PairList CReportVector::BuildEntries() {
         ParsePairList(LookupField("WATCH_GOODS"), pairs);
     else
         ParsePairList(LookupField(field_), pairs);
-    return Is(field_, "ENGOODS") ? FilterEnglishGoods(pairs) : pairs;
+    return IsList(field_, "ENGOODS") ? FilterEnglishGoods(pairs) : pairs;
 }
 
 bool CReportVector::Evaluate(CReportPresenter& presenter, CReportInfo& info) {
