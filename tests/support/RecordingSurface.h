@@ -28,7 +28,10 @@ public:
     const std::vector<std::string>& Calls() const { return calls_; }
     // The calls that change the surface or its state, in order.
     std::vector<std::string> DrawingCalls() const;
-    void Clear() { calls_.clear(); }
+    void Clear() {
+        calls_.clear();
+        isQuery_.clear();
+    }
 
     // "#RRGGBB".
     static std::string FormatColour(CColour colour);
