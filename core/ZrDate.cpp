@@ -9,12 +9,8 @@ namespace {
 const char* const kMonthNames[13] = {"???", "Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 void SkipBlanks(const char*& p) {
     while (*p == ' ')
@@ -70,9 +66,7 @@ int ReadYear(const char*& p) {
 CZrDate::CZrDate(std::uint32_t packedKey)
     : day_(packedKey & 0xff), month_((packedKey >> 8) & 0xff), year_(packedKey >> 16) {}
 
-CZrDate::CZrDate(const char* text) {
-    Parse(text);
-}
+CZrDate::CZrDate(const char* text) { Parse(text); }
 
 bool CZrDate::SetTime(std::time_t time) {
     std::tm local{};
