@@ -22,6 +22,12 @@ std::string CleanFileName(std::string name) {
     return name;
 }
 
+void WritePng(CReportPresenter& presenter, const std::string& name, const CPing& image) {
+    std::size_t length = 0;
+    const std::uint8_t* png = image.GetPngData(length);
+    presenter.WriteSideFile(name, std::span<const std::uint8_t>(png, length));
+}
+
 } // namespace
 
 std::string FormatHexBytes(const std::uint8_t* bytes, std::size_t length) {
@@ -55,13 +61,6 @@ std::string CReportImage::MakeFileName(const std::string& suffix) {
     return CleanFileName(LookupField("DATABASE") + stem + suffix + ".png");
 }
 
-void CReportImage::WritePng(CReportPresenter& presenter, const std::string& name,
-                            const CPing& image) {
-    std::size_t length = 0;
-    const std::uint8_t* png = image.GetPngData(length);
-    presenter.WriteSideFile(name, std::span<const std::uint8_t>(png, length));
-}
-
 bool CReportImage::Evaluate(CReportPresenter& presenter, CReportInfo& info) {
     count_ = GetImageCount();
     paragraphOpen_ = false;
@@ -85,7 +84,8 @@ bool CReportImage::Evaluate(CReportPresenter& presenter, CReportInfo& info) {
     if (count_ > 0 && EqualsNoCase(format_, "FILEICONPNG")) {
         CPing icon;
         if (GetImage(-1, kIconSize, kIconSize, icon))
-            WritePng(presenter, MakeFileName("_icon" + (count_ > 1 ? "_" + Number(count_) : "")),
+            WritePng(presenter,
+                     MakeFileName("_icon" + (count_ > 1 ? "_" + std::to_string(count_) : "")),
                      icon);
     }
     if (paragraphOpen_)

@@ -23,7 +23,6 @@ protected:
 private:
     // The image file's name: register, number, the suffix, ".png"; never a path.
     std::string MakeFileName(const std::string& suffix);
-    void WritePng(CReportPresenter& presenter, const std::string& name, const CPing& image);
     // The current image as a packed bitmap, made on first use.
     const std::vector<std::uint8_t>& Dib();
     int BitsPerPixel();
