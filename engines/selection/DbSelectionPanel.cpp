@@ -259,3 +259,13 @@ std::string CDbSelectionPanel::GetSelectedEngines(CZrDbEngineSet& engines) const
         }
     return codes;
 }
+
+std::string CDbSelectionPanel::FindUnconfirmedNotice(const std::string& codes) const {
+    for (const char c : codes)
+        if (registers_.IsWebDb(static_cast<unsigned char>(c)) &&
+            confirmedCodes_.find(c) == std::string::npos)
+            return "You must read and understand the important notices about " +
+                   registers_.GetShortName(static_cast<unsigned char>(c)) +
+                   " Direct if you wish to use that database.";
+    return {};
+}

@@ -90,6 +90,9 @@ public:
     // Empties the set, then adds the chosen engine of every selected database with its country
     // filter; answers their codes.
     std::string GetSelectedEngines(CZrDbEngineSet& engines) const;
+    // The message for the first of the codes whose database is a patent office's direct one and
+    // whose notices were not confirmed read; "" when there is none.
+    std::string FindUnconfirmedNotice(const std::string& codes) const;
     CDbEngineSelectionSet& GetEngineSelections() { return engines_; }
     const CDbEngineSelectionSet& GetEngineSelections() const { return engines_; }
     const CDbSelection& GetCatalogue() const { return catalogue_; }
