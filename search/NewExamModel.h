@@ -48,7 +48,6 @@ public:
     std::string SetSecondaryClasses(const std::string& text);
     std::string SetStatuses(const CStatusChecks& statuses);
     void SetAutoDesign(bool autoDesign) { autoDesign_ = autoDesign; }
-    bool IsAutoDesign() const { return autoDesign_; }
 
     // Whether a field may be re-formatted as it loses the focus: not once the mouse went down
     // on Cancel.
@@ -69,7 +68,6 @@ public:
 
     // Four sections with the automatic design, else the number entered.
     int GetSectionCount() const;
-    const CZrDbEngineSet& GetEngines() const { return engines_; }
     CNewExamination GetResult() const;
     // The designed searches into the document (AddAutoSearches); false when any term was
     // refused or a search left out.

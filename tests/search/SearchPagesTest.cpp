@@ -22,6 +22,15 @@ protected:
     static std::string Shown(const CSearchPageModel& page) {
         return std::to_string(page.GetState()) + "|" + page.GetMessage();
     }
+    // Each input given to the page through the setter shows the state and message paired.
+    template <class Page, class Setter>
+    static void ExpectShown(Page& page, Setter set,
+                            const std::vector<std::pair<std::string, std::string>>& cases) {
+        for (const auto& [input, shown] : cases) {
+            set(page, input);
+            EXPECT_EQ(Shown(page), shown) << input;
+        }
+    }
     template <class Page>
     static CCriteria Stored(const Page& page) {
         CCriteria criteria;
@@ -33,18 +42,15 @@ protected:
 TEST_F(SearchPages, GeneralClassesSayHowMuchTheyRestrict) {
     CGeneralPageModel normal(EMode::Normal, options_);
     CGeneralPageModel identical(EMode::Identical, options_);
-    const std::pair<std::string, std::string> cases[] = {
-        {"9, 35-38", "3|"},
-        {"All", "0|"},
-        {".all", "0|"}, // every class through a keyword
-        {".food", "3|"},
-        {".drink", "1|Invalid macro name."},
-        {"9, 99", "1|Invalid class list."},
-    };
-    for (const auto& [classes, shown] : cases) {
-        normal.SetClasses(classes);
-        EXPECT_EQ(Shown(normal), shown) << classes;
-    }
+    ExpectShown(normal, [](auto& page, const std::string& text) { page.SetClasses(text); },
+                {
+                    {"9, 35-38", "3|"},
+                    {"All", "0|"},
+                    {".all", "0|"}, // every class through a keyword
+                    {".food", "3|"},
+                    {".drink", "1|Invalid macro name."},
+                    {"9, 99", "1|Invalid class list."},
+                });
     identical.SetClasses("9");
     EXPECT_EQ(Shown(identical), "2|") << "classes alone are not enough to search identical marks";
     identical.SetGroupText(CGeneralPageModel::kGroupA, "ACME");
@@ -156,15 +162,14 @@ TEST_F(SearchPages, GoodsValidateAsTheyAreStored) {
     CGoodsPageModel page(options_);
     // The user's wildcard is valid; the internal one is a literal that needs escaping, which
     // takes the term past the length limit.
-    const std::pair<std::string, std::string> cases[] = {
-        {"shoe%", "3|"},
-        {"abcdefghijklmn*", "1|Term 'abcdefghijklmn\\*' must be 15 charcters or less."},
-        {"", "0|"},
-    };
-    for (const auto& [text, shown] : cases) {
-        page.SetText(CGoodsPageModel::kGroupA, text);
-        EXPECT_EQ(Shown(page), shown) << text;
-    }
+    ExpectShown(
+        page,
+        [](auto& goods, const std::string& text) { goods.SetText(CGoodsPageModel::kGroupA, text); },
+        {
+            {"shoe%", "3|"},
+            {"abcdefghijklmn*", "1|Term 'abcdefghijklmn\\*' must be 15 charcters or less."},
+            {"", "0|"},
+        });
     page.SetText(CGoodsPageModel::kGroupA, "shoe%, boot#");
     page.SetText(CGoodsPageModel::kGroupC, "sock%");
     ASSERT_EQ(page.GetState(), kPageEntered);
@@ -240,18 +245,15 @@ TEST_F(SearchPages, EnquiryAcceptsTheCommonSyntaxOrAConnectedRegistersOwnForm) {
     exam_.connected = "up";
     exam_.registers['u'].pattern = "\\d+-\\d+-\\d+";
     CEnquiryPageModel page(exam_, true);
-    const std::pair<std::string, std::string> cases[] = {
-        {"", "0|"},
-        {"B1234/56", "3|"}, // common syntax
-        {"1-2-3", "3|"},    // the UK pattern, a full match
-        {"pl77", "3|"},     // the Polish pattern, case ignored
-        {"1-2-3x", "1|Invalid application number."},
-        {"x1-2-3", "1|Invalid application number."},
-    };
-    for (const auto& [number, shown] : cases) {
-        page.SetNumber(number);
-        EXPECT_EQ(Shown(page), shown) << number;
-    }
+    ExpectShown(page, [](auto& enquiry, const std::string& text) { enquiry.SetNumber(text); },
+                {
+                    {"", "0|"},
+                    {"B1234/56", "3|"}, // common syntax
+                    {"1-2-3", "3|"},    // the UK pattern, a full match
+                    {"pl77", "3|"},     // the Polish pattern, case ignored
+                    {"1-2-3x", "1|Invalid application number."},
+                    {"x1-2-3", "1|Invalid application number."},
+                });
     page.SetNumber("1-2-3");
     const CCriteria stored = Stored(page);
     EXPECT_EQ(stored.GetStatus(), "rpla");

@@ -11,6 +11,7 @@
 #include "search/SearchSheetModel.h"
 #include "search/StatusPageModel.h"
 #include "tests/engines/ConnectedFixture.h"
+#include "tests/engines/PanelRows.h"
 
 #include <set>
 
@@ -96,15 +97,6 @@ TEST_F(SearchService, AFullSearchEditedFindsWhatItsWrittenCriteriaFind) {
 
 class NewExamService : public SearchService {
 protected:
-    void Tick(CExamStandardPage& page, const std::string& text) {
-        const auto slots = page.GetPanel().GetSlots();
-        for (std::size_t n = 0; n < slots.size(); ++n)
-            if (slots[n].text == text) {
-                page.GetPanel().OnCheckClicked(static_cast<int>(n), !slots[n].checked);
-                return;
-            }
-        FAIL() << "no visible row " << text;
-    }
     void PickEngine(CExamStandardPage& page, char code, int candidate) {
         CEngineDlgHelper engines = page.MakeEngineDialog();
         for (std::size_t row = 0; row < engines.GetRows().size(); ++row)
@@ -126,7 +118,7 @@ protected:
 TEST_F(NewExamService, TheResultCarriesTheEnginesThePanelShowed) {
     CExamStandardPage page(wizard_, {table_, repository_, settings_.User(), settings_.System()},
                            zrDbs_.GetDbSelection());
-    Tick(page, "United Kingdom");
+    ClickPanelRow(page.GetPanel(), "United Kingdom");
     ASSERT_TRUE(page.CanChangeEngines());
     PickEngine(page, 'c', 1);
     for (const int sections : {0, 100}) {
@@ -150,7 +142,7 @@ TEST_F(NewExamService, TheResultCarriesTheEnginesThePanelShowed) {
 TEST_F(NewExamService, ChangingEnginesAloneProposesTheTermsAgain) {
     CExamStandardPage page(wizard_, {table_, repository_, settings_.User(), settings_.System()},
                            zrDbs_.GetDbSelection());
-    Tick(page, "United Kingdom");
+    ClickPanelRow(page.GetPanel(), "United Kingdom");
     ASSERT_TRUE(page.Next());
     ASSERT_EQ(wizard_.SetWordMark("Acme"), "");
     ASSERT_TRUE(wizard_.ProposeTerms());
