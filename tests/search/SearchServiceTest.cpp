@@ -79,7 +79,11 @@ TEST_F(SearchService, AFullSearchEditedFindsWhatItsWrittenCriteriaFind) {
     general.SetGroupText(CGeneralPageModel::kGroupA, "ac-, zenith");
     general.SetGroupOn(CGeneralPageModel::kGroupC, true);
     general.SetGroupText(CGeneralPageModel::kGroupC, "acne");
-    dynamic_cast<CStatusPageModel&>(sheet->GetPage(2)).SetStatuses({true, true, false, false});
+    auto& status = dynamic_cast<CStatusPageModel&>(sheet->GetPage(2));
+    EXPECT_EQ(status.GetSetNames(),
+              (std::vector<std::string>{"", "AddedLastWeek", "UpdatedLastWeek"}))
+        << "the connected engines' record sets, each once";
+    status.SetStatuses({true, true, false, false});
     ASSERT_TRUE(sheet->OnOk([] { return false; }));
 
     CSearch written;
