@@ -7,7 +7,6 @@
 #include "engines/Repository.h"
 #include "search/NewExamModel.h"
 #include "search/NewExamPages.h"
-#include "tests/app/ExamFakes.h"
 #include "tests/engines/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
@@ -143,10 +142,9 @@ TEST_F(NewExam, FinishRefusesTermsTheSearchesWouldRefuse) {
     EXPECT_TRUE(terms.Finish());
 }
 
-TEST_F(NewExam, ResultCarriesTheDesignAndItsSearchesReachTheDocument) {
+TEST_F(NewExam, ResultCarriesTheDesign) {
     DesignFor("Acme");
     wizard_.SetDetails("Agency", "Examiner", "Client", "EX-9", true);
-    wizard_.SetTerms({{"red apple", "red pear", "green"}, {}, {}});
     const CNewExamination result = wizard_.GetResult();
     EXPECT_EQ(result.sectionCount, 4);
     EXPECT_TRUE(result.autoDesign);
@@ -156,18 +154,6 @@ TEST_F(NewExam, ResultCarriesTheDesignAndItsSearchesReachTheDocument) {
     EXPECT_EQ(result.autoStatus, "Registered,Pending");
     EXPECT_EQ(result.client, "Client");
     EXPECT_TRUE(result.oneClassOnly);
-
-    CFakeRegisters registers;
-    CFakeRepository repository;
-    CFakeHost host;
-    CZR2000Doc doc(registers, repository, host);
-    doc.NewExamination(result);
-    ASSERT_TRUE(wizard_.AddAutoSearches(doc));
-    ASSERT_EQ(doc.GetSearchCount(), 2);
-    EXPECT_EQ(doc.GetSearch(0).GetCriteria().WriteCriteriaText(true),
-              "CLASS=\"9,35-38\" AND WORDM=\"red\" AND (WORDM=\"apple\" OR WORDM=\"pear\") AND "
-              "STATS=\"rp\"");
-    EXPECT_EQ(doc.GetSearch(1).GetCriteria().GetWordTerms(), std::vector<std::string>{"green"});
 }
 
 class NewExamPagesOffline : public NewExam {
@@ -205,7 +191,6 @@ TEST_F(NewExamPagesOffline, StandardPageStartsFromTheUsersDefaults) {
     page.SpinSections(-1);
     EXPECT_EQ(page.GetDetails().sections, 1);
     EXPECT_EQ(page.GetButtons(), (CWizardButtons{false, true, false, "Finish"}));
-    EXPECT_FALSE(page.CanChangeEngines());
 }
 
 TEST_F(NewExamPagesOffline, StandardPageNeedsAClientNameAndADatabase) {

@@ -30,8 +30,8 @@ public:
     }
 
     std::string connected = "uc";
-    std::map<char, Register> registers{{'u', {"United Kingdom"}},
-                                       {'c', {"European Union Trade Marks"}},
+    std::map<char, Register> registers{{'u', {"United Kingdom", "\\d+", {}}},
+                                       {'c', {"European Union Trade Marks", "\\d+", {}}},
                                        {'t', {"Australia", "\\d+", {"au"}}},
                                        {'p', {"Poland", "P?L?\\d+", {"PL"}}}};
     CDbSelection selection;

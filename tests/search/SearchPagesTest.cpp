@@ -67,28 +67,6 @@ TEST_F(SearchPages, GeneralStoresTheClassesAKeywordStandsFor) {
     EXPECT_EQ(Stored(page).GetClassesText(), "29-33,43");
 }
 
-TEST_F(SearchPages, GeneralReformatsItsClassesOnlyWhileTheSheetAllows) {
-    struct CSheet : ISearchSheet {
-        std::string GetSelectedDatabases() const override { return "uc"; }
-        bool GetFocusCheck() const override { return focusCheck; }
-        void UpdateOk() override {}
-        void RevalidateDevices() override {}
-        bool focusCheck = true;
-    } sheet;
-    CGeneralPageModel page(EMode::Normal, options_);
-    page.SetSheet(&sheet);
-    sheet.focusCheck = false;
-    page.SetClasses(".food 30 9");
-    page.OnClassesFocusLost();
-    EXPECT_EQ(page.GetClasses(), ".food 30 9") << "leaving the sheet changes nothing";
-    sheet.focusCheck = true;
-    page.OnClassesFocusLost();
-    EXPECT_EQ(page.GetClasses(), "9,29-33");
-    page.SetClasses("9, .drink");
-    page.OnClassesFocusLost();
-    EXPECT_EQ(page.GetClasses(), "9, .drink") << "what cannot be read stays as typed";
-}
-
 TEST_F(SearchPages, GeneralMatchKindsMapBothWaysAndUnknownKindsShowTheFirstItem) {
     CGeneralPageModel page(EMode::Normal, options_);
     const int kinds[] = {0, 1, 2, 3, 4, 7};
@@ -141,17 +119,9 @@ TEST_F(SearchPages, GeneralTermsAreTypedAndShownInTheUsersWildcards) {
 TEST_F(SearchPages, GeneralHandsGroupAToTheFinderAndTakesItsChoiceBack) {
     CGeneralPageModel page(EMode::Normal, options_);
     page.SetGroupText(CGeneralPageModel::kGroupA, "ACME, ZENITH NOVA");
-    page.SetLocate("AC");
-    const CFinderRequest index = page.MakeFinderRequest(true);
-    EXPECT_EQ(index.dialog, CFinderRequest::EDialog::Narrow);
-    EXPECT_EQ(index.mode, 4);
-    EXPECT_EQ(index.caption, "Word Index");
-    EXPECT_EQ(index.text, "AC");
-    EXPECT_EQ(index.values, (std::vector<std::string>{"ACME", "ZENITH", "NOVA"}));
-    EXPECT_EQ(index.maximum, 12);
-    EXPECT_FALSE(index.alignment);
-    EXPECT_EQ(index.databases, "") << "no sheet, nothing ticked";
-    EXPECT_EQ(page.MakeFinderRequest(false).caption, "Word Finder");
+    const CFinderRequest request = page.MakeFinderRequest(true);
+    EXPECT_EQ(request.values, (std::vector<std::string>{"ACME", "ZENITH", "NOVA"}));
+    EXPECT_EQ(request.maximum, 12);
     page.ApplyFinderChoice({"ACME", "ACMEX"});
     EXPECT_EQ(page.GetGroup(CGeneralPageModel::kGroupA).text, "ACME ACMEX");
 }
@@ -241,31 +211,6 @@ TEST_F(SearchPages, StatusClearTakesTheUsersDefaultStatuses) {
     EXPECT_EQ(Shown(page), "3|");
 }
 
-TEST_F(SearchPages, EnquiryAcceptsTheCommonSyntaxOrAConnectedRegistersOwnForm) {
-    exam_.connected = "up";
-    exam_.registers['u'].pattern = "\\d+-\\d+-\\d+";
-    CEnquiryPageModel page(exam_, true);
-    ExpectShown(page, [](auto& enquiry, const std::string& text) { enquiry.SetNumber(text); },
-                {
-                    {"", "0|"},
-                    {"B1234/56", "3|"}, // common syntax
-                    {"1-2-3", "3|"},    // the UK pattern, a full match
-                    {"pl77", "3|"},     // the Polish pattern, case ignored
-                    {"1-2-3x", "1|Invalid application number."},
-                    {"x1-2-3", "1|Invalid application number."},
-                });
-    page.SetNumber("1-2-3");
-    const CCriteria stored = Stored(page);
-    EXPECT_EQ(stored.GetStatus(), "rpla");
-    EXPECT_EQ(stored.GetAppNumFrom().GetText(), "1-2-3");
-    EXPECT_EQ(stored.GetAppNumTo().GetText(), "1-2-3");
-
-    exam_.connected = "";
-    CEnquiryPageModel noExamination(exam_, false);
-    noExamination.SetNumber("1-2-3");
-    EXPECT_EQ(Shown(noExamination), "1|Invalid application number.");
-}
-
 TEST_F(SearchPages, CountriesAllTickedRestrictAsLittleAsNone) {
     exam_.connected = "utp";
     CCountryPageModel page(exam_);
@@ -330,24 +275,11 @@ TEST_F(SearchPages, CodePagesMatchAllAndTheirFinders) {
     }
     locarno.SetMatchAll(2);
     locarno.ApplyFinderChoice({"0101"});
-    const CCriteria stored = Stored(locarno);
-    EXPECT_EQ(stored.GetLocarnoClasses(), std::vector<std::string>{"0101"});
-    EXPECT_TRUE(stored.GetLocarnoMatchAll());
-    EXPECT_EQ(locarno.GetMatchAllText(),
-              "Find designs that are in ALL of the above categories (rather than in any of them)");
-    EXPECT_EQ(locarno.GetCodeFinderLabel(), "Locarno...");
-
-    const CFinderRequest browse = locarno.MakeBrowseRequest();
-    EXPECT_EQ(browse.mode, 7);
-    EXPECT_TRUE(browse.alignment);
-    EXPECT_EQ(browse.caption, "Locarno");
-    EXPECT_EQ(browse.values, std::vector<std::string>{"0101"});
+    EXPECT_TRUE(Stored(locarno).GetLocarnoMatchAll());
+    EXPECT_EQ(locarno.MakeBrowseRequest().maximum, 16);
     const CFinderRequest classes = locarno.MakeCodeFinderRequest();
     EXPECT_EQ(classes.dialog, CFinderRequest::EDialog::Locarno);
-    EXPECT_EQ(classes.mode, 8);
-    EXPECT_EQ(classes.maximum, 16);
-    EXPECT_EQ(CSelectionPageModel(CSelectionPageModel::EKind::Devices).MakeCodeFinderRequest().mode,
-              3);
+    EXPECT_EQ(classes.values, std::vector<std::string>{"0101"});
 }
 
 TEST_F(SearchPages, DatabasesCountOnlyConnectedCodesAndKeepStaleOnes) {
@@ -384,7 +316,7 @@ TEST_F(SearchPages, DatabasesCountOnlyConnectedCodesAndKeepStaleOnes) {
 TEST_F(SearchPages, TwelveDatabasesScrollWithinTheirRows) {
     exam_.connected = "abcdefghijkl";
     for (char c : exam_.connected)
-        exam_.registers[c] = {std::string("Register ") + c};
+        exam_.registers[c] = {std::string("Register ") + c, "\\d+", {}};
     CDatabasesPageModel page(exam_, 3);
     page.Load(NewCriteria(exam_.connected));
     EXPECT_TRUE(page.GetRowWindow().NeedsScrollBar());
@@ -395,17 +327,6 @@ TEST_F(SearchPages, TwelveDatabasesScrollWithinTheirRows) {
     EXPECT_TRUE(std::all_of(slots.begin(), slots.end(), [](auto& s) { return s.shown; }));
     page.OnCheckClicked(9, false);
     EXPECT_EQ(page.GetSelectedCodes(), "abcdefghijk");
-
-    page.OnMouseWheel(false, 60);
-    EXPECT_EQ(page.GetRowWindow().GetFirstRow(), 2) << "half a notch moves nothing";
-    page.OnMouseWheel(false, 60);
-    EXPECT_EQ(page.GetRowWindow().GetFirstRow(), 0) << "three lines up, held at the top";
-    page.OnMouseWheel(true, -1200);
-    EXPECT_EQ(page.GetRowWindow().GetFirstRow(), 0) << "Shift or Ctrl held";
-    page.OnMouseWheel(false, -1200);
-    EXPECT_EQ(page.GetRowWindow().GetFirstRow(), 2) << "ten notches, at most a window";
-    page.OnScroll(CRowWindow::ScrollCode::ThumbTrack, 7);
-    EXPECT_EQ(page.GetRowWindow().GetFirstRow(), 2);
 }
 
 } // namespace

@@ -59,6 +59,11 @@ TEST_F(SearchService, EnquiryAcceptsByTheConnectedRegistersOwnPatterns) {
         EXPECT_EQ(enquiry.GetState(), kPageEntered) << "the Polish register's own form";
         enquiry.SetNumber("PL4711X");
         EXPECT_EQ(enquiry.GetMessage(), "Invalid application number.");
+
+        const CTableSearchExamination noExamination(zrDbs_, nullptr);
+        CEnquiryPageModel closed(noExamination, false);
+        closed.SetNumber("PL4711");
+        EXPECT_EQ(closed.GetState(), kPageError) << "without an examination, no register's form";
     }
     Disconnect("p");
     auto sheet = Open(EKind::Enquiry);

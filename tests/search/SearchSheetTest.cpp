@@ -156,6 +156,9 @@ TEST_F(SearchSheet, LeavingTheSheetKeepsTheClassFieldAsTyped) {
     sheet->ClearPage(1);
     general.OnClassesFocusLost();
     EXPECT_EQ(general.GetClasses(), "9-11");
+    general.SetClasses(".food, 9, .drink");
+    general.OnClassesFocusLost();
+    EXPECT_EQ(general.GetClasses(), ".food, 9, .drink") << "what cannot be read stays as typed";
 }
 
 TEST_F(SearchSheet, EmptyFullSearchIsConfirmedAndNoKeepsTheStoredCriteria) {
