@@ -16,6 +16,7 @@
 #include <deque>
 #include <wx/button.h>
 #include <wx/menu.h>
+#include <wx/splitter.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -98,6 +99,18 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdUsageStatistics)),
               "TESTCO &Usage Statistics");
     EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
+
+    // Opening a watch splits the window: the watch view above the main view.
+    program_->GetDocument().SetWatchContents(CMarkList(), CSearchList());
+    ASSERT_TRUE(program_->GetDocument().OnSaveDocument(folder_ / "home/watch.zre"));
+    files_.answers = {folder_ / "home/watch.zre"};
+    Command(wxID_OPEN);
+    ASSERT_NE(Frame().GetSplitter(), nullptr);
+    EXPECT_TRUE(Frame().GetSplitter()->IsSplit());
+    EXPECT_EQ(Frame().GetSplitter()->GetSplitMode(), wxSPLIT_HORIZONTAL);
+    EXPECT_EQ(Title(), "watch.zre - RO Vedaridarevu (Watching)");
+    Command(wxID_NEW);
+    EXPECT_EQ(Frame().GetSplitter(), nullptr);
 }
 
 TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
