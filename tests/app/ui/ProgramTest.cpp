@@ -99,6 +99,17 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdUsageStatistics)),
               "TESTCO &Usage Statistics");
     EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
+    // Commands whose windows do not exist yet stay disabled; submenus stay open.
+    wxMenuBar& menus = *Frame().GetMenuBar();
+    menus.UpdateMenus();
+    EXPECT_FALSE(menus.IsEnabled(kCmdOptions));
+    EXPECT_FALSE(menus.IsEnabled(kCmdWatchAll)); // an examination
+    EXPECT_TRUE(menus.IsEnabled(wxID_OPEN));
+    EXPECT_TRUE(menus.IsEnabled(kCmdMerge));
+    const wxMenuItem* recent =
+        Frame().GetFileMenu()->FindChildItem(Frame().GetFileMenu()->FindItem("Recent Files"));
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->IsEnabled());
 
     // Opening a watch splits the window: the watch view above the main view.
     program_->GetDocument().SetWatchContents(CMarkList(), CSearchList());
