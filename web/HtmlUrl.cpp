@@ -62,6 +62,7 @@ void CHtmlUrl::SetUrl(std::string_view text, const CHtmlUrl* base) {
 
     const std::size_t question = rest.find('?');
     const bool hasQuery = question != std::string_view::npos;
+    const bool absolutePath = !rest.empty() && IsSeparator(rest[0]);
     if (hasQuery) {
         query_ = rest.substr(question + 1);
         rest = rest.substr(0, question);
@@ -88,15 +89,15 @@ void CHtmlUrl::SetUrl(std::string_view text, const CHtmlUrl* base) {
     }
 
     if (base && scheme_.empty())
-        ResolveAgainst(*base, hasQuery);
+        ResolveAgainst(*base, hasQuery, absolutePath);
 }
 
-void CHtmlUrl::ResolveAgainst(const CHtmlUrl& base, bool hasQuery) {
+void CHtmlUrl::ResolveAgainst(const CHtmlUrl& base, bool hasQuery, bool absolutePath) {
     scheme_ = base.scheme_;
     host_ = base.host_;
     port_ = base.port_;
-    if (!directory_.empty() && IsSeparator(directory_[0])) {
-        // An absolute path stays.
+    if (absolutePath) {
+        // A path from the root stays, also one of a file in the root ("/a.htm").
     } else if (!directory_.empty()) {
         std::string baseDirectory = base.directory_;
         std::string_view relative = directory_;

@@ -42,7 +42,7 @@ public:
     const std::string& GetQuery() const { return query_; }
 
 private:
-    void ResolveAgainst(const CHtmlUrl& base, bool hasQuery);
+    void ResolveAgainst(const CHtmlUrl& base, bool hasQuery, bool absolutePath);
 
     std::string scheme_;
     std::string host_;
