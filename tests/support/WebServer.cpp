@@ -40,7 +40,8 @@ TestCertificate::TestCertificate(const std::string& host) {
     const std::string name = (IsIpAddress(host) ? "IP:" : "DNS:") + host;
     const std::string command =
         "openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2"
-        " -keyout '" + KeyFile() + "' -out '" + CertFile() + "' -subj '/CN=" + host +
+        " -keyout '" +
+        KeyFile() + "' -out '" + CertFile() + "' -subj '/CN=" + host +
         "' -addext 'subjectAltName=" + name + "' >/dev/null 2>&1";
     if (std::system(command.c_str()) != 0)
         throw std::runtime_error("openssl could not make the test certificate");
@@ -58,31 +59,35 @@ std::string LoggedRequest::Header(const std::string& name) const {
     return {};
 }
 
-LoopbackWebServer::LoopbackWebServer(int port) : server_(std::make_unique<httplib::Server>()) {
-    Start(port);
+LoopbackWebServer::LoopbackWebServer(int port, const Setup& setup)
+    : server_(std::make_unique<httplib::Server>()) {
+    Start(port, setup);
 }
 
 LoopbackWebServer::LoopbackWebServer(const TestCertificate& certificate)
     : server_(std::make_unique<httplib::SSLServer>(certificate.CertFile().c_str(),
                                                    certificate.KeyFile().c_str())),
       https_(true) {
-    Start(0);
+    Start(0, {});
 }
 
-void LoopbackWebServer::Start(int port) {
+void LoopbackWebServer::Start(int port, const Setup& setup) {
     if (!server_->is_valid())
         throw std::runtime_error("the loopback web server cannot start");
     // Benchmarks keep one connection for many requests.
     server_->set_keep_alive_max_count(100000);
-    server_->set_pre_routing_handler([this](const httplib::Request& request,
-                                            httplib::Response& response) {
-        return Dispatch(request, response) ? httplib::Server::HandlerResponse::Handled
-                                           : httplib::Server::HandlerResponse::Unhandled;
-    });
+    // One handler for every path (a proxy's too), so that bodies are read before it runs.
+    const auto dispatch = [this](const httplib::Request& request, httplib::Response& response) {
+        Dispatch(request, response);
+    };
+    server_->Get(".*", dispatch);
+    server_->Post(".*", dispatch);
     port_ = port == 0 ? server_->bind_to_any_port("127.0.0.1")
                       : (server_->bind_to_port("127.0.0.1", port) ? port : -1);
     if (port_ <= 0)
         throw std::runtime_error("the loopback web server cannot bind its port");
+    if (setup)
+        setup(*this);
     thread_ = std::thread([this] { server_->listen_after_bind(); });
     while (!server_->is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -97,7 +102,7 @@ std::string LoopbackWebServer::BaseUrl() const {
     return (https_ ? "https://127.0.0.1:" : "http://127.0.0.1:") + std::to_string(port_);
 }
 
-bool LoopbackWebServer::Dispatch(const httplib::Request& request, httplib::Response& response) {
+void LoopbackWebServer::Dispatch(const httplib::Request& request, httplib::Response& response) {
     LoggedRequest logged{request.method, request.target, request.body, {}, request.remote_port};
     for (const auto& header : request.headers)
         logged.headers.push_back(header);
@@ -114,17 +119,16 @@ bool LoopbackWebServer::Dispatch(const httplib::Request& request, httplib::Respo
         if (logged.Header("Proxy-Authorization") != proxyAuthorization) {
             response.status = 407;
             response.set_header("Proxy-Authenticate", "Basic realm=\"loopback\"");
-            return true;
+            return;
         }
         std::lock_guard lock(mutex_);
         response.set_content(proxyBody_, "text/html");
-        return true;
+        return;
     }
     if (handler)
         handler(request, response);
     else
         response.status = 404;
-    return true;
 }
 
 void LoopbackWebServer::Route(const std::string& path, Handler handler) {
@@ -195,13 +199,13 @@ void LoopbackWebServer::Large(const std::string& path, std::size_t bytes, bool a
                     return WriteFiller(sink, bytes - offset);
                 });
         } else {
-            response.set_chunked_content_provider(
-                "text/html", [=](std::size_t, httplib::DataSink& sink) {
-                    if (!WriteFiller(sink, bytes))
-                        return false;
-                    sink.done();
-                    return true;
-                });
+            response.set_chunked_content_provider("text/html",
+                                                  [=](std::size_t, httplib::DataSink& sink) {
+                                                      if (!WriteFiller(sink, bytes))
+                                                          return false;
+                                                      sink.done();
+                                                      return true;
+                                                  });
         }
     });
 }

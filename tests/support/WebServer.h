@@ -52,8 +52,12 @@ class LoopbackWebServer {
 public:
     using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
 
-    // HTTP on a free port, or on the given one; HTTPS with the certificate.
-    explicit LoopbackWebServer(int port = 0);
+    using Setup = std::function<void(LoopbackWebServer&)>;
+
+    // HTTP on a free port, or on the given one with the routes the setup gives it before the
+    // first request can come; HTTPS with the certificate.
+    LoopbackWebServer() : LoopbackWebServer(0, {}) {}
+    LoopbackWebServer(int port, const Setup& setup);
     explicit LoopbackWebServer(const TestCertificate& certificate);
     ~LoopbackWebServer();
     LoopbackWebServer(const LoopbackWebServer&) = delete;
@@ -65,8 +69,7 @@ public:
     std::string Url(const std::string& path) const { return BaseUrl() + path; }
 
     // 200 with the body; extra header lines such as "Set-Cookie: a=1; Path=/".
-    void Page(const std::string& path, std::string body,
-              std::vector<std::string> headerLines = {},
+    void Page(const std::string& path, std::string body, std::vector<std::string> headerLines = {},
               std::string contentType = "text/html");
     void Status(const std::string& path, int status, std::string body = "");
     // A redirect status with the Location (none when empty).
@@ -90,8 +93,8 @@ public:
     void ClearRequests();
 
 private:
-    void Start(int port);
-    bool Dispatch(const httplib::Request& request, httplib::Response& response);
+    void Start(int port, const Setup& setup);
+    void Dispatch(const httplib::Request& request, httplib::Response& response);
 
     std::unique_ptr<httplib::Server> server_;
     bool https_ = false;

@@ -1,8 +1,9 @@
 // What the page base keeps while tokens pass, page text encodings and header scans; no network.
 
+#include "web/HtmlPage.h"
+
 #include "tests/core/TempFolder.h"
 #include "web/HeaderScan.h"
-#include "web/HtmlPage.h"
 #include "web/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,11 @@ public:
             return;
         std::string line = token.GetRawText() + "@" + std::to_string(GetDepth()) + ":" +
                            Counters(1) + "/" + Counters(-1);
-        for (auto [set, name] : {std::pair{IsInAnchor(), "a"}, {IsInPre(), "pre"},
-                                 {IsItalic(), "i"}, {IsBold(), "b"}, {IsStrong(), "strong"},
+        for (auto [set, name] : {std::pair{IsInAnchor(), "a"},
+                                 {IsInPre(), "pre"},
+                                 {IsItalic(), "i"},
+                                 {IsBold(), "b"},
+                                 {IsStrong(), "strong"},
                                  {IsCentered(), "center"}})
             if (set)
                 line += std::string(" ") + name;
@@ -86,10 +90,9 @@ TEST(HtmlPage, TwentyNestedTablesAreAnErrorButParsingGoesOn) {
 
 TEST(HtmlPage, InlineFlagsWithoutNestingCount) {
     EXPECT_EQ(Positions("<b><B>x</b>y<i><strong>z</I><a href=u><pre><center>w</a>v"),
-              (std::vector<std::string>{"x@0:0.0.0/0.0.0 b", "y@0:0.0.0/0.0.0",
-                                        "z@0:0.0.0/0.0.0 i strong",
-                                        "w@0:0.0.0/0.0.0 a pre strong center",
-                                        "v@0:0.0.0/0.0.0 pre strong center"}));
+              (std::vector<std::string>{
+                  "x@0:0.0.0/0.0.0 b", "y@0:0.0.0/0.0.0", "z@0:0.0.0/0.0.0 i strong",
+                  "w@0:0.0.0/0.0.0 a pre strong center", "v@0:0.0.0/0.0.0 pre strong center"}));
 }
 
 TEST(HtmlPage, ParsesFilesAndReportsWhatCannotBeRead) {
@@ -121,8 +124,8 @@ TEST(TextEncoding, Utf8BecomesWindows1252) {
     // Characters the code page lacks become decimal references.
     EXPECT_EQ(Utf8ToWindows1252("\xCE\xA9\xF0\x9F\x98\x80"), "&#937;&#128512;");
     // Bytes that start no valid shortest sequence stay as they are.
-    for (const char* bytes : {"\xE9", "\xC0\x80", "\xE2\x82", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                              "\xFF", "\x80"})
+    for (const char* bytes :
+         {"\xE9", "\xC0\x80", "\xE2\x82", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xFF", "\x80"})
         EXPECT_EQ(Utf8ToWindows1252(bytes), bytes);
 }
 

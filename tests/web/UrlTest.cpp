@@ -82,9 +82,8 @@ TEST(HtmlUrl, OnlyWebAddressesResolveForFetching) {
     const CHtmlUrl base("http://h/a/b.htm");
     EXPECT_EQ(ResolveWebUrl("c.htm", base).ToString(), "http://h/a/c.htm");
     EXPECT_EQ(ResolveWebUrl("HTTPS://o/x.htm", base).ToString(), "HTTPS://o/x.htm");
-    for (const char* link :
-         {"file:///etc/passwd", "mailto:a@b.example", "javascript:alert(1)", "ftp://h/x",
-          "c:\\\\windows\\\\x.htm", "http://"})
+    for (const char* link : {"file:///etc/passwd", "mailto:a@b.example", "javascript:alert(1)",
+                             "ftp://h/x", "c:\\\\windows\\\\x.htm", "http://"})
         EXPECT_EQ(ResolveWebUrl(link, base).ToString(), "/") << link;
     // A page read from a file has no address to resolve against.
     EXPECT_FALSE(ResolveWebUrl("c.htm", CHtmlUrl()).IsWeb());
