@@ -76,6 +76,8 @@ void LoopbackWebServer::Start(int port, const Setup& setup) {
         throw std::runtime_error("the loopback web server cannot start");
     // Benchmarks keep one connection for many requests.
     server_->set_keep_alive_max_count(100000);
+    // Headers and body leave in separate writes, which must not wait for delayed ACKs.
+    server_->set_tcp_nodelay(true);
     // One handler for every path (a proxy's too), so that bodies are read before it runs.
     const auto dispatch = [this](const httplib::Request& request, httplib::Response& response) {
         Dispatch(request, response);

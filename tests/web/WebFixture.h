@@ -5,6 +5,7 @@
 #include "tests/support/LoopbackPorts.h"
 #include "tests/support/WebServer.h"
 #include "web/HtmlPage.h"
+#include "web/WebServers.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -52,3 +53,11 @@ protected:
 
     LoopbackWebServer server_;
 };
+
+// Every register and maker's server at the one loopback server.
+inline CWebServers ServersAt(const std::string& baseUrl) {
+    CWebServers servers;
+    for (std::size_t i = 0; i < CWebServers::kCount; ++i)
+        servers.Set(static_cast<WebServer>(i), baseUrl);
+    return servers;
+}
