@@ -1,5 +1,7 @@
 #include "web/HtmlSite.h"
 
+#include "web/FormParser.h"
+
 #include <algorithm>
 
 CHtmlSite::CHtmlSite(CWebClient& client, CHtmlUrl server)
@@ -34,6 +36,25 @@ bool CHtmlSite::FetchStep(CHtmlPage& page, const CHtmlUrl& url, std::string& err
     CHtmlRequest request;
     request.SetUrl(url.ToString(), false);
     return FetchDetails(request, page, error);
+}
+
+bool CHtmlSite::FetchForm(const CHtmlRequest& request, std::string_view name, CHtmlRequest& form,
+                          std::string& error) {
+    CHtmlPageFormParser page;
+    if (!FetchDetails(request, page, error))
+        return false;
+    const CHtmlRequest* found = page.GetForm(name);
+    if (!found || !found->GetHtmlUrl().IsWeb())
+        return false;
+    form = *found;
+    return true;
+}
+
+bool CHtmlSite::FetchForm(const CHtmlUrl& url, std::string_view name, CHtmlRequest& form,
+                          std::string& error) {
+    CHtmlRequest request;
+    request.SetUrl(url.ToString(), false);
+    return FetchForm(request, name, form, error);
 }
 
 void CHtmlSite::SetBrowserRequest(CHtmlRequest& request, const CHtmlUrl& url, bool isPost) const {

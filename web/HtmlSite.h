@@ -49,6 +49,13 @@ protected:
     // One step of a walk: a GET of the address into the page (FetchDetails for a form). A failed
     // fetch ends the walk with the page's error.
     bool FetchStep(CHtmlPage& page, const CHtmlUrl& url, std::string& error);
+    // The form of that name (as a browser would submit it) on the page the request fetches;
+    // false with the fetch's error, or with none when the page has no such form with an http or
+    // https address.
+    bool FetchForm(const CHtmlRequest& request, std::string_view name, CHtmlRequest& form,
+                   std::string& error);
+    bool FetchForm(const CHtmlUrl& url, std::string_view name, CHtmlRequest& form,
+                   std::string& error);
     // The request for the browser: the address, GET or POST without fields, with the cookies
     // the client holds for its host (the browser shares no cookies with this client).
     void SetBrowserRequest(CHtmlRequest& request, const CHtmlUrl& url, bool isPost = false) const;

@@ -75,8 +75,9 @@ void CHtmlPageRepositories::OnToken(const CHtmlToken& token) {
     } else if (token.IsEndTag("repository")) {
         inRepository_ = false;
     } else if (token.GetKind() == CHtmlToken::kText && inRepository_) {
-        if (const std::string_view text = TrimWhite(token.GetText()); !text.empty())
-            repositories_.emplace_back(text);
+        const std::string text = token.GetText();
+        if (const std::string_view trimmed = TrimWhite(text); !trimmed.empty())
+            repositories_.emplace_back(trimmed);
     }
 }
 

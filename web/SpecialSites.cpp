@@ -2,7 +2,6 @@
 
 #include "registers/AppNumFormats.h"
 #include "registers/AsciiText.h"
-#include "web/FormParser.h"
 #include "web/SitePages.h"
 #include "web/UrlCoding.h"
 
@@ -65,15 +64,12 @@ bool CHtmlSiteA6::OpenSpecialRegister(const CZrData& record, CHtmlRequest& reque
 }
 
 bool CHtmlSiteA6::SearchEmblems(const CZrData& record, CHtmlRequest& request, std::string& error) {
-    CHtmlPageFormParser search;
-    if (!FetchStep(search, CHtmlUrl("/ipdl/en/6ter/", &GetServer()), error))
+    CHtmlRequest form;
+    if (!FetchForm(CHtmlUrl("/ipdl/en/6ter/", &GetServer()), "frm", form, error))
         return false;
-    CHtmlRequest* form = search.GetForm("frm");
-    if (!form || !form->GetHtmlUrl().IsWeb())
-        return false;
-    form->SetParam("TERM_1", record.GetField("PKEY"));
+    form.SetParam("TERM_1", record.GetField("PKEY"));
     CHtmlPageWipoResults results;
-    if (!FetchDetails(*form, results, error))
+    if (!FetchDetails(form, results, error))
         return false;
     CHtmlUrl first;
     if (results.GetHitCount().value_or(0) <= 0 ||
@@ -90,15 +86,12 @@ bool CHtmlSiteA6::SearchPlantVarieties(const CZrData& record, CHtmlRequest& requ
         return false;
     }
     const CHtmlUrl start("/WD120AWP/WD120Awp.exe/CONNECT/ClientExtranet", &plantVarieties_);
-    CHtmlPageFormParser search;
-    if (!FetchStep(search, start, error))
+    CHtmlRequest form;
+    if (!FetchForm(start, "FRMTABLE_FILE", form, error))
         return false;
-    CHtmlRequest* form = search.GetForm("FRMTABLE_FILE");
-    if (!form || !form->GetHtmlUrl().IsWeb())
-        return false;
-    form->SetParam("A30", record.GetField("PKEY"));
+    form.SetParam("A30", record.GetField("PKEY"));
     CHtmlPageCpvrResults results;
-    if (!FetchDetails(*form, results, error))
+    if (!FetchDetails(form, results, error))
         return false;
     CHtmlUrl link;
     if (!ResolveOnPage(results, results.GetResultsLink(), link))

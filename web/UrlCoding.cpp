@@ -1,7 +1,9 @@
 #include "web/UrlCoding.h"
 
+#include "core/SmallHelpers.h"
 #include "registers/AsciiText.h"
 
+#include <cctype>
 #include <cstring>
 
 namespace {
@@ -15,14 +17,8 @@ void AppendEscaped(std::string& out, unsigned char byte, const char* digits) {
     out += digits[byte & 0x0F];
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+bool IsHexDigit(char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) != 0;
 }
 
 bool IsAsciiAlnum(char c) {
@@ -56,9 +52,9 @@ std::string UrlDecode(std::string_view text) {
         char c = text[i];
         if (c == '+') {
             c = ' ';
-        } else if (c == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
-                   HexValue(text[i + 2]) >= 0) {
-            c = static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
+        } else if (c == '%' && i + 2 < text.size() && IsHexDigit(text[i + 1]) &&
+                   IsHexDigit(text[i + 2])) {
+            c = static_cast<char>(HexDigitValue(text[i + 1]) * 16 + HexDigitValue(text[i + 2]));
             i += 2;
         }
         if (static_cast<unsigned char>(c) < 32)

@@ -1,7 +1,6 @@
 #include "web/WalkSites.h"
 
 #include "registers/AppNumFormats.h"
-#include "web/FormParser.h"
 #include "web/SitePages.h"
 
 namespace {
@@ -13,11 +12,6 @@ std::string WithoutPrefix(std::string text, std::string_view prefix) {
     return text;
 }
 
-// The page's form of that name when its address is an http or https one.
-CHtmlRequest* WebForm(CHtmlPageFormParser& page, std::string_view name) {
-    CHtmlRequest* form = page.GetForm(name);
-    return form && form->GetHtmlUrl().IsWeb() ? form : nullptr;
-}
 
 } // namespace
 
@@ -49,17 +43,13 @@ bool CHtmlSiteDe::BuildDetailsRequest(std::uint32_t number, CHtmlRequest& reques
     // The beginner link is relative to the trade-mark search's folder, not to the page.
     const CHtmlUrl searchFolder("/DPMAregister/marke/uebersicht", &tradeMarksUrl);
     const CHtmlUrl beginnerUrl = ResolveWebUrl(tradeMarks.GetBeginnerLink(), searchFolder);
-    CHtmlPageFormParser forms;
-    if (!beginnerUrl.IsWeb() || !FetchStep(forms, beginnerUrl, error))
+    CHtmlRequest form;
+    if (!beginnerUrl.IsWeb() || !FetchForm(beginnerUrl, "form", form, error))
         return false;
-
-    CHtmlRequest* form = WebForm(forms, "form");
-    if (!form)
-        return false;
-    form->SetParam("rn", text);
-    form->AddParam("rechercheStarten", "Start search");
+    form.SetParam("rn", text);
+    form.AddParam("rechercheStarten", "Start search");
     CHtmlPageDeResults results;
-    if (!FetchDetails(*form, results, error))
+    if (!FetchDetails(form, results, error))
         return false;
     CHtmlUrl details;
     if (!ResolveOnPage(results, results.GetDetailsLink(), details))
@@ -85,28 +75,20 @@ bool CHtmlSitePl::BuildDetailsRequest(std::uint32_t number, CHtmlRequest& reques
     CHtmlUrl english;
     if (!ResolveOnPage(home, home.GetEnglishLink(), english))
         return false;
-    CHtmlPageFormParser choice;
-    if (!FetchStep(choice, english, error))
+    CHtmlRequest choice;
+    if (!FetchForm(english, "Form1", choice, error))
         return false;
-
-    CHtmlRequest* form = WebForm(choice, "Form1");
-    if (!form)
+    choice.AddParam("CheckBox_TOW", "on");
+    choice.SetParam("__EVENTTARGET", "LinkButtonSzybkie");
+    CHtmlRequest search;
+    if (!FetchForm(choice, "Form1", search, error))
         return false;
-    form->AddParam("CheckBox_TOW", "on");
-    form->SetParam("__EVENTTARGET", "LinkButtonSzybkie");
-    CHtmlPageFormParser search;
-    if (!FetchDetails(*form, search, error))
-        return false;
-
-    form = WebForm(search, "Form1");
-    if (!form)
-        return false;
-    form->AddParam("ButSzukaj", "Search");
-    form->SetParam("RadioButtonList2", "NZL");
-    form->SetParam("TextBoxSzukaj", text);
-    form->SetParam("pytanie", text);
+    search.AddParam("ButSzukaj", "Search");
+    search.SetParam("RadioButtonList2", "NZL");
+    search.SetParam("TextBoxSzukaj", text);
+    search.SetParam("pytanie", text);
     CHtmlPagePlHits hits;
-    if (!FetchDetails(*form, hits, error) || hits.GetPatentId().empty())
+    if (!FetchDetails(search, hits, error) || hits.GetPatentId().empty())
         return false;
 
     const CHtmlUrl hitsUrl(hits.GetFinalUrl());

@@ -1,7 +1,8 @@
 // The forms a page holds, with the values a browser would submit, and the site pages' picks.
 
-#include "WebFixture.h"
 #include "web/FormParser.h"
+
+#include "WebFixture.h"
 #include "web/SitePages.h"
 
 namespace {
@@ -31,26 +32,22 @@ TEST(FormParser, FormsByNameIdOrNumber) {
 }
 
 TEST(FormParser, InputsAsABrowserSubmitsThem) {
-    EXPECT_EQ(Fields("<form name=f><input name=a value=1><input type=HIDDEN name=b value='x y'>"
-                     "<input type=password name=c><input type=checkbox name=d>"
-                     "<input type=checkbox name=e checked><input type=Checkbox name=g value=v "
-                     "checked><input type=radio name=r value=1><input type=radio name=r "
-                     "value=2 checked><input type=submit name=s value=Go><input type=image "
-                     "name=i><input type=button name=t value=b><input type=file name=u>"
-                     "<input type=text name=a value=2></form>"),
-              (NameValuePairs{{"a", "1"},
-                              {"b", "x y"},
-                              {"c", ""},
-                              {"e", "on"},
-                              {"g", "v"},
-                              {"r", "2"},
-                              {"a", "2"}}));
+    EXPECT_EQ(
+        Fields("<form name=f><input name=a value=1><input type=HIDDEN name=b value='x y'>"
+               "<input type=password name=c><input type=checkbox name=d>"
+               "<input type=checkbox name=e checked><input type=Checkbox name=g value=v "
+               "checked><input type=radio name=r value=1><input type=radio name=r "
+               "value=2 checked><input type=submit name=s value=Go><input type=image "
+               "name=i><input type=button name=t value=b><input type=file name=u>"
+               "<input type=text name=a value=2></form>"),
+        (NameValuePairs{
+            {"a", "1"}, {"b", "x y"}, {"c", ""}, {"e", "on"}, {"g", "v"}, {"r", "2"}, {"a", "2"}}));
 }
 
 TEST(FormParser, SelectListsAndTextAreas) {
     EXPECT_EQ(Fields("<form name=f><select name=s><option value=a>A<option value=b selected>B"
                      "<option value=c selected>C</select></form>"),
-                     (NameValuePairs{{"s", "c"}}));
+              (NameValuePairs{{"s", "c"}}));
     EXPECT_EQ(Fields("<form name=f><select name=s><option value=a>A<option value=b></select>"
                      "</form>"),
               (NameValuePairs{{"s", "a"}}));

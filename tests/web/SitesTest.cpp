@@ -143,20 +143,24 @@ TEST_F(Sites, SpecialRegistersOfTheReservedWords) {
              Row{"USAN", "http://usan.test/a/b.htm?c=1", "http://usan.test/a/b.htm?c=1"},
              Row{"USAN", "file:///etc/passwd", "AppNum A-1 not found"},
              Row{"USAN", "usan.test/a", "AppNum A-1 not found"},
-             Row{"DOOR", "77", agriculture + "/agriculture/quality/door/registeredName.html"
-                                             "?denominationId=77"},
+             Row{"DOOR", "77",
+                 agriculture + "/agriculture/quality/door/registeredName.html"
+                               "?denominationId=77"},
              Row{"WINE", "HTTP://Wine.test/a.htm", "HTTP://Wine.test/a.htm"},
              Row{"wine", "http-not-an-address", "AppNum A-1 not found"},
-             Row{"WINE", "list/a b.htm", agriculture + "/agriculture/markets/wine/e-bacchus/"
-                                                     "list/a%20b.htm"},
+             Row{"WINE", "list/a b.htm",
+                 agriculture + "/agriculture/markets/wine/e-bacchus/"
+                               "list/a%20b.htm"},
              Row{"BAN", "x", "PTO click-through is not supported for this name."},
              Row{"", "x", "PTO click-through is not supported for this name."},
          }) {
         CHtmlRequest request;
         std::string error;
-        const bool built = CHtmlSiteA6(client_, servers_).OpenSpecialRegister(
-            Record({{"SUBSET", row.subset}, {"URLINFO", row.urlInfo}, {"APPNUM", "A-1"}}),
-            request, error);
+        const bool built =
+            CHtmlSiteA6(client_, servers_)
+                .OpenSpecialRegister(
+                    Record({{"SUBSET", row.subset}, {"URLINFO", row.urlInfo}, {"APPNUM", "A-1"}}),
+                    request, error);
         EXPECT_EQ(built ? request.GetUrl() : error, row.url) << row.subset << " " << row.urlInfo;
         EXPECT_EQ(built, error.empty());
     }
@@ -194,8 +198,9 @@ TEST_F(Sites, EmblemSearch) {
 
 TEST_F(Sites, PlantVarietySearch) {
     const std::string start = "/WD120AWP/WD120Awp.exe/CONNECT/ClientExtranet";
-    server_.Page(start, "<form name=FRMTABLE_FILE method=post action='../CTX_1/RESULT.awp'>"
-                        "<input name=A30></form>",
+    server_.Page(start,
+                 "<form name=FRMTABLE_FILE method=post action='../CTX_1/RESULT.awp'>"
+                 "<input name=A30></form>",
                  {"Set-Cookie: ctx=9"});
     server_.Page("/WD120AWP/WD120Awp.exe/CTX_1/RESULT.awp", "<a href=x>ROSE</a>");
     const CZrData record = Record({{"SUBSET", "CPVR"}, {"PKEY", "ROSA 1"}});

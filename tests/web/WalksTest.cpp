@@ -64,11 +64,10 @@ protected:
             "<form name=Form1 method=post action=Search.aspx><input type=hidden "
             "name=__VIEWSTATE value=v2><input name=TextBoxSzukaj><input type=radio "
             "name=RadioButtonList2 value=ALL checked><input name=pytanie></form>";
-        server_.Route("/patentwebaccess/en/Choose.aspx",
-                      [=](const httplib::Request& request, httplib::Response& response) {
-                          response.set_content(request.method == "GET" ? choice : search,
-                                               "text/html");
-                      });
+        server_.Route("/patentwebaccess/en/Choose.aspx", [=](const httplib::Request& request,
+                                                             httplib::Response& response) {
+            response.set_content(request.method == "GET" ? choice : search, "text/html");
+        });
         server_.Page("/patentwebaccess/en/Search.aspx",
                      "<table><tr onclick=\"Select('x')\"><td>a</tr>"
                      "<tr onclick=\"PatentDetails('4711','PL')\"><td>b</tr></table>");
@@ -133,13 +132,12 @@ TEST_F(PolishWalk, PostsTheFirstHitToTheDetailsPage) {
     EXPECT_EQ(error_, "");
     EXPECT_EQ(request_.GetUrl(), server_.Url("/patentwebaccess/PatentDetails.aspx"));
     EXPECT_TRUE(request_.IsPost());
-    EXPECT_EQ(request_.GetPostData(),
-              "PatentID=4711&Zrodlo=PL&Strona=&PokazRysunki=&KolumnaSort=");
+    EXPECT_EQ(request_.GetPostData(), "PatentID=4711&Zrodlo=PL&Strona=&PokazRysunki=&KolumnaSort=");
     EXPECT_EQ(request_.GetCookies(), (NameValuePairs{{"ASP.NET_SessionId", "pl1"}}));
-    EXPECT_EQ(server_.Log(), (Lines{"GET /patentwebaccess/DatabaseChoose.aspx",
-                                    "GET /patentwebaccess/en/Choose.aspx",
-                                    "POST /patentwebaccess/en/Choose.aspx",
-                                    "POST /patentwebaccess/en/Search.aspx"}));
+    EXPECT_EQ(
+        server_.Log(),
+        (Lines{"GET /patentwebaccess/DatabaseChoose.aspx", "GET /patentwebaccess/en/Choose.aspx",
+               "POST /patentwebaccess/en/Choose.aspx", "POST /patentwebaccess/en/Search.aspx"}));
     const std::vector<LoggedRequest> requests = server_.Requests();
     EXPECT_EQ(requests[2].body, "__VIEWSTATE=v1&__EVENTTARGET=LinkButtonSzybkie&CheckBox_TOW=on");
     EXPECT_EQ(requests[3].body, "__VIEWSTATE=v2&TextBoxSzukaj=123456&RadioButtonList2=NZL"
