@@ -12,7 +12,6 @@ std::string WithoutPrefix(std::string text, std::string_view prefix) {
     return text;
 }
 
-
 } // namespace
 
 CHtmlSiteDe::CHtmlSiteDe(CWebClient& client, const CWebServers& servers)

@@ -40,7 +40,6 @@ public:
     void SetProxyCredentialsHandler(ProxyCredentialsHandler handler) {
         proxyCredentialsHandler_ = std::move(handler);
     }
-    const CWebOptions& GetOptions() const { return options_; }
 
 private:
     void KeepCookies(const std::string& host, const std::string& headers);

@@ -2,8 +2,9 @@
 
 #include "web/FormParser.h"
 
-#include "WebFixture.h"
 #include "web/SitePages.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -95,19 +96,4 @@ TEST(SitePages, GermanResultsRowOfTheRegisterDe) {
                         "<tr><td>2<td>y<td> d<b>E</b>\r\n<td><a href=de.htm>b</a><a href=last.htm>"
                         "c</a></tr><tr><td>3<td>z<td>DE<td><a href=later.htm>d</a></tr></table>");
     EXPECT_EQ(results.GetDetailsLink(), "last.htm");
-}
-
-TEST_F(WebFixture, FormAddressesOfAFetchedPageAreResolved) {
-    server_.Page("/dir/forms.htm",
-                 "<form name=same></form><form name=rel action='go.do?a=1'></form>"
-                 "<form name=mail action='mailto:x@y.example'></form>"
-                 "<form name=up action='../top.do'></form>");
-    CWebClient client(QuickOptions());
-    CHtmlPageFormParser page;
-    FetchInto(client, page, server_.Url("/dir/forms.htm?q=1"));
-    EXPECT_EQ(page.GetForm("same")->GetUrl(), server_.Url("/dir/forms.htm?q=1"));
-    EXPECT_EQ(page.GetForm("rel")->GetUrl(), server_.Url("/dir/go.do?a=1"));
-    EXPECT_FALSE(page.GetForm("mail")->GetHtmlUrl().IsWeb());
-    // As in every resolution, "../" is dropped only from a longer directory.
-    EXPECT_EQ(page.GetForm("up")->GetUrl(), server_.Url("/dir/../top.do"));
 }

@@ -97,8 +97,6 @@ TEST_F(Sites, NumbersAsTheRegistersWriteThem) {
     EXPECT_EQ(CHtmlSiteCa(client_, servers_).FormatAppNum(ParseCaAppNum("12-05")), "0000012");
     EXPECT_EQ(CHtmlSiteCd(client_, servers_).FormatAppNum(ParseCdAppNum("7-1023")),
               "000000007-1023");
-    EXPECT_EQ(CHtmlSiteA6(client_, servers_).FormatAppNum(ParseA6AppNum("12")), "0012");
-    EXPECT_EQ(CHtmlSiteUkdom(client_, servers_).FormatAppNum(1234567), "1234567");
 }
 
 TEST_F(Sites, UkBrowserRequestFromTheRecord) {

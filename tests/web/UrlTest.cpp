@@ -152,10 +152,7 @@ TEST(HtmlRequest, ParamsAndRequests) {
 TEST(HttpStatus, Texts) {
     EXPECT_EQ(HttpStatusText(404), "The server has not found anything matching the requested URI "
                                    "(Uniform Resource Identifier).");
-    EXPECT_EQ(HttpStatusText(407), "Proxy authentication required.");
-    EXPECT_EQ(HttpStatusText(505), "The server does not support, or refuses to support, the HTTP "
-                                   "protocol version that was used in the request message.");
     EXPECT_EQ(HttpStatusText(100), "The request can be continued.");
-    for (const int other : {kHttpStatusQueryFailed, kHttpSendFailed, 306, 0, -1})
+    for (const int other : {9991, 9992, 306, 0, -1})
         EXPECT_EQ(HttpStatusText(other), "HTTP error code: " + std::to_string(other));
 }

@@ -58,7 +58,8 @@ protected:
                      "<a href='en/Choose.aspx'> Link to English version </a>",
                      {"Set-Cookie: ASP.NET_SessionId=pl1"});
         const std::string choice =
-            "<form name=Form1 method=post action=Choose.aspx><input type=hidden "
+            // Without an address the form posts to its own page.
+            "<form name=Form1 method=post><input type=hidden "
             "name=__VIEWSTATE value=v1><input type=hidden name=__EVENTTARGET></form>";
         const std::string search =
             "<form name=Form1 method=post action=Search.aspx><input type=hidden "
