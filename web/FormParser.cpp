@@ -8,6 +8,7 @@
 void CHtmlPageFormParser::Reset() {
     CHtmlPage::Reset();
     forms_.clear();
+    formOpen_ = false;
     formName_.clear();
     form_.Clear();
     textArea_.reset();
@@ -26,7 +27,10 @@ void CHtmlPageFormParser::OnToken(const CHtmlToken& token) {
         StartForm(token);
     } else if (token.IsEndTag("form")) {
         CloseSelect();
-        forms_.emplace_back(formName_, form_);
+        // A stray end tag adds no copy of the form before it.
+        if (formOpen_)
+            forms_.emplace_back(formName_, form_);
+        formOpen_ = false;
     } else if (token.IsStartTag("input")) {
         CloseSelect();
         AddInput(token);
@@ -47,6 +51,7 @@ void CHtmlPageFormParser::OnToken(const CHtmlToken& token) {
 }
 
 void CHtmlPageFormParser::StartForm(const CHtmlToken& token) {
+    formOpen_ = true;
     form_.Clear();
     textArea_.reset();
     select_.reset();

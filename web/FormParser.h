@@ -45,6 +45,7 @@ private:
     void CloseSelect();
 
     std::vector<std::pair<std::string, CHtmlRequest>> forms_;
+    bool formOpen_ = false;
     std::string formName_;
     CHtmlRequest form_;
     std::optional<OpenTextArea> textArea_;

@@ -19,7 +19,8 @@ NameValuePairs Fields(std::string_view html, std::string_view form = "f") {
 
 TEST(FormParser, FormsByNameIdOrNumber) {
     CHtmlPageFormParser page;
-    page.ParseBuffer("<form name=form1 id=x action='a.do?x=1' method=Post></form>"
+    // A stray end tag adds no form.
+    page.ParseBuffer("<form name=form1 id=x action='a.do?x=1' method=Post></form></form>"
                      "<form id=search></form><FORM action=c.htm></FORM>");
     ASSERT_EQ(page.GetForms().size(), 3u);
     EXPECT_EQ(page.GetForms()[2].first, "_2");
