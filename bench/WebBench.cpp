@@ -114,7 +114,7 @@ void BM_ThousandKeptAliveGets(benchmark::State& state) {
     server.Page("/page.htm", OrdinaryPage(20 * 1024));
     CWebClient client;
     CWebConnection connection(client, CHtmlUrl(server.BaseUrl()));
-    ReadingPage page(&connection, "/page.htm");
+    CHtmlPage page(&connection, "/page.htm");
     for (auto _ : state) {
         for (int i = 0; i < 1000; ++i) {
             page.FetchPage(false);
