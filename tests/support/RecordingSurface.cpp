@@ -91,6 +91,10 @@ CColour CRecordingSurface::GetSystemColour(ESystemColour colour) const {
         return MakeColour(0x01, 0x01, 0x01);
     case ESystemColour::GrayText:
         return MakeColour(0x6D, 0x6D, 0x6D);
+    case ESystemColour::Highlight:
+        return MakeColour(0x30, 0x60, 0xC0);
+    case ESystemColour::HighlightText:
+        return MakeColour(0xFD, 0xFD, 0xFD);
     }
     return kBlack;
 }
