@@ -37,6 +37,10 @@ wxSystemColour ToWxSystemColour(ESystemColour colour) {
         return wxSYS_COLOUR_BTNTEXT;
     case ESystemColour::GrayText:
         return wxSYS_COLOUR_GRAYTEXT;
+    case ESystemColour::Highlight:
+        return wxSYS_COLOUR_HIGHLIGHT;
+    case ESystemColour::HighlightText:
+        return wxSYS_COLOUR_HIGHLIGHTTEXT;
     }
     return wxSYS_COLOUR_WINDOW;
 }
