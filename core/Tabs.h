@@ -25,7 +25,9 @@ public:
     // them goes back to the first.
     void SetTabs(std::vector<std::string> names, std::vector<int> textWidths);
     int GetCount() const { return static_cast<int>(names_.size()); }
-    const std::string& GetName(int index) const { return names_.at(static_cast<std::size_t>(index)); }
+    const std::string& GetName(int index) const {
+        return names_.at(static_cast<std::size_t>(index));
+    }
     int GetFirstVisible() const { return first_; }
     bool HasScrollButtons() const { return scrollButtons_; }
 

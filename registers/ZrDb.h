@@ -174,8 +174,8 @@ public:
     void DrawIcon(const CMark& mark, IDrawSurface& surface, const CRect& rect);
     // The record's "ICON0" (PNG) at icon size, else its "ICON" (a packed bitmap) in the icon
     // cell; the image error when neither can be drawn.
-    void DrawIconOrImage(const CMark& mark, IDrawSurface& surface, CPoint at,
-                         const CZrData& record, const CDisplayInfo& info) const;
+    void DrawIconOrImage(const CMark& mark, IDrawSurface& surface, CPoint at, const CZrData& record,
+                         const CDisplayInfo& info) const;
     // A packed bitmap at its size, or stretched to the rectangle; false, with nothing drawn,
     // when the bytes do not hold one whole.
     static bool DrawImage(IDrawSurface& surface, const CRect& rect,

@@ -129,8 +129,8 @@ int CZrDb::DrawShortForm(CMark& mark, IDrawSurface& surface, const CRect& rowTop
         if (IsDeviceMark(mark))
             DrawIconOrImage(mark, surface, {row.left + 2 * cw0, row.top + 1}, *record, info);
         if (HasWordMark(mark)) {
-            surface.SetFont(info.GetFont(wide ? CDisplayInfo::kGreekWordMark
-                                              : CDisplayInfo::kWordMark));
+            surface.SetFont(
+                info.GetFont(wide ? CDisplayInfo::kGreekWordMark : CDisplayInfo::kWordMark));
             DrawWideText(surface, row.left + textX, row.top + gap,
                          row.right - 18 * cw0 - row.left - iconW, wordMark, false, wide);
             surface.SetFont(info.GetFont(CDisplayInfo::kMain));
@@ -188,8 +188,7 @@ void CZrDb::DrawIcon(const CMark& mark, IDrawSurface& surface, const CRect& rect
         DrawImage(surface, rect, record->GetFieldBytes("ICON"));
 }
 
-bool CZrDb::DrawImage(IDrawSurface& surface, const CRect& rect,
-                      std::span<const std::uint8_t> dib) {
+bool CZrDb::DrawImage(IDrawSurface& surface, const CRect& rect, std::span<const std::uint8_t> dib) {
     const std::optional<BitmapInfoHeader> header = BitmapInfoHeader::Read(dib);
     if (!header)
         return false;
@@ -208,8 +207,7 @@ void CZrDb::ReportImageError(const CMark& mark, IDrawSurface& surface, const CRe
     std::snprintf(number, sizeof number, "0x%08X", mark.GetRecordNumber());
     std::string text = GetShortName() + " Could not acceess SGE: " + number;
     if (mark.GetAppNumber() != 0) {
-        std::snprintf(number, sizeof number, "0x%08X",
-                      static_cast<unsigned>(mark.GetAppNumber()));
+        std::snprintf(number, sizeof number, "0x%08X", static_cast<unsigned>(mark.GetAppNumber()));
         text += std::string(" AppNum: ") + number;
     }
     if (surface.GetTextExtent(text).width >= rect.Width())

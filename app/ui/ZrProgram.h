@@ -17,6 +17,7 @@
 #include "app/document/ZR2000Doc.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
+#include "app/ui/ProgramViews.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -98,8 +99,7 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWindow* frameWindow_ = nullptr;
-    CPendingSearchWindows searchWindows_;
-    CPendingViews views_;
+    CPendingWatchRun watchRun_;
     CPendingReports reports_;
     CPendingAnnouncements pendingAnnouncements_;
     CNoNewMarksFoundDlg noNewMarks_{frameWindow_};
@@ -110,6 +110,8 @@ private:
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    // Before the document goes, the views let go of it.
+    std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CDefaultNewExamination> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;

@@ -22,8 +22,8 @@ bool AskYesNo(const std::string& text) {
 }
 
 void ShowWarning(const std::string& text) {
-    platform::ShowMessageBox({text, "", platform::MessageButtons::Ok,
-                              platform::MessageIcon::Warning});
+    platform::ShowMessageBox(
+        {text, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
 }
 
 } // namespace
@@ -176,8 +176,7 @@ CMainViewState CMainView::GetState() const {
 }
 
 std::string CMainView::GetUndoText() const {
-    return std::string("&Undo ") + (IsKeptDisplay() && !undo_.empty() ? "Delete" : "") +
-           "\tCtrl+Z";
+    return std::string("&Undo ") + (IsKeptDisplay() && !undo_.empty() ? "Delete" : "") + "\tCtrl+Z";
 }
 
 void CMainView::Run(EMainCommand command) {

@@ -1,12 +1,17 @@
 #include "app/views/ResultsView.h"
 
+#include "app/MainFrameCommands.h"
 #include "app/document/ZR2000Doc.h"
 #include "core/UserOptions.h"
 
 #include <algorithm>
 
-CResultsView::CResultsView(const CViewContext& context, IViewWindow& window,
-                           IResultsFrame& frame)
+CRect ResultsWindowRect(const CRect& workArea) {
+    const int width = MainWindowRect(workArea).Width();
+    return {workArea.right - width, workArea.top, workArea.right, workArea.bottom};
+}
+
+CResultsView::CResultsView(const CViewContext& context, IViewWindow& window, IResultsFrame& frame)
     : CZrView(context, window), frame_(frame),
       hidePreviouslyFound_(context.user.GetHideDuplicates()) {
     InitSubView(list_);
@@ -28,7 +33,7 @@ void CResultsView::OnInitialUpdate() {
     TakeCurrentSearch();
     SetFilter(MakeResultsFilter());
     CZrView::OnInitialUpdate();
-    frame_.SetTitle(GetTitle());
+    frame_.ShowTitle(GetTitle());
 }
 
 std::string CResultsView::GetTitle() const {
@@ -49,7 +54,8 @@ void CResultsView::TakeCurrentSearch() {
 void CResultsView::OnUpdate(IDocumentView*, int hint) {
     const CZR2000Doc& document = GetDocument();
     const int current = document.GetCurrentSearch();
-    bool rebuild = (hint & (kHintContents | kHintMarksAdded | kHintOptions | kHintCurrentSearch)) != 0;
+    bool rebuild =
+        (hint & (kHintContents | kHintMarksAdded | kHintOptions | kHintCurrentSearch)) != 0;
     if (((hint & kHintSelectSearch) && current > 0 && current != GetCurrentSearchId()) ||
         (hint & kHintCurrentSearch)) {
         TakeCurrentSearch();

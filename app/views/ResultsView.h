@@ -23,8 +23,12 @@ class IResultsFrame {
 public:
     virtual ~IResultsFrame() = default;
     virtual void ShowLabels(const CResultsLabels& labels) = 0;
-    virtual void SetTitle(const std::string& title) = 0;
+    virtual void ShowTitle(const std::string& title) = 0;
 };
+
+// The window on the right of the desktop's work area: its top, right and full height; the whole
+// width below 500 pixels, else half of it but at least 500.
+CRect ResultsWindowRect(const CRect& workArea);
 
 enum class EResultsCommand {
     KeepSelection,

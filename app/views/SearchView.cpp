@@ -43,14 +43,15 @@ void CZrSearchView::DrawRow(IDrawSurface& surface, int row, const CRect& rect) c
     const int h0 = info_.GetLineHeight(CDisplayInfo::kMain);
     // The current row in the highlight colours: rows are not inverted.
     const bool current = row == view_.GetCurrentSearchRow();
-    const CColour text = surface.GetSystemColour(current ? ESystemColour::HighlightText
-                                                         : ESystemColour::WindowText);
-    surface.FillRect(rect, surface.GetSystemColour(current ? ESystemColour::Highlight
-                                                           : ESystemColour::Window));
+    const CColour text =
+        surface.GetSystemColour(current ? ESystemColour::HighlightText : ESystemColour::WindowText);
+    surface.FillRect(
+        rect, surface.GetSystemColour(current ? ESystemColour::Highlight : ESystemColour::Window));
     if (!document.IsWatch() && search.HasRun()) {
         const CColour windowText = surface.GetSystemColour(ESystemColour::WindowText);
-        DrawTick(surface, {rect.left + h0 / 2, rect.top + h0 / 2, rect.left + h0 / 2 + h0,
-                           rect.top + h0 / 2 + h0},
+        DrawTick(surface,
+                 {rect.left + h0 / 2, rect.top + h0 / 2, rect.left + h0 / 2 + h0,
+                  rect.top + h0 / 2 + h0},
                  search.IsViewed() || search.IsCompleted(),
                  search.IsViewed() ? windowText : Pale(windowText));
     }
@@ -58,8 +59,7 @@ void CZrSearchView::DrawRow(IDrawSurface& surface, int row, const CRect& rect) c
     std::string first;
     if (search.HasRun()) {
         const bool marksOnly = options.GetHideDuplicates() && !document.IsWatch();
-        first = "Found: " +
-                std::to_string(marksOnly ? search.GetMarkCount() : search.GetFound()) +
+        first = "Found: " + std::to_string(marksOnly ? search.GetMarkCount() : search.GetFound()) +
                 "   Databases Searched: ";
     } else {
         first = "Not yet searched   Databases: ";

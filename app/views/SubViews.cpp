@@ -2,17 +2,17 @@
 
 #include "app/views/SubViews.h"
 
-#include "app/views/ZrView.h"
-
 #include "app/views/ViewDrawing.h"
+#include "app/views/ZrView.h"
 #include "registers/ZrDbs.h"
 
 #include <algorithm>
 
 void CZrSubView::DrawUnknownRegisterMark(IDrawSurface& surface, const CRect& rect,
                                          const CMark& mark) const {
-    DrawMarkErrorRow(surface, rect, view_.GetRegisters().GetDbShortName(mark.GetRegisterCode()) +
-                                        " Mark not found in current database");
+    DrawMarkErrorRow(surface, rect,
+                     view_.GetRegisters().GetDbShortName(mark.GetRegisterCode()) +
+                         " Mark not found in current database");
 }
 
 void CZrSubView::CreateFonts() {
@@ -171,8 +171,8 @@ void CZrListView::Draw(IDrawSurface& surface, const CRect& clip) {
             CMark mark = view_.GetShownMark(row);
             const CRect rect{area.left, top, area.right, top + height};
             if (CZrDb* db = view_.GetRegisters().GetDbOfMark(mark)) {
-                db->DrawShortForm(mark, surface, rect, view_.GetBoxType(),
-                                  view_.IsRowSelected(row), info_);
+                db->DrawShortForm(mark, surface, rect, view_.GetBoxType(), view_.IsRowSelected(row),
+                                  info_);
                 if (top + height <= clip.bottom)
                     mark.SetFlags(mark.GetFlags() | CMark::kSeenInList);
                 view_.SetMarkQuiet(mark, row);
@@ -218,8 +218,8 @@ void CZrListView::EnsureVisible(int row) {
 }
 
 void CZrListView::OnVScroll(EScrollCode code, int pos) {
-    if (const std::optional<int> target = ScrollTarget(
-            code, pos, first_, FirstForBottom(first_), first_ + GetVisibleCount(), Maximum()))
+    if (const std::optional<int> target = ScrollTarget(code, pos, first_, FirstForBottom(first_),
+                                                       first_ + GetVisibleCount(), Maximum()))
         ScrollTo(*target);
 }
 
@@ -259,8 +259,7 @@ int CZrListView::HitTest(CPoint point, CRect* rowRect) const {
 }
 
 bool CZrListView::HitTestBox(const CMark& mark, const CRect& rowRect, CPoint point) const {
-    return view_.GetRegisters().GetDbOfMark(mark) &&
-           CZrDb::HitTestShortBox(rowRect, point, info_);
+    return view_.GetRegisters().GetDbOfMark(mark) && CZrDb::HitTestShortBox(rowRect, point, info_);
 }
 
 void CZrListView::Recalculate(bool resetToTop) {

@@ -14,7 +14,16 @@
 class CZrView;
 
 enum class EViewKey { Enter, Up, Down, Left, Right, PageUp, PageDown, Home, End, Other };
-enum class EScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbTrack, ThumbPosition, Top, Bottom };
+enum class EScrollCode {
+    LineUp,
+    LineDown,
+    PageUp,
+    PageDown,
+    ThumbTrack,
+    ThumbPosition,
+    Top,
+    Bottom
+};
 
 class CZrSubView {
 public:
@@ -61,8 +70,7 @@ protected:
     void CreateFonts();
     // A mark whose letter names no register (pasted, or loaded from a file) shows that in its
     // row or cell; no register is asked.
-    void DrawUnknownRegisterMark(IDrawSurface& surface, const CRect& rect,
-                                 const CMark& mark) const;
+    void DrawUnknownRegisterMark(IDrawSurface& surface, const CRect& rect, const CMark& mark) const;
     // The scroll bar after the first row changed, then the view is told and the rows about to
     // be shown fetched.
     void FirstRowChanged(int count, int maximum, int first, int firstIndex);

@@ -1,0 +1,36 @@
+#pragma once
+// Command ids of the views' menus, tool bar and context menus that are neither wxWidgets' own
+// nor the main window's (app/ui/CommandIds.h).
+
+enum EViewCommand : int {
+    kCmdSearch = 32771,
+    kCmdKeepSelection = 32772,
+    kCmdKeepAll = 32773,
+    kCmdDiscardSelection = 32774,
+    kCmdDiscardAll = 32775,
+    kCmdCloseResults = 32776,
+    kCmdIdent = 32785,
+    kCmdEnquiry = 32786,
+    kCmdNextSearch = 32788,
+    kCmdPreviousSearch = 32789,
+    kCmdShortSelection = 32790,
+    kCmdShortAll = 32791,
+    kCmdLongSelection = 32792,
+    kCmdLongAll = 32793,
+    kCmdShowList = 32800,
+    kCmdShowIcons = 32801,
+    kCmdHidePreviouslyFound = 32810,
+    kCmdDetails = 32811,
+    kCmdDelete = 32812,
+    kCmdRunSearchRow = 32813,
+    kCmdSearchAll = 32814,
+    kCmdAddSearch = 32815,
+    kCmdEditSearch = 32816,
+    kCmdSectionInfo = 32818,
+    kCmdChangeSectionName = 32819,
+    kCmdSearchSection = 32822,
+    kCmdWebPage = 32824,
+    kCmdConvertToWatch = 32825,
+    kCmdCaveat = 32833,
+    kCmdSearchInfo = 32846,
+};
