@@ -7,6 +7,7 @@ Run from the repository root: python3 scripts/make_flag_pngs.py
 
 import pathlib
 import struct
+import subprocess
 import zlib
 
 OUT = pathlib.Path("registers/FlagBitmaps.cpp")
@@ -121,6 +122,8 @@ def main():
         lines.append(f"        return kFlag{bitmap_id};")
     lines += ["    default:", "        return {};", "    }", "}", ""]
     OUT.write_text("\n".join(lines))
+    # In the repository's format, as every source file.
+    subprocess.run(["clang-format", "-i", str(OUT)], check=True)
 
 
 if __name__ == "__main__":
