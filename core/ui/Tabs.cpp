@@ -4,6 +4,7 @@
 #include "core/ui/GraphicButton.h"
 #include "core/ui/WxDrawSurface.h"
 
+#include <wx/bitmap.h>
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 #include <wx/menu.h>
@@ -32,8 +33,10 @@ CTabs::CTabs(wxWindow* parent, wxWindowID id, bool scrollButtons)
 void CTabs::Rebuild() {
     std::vector<std::string> names;
     std::vector<int> widths;
-    // Measured on a fresh context in the strip's font, as they are drawn.
-    wxMemoryDC dc;
+    // Measured on a fresh context in the strip's font, as they are drawn; a memory context
+    // measures only with a bitmap selected.
+    wxBitmap bitmap(1, 1);
+    wxMemoryDC dc(bitmap);
     dc.SetFont(GetFont());
     CWxDrawSurface surface(dc);
     for (int i = 0; i < GetTabCount(); ++i) {

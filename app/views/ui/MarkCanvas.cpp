@@ -4,6 +4,7 @@
 #include "app/views/ui/ScrollCodes.h"
 #include "core/ui/WxDrawSurface.h"
 
+#include <wx/bitmap.h>
 #include <wx/dcbuffer.h>
 #include <wx/dcmemory.h>
 #include <wx/utils.h>
@@ -12,7 +13,9 @@ namespace {
 
 // A surface over a context of its own, for measuring in the window's font.
 struct CMeasuringContext {
-    wxMemoryDC dc;
+    // A memory context measures only with a bitmap selected.
+    wxBitmap bitmap{1, 1};
+    wxMemoryDC dc{bitmap};
 };
 
 class CMeasuringSurface : private CMeasuringContext, public CWxDrawSurface {
