@@ -75,6 +75,7 @@ CZrProgram::~CZrProgram() {
         frame->Destroy();
     TheRepository().DisconnectAll();
     InstallRegisterTable(nullptr);
+    InstallActiveExamination(nullptr);
 }
 
 CMainFrame* CZrProgram::GetMainFrame() const {
@@ -127,6 +128,8 @@ void CZrProgram::InitCaches() {
 void CZrProgram::CreateDocuments() {
     host_ = std::make_unique<CFrameHost>(*this);
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
+    // Search runs record their run order in the active examination.
+    InstallActiveExamination(document_.get());
     wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
     views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
         *document_, fileDialogs_,

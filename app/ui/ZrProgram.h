@@ -60,6 +60,7 @@ public:
     CMainFrame* GetMainFrame() const;
     CZR2000Doc& GetDocument() { return *document_; }
     CZrDocManager& GetDocManager() { return *docManager_; }
+    CProgramViews& GetViews() { return *views_; }
     const CAnnouncements& GetAnnouncements() const { return announcements_; }
     const wxFont& GetAppFont() const { return appFont_; }
     CHelp& GetHelp() { return help_; }

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 #include <wx/control.h>
+#include <wx/menu.h>
 
 class CGraphicButton;
-class wxMenu;
 
 class CTabs : public wxControl {
 public:

@@ -119,6 +119,8 @@ void CMarkCanvas::SetBusy(bool busy) {
 
 void CMarkCanvas::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
+    if (!view_)
+        return;
     CWxDrawSurface surface(dc);
     const wxRect box = GetUpdateClientRect();
     view_->Draw(surface, {box.x, box.y, box.GetRight() + 1, box.GetBottom() + 1});

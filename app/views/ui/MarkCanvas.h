@@ -15,6 +15,8 @@ public:
 
     // The view it serves; set once, before the canvas is shown.
     void SetView(CZrView& view) { view_ = &view; }
+    // The view is going: nothing more is drawn.
+    void DetachView() { view_ = nullptr; }
     CZrView& GetView() const { return *view_; }
 
     // IViewWindow.

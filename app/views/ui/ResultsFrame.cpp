@@ -108,6 +108,9 @@ void CResultsFrame::EndReview() {
     reviewEnded_ = true;
     view_->GetDocument().RemoveView(view_.get());
     view_->Close();
+    // The window goes when idle; until then it shows nothing and takes no input.
+    Hide();
+    canvas_->DetachView();
     if (onClosed_)
         onClosed_();
 }
@@ -205,6 +208,10 @@ void CResultsFrame::ShowTitle(const std::string& title) {
 
 void CResultsFrame::OnCommand(wxCommandEvent& event) {
     const int id = event.GetId();
+    if (reviewEnded_) {
+        event.Skip();
+        return;
+    }
     if (const CResultsEntry* entry = FindCommand(id))
         view_->Run(entry->command);
     else if (IsForwarded(id))
@@ -219,6 +226,10 @@ void CResultsFrame::OnCommand(wxCommandEvent& event) {
 
 void CResultsFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
     const int id = event.GetId();
+    if (reviewEnded_) {
+        event.Skip();
+        return;
+    }
     if (const CResultsEntry* entry = FindCommand(id)) {
         event.Enable(view_->IsEnabled(entry->command));
         if (id == kCmdShowList || id == kCmdShowIcons || id == kCmdHidePreviouslyFound)
