@@ -4,9 +4,7 @@
 #include "core/ui/GraphicButton.h"
 #include "core/ui/WxDrawSurface.h"
 
-#include <wx/bitmap.h>
 #include <wx/dcbuffer.h>
-#include <wx/dcmemory.h>
 #include <wx/menu.h>
 
 CTabs::CTabs(wxWindow* parent, wxWindowID id, bool scrollButtons)
@@ -33,15 +31,11 @@ CTabs::CTabs(wxWindow* parent, wxWindowID id, bool scrollButtons)
 void CTabs::Rebuild() {
     std::vector<std::string> names;
     std::vector<int> widths;
-    // Measured on a fresh context in the strip's font, as they are drawn; a memory context
-    // measures only with a bitmap selected.
-    wxBitmap bitmap(1, 1);
-    wxMemoryDC dc(bitmap);
-    dc.SetFont(GetFont());
-    CWxDrawSurface surface(dc);
+    // Measured on a fresh context in the strip's font, as they are drawn.
+    const std::unique_ptr<IDrawSurface> surface = MakeMeasuringSurface(GetFont());
     for (int i = 0; i < GetTabCount(); ++i) {
         names.push_back(GetTabName(i));
-        widths.push_back(surface.GetTextExtent(std::string_view(names.back())).width);
+        widths.push_back(surface->GetTextExtent(std::string_view(names.back())).width);
     }
     layout_.SetTabs(std::move(names), std::move(widths));
     UpdateButtons();

@@ -4,24 +4,10 @@
 #include "app/views/ui/ScrollCodes.h"
 #include "core/ui/WxDrawSurface.h"
 
-#include <wx/bitmap.h>
 #include <wx/dcbuffer.h>
-#include <wx/dcmemory.h>
 #include <wx/utils.h>
 
 namespace {
-
-// A surface over a context of its own, for measuring in the window's font.
-struct CMeasuringContext {
-    // A memory context measures only with a bitmap selected.
-    wxBitmap bitmap{1, 1};
-    wxMemoryDC dc{bitmap};
-};
-
-class CMeasuringSurface : private CMeasuringContext, public CWxDrawSurface {
-public:
-    explicit CMeasuringSurface(const wxFont& font) : CWxDrawSurface((dc.SetFont(font), dc)) {}
-};
 
 EViewKey ToViewKey(int keyCode) {
     switch (keyCode) {
@@ -103,7 +89,7 @@ void CMarkCanvas::InvalidateDrawArea(bool erase) {
 }
 
 std::unique_ptr<IDrawSurface> CMarkCanvas::MeasuringSurface() {
-    return std::make_unique<CMeasuringSurface>(GetFont());
+    return MakeMeasuringSurface(GetFont());
 }
 
 void CMarkCanvas::Beep() {
