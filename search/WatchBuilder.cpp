@@ -4,6 +4,7 @@
 #include "core/Latin1.h"
 #include "core/TermValidation.h"
 #include "core/UserOptions.h"
+#include "registers/RecordRows.h"
 
 #include <string_view>
 
@@ -108,8 +109,10 @@ void CWatchBuilder::AddMark(int n, const CMark& mark) {
     if (options_.includeCrossClasses)
         classes = CrossClasses(classes);
     AddWordSearches(n, code, classes, std::string(record->GetField("WORDMARK")));
-    std::vector<std::string> categories;
-    if (options_.devices && record->GetStringList("DEVCATS", categories) && !categories.empty())
+    if (!options_.devices)
+        return;
+    const std::vector<std::string> categories = StringListItems(*record, "DEVCATS");
+    if (!categories.empty())
         AddDeviceSearch(n, code, classes, categories);
 }
 
