@@ -6,17 +6,6 @@
 
 namespace {
 
-int CompareNoCase(const std::string& a, const std::string& b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const auto x = static_cast<unsigned char>(ToLowerLatin1(a[i]));
-        const auto y = static_cast<unsigned char>(ToLowerLatin1(b[i]));
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 template <typename T>
 int CompareValues(T a, T b) {
     return a < b ? -1 : (b < a ? 1 : 0);
@@ -69,31 +58,28 @@ std::string MakeFinderSortKey(const CFoundString& entry) {
     return key;
 }
 
-bool CFinderOrder::UsesSortKey() const {
-    return mode_ != kViennaByCode && mode_ != kWordIndex && mode_ != kWordFinder;
-}
-
 CKeyedString CFinderOrder::MakeKeyed(CFoundString entry) const {
-    std::string key = UsesSortKey() ? MakeFinderSortKey(entry) : std::string();
+    const bool byText = mode_ == kViennaByCode || mode_ == kWordIndex || mode_ == kWordFinder;
+    std::string key = byText ? LowerCaseLatin1(entry.GetText()) : MakeFinderSortKey(entry);
     return {std::move(entry), std::move(key)};
 }
 
 int CFinderOrder::Compare(const CKeyedString& a, const CKeyedString& b) const {
     const CFoundString& x = a.entry;
     const CFoundString& y = b.entry;
+    // Keys compare their bytes as unsigned characters.
     switch (mode_) {
     case kViennaByCode:
         if (const int byCount = CompareValues(x.GetCount(), y.GetCount()))
             return byCount;
-        return CompareNoCase(x.GetText(), y.GetText());
+        return a.key.compare(b.key);
     case kWordIndex:
-        return CompareNoCase(x.GetText(), y.GetText());
+        return a.key.compare(b.key);
     case kWordFinder:
         if (const int byPosition = CompareValues(y.GetPosition(), x.GetPosition()))
             return byPosition;
-        return CompareNoCase(x.GetText(), y.GetText());
+        return a.key.compare(b.key);
     default:
-        // std::string compares its bytes as unsigned characters.
         if (const int byKey = a.key.compare(b.key))
             return byKey;
         return CompareValues(x.GetPosition(), y.GetPosition());

@@ -10,7 +10,7 @@
 
 struct CKeyedString {
     CFoundString entry;
-    // The sort key of the modes ordered by words; empty in the others.
+    // The modes ordered by words: the sort key below; the others: the text in lower case.
     std::string key;
 };
 
@@ -33,7 +33,5 @@ public:
     int Compare(const CKeyedString& a, const CKeyedString& b) const;
 
 private:
-    bool UsesSortKey() const;
-
     int mode_;
 };

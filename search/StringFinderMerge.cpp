@@ -54,9 +54,9 @@ bool CStringFinderMerge::Step(CFoundString* entry, bool fetch) {
     if (entry)
         merged = kept->entry;
     for (std::size_t k = 0; k < cursors_.size(); ++k) {
-        if (!heads_[k] || Compare(*heads_[k], *kept) != 0)
+        if (!heads_[k] || (heads_[k] != kept && Compare(*heads_[k], *kept) != 0))
             continue;
-        if (entry)
+        if (entry && heads_[k] != kept)
             merged.AddCodes(heads_[k]->entry);
         ++positions_[k];
     }
