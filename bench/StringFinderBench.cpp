@@ -182,8 +182,7 @@ void BM_ScrollOneLineOverTheService(benchmark::State& state) {
     int step = 1;
     Paint(finder, top);
     for (auto _ : state) {
-        if (finder.GetString(top + step + kLinesPerPaint - 1).GetText().empty() ||
-            top + step < 0)
+        if (finder.GetString(top + step + kLinesPerPaint - 1).GetText().empty() || top + step < 0)
             step = -step;
         top += step;
         Paint(finder, top);

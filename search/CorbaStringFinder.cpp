@@ -34,9 +34,8 @@ void CCorbaStringFinder::Dispose() {
     }
 }
 
-std::unique_ptr<IRemoteStringFinder> CRegisterStringFinders::Create(char code,
-                                                                    const std::string& text,
-                                                                    int mode) {
+std::unique_ptr<IRemoteStringFinder>
+CRegisterStringFinders::Create(char code, const std::string& text, int mode) {
     CZrDb* db = table_.GetDb(static_cast<unsigned char>(code));
     if (!db)
         return nullptr;
@@ -52,9 +51,8 @@ std::unique_ptr<IRemoteStringFinder> CRegisterStringFinders::Create(char code,
     return std::make_unique<CCorbaStringFinder>(finder.in(), table_.GetCallTimeoutMs());
 }
 
-std::unique_ptr<IRemoteStringFinder> CEngineSetStringFinders::Create(char code,
-                                                                     const std::string& text,
-                                                                     int mode) {
+std::unique_ptr<IRemoteStringFinder>
+CEngineSetStringFinders::Create(char code, const std::string& text, int mode) {
     const CZrDbEngine* dbEngine = engines_.FindEngine(static_cast<unsigned char>(code));
     if (!dbEngine || dbEngine->IsNil())
         return nullptr;

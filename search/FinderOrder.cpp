@@ -42,9 +42,8 @@ void AppendCapitals(std::string& key, std::string_view text) {
 
 std::string MakeFinderSortKey(const CFoundString& entry) {
     const std::string_view text = entry.GetText();
-    const std::size_t split =
-        std::min<std::size_t>(static_cast<std::size_t>(std::max(entry.GetPosition(), 0)),
-                              text.size());
+    const std::size_t split = std::min<std::size_t>(
+        static_cast<std::size_t>(std::max(entry.GetPosition(), 0)), text.size());
     const std::string_view head = text.substr(0, split);
     const std::string_view tail = text.substr(split);
     std::string key;

@@ -6,8 +6,7 @@
 #include <algorithm>
 
 CFinderSelection::CFinderSelection(CStringFinder& finder, EFinderList kind,
-                                   std::vector<std::string> selected, bool aligned,
-                                   int maxSelected)
+                                   std::vector<std::string> selected, bool aligned, int maxSelected)
     : finder_(finder), kind_(kind), selected_(std::move(selected)), aligned_(aligned),
       maxSelected_(static_cast<std::size_t>(std::max(maxSelected, 0))) {}
 

@@ -35,7 +35,8 @@ std::size_t FindAtWordStart(std::string_view text, std::string_view wanted, std:
     if (wanted.empty() || wanted.size() > text.size())
         return std::string_view::npos;
     for (std::size_t at = from; at + wanted.size() <= text.size(); ++at)
-        if ((at == 0 || text[at - 1] == ' ') && EqualNoCaseLatin1(text.substr(at, wanted.size()), wanted))
+        if ((at == 0 || text[at - 1] == ' ') &&
+            EqualNoCaseLatin1(text.substr(at, wanted.size()), wanted))
             return at;
     return std::string_view::npos;
 }
@@ -75,7 +76,8 @@ std::string CStringFinderCode::LocateText(IRemoteFinderFactory& finders, const s
         probe.SetPageSize(1);
         const CKeyedString* first = probe.GetAt(0);
         if (first && FindAtWordStart(first->entry.GetText(), text) != std::string_view::npos)
-            smallest = std::min(smallest.value_or(first->entry.GetCount()), first->entry.GetCount());
+            smallest =
+                std::min(smallest.value_or(first->entry.GetCount()), first->entry.GetCount());
         probe.Dispose();
     }
     return FormatCode(smallest.value_or(kFirstCategory));

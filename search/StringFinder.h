@@ -58,6 +58,6 @@ public:
                       const std::string& registerCodes, int pageSize);
 
 private:
-    static std::string LocateText(IRemoteFinderFactory& finders, const std::string& text,
-                                  int mode, const std::string& registerCodes);
+    static std::string LocateText(IRemoteFinderFactory& finders, const std::string& text, int mode,
+                                  const std::string& registerCodes);
 };

@@ -15,8 +15,7 @@ std::shared_ptr<const CZrData> CTableWatchRecords::GetTextRecord(const CMark& ma
 CWatchController::CWatchController(CZR2000Doc& document, IDocumentHost& host,
                                    IWatchWindows& windows, IWatchRecords& records,
                                    CUserOptions& settings)
-    : document_(document), host_(host), windows_(windows), records_(records),
-      settings_(settings) {}
+    : document_(document), host_(host), windows_(windows), records_(records), settings_(settings) {}
 
 bool CWatchController::GenerateWatch() {
     // A kept mark in several places of a section counts once.

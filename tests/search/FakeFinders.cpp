@@ -1,14 +1,11 @@
 #include "FakeFinders.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 class CFakeFinder : public IRemoteStringFinder {
 public:
-    CFakeFinder(char code, const CFakeRegister& list, CCallLog& log)
-        : code_(code), list_(list), log_(log) {}
+    CFakeFinder(char code, const CFakeRegister& list, CFakeFinderFactory& factory)
+        : code_(code), list_(list), factory_(factory) {}
 
     bool GetStrings(std::int32_t from, std::int32_t to,
                     std::vector<CFinderReplyEntry>& entries) override {
@@ -29,29 +26,17 @@ public:
 
 private:
     bool Enter(const std::string& call) {
-        log_.Add(std::string(1, code_) + "." + call);
-        if (list_.delayMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(list_.delayMs));
-        ++calls_;
-        return list_.failFromCall == 0 || calls_ < list_.failFromCall;
+        factory_.Log(std::string(1, code_) + "." + call);
+        return list_.failFromCall == 0 || ++calls_ < list_.failFromCall;
     }
 
     char code_;
     const CFakeRegister& list_;
-    CCallLog& log_;
-    // Create was the first call.
+    CFakeFinderFactory& factory_;
     int calls_ = 1;
 };
 
 } // namespace
-
-std::vector<std::string> CCallLog::Starting(const std::string& prefix) const {
-    std::vector<std::string> found;
-    for (const std::string& call : Calls())
-        if (call.rfind(prefix, 0) == 0)
-            found.push_back(call);
-    return found;
-}
 
 std::vector<CFinderReplyEntry> CFakeFinderFactory::Texts(const std::vector<std::string>& texts) {
     std::vector<CFinderReplyEntry> entries;
@@ -62,9 +47,28 @@ std::vector<CFinderReplyEntry> CFakeFinderFactory::Texts(const std::vector<std::
 
 std::unique_ptr<IRemoteStringFinder> CFakeFinderFactory::Create(char code, const std::string& text,
                                                                 int mode) {
-    log_.Add(std::string(1, code) + ".Create(" + text + "," + std::to_string(mode) + ")");
+    Log(std::string(1, code) + ".Create(" + text + "," + std::to_string(mode) + ")");
     const auto found = registers_.find(code);
     if (found == registers_.end() || found->second.failFromCall == 1)
         return nullptr;
-    return std::make_unique<CFakeFinder>(code, found->second, log_);
+    return std::make_unique<CFakeFinder>(code, found->second, *this);
+}
+
+void CFakeFinderFactory::Log(std::string call) {
+    std::lock_guard lock(mutex_);
+    calls_.push_back(std::move(call));
+}
+
+std::vector<std::string> CFakeFinderFactory::Calls(const std::string& prefix) {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> found;
+    for (const std::string& call : calls_)
+        if (call.rfind(prefix, 0) == 0)
+            found.push_back(call);
+    return found;
+}
+
+void CFakeFinderFactory::ClearLog() {
+    std::lock_guard lock(mutex_);
+    calls_.clear();
 }

@@ -3,6 +3,7 @@
 // whole and bare; engines that fail or hang end only their own share; every finder made is
 // disposed of; and the term expansion finds its similar strings through the engines.
 
+#include "FakeFinders.h"
 #include "core/GenTerm.h"
 #include "search/CorbaStringFinder.h"
 #include "search/StringFinder.h"
@@ -17,39 +18,29 @@ namespace {
 
 using List = std::vector<CFinderReplyEntry>;
 
-std::string Describe(const CFoundString& entry) {
-    return entry.GetText() + "|" + std::to_string(entry.GetPosition()) + "|" +
-           std::to_string(entry.GetCount()) + "|" + entry.GetCodes();
-}
-
-// A register's list as the engine serves it, from the located entry on (or, backwards, from the
-// entry before it back to the start).
+// A register's list as the engine serves it, from the located entry on.
 struct CRegisterList {
     char code;
     List entries;
 };
 
 // The merge of whole lists: the smallest head first, the earliest list's on a tie, with the
-// codes of every list holding an equal entry (backwards: the largest first).
-std::vector<CFoundString> MergeEntries(const std::vector<CRegisterList>& lists, int mode,
-                                       bool backwards = false) {
+// codes of every list holding an equal entry.
+std::vector<CFoundString> MergeEntries(const std::vector<CRegisterList>& lists, int mode) {
     const CFinderOrder order(mode);
     std::vector<std::vector<CKeyedString>> keyed;
     for (const CRegisterList& list : lists) {
         std::vector<CKeyedString>& entries = keyed.emplace_back();
         for (const CFinderReplyEntry& e : list.entries)
-            entries.push_back(order.MakeKeyed(
-                CFoundString(e.text, static_cast<int>(e.position), static_cast<int>(e.count),
-                             list.code)));
+            entries.push_back(order.MakeKeyed(CFoundString(e.text, static_cast<int>(e.position),
+                                                           static_cast<int>(e.count), list.code)));
     }
-    const int sign = backwards ? -1 : 1;
     std::vector<std::size_t> next(lists.size(), 0);
     std::vector<CFoundString> merged;
     for (;;) {
         const CKeyedString* kept = nullptr;
         for (std::size_t k = 0; k < keyed.size(); ++k)
-            if (next[k] < keyed[k].size() &&
-                (!kept || sign * order.Compare(keyed[k][next[k]], *kept) < 0))
+            if (next[k] < keyed[k].size() && (!kept || order.Compare(keyed[k][next[k]], *kept) < 0))
                 kept = &keyed[k][next[k]];
         if (!kept)
             return merged;
@@ -62,10 +53,9 @@ std::vector<CFoundString> MergeEntries(const std::vector<CRegisterList>& lists, 
     }
 }
 
-std::vector<std::string> MergeLists(const std::vector<CRegisterList>& lists, int mode,
-                                    bool backwards = false) {
+std::vector<std::string> MergeLists(const std::vector<CRegisterList>& lists, int mode) {
     std::vector<std::string> described;
-    for (const CFoundString& entry : MergeEntries(lists, mode, backwards))
+    for (const CFoundString& entry : MergeEntries(lists, mode))
         described.push_back(Describe(entry));
     return described;
 }
@@ -117,10 +107,8 @@ protected:
                 codes_ += code;
     }
 
-    // The register's list, read bare from the located entry to the end (or back to the start);
-    // at most `limit` entries.
-    List ReadList(char code, const std::string& text, int mode, bool backwards = false,
-                  std::size_t limit = 100000) {
+    // The register's list, read bare from the located entry to the end; at most `limit` entries.
+    List ReadList(char code, const std::string& text, int mode, std::size_t limit) {
         CZrDb& db = *zrDbs_.GetDb(static_cast<unsigned char>(code));
         ZrEngine_var engine = db.GetEngineObject();
         if (CORBA::is_nil(engine))
@@ -133,13 +121,11 @@ protected:
             return {};
         }
         List list;
-        for (int page = 0; list.size() < limit; ++page) {
-            const int from = backwards ? -1000 * (page + 1) : 1000 * page;
-            FoundStringSeq_var reply = finder->GetStrings(static_cast<CORBA::ULong>(from),
-                                                          static_cast<CORBA::ULong>(from + 999));
+        for (CORBA::ULong from = 0; list.size() < limit; from += 1000) {
+            FoundStringSeq_var reply = finder->GetStrings(from, from + 999);
             bool ended = false;
             for (CORBA::ULong i = 0; i < reply->length() && !ended; ++i) {
-                const FoundStringEntry& e = reply[backwards ? reply->length() - 1 - i : i];
+                const FoundStringEntry& e = reply[i];
                 ended = e.position == 0xFFFFFFFFu && std::string(e.text.in()).empty();
                 if (!ended && list.size() < limit)
                     list.push_back({e.position, e.count, e.text.in()});
@@ -151,17 +137,16 @@ protected:
         return list;
     }
     std::vector<CRegisterList> ReadLists(const std::string& codes, const std::string& text,
-                                         int mode, bool backwards = false,
-                                         std::size_t limit = 100000) {
+                                         int mode, std::size_t limit = 100000) {
         std::vector<CRegisterList> lists;
         for (char code : codes)
-            lists.push_back({code, ReadList(code, text, mode, backwards, limit)});
+            lists.push_back({code, ReadList(code, text, mode, limit)});
         return lists;
     }
-    // The finder's entries from index 0 on (or from -1 back), as far as they go.
-    static std::vector<std::string> Walk(CStringFinder& finder, bool backwards = false) {
+    // The finder's entries from index 0 on, as far as they go.
+    static std::vector<std::string> Walk(CStringFinder& finder) {
         std::vector<std::string> walked;
-        for (int i = backwards ? -1 : 0;; i += backwards ? -1 : 1) {
+        for (int i = 0;; ++i) {
             const CFoundString entry = finder.GetString(i);
             if (entry.GetText().empty())
                 return walked;
@@ -202,18 +187,6 @@ TEST_F(StringFinderWire, EveryModeMergesTheRegistersLists) {
     }
 }
 
-TEST_F(StringFinderWire, CodeOrderedListsReadBackwardsToTheirStart) {
-    for (const ModeText& search : {ModeText{3, "26"}, ModeText{4, "M"}}) {
-        SCOPED_TRACE("mode " + std::to_string(search.mode));
-        const std::vector<std::string> expected =
-            MergeLists(ReadLists(codes_, search.text, search.mode, true), search.mode, true);
-        ASSERT_GT(expected.size(), 2u);
-        CStringFinder finder(finders_, search.text, search.mode, codes_,
-                             CStringFinder::kDialogPageSize);
-        EXPECT_EQ(Walk(finder, true), expected);
-    }
-}
-
 TEST_F(StringFinderWire, AFailingEngineEndsOnlyItsShare) {
     const std::string codes = "uck";
     std::vector<CRegisterList> lists = ReadLists(codes, "A", 4);
@@ -238,21 +211,11 @@ TEST_F(StringFinderWire, AHangingEngineEndsItsShareAtTheCallTimeOut) {
         lists[2].entries.resize(16);
         EXPECT_EQ(Walk(finder), MergeLists(lists, 4));
     }
-    EXPECT_THAT(Calls("finder.k."), ElementsAre("finder.k.GetStrings(0,15)",
-                                                "finder.k.GetStrings(16,31)", "finder.k.Dispose()"));
+    EXPECT_THAT(Calls("finder.k."),
+                ElementsAre("finder.k.GetStrings(0,15)", "finder.k.GetStrings(16,31)",
+                            "finder.k.Dispose()"));
     ExpectEveryFinderDisposed();
     control_->SetEngineFault("k", "none", "", 0);
-}
-
-TEST_F(StringFinderWire, ARegisterWithoutFinderAddsNothing) {
-    // Mode 5 locates nothing for this text: the engines raise LocateStringNotFound.
-    CStringFinder none(finders_, "QQQQ", 5, codes_, CStringFinder::kDialogPageSize);
-    EXPECT_EQ(none.GetString(0).GetText(), "");
-    EXPECT_EQ(none.GetString(0).GetPosition(), -1);
-
-    control_->SetEngineFault("u", "commFailure", "", 0);
-    CStringFinder withoutUk(finders_, "ACM", 4, "uc", CStringFinder::kDialogPageSize);
-    EXPECT_EQ(Walk(withoutUk), MergeLists(ReadLists("c", "ACM", 4), 4));
 }
 
 TEST_F(StringFinderWire, TheTermExpansionAsksTheEnginesOfTheExamination) {
@@ -261,7 +224,7 @@ TEST_F(StringFinderWire, TheTermExpansionAsksTheEnginesOfTheExamination) {
     CEngineSetStringFinders source(engines, zrDbs_.GetCallTimeoutMs());
     CListSource model([&](const std::string& text, int mode, int pageSize) {
         std::vector<CRegisterList> lists =
-            ReadLists(engines.GetCodes(), text, mode, false, static_cast<std::size_t>(pageSize));
+            ReadLists(engines.GetCodes(), text, mode, static_cast<std::size_t>(pageSize));
         std::erase_if(lists, [](const CRegisterList& list) { return list.entries.empty(); });
         return lists;
     });

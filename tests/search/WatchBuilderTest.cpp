@@ -1,8 +1,9 @@
 // The searches that watch a kept mark, made from the pieces of its word mark, its device
 // categories, its register and its classes with their cross classes.
 
-#include "core/ZrData.h"
 #include "search/WatchBuilder.h"
+
+#include "core/ZrData.h"
 #include "tests/core/RecordBytes.h"
 
 #include <gmock/gmock.h>
@@ -50,43 +51,31 @@ protected:
             return found == crossClasses_.end() ? std::string() : found->second;
         });
     }
-    // The word terms of each search of the section, in list order.
-    static std::vector<std::string> Terms(const CWatchBuilder& builder, int section = 1) {
-        std::vector<std::string> terms;
-        const CSearchList& searches = builder.GetSearches();
-        for (int i = 0; i < searches.GetCount(); ++i) {
-            const CSearch& search = searches.GetAt(i);
-            if (search.GetSection() != section)
-                continue;
-            std::string joined;
-            for (const std::string& term : search.GetCriteria().GetWordTerms())
-                joined += (joined.empty() ? "" : "+") + term;
-            terms.push_back(joined);
-        }
-        return terms;
-    }
     // Every search: section, databases, status, classes, terms and device categories.
     static std::vector<std::string> Describe(const CWatchBuilder& builder) {
         std::vector<std::string> described;
         const CSearchList& searches = builder.GetSearches();
         for (int i = 0; i < searches.GetCount(); ++i) {
-            const CSearch& search = searches.GetAt(i);
-            const CCriteria& criteria = search.GetCriteria();
-            std::string text = std::to_string(search.GetSection()) + "|" + criteria.GetDbIds() +
-                               "|" + criteria.GetStatus() + "|" + criteria.GetClassesText() + "|";
+            const CCriteria& criteria = searches.GetAt(i).GetCriteria();
+            std::string text = std::to_string(searches.GetAt(i).GetSection()) + "|" +
+                               criteria.GetDbIds() + "|" + criteria.GetStatus() + "|" +
+                               criteria.GetClassesText() + "|";
             for (const std::string& term : criteria.GetWordTerms())
                 text += term + ";";
-            text += "|";
             for (const std::string& category : criteria.GetImageCats())
-                text += category + ";";
+                text += "|" + category;
             described.push_back(text);
         }
         return described;
     }
+    // The one word term of each search.
     std::vector<std::string> TermsOf(const std::string& wordMark, bool substring = true) {
         CWatchBuilder builder = Builder(substring);
         builder.AddWordSearches(1, 'u', "9", wordMark);
-        return Terms(builder);
+        std::vector<std::string> terms;
+        for (int i = 0; i < builder.GetSearches().GetCount(); ++i)
+            terms.push_back(builder.GetSearches().GetAt(i).GetCriteria().GetWordTerms().at(0));
+        return terms;
     }
 
     CRecords records_;
@@ -120,7 +109,8 @@ TEST_F(WatchBuilderTest, WordsAreSearchedAsSubstringsUpTo14Letters) {
 TEST_F(WatchBuilderTest, SymbolsBringTheirOtherSpellings) {
     EXPECT_THAT(TermsOf("$"), ElementsAre("$", "dollar", "#"));
     EXPECT_THAT(TermsOf("\xA3 5"), ElementsAre("\xA3", "pound", "#", "5"));
-    EXPECT_THAT(TermsOf("NO # 1", false), ElementsAre("NO", "#", "\xA3", "$", "pound", "dollar", "1"));
+    EXPECT_THAT(TermsOf("NO # 1", false),
+                ElementsAre("NO", "#", "\xA3", "$", "pound", "dollar", "1"));
     // "@" between letters: its own search, the letters joined, and the "at" and "a" spellings.
     EXPECT_THAT(TermsOf("M@X"), ElementsAre("@", "at", "-MX-", "-MatX-", "-MaX-"));
     EXPECT_THAT(TermsOf("SHOP@HOME"),
@@ -142,9 +132,9 @@ TEST_F(WatchBuilderTest, EachKeptMarkIsItsOwnSectionOfItsRegisterAndClasses) {
     // A mark without a record keeps its section.
     builder.AddMark(3, CMark(103, 'u', 7, 4));
 
-    EXPECT_THAT(Describe(builder), ElementsAre("1|u|rpla|9,38|-ACME-;|",
-                                               "2|c|rpla|9,35,38,42|-ACME-;|",
-                                               "2|c|rpla|9,35,38,42||26.4.1;1.1;"));
+    EXPECT_THAT(Describe(builder),
+                ElementsAre("1|u|rpla|9,38|-ACME-;", "2|c|rpla|9,35,38,42|-ACME-;",
+                            "2|c|rpla|9,35,38,42||26.4.1|1.1"));
     std::vector<std::string> marks;
     for (int i = 0; i < builder.GetMarks().GetCount(); ++i) {
         const CMark& mark = builder.GetMarks().GetAt(i);
@@ -161,7 +151,7 @@ TEST_F(WatchBuilderTest, DevicesAndCrossClassesOnlyWhenAsked) {
     crossClasses_["9"] = "38";
     CWatchBuilder builder = Builder(true, false, false);
     builder.AddMark(1, CMark(102, 'c', 0, 0));
-    EXPECT_THAT(Describe(builder), ElementsAre("1|c|rpla|9|-ACME-;|"));
+    EXPECT_THAT(Describe(builder), ElementsAre("1|c|rpla|9|-ACME-;"));
     EXPECT_EQ(builder.CrossClasses("9, 10"), "9,10,38");
 }
 
@@ -180,5 +170,5 @@ TEST_F(WatchBuilderTest, ASearchCoveredInItsSectionIsNotAddedTwice) {
     builder.AddSearch(2, narrow);
     builder.AddSearch(2, wide);
     EXPECT_THAT(Describe(builder),
-                ElementsAre("1|u|rpla|9,42|ACME;|", "2|u|rpla|9|ACME;|", "2|u|rpla|9,42|ACME;|"));
+                ElementsAre("1|u|rpla|9,42|ACME;", "2|u|rpla|9|ACME;", "2|u|rpla|9,42|ACME;"));
 }

@@ -20,60 +20,27 @@ namespace {
 
 using Ids = std::set<std::uint32_t>;
 
-class CNoRepository : public IExamRepository {
+// The document's host, its repository and the conversion's windows: messages and questions
+// answered No, a progress whose Cancel is pressed at an item (0: never), the options dialog
+// answering with its options.
+class CWatchHost : public IDocumentHost, public IExamRepository, public IWatchWindows {
 public:
-    std::vector<CZrDbEngine> GetEngines(char) const override { return {}; }
-    CZrDbEngine GetPreferredEngine(char code) const override {
-        return CZrDbEngine(static_cast<unsigned char>(code));
-    }
-    void LogSearch(const std::string&, const std::string&, const std::string&,
-                   const std::string&) override {}
-};
-
-// A progress whose Cancel is pressed at an item, 0 never.
-class CProgress : public IProgress {
-public:
-    explicit CProgress(int cancelAt, std::vector<std::string>& texts)
-        : cancelAt_(cancelAt), texts_(texts) {}
-    void SetRange(int, int, int) override {}
-    void SetProgress(const std::string& text, int item) override {
-        texts_.push_back(text);
-        item_ = item;
-    }
-    void Finish() override {}
-    bool IsCancelled() const override { return cancelAt_ != 0 && item_ >= cancelAt_; }
-
-private:
-    int cancelAt_;
-    std::vector<std::string>& texts_;
-    int item_ = 0;
-};
-
-class CHost : public IDocumentHost {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string& text) override {
-        messages.push_back(text);
-        return false;
-    }
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
     void ChangeEngines(const std::string&) override {}
     void SetWatchMode(bool watch) override { watchModes.push_back(watch); }
     void SetStatusText(const std::string&) override {}
     void SaveAs(const std::string&) override {}
     std::unique_ptr<IProgress> OpenProgress(const std::string& caption) override {
         captions.push_back(caption);
-        return std::make_unique<CProgress>(cancelAt, progressTexts);
+        return std::make_unique<CProgress>(*this);
     }
-
-    int cancelAt = 0;
-    std::vector<std::string> messages;
-    std::vector<bool> watchModes;
-    std::vector<std::string> captions;
-    std::vector<std::string> progressTexts;
-};
-
-class CWindows : public IWatchWindows {
-public:
+    std::vector<CZrDbEngine> GetEngines(char) const override { return {}; }
+    CZrDbEngine GetPreferredEngine(char code) const override {
+        return CZrDbEngine(static_cast<unsigned char>(code));
+    }
+    void LogSearch(const std::string&, const std::string&, const std::string&,
+                   const std::string&) override {}
     bool SaveDocument() override {
         ++saves;
         return saved;
@@ -83,14 +50,35 @@ public:
         shown = options;
         return accept;
     }
-    void ShowWatch() override { ++shown; }
+    void ShowWatch() override { ++watchesShown; }
 
+    int cancelAt = 0;
+    std::vector<bool> watchModes;
+    std::vector<std::string> captions;
+    std::vector<std::string> progressTexts;
     CWatchOptions options{false, true, true};
     bool accept = true;
     bool saved = true;
     int saves = 0;
     int dialogs = 0;
-    int shown = 0;
+    int watchesShown = 0;
+
+private:
+    class CProgress : public IProgress {
+    public:
+        explicit CProgress(CWatchHost& host) : host_(host) {}
+        void SetRange(int, int, int) override {}
+        void SetProgress(const std::string& text, int item) override {
+            host_.progressTexts.push_back(text);
+            item_ = item;
+        }
+        void Finish() override {}
+        bool IsCancelled() const override { return host_.cancelAt != 0 && item_ >= host_.cancelAt; }
+
+    private:
+        CWatchHost& host_;
+        int item_ = 0;
+    };
 };
 
 // The examination document of the engines' tests, telling each time marks are added.
@@ -101,8 +89,7 @@ public:
         std::string codes;
         for (const CRecordSet& set : sets)
             codes += static_cast<char>(set.registerCode);
-        additions.push_back(std::to_string(section) + "|" + std::to_string(searchId) + "|" +
-                            codes);
+        additions.push_back(std::to_string(section) + "|" + std::to_string(searchId) + "|" + codes);
         return CTestExamDocument::AddFoundMarks(sets, section, searchId, keep, isLong);
     }
     // The record ids of the marks found in the section.
@@ -136,9 +123,9 @@ protected:
 
     // The record ids that a search of the term over the set finds, asked of the engine bare.
     Ids Expected(char code, const std::string& term, const std::string& set) {
-        const std::vector<CORBA::ULong> found = local_service::Search(
-            local_service::Find(remote_.in(), code),
-            WordCriteria(code, term, set).WriteEngineText().c_str());
+        const std::vector<CORBA::ULong> found =
+            local_service::Search(local_service::Find(remote_.in(), code),
+                                  WordCriteria(code, term, set).WriteEngineText().c_str());
         return Ids(found.begin(), found.end());
     }
     int AddWatchSearch(int section, char code, const std::string& term,
@@ -151,10 +138,9 @@ protected:
     std::vector<std::uint32_t> MarksOf(char code, const std::string& wordMark) {
         std::vector<std::uint32_t> ids;
         for (const CORBA::ULong id : local_service::Search(
-                 local_service::Find(remote_.in(), code),
-                 ("TMARK=\"" + wordMark + "\"").c_str())) {
-            const RecordPtr record =
-                zrDbs_.GetDb(static_cast<unsigned char>(code))->FetchTextRecord(CMark(id, code, 0, 0));
+                 local_service::Find(remote_.in(), code), ("TMARK=\"" + wordMark + "\"").c_str())) {
+            const RecordPtr record = zrDbs_.GetDb(static_cast<unsigned char>(code))
+                                         ->FetchTextRecord(CMark(id, code, 0, 0));
             if (record && record->GetField("WORDMARK") == wordMark)
                 ids.push_back(id);
         }
@@ -190,7 +176,7 @@ protected:
         doc_.SetModifiedFlag(false);
     }
     bool Generate() {
-        CWatchController controller(doc_, host_, windows_, records_, settings_.User());
+        CWatchController controller(doc_, host_, host_, records_, settings_.User());
         return controller.GenerateWatch();
     }
     // Per section of the watch: the word mark of its watched mark, then each search's register
@@ -226,10 +212,8 @@ protected:
     }
 
     CTableRegisters registers_{zrDbs_};
-    CNoRepository examRepository_;
-    CHost host_;
-    CZR2000Doc doc_{registers_, examRepository_, host_};
-    CWindows windows_;
+    CWatchHost host_;
+    CZR2000Doc doc_{registers_, host_, host_};
     CTableWatchRecords records_{zrDbs_};
     std::vector<std::uint32_t> acme_;
     std::vector<std::uint32_t> acmeZenith_;
@@ -244,26 +228,17 @@ TEST_F(ConvertToWatch, EachKeptMarkBecomesASectionWithItsSearches) {
     EXPECT_TRUE(doc_.IsWatch());
     EXPECT_EQ(doc_.GetWatchMarkCount(), 3);
     EXPECT_THAT(host_.watchModes, ElementsAre(true));
-    EXPECT_EQ(windows_.shown, 1);
+    EXPECT_EQ(host_.watchesShown, 1);
     EXPECT_THAT(host_.captions, ElementsAre("Generating watch"));
     EXPECT_THAT(host_.progressTexts, ElementsAre("Processing mark 1 of 3", "Processing mark 2 of 3",
                                                  "Processing mark 3 of 3"));
     // The same mark kept twice is watched twice; the device mark is watched for its devices.
-    EXPECT_THAT(Sections(),
-                UnorderedElementsAre("ACME: u/-ACME-", "ACME: u/-ACME-",
-                                     "ACME ZENITH: u/-ACME- u/-ZENITH- u/devices"));
+    EXPECT_THAT(Sections(), UnorderedElementsAre("ACME: u/-ACME-", "ACME: u/-ACME-",
+                                                 "ACME ZENITH: u/-ACME- u/-ZENITH- u/devices"));
     for (int section = 1; section <= 3; ++section)
         EXPECT_EQ(doc_.CountMarks(MakeSectionFilter(section, true)), 1) << section;
     // The options chosen are kept.
     EXPECT_FALSE(settings_.User().GetWatchIncludeCrossClasses());
-}
-
-TEST_F(ConvertToWatch, WithoutDevicesOnlyWordsAreWatched) {
-    windows_.options.devices = false;
-    CScriptedMessages messages;
-    ASSERT_TRUE(Generate());
-    EXPECT_THAT(Sections(), UnorderedElementsAre("ACME: u/-ACME-", "ACME: u/-ACME-",
-                                                 "ACME ZENITH: u/-ACME- u/-ZENITH-"));
 }
 
 TEST_F(ConvertToWatch, CancelLeavesTheExaminationAsItWas) {
@@ -276,7 +251,7 @@ TEST_F(ConvertToWatch, CancelLeavesTheExaminationAsItWas) {
     EXPECT_EQ(doc_.GetSearchCount(), 0);
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_THAT(host_.watchModes, IsEmpty());
-    EXPECT_EQ(windows_.shown, 0);
+    EXPECT_EQ(host_.watchesShown, 0);
     EXPECT_THAT(host_.progressTexts,
                 ElementsAre("Processing mark 1 of 3", "Processing mark 2 of 3"));
 }
@@ -292,25 +267,25 @@ TEST_F(ConvertToWatch, NothingIsDoneUnlessTheUserAgrees) {
     }
     {
         // The save fails.
-        windows_.saved = false;
+        host_.saved = false;
         CScriptedMessages yes({platform::MessageAnswer::Yes});
         EXPECT_FALSE(Generate());
-        EXPECT_EQ(windows_.saves, 1);
+        EXPECT_EQ(host_.saves, 1);
     }
-    EXPECT_EQ(windows_.dialogs, 0);
+    EXPECT_EQ(host_.dialogs, 0);
     {
         // Not saved, and the dialog cancelled: its options are not kept.
-        windows_.accept = false;
+        host_.accept = false;
         CScriptedMessages no({platform::MessageAnswer::No});
         EXPECT_FALSE(Generate());
-        EXPECT_EQ(windows_.dialogs, 1);
+        EXPECT_EQ(host_.dialogs, 1);
         EXPECT_TRUE(settings_.User().GetWatchIncludeCrossClasses());
     }
     EXPECT_FALSE(doc_.IsWatch());
     EXPECT_THAT(host_.captions, IsEmpty());
 
-    CZR2000Doc empty(registers_, examRepository_, host_);
-    CWatchController controller(empty, host_, windows_, records_, settings_.User());
+    CZR2000Doc empty(registers_, host_, host_);
+    CWatchController controller(empty, host_, host_, records_, settings_.User());
     CScriptedMessages messages;
     EXPECT_FALSE(controller.GenerateWatch());
     EXPECT_THAT(messages.Texts(), ElementsAre(CWatchController::kNoKeptMarksText));
@@ -330,9 +305,9 @@ TEST_F(WatchWire, ASectionsSearchesAddTheirMarksOnceTogether) {
     EXPECT_THAT(watch_.additions, ElementsAre("1|" + std::to_string(third) + "|u",
                                               "2|" + std::to_string(other) + "|c"));
     const Ids section1 = watch_.FoundIn(1);
-    EXPECT_EQ(section1, Union({Expected('u', "-TA-", "AddedLastWeek"),
-                               Expected('u', "-MO-", "AddedLastWeek"),
-                               Expected('u', "-RI-", "AddedLastWeek")}));
+    EXPECT_EQ(section1,
+              Union({Expected('u', "-TA-", "AddedLastWeek"), Expected('u', "-MO-", "AddedLastWeek"),
+                     Expected('u', "-RI-", "AddedLastWeek")}));
     EXPECT_EQ(watch_.FoundIn(2), Expected('c', "-KO-", "AddedLastWeek"));
     ASSERT_GT(section1.size(), 3u);
     // [Watch] AutoKeep on, AutoLong off.
@@ -393,8 +368,8 @@ TEST_F(WatchWire, ARunEndedInsideASectionAddsWhatItFound) {
             for (int tick = 0; tick < 50 && !progress.IsEnded(); ++tick)
                 progress.Tick();
             control_->SetEngineFault("u", "none", "", 0);
-            EXPECT_THAT(messages.Texts(), ElementsAre(testing::StartsWith(
-                                              "The search could not be completed")));
+            EXPECT_THAT(messages.Texts(),
+                        ElementsAre(testing::StartsWith("The search could not be completed")));
         }
         ASSERT_EQ(progress.GetResult(), CSearchProgress::Result::Cancel);
         EXPECT_THAT(watch_.additions, ElementsAre("1|" + std::to_string(first) + "|u"));
