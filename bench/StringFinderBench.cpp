@@ -6,13 +6,13 @@
 
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
+#include "bench/LoopbackEngine.h"
 #include "core/UserOptions.h"
 #include "engines/Orb.h"
 #include "registers/ZrDbs.h"
 #include "search/CorbaStringFinder.h"
 #include "search/StringFinder.h"
 #include "search/WatchController.h"
-#include "testsvc/launch/TestServiceProcess.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -100,17 +100,7 @@ private:
         std::string error;
         if (!service_.Start({600, kRegisters}, error))
             throw std::runtime_error(error);
-        CORBA::Object_var object = GetOrb()->string_to_object(service_.Addresses().remote.c_str());
-        ZrRepository_var repository = ZrRepository::_narrow(object);
-        ClientInfo client;
-        client.clientVersion = 0x00040526;
-        client.hostName = "bench";
-        client.companyId = "TESTCO";
-        client.userId = "examiner";
-        client.password = "secret";
-        CORBA::String_var errorText, version;
-        EngineInfoSeq_var engines =
-            repository->GetAvailableEngines2(client, "", "", errorText.out(), version.out());
+        EngineInfoSeq_var engines = LogOnToRemote(service_);
         for (CORBA::ULong i = 0; i < engines->length(); ++i) {
             const EngineInfo& info = engines[i];
             // A retired engine, dated 0, is never used.
