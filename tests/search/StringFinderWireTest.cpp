@@ -166,6 +166,9 @@ TEST_F(StringFinderWire, EveryModeMergesTheRegistersLists) {
         }
         ExpectEveryFinderDisposed();
     }
+    // No word holds the text: the engines locate nothing and give no finder.
+    CStringFinder none(finders_, "QQQQ", 5, codes_, CStringFinder::kDialogPageSize);
+    EXPECT_EQ(Describe(none.GetString(0)), "|-1|0|");
 }
 
 TEST_F(StringFinderWire, AFailingEngineEndsOnlyItsShare) {
