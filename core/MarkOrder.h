@@ -9,7 +9,7 @@
 // Marks are compared through packed keys: each field is offset by its lowest value among the
 // marks at hand and given just the bits its spread needs, and the fields are packed, most
 // significant first, into an unsigned number of one to four 64-bit words. One comparison of two
-// such numbers, or a radix sort over their bytes, then decides.
+// such numbers, or a radix sort over their bits, then decides.
 
 #include "core/CoreServices.h"
 #include "core/Mark.h"

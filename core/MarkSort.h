@@ -14,12 +14,11 @@
 #include <span>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 // Below this many keys the plain sort is faster.
 inline constexpr std::size_t kRadixSortFrom = 64;
 // Digits of at most this many bits, so that their counts stay in the first-level cache.
-inline constexpr unsigned kMaxDigitBits = 11;
+inline constexpr unsigned kMaxDigitBits = 12;
 
 // Some bits of a key, from a given bit up, as a digit of the radix sort.
 template <std::size_t W>
@@ -85,8 +84,9 @@ void SortKeysBelow(std::span<TMarkKey<W>> keys, std::span<TMarkKey<W>> spare, un
     const unsigned lowBit = *top + 1 - bits;
     const TKeyDigit<W> digit(lowBit, bits);
     // Counted, then the start of each bucket, then, once the keys are placed, its end.
-    std::array<std::uint32_t, std::size_t{1} << kMaxDigitBits> bounds{};
+    std::array<std::uint32_t, std::size_t{1} << kMaxDigitBits> bounds;
     const std::size_t buckets = std::size_t{1} << bits;
+    std::fill_n(bounds.begin(), buckets, 0);
     for (const TMarkKey<W>& key : keys)
         ++bounds[digit.Of(key)];
     std::uint32_t start = 0;

@@ -9,8 +9,8 @@
 
 namespace platform {
 
-// Blocks from this size up are taken from the system directly.
-inline constexpr std::size_t kLargeBlockSize = std::size_t{4} << 20;
+// Arrays from this size up are large blocks; below it the ordinary heap serves them.
+inline constexpr std::size_t kLargeBlockSize = std::size_t{1} << 20;
 // At most this many bytes of given-back blocks are kept; the system may reclaim their pages
 // while they wait, should it run short of memory.
 inline constexpr std::size_t kKeptLargeBlockBytes = std::size_t{256} << 20;
