@@ -18,6 +18,7 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
+#include "app/ui/ProgramReports.h"
 #include "app/ui/ProgramViews.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
@@ -96,6 +97,7 @@ private:
     class CFrameHost;
 
     wxWindow* FrameWindow() const;
+    IDocumentHost& Host();
     void BindFrameCommands();
     bool CanCloseMainFrame();
 
@@ -105,7 +107,9 @@ private:
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
     CPendingWatchRun watchRun_;
-    CPendingReports reports_;
+    CProgramReports reports_{[this] { return FrameWindow(); },
+                             [this]() -> IDocumentHost& { return Host(); },
+                             [this](int contextId) { help_.ShowHelp(contextId); }};
     CPendingAnnouncements pendingAnnouncements_;
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
