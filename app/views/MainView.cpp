@@ -31,7 +31,6 @@ void ShowWarning(const std::string& text) {
 CMainView::CMainView(const CViewContext& context, IViewWindow& window, IMainViewFrame& frame)
     : CZrView(context, window), frame_(frame) {
     InitSubView(keptMarks_);
-    SetCurrentSearchId(0);
 }
 
 int CMainView::GetSectionCount() const {
