@@ -19,32 +19,9 @@ void CSectionNamesPager::SetName(int row, const std::string& name) {
 }
 
 bool CSectionNamesPager::Scroll(EScrollCode code, int pos) {
-    int first = first_;
-    switch (code) {
-    case EScrollCode::LineUp:
-        --first;
-        break;
-    case EScrollCode::LineDown:
-        ++first;
-        break;
-    case EScrollCode::PageUp:
-        first -= kRows;
-        break;
-    case EScrollCode::PageDown:
-        first += kRows;
-        break;
-    case EScrollCode::ThumbTrack:
-    case EScrollCode::ThumbPosition:
-        first = pos;
-        break;
-    case EScrollCode::Top:
-        first = 0;
-        break;
-    case EScrollCode::Bottom:
-        first = GetMaxFirst();
-        break;
-    }
-    first = std::clamp(first, 0, std::max(GetMaxFirst(), 0));
+    const std::optional<int> target =
+        ScrollTarget(code, pos, first_, first_ - kRows, first_ + kRows, GetMaxFirst());
+    const int first = std::clamp(target.value_or(first_), 0, std::max(GetMaxFirst(), 0));
     if (first == first_)
         return false;
     first_ = first;

@@ -41,8 +41,8 @@ int CZrSubView::WheelLines(int keyFlags, int delta, int page) {
     return std::clamp(WheelDeltaToLines(delta), -page, page);
 }
 
-std::optional<int> CZrSubView::ScrollTarget(EScrollCode code, int pos, int first, int pageUp,
-                                            int pageDown, int maximum) {
+std::optional<int> ScrollTarget(EScrollCode code, int pos, int first, int pageUp, int pageDown,
+                                int maximum) {
     switch (code) {
     case EScrollCode::LineUp:
         return first - 1;

@@ -25,6 +25,11 @@ enum class EScrollCode {
     Bottom
 };
 
+// The first row a scroll code asks for, given where a page up and a page down lead; nothing for
+// the end of a thumb drag, which leaves the position where tracking put it.
+std::optional<int> ScrollTarget(EScrollCode code, int pos, int first, int pageUp, int pageDown,
+                                int maximum);
+
 class CZrSubView {
 public:
     explicit CZrSubView(CZrView& view) : view_(view) {}
@@ -78,10 +83,6 @@ protected:
     virtual std::optional<int> KeyTarget(EViewKey key, int focus) const = 0;
     // The wheel's lines limited to a page either way.
     int WheelLines(int keyFlags, int delta, int page);
-    // The first row a scroll code asks for, given where a page up and a page down lead;
-    // nothing for the end of a thumb drag, which leaves the position where tracking put it.
-    static std::optional<int> ScrollTarget(EScrollCode code, int pos, int first, int pageUp,
-                                           int pageDown, int maximum);
 
     CZrView& view_;
     CDisplayInfo info_;
