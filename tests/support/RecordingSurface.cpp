@@ -1,5 +1,6 @@
 #include "RecordingSurface.h"
 
+#include "core/ImagePixels.h"
 #include "core/Utf8.h"
 
 #include <cstdio>
@@ -179,12 +180,12 @@ bool CRecordingSurface::DrawImage(EImageFormat format, std::span<const std::uint
                                   CPoint at) {
     Record(std::string("DrawImage(") + FormatName(format) + ", " + std::to_string(bytes.size()) +
            " bytes, " + Point(at) + ")");
-    return !bytes.empty();
+    return DecodeImage(format, bytes).has_value();
 }
 
 bool CRecordingSurface::StretchImage(EImageFormat format, std::span<const std::uint8_t> bytes,
                                      const CRect& target) {
     Record(std::string("StretchImage(") + FormatName(format) + ", " + std::to_string(bytes.size()) +
            " bytes, " + Rect(target) + ")");
-    return !bytes.empty();
+    return DecodeImage(format, bytes).has_value();
 }
