@@ -22,10 +22,6 @@ std::string VersionText(const FixedFileInfo& info) {
            std::to_string(info.fileVersionLS & 0xFFFF);
 }
 
-std::string Describe(const CZrDbEngine& engine) {
-    return engine.Describe(TheZrDbs().GetDbShortName(engine.GetDbCode()));
-}
-
 template <class Cache>
 CCacheFigures FiguresOf(const Cache& cache) {
     CCacheFigures figures;
@@ -38,6 +34,10 @@ CCacheFigures FiguresOf(const Cache& cache) {
 }
 
 } // namespace
+
+std::string CProgramDiagnosticsSource::Describe(const CZrDbEngine& engine) const {
+    return engine.Describe(objects_.registers.GetDbShortName(engine.GetDbCode()));
+}
 
 std::string CProgramDiagnosticsSource::GetSystemName() const {
     return platform::OperatingSystemName();
@@ -54,14 +54,14 @@ CProgramDiagnosticsSource::GetModuleVersions() const {
 }
 
 CDiagnosticsFolders CProgramDiagnosticsSource::GetFolders() const {
-    const CSystemOptions& system = TheSystemOptions();
+    const CSystemOptions& system = objects_.system;
     return {system.GetUserId(),  system.GetHomeDir(),     system.GetDataDir(),
             system.GetUserDir(), system.GetTemplateDir(), system.GetSaveAsDir(),
             system.GetOpenDir(), system.GetReportDir(),   platform::HostName()};
 }
 
 std::vector<CRepositoryEngine> CProgramDiagnosticsSource::GetRepositoryEngines() const {
-    engines_ = TheRepository().GetAllEngines();
+    engines_ = objects_.repository.GetAllEngines();
     std::vector<CRepositoryEngine> engines;
     for (const CZrDbEngine& engine : engines_)
         engines.push_back({Describe(engine), !engine.IsNil()});
@@ -70,7 +70,7 @@ std::vector<CRepositoryEngine> CProgramDiagnosticsSource::GetRepositoryEngines()
 
 std::future<CEngineVersion> CProgramDiagnosticsSource::AskEngineVersion(std::size_t index) {
     ZrEngine_var reference = engines_.at(index).GetEngine();
-    omniORB::setClientCallTimeout(reference, TheZrDbs().GetCallTimeoutMs());
+    omniORB::setClientCallTimeout(reference, objects_.registers.GetCallTimeoutMs());
     return std::async(std::launch::async, [reference]() -> CEngineVersion {
         try {
             CORBA::String_var version = reference->GetVersion();
@@ -84,7 +84,7 @@ std::future<CEngineVersion> CProgramDiagnosticsSource::AskEngineVersion(std::siz
 std::vector<CRegisterEngines> CProgramDiagnosticsSource::GetRegisters() const {
     std::vector<CRegisterEngines> registers;
     for (const char code : std::string(CZrDbs::kBuiltInCodes)) {
-        if (const CZrDb* db = TheZrDbs().GetDb(static_cast<unsigned char>(code)))
+        if (const CZrDb* db = objects_.registers.GetDb(static_cast<unsigned char>(code)))
             registers.push_back(
                 {Describe(db->GetDbEngine()), db->GetRestriction(), Describe(db->GetLastEngine())});
     }
@@ -100,20 +100,20 @@ int CProgramDiagnosticsSource::GetMemoryLoad() const {
 }
 
 CCacheFigures CProgramDiagnosticsSource::GetSummaryCache() const {
-    return FiguresOf(TheZrDbs().GetSummaryCache());
+    return FiguresOf(objects_.registers.GetSummaryCache());
 }
 
 CCacheFigures CProgramDiagnosticsSource::GetTextCache() const {
-    return FiguresOf(TheZrDbs().GetTextCache());
+    return FiguresOf(objects_.registers.GetTextCache());
 }
 
 CCacheFigures CProgramDiagnosticsSource::GetImageCache() const {
-    return FiguresOf(TheZrDbs().GetImageCache());
+    return FiguresOf(objects_.registers.GetImageCache());
 }
 
 std::vector<std::pair<std::string, std::string>> CProgramDiagnosticsSource::GetJobs() const {
     std::vector<std::pair<std::string, std::string>> jobs;
-    TheBgrJobManager().GetJobList(jobs);
+    objects_.jobs.GetJobList(jobs);
     return jobs;
 }
 
@@ -124,7 +124,7 @@ const CZrDocData* CProgramDiagnosticsSource::GetExamination() const {
 std::string CProgramDiagnosticsSource::FormatAppNum(const CMark& mark) const {
     if (mark.GetAppNumber() == 0)
         return {};
-    if (const CZrDb* db = TheZrDbs().GetDb(mark.GetRegisterCode()))
+    if (const CZrDb* db = objects_.registers.GetDb(mark.GetRegisterCode()))
         return db->FormatMarkAppNum(mark);
     return std::to_string(static_cast<unsigned>(mark.GetAppNumber()));
 }

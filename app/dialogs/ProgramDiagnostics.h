@@ -7,12 +7,25 @@
 #include "app/dialogs/DiagnosticsReport.h"
 #include "engines/ZrDbEngine.h"
 
+class CBgrJobManager;
+class CSystemOptions;
 class CZR2000Doc;
+class CZrDbs;
+class CZrRepository;
+
+// The program's objects the report looks at.
+struct CDiagnosedObjects {
+    const CZrRepository& repository;
+    CZrDbs& registers;
+    const CSystemOptions& system;
+    const CBgrJobManager& jobs;
+};
 
 class CProgramDiagnosticsSource : public IDiagnosticsSource {
 public:
     // The examination is the active document; null when there is none.
-    explicit CProgramDiagnosticsSource(const CZR2000Doc* examination) : examination_(examination) {}
+    CProgramDiagnosticsSource(const CDiagnosedObjects& objects, const CZR2000Doc* examination)
+        : objects_(objects), examination_(examination) {}
 
     std::string GetSystemName() const override;
     std::vector<std::pair<std::string, std::string>> GetModuleVersions() const override;
@@ -30,6 +43,9 @@ public:
     std::string FormatAppNum(const CMark& mark) const override;
 
 private:
+    std::string Describe(const CZrDbEngine& engine) const;
+
+    CDiagnosedObjects objects_;
     const CZR2000Doc* examination_;
     // The engines last listed, for their version requests.
     mutable std::vector<CZrDbEngine> engines_;

@@ -12,10 +12,12 @@
 #include "registers/ZrDbs.h"
 
 CProgramViews::CProgramViews(Services services)
-    : services_(std::move(services)), context_{services_.document,   TheZrDbs(), TheUserOptions(),
-                                               TheSystemOptions(),   *this,      *this,
-                                               services_.fileDialogs},
-      results_(context_, ResultsOptions()) {}
+    : services_(std::move(services)), caveatSets_(services_.mainWindow),
+      context_{services_.document,   TheZrDbs(), TheUserOptions(), TheSystemOptions(), *this, *this,
+               services_.fileDialogs},
+      results_(context_, ResultsOptions()) {
+    context_.caveatSets = &caveatSets_;
+}
 
 CProgramViews::~CProgramViews() {
     results_.Close();

@@ -5,6 +5,7 @@
 // the program bring are null in the views' context, and their commands are disabled.
 
 #include "app/SearchRunFlow.h"
+#include "app/ui/CaveatSetWindow.h"
 #include "app/ui/MainFrame.h"
 #include "app/views/ViewServices.h"
 #include "app/views/ui/ResultsFrame.h"
@@ -70,6 +71,7 @@ private:
     CResultsFrameOptions ResultsOptions();
 
     Services services_;
+    CCaveatSetWindow caveatSets_;
     CViewContext context_;
     CResultsWindow results_;
     wxWeakRef<CMainViewWindow> mainView_;

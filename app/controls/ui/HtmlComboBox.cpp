@@ -5,7 +5,7 @@
 #include "core/ui/WxDrawSurface.h"
 #include "core/ui/WxText.h"
 
-#include <wx/dcmemory.h>
+#include <wx/dc.h>
 
 CHtmlComboBox::CHtmlComboBox(wxWindow* parent, wxWindowID id, const wxPoint& position,
                              const wxSize& size, long style)
@@ -22,8 +22,6 @@ void CHtmlComboBox::OnDrawItem(wxDC& dc, const wxRect& rect, int item, int flags
 }
 
 wxCoord CHtmlComboBox::OnMeasureItem(size_t) const {
-    wxMemoryDC dc;
-    dc.SetFont(GetFont());
-    const CWxDrawSurface surface(dc);
-    return HtmlComboItemHeight(surface);
+    const std::unique_ptr<IDrawSurface> surface = MakeMeasuringSurface(GetFont());
+    return HtmlComboItemHeight(*surface);
 }

@@ -90,14 +90,16 @@ void CVListBox::OnSize(wxSizeEvent& event) {
 }
 
 void CVListBox::DrawLine(IDrawSurface& surface, int line, const CRect& rect) {
-    surface.SetBackgroundMode(EBackgroundMode::Opaque);
-    surface.SetBackgroundColour(surface.GetSystemColour(ESystemColour::Window));
-    surface.FillRect(rect, surface.GetSystemColour(ESystemColour::Window));
+    surface.FillRect(rect, surface.GetBackgroundColour());
     surface.TextOut(rect.left, rect.top, "Line: " + std::to_string(line));
 }
 
 void CVListBox::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
+    PaintLines(dc);
+}
+
+void CVListBox::PaintLines(wxDC& dc) {
     dc.SetFont(GetFont());
     CWxDrawSurface surface(dc);
     const wxSize client = GetClientSize();
@@ -109,7 +111,6 @@ void CVListBox::OnPaint(wxPaintEvent&) {
     for (int i = 0; i < lines_.GetVisibleLines(); ++i) {
         const CRect rect = lines_.LineRect(i, 0, right);
         wxDCClipper clip(dc, rect.left, rect.top, rect.Width(), rect.Height());
-        CDrawStateSaver keep(surface);
         DrawLine(surface, lines_.GetFirstLine() + i, rect);
     }
     const int below = lines_.GetVisibleLines() * lines_.GetLineHeight();

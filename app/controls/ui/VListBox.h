@@ -9,6 +9,7 @@
 #include <wx/control.h>
 
 class CGraphicButton;
+class wxDC;
 
 class CVListBox : public wxControl {
 public:
@@ -28,9 +29,14 @@ public:
     void PageDown();
     // Draws the visible lines again.
     void RedrawLines() { Refresh(false); }
+    // Paints the whole client area on the context: the lines in the window text colour on the
+    // window colour, the rest in the window colour, and the line before the buttons.
+    void PaintLines(wxDC& dc);
 
 protected:
-    // Draws one line into its rectangle. The base writes "Line: %d" on the window colour.
+    // Draws one line into its rectangle, clipped to it; the surface starts each line as the
+    // line before left it (the window text colour on the window colour for the first). The
+    // base writes "Line: %d" on the background.
     virtual void DrawLine(IDrawSurface& surface, int line, const CRect& rect);
     // Whether the line exists; the base has every line from 0 on.
     virtual bool LineExists(int line) const { return line >= 0; }

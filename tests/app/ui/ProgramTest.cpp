@@ -2,6 +2,7 @@
 // the (virtual) display: logging in, the main window, its files and its closing. Dialogs are
 // driven by scripts, message boxes answered from lists and file dialogs from queues.
 
+#include "QueuedFileDialogs.h"
 #include "WxTestSupport.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
@@ -27,20 +28,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 using platform::MessageAnswer;
-
-class QueuedFileDialogs : public IFileDialogs {
-public:
-    bool Ask(const CFileDialogRequest& request, std::string& path) override {
-        titles.push_back(request.title);
-        if (answers.empty())
-            return false;
-        path = answers.front();
-        answers.pop_front();
-        return true;
-    }
-    std::deque<std::string> answers;
-    Texts titles;
-};
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -106,7 +93,7 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     // Commands whose windows do not exist yet stay disabled; submenus stay open.
     wxMenuBar& menus = *Frame().GetMenuBar();
     menus.UpdateMenus();
-    EXPECT_FALSE(menus.IsEnabled(kCmdOptions));
+    EXPECT_FALSE(menus.IsEnabled(kCmdPrintSetup));
     EXPECT_FALSE(menus.IsEnabled(kCmdWatchAll)); // an examination
     EXPECT_TRUE(menus.IsEnabled(wxID_OPEN));
     EXPECT_TRUE(menus.IsEnabled(kCmdMerge));
@@ -126,6 +113,22 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     EXPECT_EQ(Title(), "watch.zre - RO Vedaridarevu (Watching)");
     Command(wxID_NEW);
     EXPECT_EQ(Frame().GetSplitter(), nullptr);
+}
+
+TEST_F(ProgramTest, TheOptionsDiagnosticsAboutAndExaminationCommandsOpenTheirWindows) {
+    SaveAutoLogin();
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(Start());
+    wx_test::DialogScripts scripts;
+    const int commands[] = {kCmdOptions, kCmdKeywords,      kCmdDiagnostics,
+                            wxID_ABOUT,  kCmdChangeDetails, kCmdChangeDatabases};
+    for (const int id : commands) {
+        scripts.Add([](wxDialog& shown) { shown.EndModal(wxID_CANCEL); });
+        Command(id);
+    }
+    EXPECT_EQ(scripts.Opened(),
+              (Texts{"Options for examiner", "Keywords for examiner", "Diagnostic Information",
+                     "About RO Vedaridarevu", "Change Details", "Change Databases"}));
 }
 
 TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
@@ -182,7 +185,9 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     Command(wxID_OPEN);
     ASSERT_EQ(document.GetSearchCount(), 1);
     EXPECT_EQ(document.GetSearch(0).GetSection(), 2);
-    EXPECT_EQ(files_.titles, (Texts{"Save As", "Open"}));
+    ASSERT_EQ(files_.requests.size(), 2u);
+    EXPECT_EQ(files_.requests[0].title, "Save As");
+    EXPECT_EQ(files_.requests[1].title, "Open");
 
     // The recent files survive the program.
     program_.reset();
