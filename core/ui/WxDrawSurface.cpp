@@ -74,7 +74,7 @@ std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8
 
 } // namespace
 
-CWxDrawSurface::CWxDrawSurface(wxDC& dc) : dc_(dc) {
+CWxDrawSurface::CWxDrawSurface(wxDC& dc, double fontScale) : dc_(dc), fontScale_(fontScale) {
     const wxFont current = dc_.GetFont().IsOk() ? dc_.GetFont() : *wxNORMAL_FONT;
     font_.face = FromWx(current.GetFaceName());
     font_.points = current.GetPointSize();
@@ -107,7 +107,7 @@ const wxFont& CWxDrawSurface::FontOf(const CFontSpec& spec) {
     if (found == fonts_.end()) {
         // Text reaches the context as Unicode, so the Greek character set needs no font of its
         // own here.
-        wxFontInfo info(spec.points);
+        wxFontInfo info(spec.points * fontScale_);
         info.FaceName(ToWx(spec.face)).Weight(spec.weight).Italic(spec.italic);
         found = fonts_.emplace(key, wxFont(info)).first;
     }

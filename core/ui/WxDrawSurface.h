@@ -12,7 +12,9 @@ class wxDC;
 
 class CWxDrawSurface : public IDrawSurface {
 public:
-    explicit CWxDrawSurface(wxDC& dc);
+    // Fonts are made fontScale times their size in points: a printer page's context sets a
+    // font at the screen's size in its own units, which the printer's resolution makes small.
+    explicit CWxDrawSurface(wxDC& dc, double fontScale = 1.0);
 
     CSize GetDotsPerInch() const override;
     CSize GetPageSize() const override;
@@ -49,6 +51,7 @@ private:
     const wxFont& FontOf(const CFontSpec& spec);
 
     wxDC& dc_;
+    double fontScale_;
     CFontSpec font_;
     CColour text_ = kBlack;
     CColour background_ = kWhite;
