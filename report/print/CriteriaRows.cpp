@@ -37,20 +37,17 @@ std::vector<CCriteriaRow> BuildCriteriaRows(const CSearch& search, const CCriter
         if (!value.empty())
             rows.push_back({std::move(label), std::move(value)});
     };
-    const auto addWords = [&add](const std::string& terms, int kind, bool excluded) {
-        add(MatchLabel(kind, excluded), terms);
-    };
     add("Databases:", criteria.GetDatabasesText(wording));
     const CCountryList& countries = criteria.GetCountries();
     add("Countries:", countries.IsPartial() ? countries.GetText() : "");
     add("Classes:", criteria.GetClassesText());
     int kind = 0;
     std::string terms = criteria.GetWordTermsText(&mapper, &kind);
-    addWords(terms, kind, false);
+    add(MatchLabel(kind, false), terms);
     terms = criteria.GetAndWordTermsText(&mapper, &kind);
-    addWords(terms, kind, false);
+    add(MatchLabel(kind, false), terms);
     terms = criteria.GetExcludedWordTermsText(&mapper, &kind);
-    addWords(terms, kind, true);
+    add(MatchLabel(kind, true), terms);
     add("Status:", criteria.GetStatusText(wording, false));
     add("Application Numbers:", criteria.GetAppNumRangeText(wording));
     add("Application Dates:", criteria.GetAppDateRangeText(wording));

@@ -217,10 +217,11 @@ int CZrPrintJob::PrintWordMark(IDrawSurface& surface, bool draw, int y, const CM
 int CZrPrintJob::PrintMarkDetails(IDrawSurface& surface, bool draw, int y, const CZrPrintItem& item,
                                   int firstLine, int lastLine) {
     CPrintPresenter presenter;
-    if (IPrintDb* db = DbOf(item.mark))
-        db->PresentRecord(item.mark, presenter, GetFormatFlags(FormatOf(item.mark)));
+    IPrintDb* db = DbOf(item.mark);
     // A mark whose record cannot be had says so rather than print as an empty item.
-    if (presenter.GetText().empty())
+    if (db && db->HasRecord(item.mark))
+        db->PresentRecord(item.mark, presenter, GetFormatFlags(FormatOf(item.mark)));
+    else
         presenter.ReportMissing(item.mark);
     CWordWrapper wrapper(surface, draw, TextLeft(), TextRight(), y, lineHeight_, firstLine,
                          lastLine);

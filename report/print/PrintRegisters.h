@@ -26,6 +26,8 @@ public:
     virtual std::string GetWordMark(const CMark& mark, bool& greek) = 0;
     virtual std::string GetClasses(const CMark& mark) = 0;
     virtual std::string GetMarkAppNum(const CMark& mark) = 0;
+    // Whether the mark's record can be had.
+    virtual bool HasRecord(const CMark& mark) = 0;
     // The mark's details as labelled rows, as the presentation flags ask.
     virtual void PresentRecord(const CMark& mark, CPresenter& output, std::uint32_t flags) = 0;
 

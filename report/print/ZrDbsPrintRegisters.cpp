@@ -37,6 +37,10 @@ std::string CZrDbsPrintRegisters::CDb::GetMarkAppNum(const CMark& mark) {
     return db_.GetMarkAppNum(mark);
 }
 
+bool CZrDbsPrintRegisters::CDb::HasRecord(const CMark& mark) {
+    return db_.FetchTextRecord(mark) != nullptr;
+}
+
 void CZrDbsPrintRegisters::CDb::PresentRecord(const CMark& mark, CPresenter& output,
                                               std::uint32_t flags) {
     db_.PresentRecord(mark, output, flags, 0, 0);
