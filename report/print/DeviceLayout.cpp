@@ -6,7 +6,9 @@
 
 void CDeviceLayout::Build(IPrintDb& db, const CMark& mark, int width, int box, int gap) {
     Clear();
-    box_ = box;
+    // A row holds at least one image, so a box wider than the column would print past it.
+    box_ = std::min(box, width);
+    box = box_;
     gap_ = gap;
     const int count = db.GetImageCount(mark);
     std::vector<CDeviceLayoutItem> row;

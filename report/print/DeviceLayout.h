@@ -32,7 +32,8 @@ public:
     virtual ~CDeviceLayout() = default;
 
     // Flows the mark's images into rows of at most `width`, `gap` between images and above
-    // each row. An image whose size cannot be had is left out without a gap.
+    // each row; the box is no wider than the rows. An image whose size cannot be had is left
+    // out without a gap.
     void Build(IPrintDb& db, const CMark& mark, int width, int box, int gap);
     // One row holding the register's icon, size by size.
     void SetSingle(int size, int gap);

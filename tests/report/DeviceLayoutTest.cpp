@@ -74,6 +74,17 @@ TEST(DeviceLayout, ImagesFlowIntoRowsNoWiderThanTheColumn) {
     EXPECT_EQ(layout.GetRowCount(), 3);
 }
 
+TEST(DeviceLayout, ABoxWiderThanTheColumnShrinksToIt) {
+    CImagesDb db({CSize{100, 50}, CSize{100, 100}});
+    CDeviceLayout layout;
+    layout.Build(db, kMark, 80, 200, 10);
+    EXPECT_EQ(db.boxes, (std::vector<int>{80, 80}));
+    EXPECT_EQ(layout.GetBox(), 80);
+    ASSERT_EQ(layout.GetRowCount(), 2);
+    EXPECT_EQ(layout.GetRow(0), (std::vector<CDeviceLayoutItem>{{0, 0, 0, 80, 40}}));
+    EXPECT_EQ(layout.GetRow(1), (std::vector<CDeviceLayoutItem>{{1, 0, 0, 80, 80}}));
+}
+
 TEST(DeviceLayout, ImagesWithoutSizeAreLeftOutWithoutAGap) {
     CImagesDb db({CSize{100, 100}, std::nullopt, CSize{0, 50}, CSize{100, 100}});
     CDeviceLayout layout;

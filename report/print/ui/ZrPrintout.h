@@ -21,6 +21,7 @@ public:
 
     // The pages laid out; 0 before printing is prepared.
     int GetPageCount() const { return pageCount_; }
+    const CZrPrintJob& GetJob() const { return job_; }
 
 private:
     CZrDocData data_;
