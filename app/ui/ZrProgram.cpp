@@ -21,8 +21,19 @@
 #include "platform/Paths.h"
 #include "registers/ZrDbs.h"
 
+#include <ctime>
 #include <filesystem>
 #include <wx/settings.h>
+
+namespace {
+
+CZrDate Today() {
+    CZrDate today;
+    today.SetTime(std::time(nullptr));
+    return today;
+}
+
+} // namespace
 
 // The document's windows: the main frame's layout and status line, its file dialogs, questions
 // and messages.
@@ -65,6 +76,8 @@ CZrProgram::CZrProgram(Options options)
       fileDialogs_(options_.fileDialogs ? *options_.fileDialogs : wxFileDialogs_),
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
+      printRegisters_(TheZrDbs()),
+      printing_(printRegisters_, TheUserOptions(), Today, options_.printer),
       help_("", platform::OpenUrl),
       announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
@@ -180,6 +193,7 @@ void CZrProgram::BindFrameCommands() {
     }
     CMainFrameCommands& commands = *commands_;
     frame.BindCommand(kCmdReport, [&commands] { commands.Report(); });
+    frame.BindCommand(kCmdPrintSetup, [this, &frame] { printing_.PrintSetup(&frame); });
     frame.BindCommand(
         kCmdWatchAll, [&commands] { commands.WatchAll(); },
         [&commands] { return commands.CanWatchAll(); });

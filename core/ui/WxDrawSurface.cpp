@@ -3,6 +3,8 @@
 #include "core/ImagePixels.h"
 #include "core/ui/WxText.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <tuple>
@@ -49,8 +51,10 @@ std::vector<wxPoint> ToWxPoints(std::span<const CPoint> points) {
     return out;
 }
 
-std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
-                                 wxSize size = wxDefaultSize) {
+} // namespace
+
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size) {
     std::optional<CRgbaImage> decoded = DecodeImage(format, bytes);
     if (!decoded)
         return std::nullopt;
@@ -72,12 +76,12 @@ std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8
     return wxBitmap(image);
 }
 
-} // namespace
-
 CWxDrawSurface::CWxDrawSurface(wxDC& dc, double fontScale) : dc_(dc), fontScale_(fontScale) {
     const wxFont current = dc_.GetFont().IsOk() ? dc_.GetFont() : *wxNORMAL_FONT;
     font_.face = FromWx(current.GetFaceName());
-    font_.points = current.GetPointSize();
+    // The context's font is already at the surface's scale.
+    font_.points =
+        std::max(1, static_cast<int>(std::lround(current.GetFractionalPointSize() / fontScale_)));
     font_.weight = current.GetNumericWeight();
     font_.italic = current.GetStyle() == wxFONTSTYLE_ITALIC;
     SetFont(font_);
@@ -206,7 +210,7 @@ void CWxDrawSurface::DrawPolygon(std::span<const CPoint> points, CColour fill) {
 
 bool CWxDrawSurface::DrawImage(EImageFormat format, std::span<const std::uint8_t> bytes,
                                CPoint at) {
-    const std::optional<wxBitmap> bitmap = ToBitmap(format, bytes);
+    const std::optional<wxBitmap> bitmap = ImageToBitmap(format, bytes);
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, at.x, at.y, true);
@@ -218,7 +222,7 @@ bool CWxDrawSurface::StretchImage(EImageFormat format, std::span<const std::uint
     if (target.Width() < 1 || target.Height() < 1)
         return false;
     const std::optional<wxBitmap> bitmap =
-        ToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
+        ImageToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, target.left, target.top, true);

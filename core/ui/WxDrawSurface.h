@@ -6,9 +6,16 @@
 #include "core/DrawSurface.h"
 
 #include <map>
+#include <optional>
+#include <wx/bitmap.h>
 #include <wx/font.h>
 
 class wxDC;
+
+// An image's bytes as a bitmap, rescaled to the size when one is given; none when the bytes
+// hold no image.
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size = wxDefaultSize);
 
 class CWxDrawSurface : public IDrawSurface {
 public:

@@ -7,7 +7,9 @@
 #include "core/Search.h"
 #include "core/Utf8.h"
 #include "report/print/ZrDbsPrintRegisters.h"
+#include "report/print/ui/PrintSurface.h"
 #include "report/print/ui/ZrPrintout.h"
+#include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +110,41 @@ TEST_F(PrintOutput, NothingIsPrintedRightOfTheRightMargin) {
         EXPECT_GE(ink, edge - 2) << n;
         EXPECT_LE(ink, edge) << n;
     }
+}
+
+class CBlankPrintout : public wxPrintout {
+public:
+    bool OnPrintPage(int) override { return true; }
+};
+
+TEST(PrintSurface, FontsTakeTheirSizeOnPaperAndTextMeasuresAsItPrints) {
+    CBlankPrintout printout;
+    CTempFolder folder;
+    CPostScriptFile file(folder / "blank.ps", CPaper{});
+    ASSERT_TRUE(file.IsOk());
+    file.Attach(printout);
+    CPrintSurface surface(printout);
+    EXPECT_EQ(surface.GetDotsPerInch(), (CSize{600, 600}));
+    EXPECT_EQ(surface.GetPageSize(), (CSize{4958, 7016}));
+    surface.SetFont({"Arial", 10});
+    // Ten points are 83 dots at 600 to the inch; a line is a little more.
+    const int line = surface.GetFontMetrics().LineHeight();
+    EXPECT_GT(line, 83);
+    EXPECT_LT(line, 125);
+    // Added up, characters measure no narrower than the context prints them (kerning only
+    // narrows), and not much wider.
+    CWxDrawSurface context(file.GetDC(), 600.0 / file.GetDC().GetPPI().y);
+    context.SetFont({"Arial", 10});
+    for (const std::string text : {"ACME ZENITH", "Advertising; business management; retail",
+                                   "\xc1\xcb\xd6\xc1 \xc2\xc7\xd4\xc1"}) {
+        const std::u16string units = RecordTextToUtf16(text, true);
+        const int measured = surface.GetTextExtent(units).width;
+        const int printed = context.GetTextExtent(units).width;
+        EXPECT_GE(measured, printed - printed / 100) << text;
+        EXPECT_LE(measured, printed + printed / 20) << text;
+        EXPECT_EQ(surface.GetPartialTextExtents(units).back(), measured) << text;
+    }
+    printout.SetDC(nullptr);
 }
 
 } // namespace
