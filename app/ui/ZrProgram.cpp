@@ -20,6 +20,7 @@
 #include "platform/OpenUrl.h"
 #include "platform/Paths.h"
 #include "registers/ZrDbs.h"
+#include "report/ui/ProgressDlg.h"
 
 #include <ctime>
 #include <filesystem>
@@ -61,9 +62,8 @@ public:
             frame->SetMessageText(text);
     }
     void SaveAs(const std::string& folder) override { program_.docManager_->FileSaveAs(folder); }
-    // The progress window of long operations comes with the reports.
-    std::unique_ptr<IProgress> OpenProgress(const std::string&) override {
-        return std::make_unique<CSilentProgress>();
+    std::unique_ptr<IProgress> OpenProgress(const std::string& caption) override {
+        return std::make_unique<CProgressDlg>(program_.FrameWindow(), caption);
     }
 
 private:
@@ -96,6 +96,10 @@ CMainFrame* CZrProgram::GetMainFrame() const {
 
 wxWindow* CZrProgram::FrameWindow() const {
     return frame_.get();
+}
+
+IDocumentHost& CZrProgram::Host() {
+    return *host_;
 }
 
 void CZrProgram::Exit() {

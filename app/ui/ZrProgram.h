@@ -18,6 +18,7 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
+#include "app/ui/ProgramReports.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -100,6 +101,7 @@ private:
     class CFrameHost;
 
     wxWindow* FrameWindow() const;
+    IDocumentHost& Host();
     void BindFrameCommands();
     bool CanCloseMainFrame();
 
@@ -110,7 +112,9 @@ private:
     wxWeakRef<CMainFrame> frame_;
     CPendingSearchWindows searchWindows_;
     CPendingViews views_;
-    CPendingReports reports_;
+    CProgramReports reports_{[this] { return FrameWindow(); },
+                             [this]() -> IDocumentHost& { return Host(); },
+                             [this](int contextId) { help_.ShowHelp(contextId); }};
     CPendingAnnouncements pendingAnnouncements_;
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
