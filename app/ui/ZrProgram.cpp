@@ -77,7 +77,10 @@ CZrProgram::CZrProgram(Options options)
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
       printRegisters_(TheZrDbs()),
-      printing_(printRegisters_, TheUserOptions(), Today, options_.printer),
+      printing_(
+          printRegisters_, TheUserOptions(), Today,
+          [this](const std::string& caption) { return host_->OpenProgress(caption); },
+          options_.printer),
       help_("", platform::OpenUrl),
       announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);

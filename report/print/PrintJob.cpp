@@ -1,5 +1,6 @@
 #include "report/print/PrintJob.h"
 
+#include "report/print/PrintData.h"
 #include "report/print/PrintRegisters.h"
 
 #include <algorithm>
@@ -109,15 +110,11 @@ void CZrPrintJob::CollectSection() {
     if (collectedSection_ == next_.section)
         return;
     collectedSection_ = next_.section;
-    const CFilter filter = MakeSectionFilter(next_.section, false);
-    TVmRec<int> indexes;
-    sectionMarks_.clear();
-    document_->FilterMarks(filter, indexes);
-    for (int i = 0; i < indexes.GetSize(); ++i)
-        sectionMarks_.push_back(document_->GetMark(indexes.GetAt(i)));
+    sectionMarks_ = PrintedMarks(*document_, next_.section);
     sectionSearches_.clear();
     if (printCriteria_) {
-        document_->FilterSearches(filter, indexes);
+        TVmRec<int> indexes;
+        document_->FilterSearches(MakeSectionFilter(next_.section, false), indexes);
         for (int i = 0; i < indexes.GetSize(); ++i)
             sectionSearches_.push_back(indexes.GetAt(i));
     }

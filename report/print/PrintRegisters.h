@@ -7,6 +7,7 @@
 #include "core/Ping.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,10 @@ public:
     virtual std::string GetWordMark(const CMark& mark, bool& greek) = 0;
     virtual std::string GetClasses(const CMark& mark) = 0;
     virtual std::string GetMarkAppNum(const CMark& mark) = 0;
-    // Whether the mark's record can be had.
+    // Whether the mark's record can be had; the register keeps it in its cache.
     virtual bool HasRecord(const CMark& mark) = 0;
+    // Reads the summary records of many marks of the register into its cache.
+    virtual void FetchSummaries(std::span<const CMark> marks) = 0;
     // The mark's details as labelled rows, as the presentation flags ask.
     virtual void PresentRecord(const CMark& mark, CPresenter& output, std::uint32_t flags) = 0;
 

@@ -41,6 +41,10 @@ bool CZrDbsPrintRegisters::CDb::HasRecord(const CMark& mark) {
     return db_.FetchTextRecord(mark) != nullptr;
 }
 
+void CZrDbsPrintRegisters::CDb::FetchSummaries(std::span<const CMark> marks) {
+    db_.FetchSummaryRecords(marks);
+}
+
 void CZrDbsPrintRegisters::CDb::PresentRecord(const CMark& mark, CPresenter& output,
                                               std::uint32_t flags) {
     db_.PresentRecord(mark, output, flags, 0, 0);

@@ -29,6 +29,7 @@ private:
         std::string GetClasses(const CMark& mark) override;
         std::string GetMarkAppNum(const CMark& mark) override;
         bool HasRecord(const CMark& mark) override;
+        void FetchSummaries(std::span<const CMark> marks) override;
         void PresentRecord(const CMark& mark, CPresenter& output, std::uint32_t flags) override;
         int GetImageCount(const CMark& mark) override;
         bool GetImage(const CMark& mark, int index, int box, CPing& image) override;

@@ -21,6 +21,7 @@ public:
     std::string GetClasses(const CMark&) override { return ""; }
     std::string GetMarkAppNum(const CMark&) override { return ""; }
     bool HasRecord(const CMark&) override { return true; }
+    void FetchSummaries(std::span<const CMark>) override {}
     void PresentRecord(const CMark&, CPresenter&, std::uint32_t) override {}
     int GetImageCount(const CMark&) override { return static_cast<int>(sizes_.size()); }
     bool GetImage(const CMark&, int index, int box, CPing& image) override {

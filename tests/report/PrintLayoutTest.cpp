@@ -10,8 +10,8 @@
 #include "report/print/ZrDbsPrintRegisters.h"
 #include "tests/support/LocalService.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -87,12 +87,17 @@ protected:
     std::vector<CTextCall> Texts(int n) {
         surface_.Clear();
         job_.OnPrint(surface_, n);
-        static const std::regex kTextOut(R"re(TextOut\((-?\d+), (-?\d+), "(.*)"\))re");
         std::vector<CTextCall> texts;
-        std::smatch match;
-        for (const std::string& call : surface_.DrawingCalls())
-            if (std::regex_match(call, match, kTextOut))
-                texts.push_back({std::stoi(match[1]), std::stoi(match[2]), match[3]});
+        for (const std::string& call : surface_.DrawingCalls()) {
+            // TextOut(x, y, "text")
+            CTextCall text;
+            int length = 0;
+            if (std::sscanf(call.c_str(), "TextOut(%d, %d, \"%n", &text.x, &text.y, &length) == 2 &&
+                length > 0) {
+                text.text = call.substr(length, call.size() - length - 2);
+                texts.push_back(text);
+            }
+        }
         return texts;
     }
     static const CTextCall* FindText(const std::vector<CTextCall>& texts, const std::string& text) {
@@ -147,7 +152,7 @@ TEST_F(PrintLayout, AMarkToBePrintedOnANewPageStartsOne) {
 // ACME ZENITH in long form, with its three images, is taller than these pages; ACME before it
 // is one item of a title and a word mark.
 TEST_F(PrintLayout, AnItemTallerThanAPageIsSplitWhereItStartsInTheUpperHalf) {
-    const CMark acme = Keep('u', "ACME", 0);
+    Keep('u', "ACME", 0);
     const CMark zenith = Keep('u', "ACME ZENITH", 0, true);
     // Page 1's heading ends at 125 and ACME at 175: the middle of this page is 204.
     SetPage(1000, 420);
@@ -190,7 +195,7 @@ TEST_F(PrintLayout, AnItemTallerThanAPageMovesOnWhenItWouldStartInTheLowerHalf) 
 }
 
 TEST_F(PrintLayout, ATinyPageWithLargeFontsStillEndsOneLineAPage) {
-    const CMark star = Keep('u', "STAR BRIGHT", 0, true);
+    Keep('u', "STAR BRIGHT", 0, true);
     options_.SetPrinterMainFont("Arial", 30);
     // The heading of every page fills it: each page takes one line, as each takes one row.
     SetPage(300, 200);
@@ -323,19 +328,19 @@ TEST_F(PrintLayout, DeviceImagesFillRowsOfTheTextColumnUnlessTheFormAsksForTheTe
     Layout();
     surface_.Clear();
     job_.OnPrint(surface_, 1);
-    static const std::regex kStretch(
-        R"(StretchImage\(Png, \d+ bytes, (\d+), (\d+), (\d+), (\d+)\))");
     // Three images in boxes of a quarter of the printable height (1379 / 4 = 344).
     int images = 0;
-    std::smatch match;
     for (const std::string& call : surface_.DrawingCalls()) {
-        if (!std::regex_match(call, match, kStretch))
+        CRect target;
+        int bytes = 0;
+        if (std::sscanf(call.c_str(), "StretchImage(Png, %d bytes, %d, %d, %d, %d)", &bytes,
+                        &target.left, &target.top, &target.right, &target.bottom) != 5)
             continue;
         ++images;
-        EXPECT_GE(std::stoi(match[1]), 130) << call;
-        EXPECT_LE(std::stoi(match[3]), 974) << call;
-        EXPECT_LE(std::stoi(match[3]) - std::stoi(match[1]), 344) << call;
-        EXPECT_LE(std::stoi(match[4]) - std::stoi(match[2]), 344) << call;
+        EXPECT_GE(target.left, 130) << call;
+        EXPECT_LE(target.right, 974) << call;
+        EXPECT_LE(target.Width(), 344) << call;
+        EXPECT_LE(target.Height(), 344) << call;
     }
     EXPECT_EQ(images, 3);
     // The text indicator only: the record's image style, which these records leave empty.

@@ -1,5 +1,6 @@
 #include "report/print/ui/Printing.h"
 
+#include "app/document/Progress.h"
 #include "platform/MessageBox.h"
 #include "report/print/PrintData.h"
 #include "report/print/ui/PrintRangeDlg.h"
@@ -24,12 +25,15 @@ public:
 };
 
 constexpr const char* kTitle = "ZRPro";
+constexpr const char* kProgressCaption = "Print";
 
 } // namespace
 
 CZrPrinting::CZrPrinting(IPrintRegisters& registers, const CUserOptions& options,
-                         std::function<CZrDate()> today, IPrintRunner* runner)
+                         std::function<CZrDate()> today, ProgressOpener openProgress,
+                         IPrintRunner* runner)
     : registers_(registers), options_(options), today_(std::move(today)),
+      openProgress_(std::move(openProgress)),
       ownRunner_(runner ? nullptr : std::make_unique<CWxPrintRunner>()),
       runner_(runner ? *runner : *ownRunner_) {}
 
@@ -59,6 +63,8 @@ void CZrPrinting::PrintMark(wxWindow* parent, const CMark& mark, bool longForm) 
 }
 
 void CZrPrinting::Run(wxWindow* parent, CZrDocData data, EPrintAction action) {
+    if (!ReadPrintedRecords(data, registers_, *openProgress_(kProgressCaption)))
+        return;
     if (action == EPrintAction::Preview) {
         // The preview, and its frame, own both printouts: one to show, one to print from it.
         auto* preview = new wxPrintPreview(MakePrintout(data).release(),

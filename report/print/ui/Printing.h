@@ -13,10 +13,12 @@
 #include <functional>
 #include <memory>
 #include <span>
+#include <string>
 #include <wx/cmndata.h>
 
 class CZrPrintout;
 class IPrintRegisters;
+class IProgress;
 class wxPrintout;
 class wxWindow;
 
@@ -34,9 +36,14 @@ public:
 
 class CZrPrinting {
 public:
-    // The runner, when given, stands in for the printer; it must outlive this object.
+    // A progress window with the caption.
+    using ProgressOpener = std::function<std::unique_ptr<IProgress>(const std::string& caption)>;
+
+    // Before each run the records it prints are read under a progress window, which may cancel
+    // the run. The runner, when given, stands in for the printer; it must outlive this object.
     CZrPrinting(IPrintRegisters& registers, const CUserOptions& options,
-                std::function<CZrDate()> today, IPrintRunner* runner = nullptr);
+                std::function<CZrDate()> today, ProgressOpener openProgress,
+                IPrintRunner* runner = nullptr);
     ~CZrPrinting();
     CZrPrinting(const CZrPrinting&) = delete;
     CZrPrinting& operator=(const CZrPrinting&) = delete;
@@ -60,6 +67,7 @@ private:
     IPrintRegisters& registers_;
     const CUserOptions& options_;
     std::function<CZrDate()> today_;
+    ProgressOpener openProgress_;
     std::unique_ptr<IPrintRunner> ownRunner_;
     IPrintRunner& runner_;
     wxPrintData printData_;

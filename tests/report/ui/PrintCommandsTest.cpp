@@ -48,7 +48,9 @@ protected:
 
     CZrDbsPrintRegisters printRegisters_{table_};
     CPostScriptRunner runner_{Path("printed.ps")};
-    CZrPrinting printing_{printRegisters_, options_, [this] { return today_; }, &runner_};
+    CZrPrinting printing_{
+        printRegisters_, options_, [this] { return today_; },
+        [this](const std::string& caption) { return host_.OpenProgress(caption); }, &runner_};
     wxFrame* frame_ = nullptr;
     CMark acme_;
     CMark star_;
@@ -116,6 +118,22 @@ TEST_F(PrintCommands, ASelectionIsPrintedOnlyWhenChosenAndIsChosenFirst) {
     printing_.PrintExamination(frame_, document_, selection, EPrintAction::Direct);
     EXPECT_EQ(runner_.GetRuns(), 3);
     EXPECT_EQ(Printed().find(Title(acme_)), std::string::npos);
+}
+
+TEST_F(PrintCommands, TheRecordsAreReadFirstUnderAProgressWindowThatMayCancelThePrint) {
+    host_.cancelAt = "Reading mark 2 of 3";
+    printing_.PrintExamination(frame_, document_, {}, EPrintAction::Direct);
+    EXPECT_EQ(runner_.GetRuns(), 0);
+    EXPECT_EQ(host_.progressSteps,
+              (std::vector<std::string>{"range 3 0-100", "Reading mark 1 of 3 @0",
+                                        "Reading mark 2 of 3 @1"}));
+    host_.cancelAt.clear();
+    host_.progressSteps.clear();
+    printing_.PrintExamination(frame_, document_, {}, EPrintAction::Direct);
+    EXPECT_EQ(runner_.GetRuns(), 1);
+    EXPECT_EQ(host_.progressSteps.back(), "finish");
+    EXPECT_EQ(host_.progressCaptions, (std::vector<std::string>{"Print", "Print"}));
+    EXPECT_EQ(host_.openProgresses, 0);
 }
 
 } // namespace
