@@ -106,7 +106,7 @@ int CZrPrintJob::PrintHeading(IDrawSurface& surface, bool draw, int page, int se
     return y;
 }
 
-int CZrPrintJob::PrintItem(IDrawSurface& surface, const CZrPrintItem& item) {
+void CZrPrintJob::PrintItem(IDrawSurface& surface, const CZrPrintItem& item) {
     int y = item.top;
     if (horizontalLines_)
         HorizontalRule(surface, y);
@@ -122,10 +122,8 @@ int CZrPrintJob::PrintItem(IDrawSurface& surface, const CZrPrintItem& item) {
                            item.End(kPartWordMark) - 1) *
              WordMarkLineHeight(item.mark);
     if (item.Holds(kPartDetails))
-        y += PrintMarkDetails(surface, true, y, item, item.First(kPartDetails),
-                              item.End(kPartDetails) - 1) *
-             lineHeight_;
-    return y;
+        PrintMarkDetails(surface, true, y, item, item.First(kPartDetails),
+                         item.End(kPartDetails) - 1);
 }
 
 int CZrPrintJob::PrintClassColumn(IDrawSurface& surface, bool draw, const CMark& mark, int y) {

@@ -123,12 +123,6 @@ public:
     const CZrPrintPage& GetPage(int n) const { return pages_.at(n - 1); }
     // The printable rectangle: the page less the margins.
     const CRect& GetRect() const { return rect_; }
-    int GetLineHeight() const { return lineHeight_; }
-
-    // The details of an item's mark (part 2) from line firstLine to lastLine, drawn from y or
-    // only measured; answers the number of lines.
-    int PrintMarkDetails(IDrawSurface& surface, bool draw, int y, const CZrPrintItem& item,
-                         int firstLine, int lastLine);
 
 private:
     // Layout.
@@ -155,17 +149,24 @@ private:
     void BuildDevices(IPrintDb& db, CZrPrintItem& item) const;
     int WordMarkLineHeight(const CMark& mark) const;
 
-    // Drawing, or with draw off measuring; each answers the y below what it set.
+    // Drawing, or with draw off measuring.
+    // Answers the y below the heading.
     int PrintHeading(IDrawSurface& surface, bool draw, int page, int section);
-    int PrintItem(IDrawSurface& surface, const CZrPrintItem& item);
-    // Answers the number of lines.
+    void PrintItem(IDrawSurface& surface, const CZrPrintItem& item);
+    // These answer the number of lines.
     int PrintClassColumn(IDrawSurface& surface, bool draw, const CMark& mark, int y);
     void PrintTitle(IDrawSurface& surface, const CZrPrintItem& item, int y);
+    // Answers the y below the images.
     int PrintDevices(IDrawSurface& surface, const CZrPrintItem& item, int y);
     int PrintImageStyle(IDrawSurface& surface, bool draw, int y, const CMark& mark, int firstLine,
                         int lastLine);
     int PrintWordMark(IDrawSurface& surface, bool draw, int y, const CMark& mark, int firstLine,
                       int lastLine);
+    // The details of an item's mark (part 2) from line firstLine to lastLine; answers the
+    // number of lines.
+    int PrintMarkDetails(IDrawSurface& surface, bool draw, int y, const CZrPrintItem& item,
+                         int firstLine, int lastLine);
+    // Answers the y below the block.
     int PrintCriteria(IDrawSurface& surface, bool draw, const CSearch& search, int y);
     void PrintRules(IDrawSurface& surface, const CZrPrintPage& page, int headingBottom);
     void HorizontalRule(IDrawSurface& surface, int y);

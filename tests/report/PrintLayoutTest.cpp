@@ -354,6 +354,29 @@ TEST_F(PrintLayout, DeviceImagesFillRowsOfTheTextColumnUnlessTheFormAsksForTheTe
         EXPECT_EQ(call.find("StretchImage"), std::string::npos) << call;
 }
 
+TEST_F(PrintLayout, ClassesTooLongForTheirColumnGoUnderItsLabelWithinIt) {
+    const CMark acme = Keep('u', "ACME", 0);
+    const CMark zenith = Keep('u', "ZENITH", 0);
+    const std::string classes = Field(acme, "CLASSES");
+    ASSERT_EQ(classes, "9, 35");
+    Layout();
+    const std::vector<CTextCall> texts = Texts(1);
+    // The column holds 95 across (10 each side of 115): "Class 9, 35" is 105.
+    const CTextCall* label = FindText(texts, "Class");
+    const CTextCall* value = FindText(texts, classes);
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(label->x, 5 + kHalfLine);
+    EXPECT_EQ(value->x, 5 + kHalfLine);
+    EXPECT_EQ(value->y, label->y + kLine);
+    EXPECT_NE(FindText(texts, "Class " + Field(zenith, "CLASSES")), nullptr);
+    // ACME's item is a title and a word mark high, and as high as its class column.
+    const CZrPrintItem& item = job_.GetPage(1).items.at(0);
+    EXPECT_EQ(item.mark.GetRecordNumber(), acme.GetRecordNumber());
+    EXPECT_EQ(item.height, kHalfLine + 2 * kLine);
+    EXPECT_EQ(job_.GetPage(1).items.at(1).top, item.top + item.height);
+}
+
 TEST_F(PrintLayout, AMarkWithoutRecordSaysSo) {
     const CMark missing(0xfffff0, 'u', 0, 0, 0, CMark::kPermanentKeep);
     document_.MergeMark(missing);
