@@ -113,11 +113,4 @@ TEST(PrintPresenter, LongRunsComeBackInPiecesOfTheLongestWord) {
     EXPECT_EQ(word.size(), 4095u);
 }
 
-TEST(PrintPresenter, MissingRecordsAndPrintfAppendPlainText) {
-    CPrintPresenter presenter;
-    presenter.ReportMissing(CMark(0x1f, 'u', 0, 0));
-    EXPECT_EQ(presenter.GetText(), "Cannot find details for 0x1f-117\n");
-    EXPECT_EQ(Words(presenter).front(), "Cannot/0");
-}
-
 } // namespace

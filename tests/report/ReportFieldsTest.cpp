@@ -142,9 +142,9 @@ TEST_F(ReportFields, RtfValuesAreEscapedAndTemplateTextIsNot) {
 TEST_F(ReportFields, CancelWhileCountingWritesNothing) {
     report_.host.cancelAt = "Initialising";
     bool written = true;
-    EXPECT_EQ(
-        report_.Write("a[[STARTSECTION]][[STARTMARK]]x[[ENDMARK]][[ENDSECTION]]b", false, &written),
-        "");
+    EXPECT_EQ(report_.Write("a[[STARTSECTION]][[STARTMARK]]x[[ENDMARK]][[ENDSECTION]]b", false,
+                            &written),
+              "");
     EXPECT_FALSE(written);
 }
 
