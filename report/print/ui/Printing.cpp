@@ -47,15 +47,15 @@ void CZrPrinting::PrintSetup(wxWindow* parent) {
 }
 
 void CZrPrinting::PrintExamination(wxWindow* parent, const CZrDocData& document,
-                                   std::span<const CMark> selection, EPrintAction action) {
-    bool selectionOnly = !selection.empty();
-    if (selectionOnly && action == EPrintAction::Dialog) {
+                                   const CZrDocData* selection, EPrintAction action) {
+    if (selection && action == EPrintAction::Dialog) {
         CPrintRangeDlg dialog(parent, true);
         if (dialog.ShowModal() != wxID_OK)
             return;
-        selectionOnly = dialog.IsSelectionOnly();
+        if (!dialog.IsSelectionOnly())
+            selection = nullptr;
     }
-    Run(parent, selectionOnly ? MakeSelectionPrintData(selection) : document, action);
+    Run(parent, selection ? *selection : document, action);
 }
 
 void CZrPrinting::PrintMark(wxWindow* parent, const CMark& mark, bool longForm) {

@@ -12,7 +12,6 @@
 
 #include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <wx/cmndata.h>
 
@@ -52,11 +51,11 @@ public:
     // Print Setup...: the printer, paper and orientation.
     void PrintSetup(wxWindow* parent);
 
-    // A view's Print..., direct print and Print Preview. With marks selected, the selection is
-    // printed (Print... asks first, the selection preselected): in section 0, with nothing of
-    // the examination's searches or details.
-    void PrintExamination(wxWindow* parent, const CZrDocData& document,
-                          std::span<const CMark> selection, EPrintAction action);
+    // A view's Print..., direct print and Print Preview. With marks selected, their print data
+    // (MakeSelectionPrintData) is printed instead; Print... asks first, the selection
+    // preselected.
+    void PrintExamination(wxWindow* parent, const CZrDocData& document, const CZrDocData* selection,
+                          EPrintAction action);
     // A details window's Print Long and Print Short.
     void PrintMark(wxWindow* parent, const CMark& mark, bool longForm);
 

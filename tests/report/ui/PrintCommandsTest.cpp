@@ -5,6 +5,7 @@
 #include "PrintedPages.h"
 #include "ServiceReport.h"
 #include "WxTestSupport.h"
+#include "report/print/PrintData.h"
 #include "report/print/ZrDbsPrintRegisters.h"
 #include "report/print/ui/PrintRangeDlg.h"
 #include "report/print/ui/Printing.h"
@@ -58,7 +59,7 @@ protected:
 };
 
 TEST_F(PrintCommands, ThePreviewShowsEveryPage) {
-    printing_.PrintExamination(frame_, document_, {}, EPrintAction::Preview);
+    printing_.PrintExamination(frame_, document_, nullptr, EPrintAction::Preview);
     wxPreviewFrame* preview = nullptr;
     for (wxWindow* window : wxTopLevelWindows)
         if (auto* found = dynamic_cast<wxPreviewFrame*>(window))
@@ -91,7 +92,7 @@ TEST_F(PrintCommands, PrintLongAndPrintShortPrintTheOneMark) {
 }
 
 TEST_F(PrintCommands, ASelectionIsPrintedOnlyWhenChosenAndIsChosenFirst) {
-    const std::vector<CMark> selection = {star_, nova_};
+    const CZrDocData selection = MakeSelectionPrintData(std::vector<CMark>{star_, nova_});
     for (const int choice : {CPrintRangeDlg::kSelectionId, CPrintRangeDlg::kAllId}) {
         wx_test::DialogScripts scripts;
         scripts.Add([choice](wxDialog& dialog) {
@@ -100,7 +101,7 @@ TEST_F(PrintCommands, ASelectionIsPrintedOnlyWhenChosenAndIsChosenFirst) {
             wx_test::Child<wxRadioButton>(dialog, choice).SetValue(true);
             wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_OK));
         });
-        printing_.PrintExamination(frame_, document_, selection, EPrintAction::Dialog);
+        printing_.PrintExamination(frame_, document_, &selection, EPrintAction::Dialog);
         EXPECT_TRUE(scripts.AllUsed());
         const std::string text = Printed();
         const bool all = choice == CPrintRangeDlg::kAllId;
@@ -112,24 +113,24 @@ TEST_F(PrintCommands, ASelectionIsPrintedOnlyWhenChosenAndIsChosenFirst) {
     // Cancelled, nothing is printed.
     wx_test::DialogScripts scripts;
     scripts.Add([](wxDialog& dialog) { dialog.EndModal(wxID_CANCEL); });
-    printing_.PrintExamination(frame_, document_, selection, EPrintAction::Dialog);
+    printing_.PrintExamination(frame_, document_, &selection, EPrintAction::Dialog);
     EXPECT_EQ(runner_.GetRuns(), 2);
     // Printed straight away, the selection goes without a question.
-    printing_.PrintExamination(frame_, document_, selection, EPrintAction::Direct);
+    printing_.PrintExamination(frame_, document_, &selection, EPrintAction::Direct);
     EXPECT_EQ(runner_.GetRuns(), 3);
     EXPECT_EQ(Printed().find(Title(acme_)), std::string::npos);
 }
 
 TEST_F(PrintCommands, TheRecordsAreReadFirstUnderAProgressWindowThatMayCancelThePrint) {
     host_.cancelAt = "Reading mark 2 of 3";
-    printing_.PrintExamination(frame_, document_, {}, EPrintAction::Direct);
+    printing_.PrintExamination(frame_, document_, nullptr, EPrintAction::Direct);
     EXPECT_EQ(runner_.GetRuns(), 0);
     EXPECT_EQ(host_.progressSteps,
               (std::vector<std::string>{"range 3 0-100", "Reading mark 1 of 3 @0",
                                         "Reading mark 2 of 3 @1"}));
     host_.cancelAt.clear();
     host_.progressSteps.clear();
-    printing_.PrintExamination(frame_, document_, {}, EPrintAction::Direct);
+    printing_.PrintExamination(frame_, document_, nullptr, EPrintAction::Direct);
     EXPECT_EQ(runner_.GetRuns(), 1);
     EXPECT_EQ(host_.progressSteps.back(), "finish");
     EXPECT_EQ(host_.progressCaptions, (std::vector<std::string>{"Print", "Print"}));
