@@ -70,6 +70,21 @@ private:
     CZrProgram& program_;
 };
 
+// The main view's print commands on the program's printing.
+class CZrProgram::CViewPrinting : public IMarkPrinting {
+public:
+    explicit CViewPrinting(CZrProgram& program) : program_(program) {}
+
+    void Print(const CZrDocData& document, const CZrDocData* selection, bool preview) override {
+        program_.printing_.PrintExamination(program_.FrameWindow(), document, selection,
+                                            preview ? EPrintAction::Preview
+                                                    : EPrintAction::Dialog);
+    }
+
+private:
+    CZrProgram& program_;
+};
+
 CZrProgram::CZrProgram(Options options)
     : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
       repository_(TheRepository()),
@@ -81,6 +96,7 @@ CZrProgram::CZrProgram(Options options)
           printRegisters_, TheUserOptions(), Today,
           [this](const std::string& caption) { return host_->OpenProgress(caption); },
           options_.printer),
+      viewPrinting_(std::make_unique<CViewPrinting>(*this)),
       help_("", platform::OpenUrl),
       announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
@@ -91,6 +107,7 @@ CZrProgram::~CZrProgram() {
         frame->Destroy();
     TheRepository().DisconnectAll();
     InstallRegisterTable(nullptr);
+    InstallActiveExamination(nullptr);
 }
 
 CMainFrame* CZrProgram::GetMainFrame() const {
@@ -147,16 +164,24 @@ void CZrProgram::InitCaches() {
 void CZrProgram::CreateDocuments() {
     host_ = std::make_unique<CFrameHost>(*this);
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
+    // Search runs record their run order in the active examination.
+    InstallActiveExamination(document_.get());
     wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
+    views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
+        *document_, fileDialogs_,
+        [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
+        [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
+        [this]() -> wxWindow* { return GetMainFrame(); },
+        [] { return TheZrDbs().HasConnectedTrainingDb(); },
+        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
-                                                      searchWindows_.Close();
-                                                      searchWindows_.CloseAll();
+                                                      views_->GetResultsWindow().Close();
+                                                      views_->CloseAll();
                                                   });
-    flow_ = std::make_unique<CSearchRunFlow>(CSearchRunWindows{searchWindows_, searchWindows_,
-                                                               searchWindows_, searchWindows_,
-                                                               noNewMarks_},
-                                             TheUserOptions());
+    flow_ = std::make_unique<CSearchRunFlow>(
+        CSearchRunWindows{*views_, watchRun_, views_->GetResultsWindow(), *views_, noNewMarks_},
+        TheUserOptions());
 
     CMainFrameServices services;
     services.canClose = [this] { return CanCloseMainFrame(); };
@@ -164,12 +189,11 @@ void CZrProgram::CreateDocuments() {
     services.documentTitle = [this] { return docManager_->GetTitle(); };
     services.isWatch = [this] { return document_->IsWatch(); };
     services.showHelp = [this](int contextId) { help_.ShowHelp(contextId); };
-    auto* frame = new CMainFrame(views_, std::move(services));
+    auto* frame = new CMainFrame(*views_, std::move(services));
     frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
-        *document_,
-        CMainFrameCommands::Services{*flow_, searchWindows_, *frame, reports_, fileDialogs_,
-                                     TheUserOptions(), TheSystemOptions()});
+        *document_, CMainFrameCommands::Services{*flow_, watchRun_, *frame, reports_, fileDialogs_,
+                                                 TheUserOptions(), TheSystemOptions()});
     recentFiles_.UseMenu(frame->GetRecentFilesMenu());
     BindFrameCommands();
 }

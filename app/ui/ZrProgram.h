@@ -19,6 +19,7 @@
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
+#include "app/ui/ProgramViews.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -64,6 +65,7 @@ public:
     CMainFrame* GetMainFrame() const;
     CZR2000Doc& GetDocument() { return *document_; }
     CZrDocManager& GetDocManager() { return *docManager_; }
+    CProgramViews& GetViews() { return *views_; }
     const CAnnouncements& GetAnnouncements() const { return announcements_; }
     const wxFont& GetAppFont() const { return appFont_; }
     CHelp& GetHelp() { return help_; }
@@ -99,6 +101,7 @@ public:
 
 private:
     class CFrameHost;
+    class CViewPrinting;
 
     wxWindow* FrameWindow() const;
     IDocumentHost& Host();
@@ -110,8 +113,7 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingSearchWindows searchWindows_;
-    CPendingViews views_;
+    CPendingWatchRun watchRun_;
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
@@ -122,11 +124,14 @@ private:
     CRecentFiles recentFiles_;
     CZrDbsPrintRegisters printRegisters_;
     CZrPrinting printing_;
+    std::unique_ptr<CViewPrinting> viewPrinting_;
     CHelp help_;
     CAnnouncements announcements_;
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    // Before the document goes, the views let go of it.
+    std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CDefaultNewExamination> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;

@@ -6,6 +6,7 @@
 #include "core/DrawSurface.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <wx/bitmap.h>
 #include <wx/font.h>
@@ -13,7 +14,7 @@
 class wxDC;
 
 // An image's bytes as a bitmap, rescaled to the size when one is given; none when the bytes
-// hold no image.
+// hold no image. The bitmaps made last are kept for the next drawing of the same image.
 std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
                                       wxSize size = wxDefaultSize);
 
@@ -67,3 +68,6 @@ private:
     // Fonts made so far, by face, points, weight, italic and character set.
     std::map<std::tuple<std::string, int, int, bool, bool>, wxFont> fonts_;
 };
+
+// A surface of its own for measuring text in the font, on a context of the display's kind.
+std::unique_ptr<IDrawSurface> MakeMeasuringSurface(const wxFont& font);
