@@ -3,7 +3,7 @@
 // 2 ms), 64 lines of the virtual list box painted (below 5 ms), and the diagnostics report over
 // an examination of 10^5 marks (below 2 s). All but the report need a display (xvfb-run).
 
-#include "WxToolkit.h"
+#include "bench/Toolkit.h"
 #include "app/controls/ui/VListBox.h"
 #include "app/dialogs/DiagnosticsReport.h"
 #include "app/document/ZrDocData.h"
@@ -17,6 +17,7 @@
 #include "engines/selection/ui/DbSelectionPanelWnd.h"
 
 #include <benchmark/benchmark.h>
+#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
@@ -25,7 +26,7 @@ namespace {
 
 // The settings, the register table's stand-in and a repository without engines.
 struct COptionsContext {
-    COptionsContext() { StartToolkitOnce(); }
+    COptionsContext() { StartToolkit(); }
     CSystemOptions system;
     CUserOptions user;
     CZrRepository repository{system, user};
@@ -75,7 +76,7 @@ void BM_SelectionPanelClick(benchmark::State& state) {
 BENCHMARK(BM_SelectionPanelClick)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintVirtualLines(benchmark::State& state) {
-    StartToolkitOnce();
+    StartToolkit();
     auto* frame = new wxFrame(nullptr, wxID_ANY, "lines");
     auto* list = new CVListBox(frame, wxID_ANY);
     // Room for more than the 64 lines the list shows at most.

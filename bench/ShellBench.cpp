@@ -4,9 +4,9 @@
 // 10^5 marks over those registers, with its database check against their engines (target below
 // 150 ms). Needs a display (xvfb-run).
 
-#include "WxToolkit.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
+#include "bench/Toolkit.h"
 #include "core/IniFile.h"
 #include "core/SystemOptions.h"
 #include "engines/Orb.h"
@@ -59,7 +59,7 @@ public:
     CShellBench()
         : folder_(std::filesystem::temp_directory_path() /
                   ("zr_shell_bench_" + std::to_string(::getpid()))) {
-        StartToolkitOnce();
+        StartToolkit();
         if (!InitOrb())
             throw std::runtime_error("cannot start the ORB");
         std::string error;

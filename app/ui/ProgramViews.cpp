@@ -17,6 +17,7 @@ CProgramViews::CProgramViews(Services services)
                services_.fileDialogs},
       results_(context_, ResultsOptions()) {
     context_.caveatSets = &caveatSets_;
+    context_.printing = &services_.printing;
 }
 
 CProgramViews::~CProgramViews() {

@@ -31,6 +31,8 @@ public:
         std::function<wxWindow*()> mainWindow;
         std::function<bool()> hasTrainingDb;
         std::function<void(int contextId)> showHelp;
+        // The print commands of the main view.
+        IMarkPrinting& printing;
     };
 
     explicit CProgramViews(Services services);
