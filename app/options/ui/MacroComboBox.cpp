@@ -21,11 +21,6 @@ void CMacroComboBox::SetItems(const std::vector<CMacroListItem>& items) {
     ChangeValue(text);
 }
 
-bool CMacroComboBox::IsSystemItem(int index) const {
-    return index >= 0 && index < static_cast<int>(items_.size()) &&
-           items_[static_cast<std::size_t>(index)].system;
-}
-
 void CMacroComboBox::OnDrawItem(wxDC& dc, const wxRect& rect, int item, int flags) const {
     if (item < 0 || item >= static_cast<int>(items_.size()) || (flags & wxODCB_PAINTING_CONTROL))
         return;

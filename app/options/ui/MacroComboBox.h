@@ -13,8 +13,6 @@ public:
 
     // The rows, in the order given; the edit field keeps its text.
     void SetItems(const std::vector<CMacroListItem>& items);
-    // Whether the row is marked with the system's "S".
-    bool IsSystemItem(int index) const;
 
 protected:
     void OnDrawItem(wxDC& dc, const wxRect& rect, int item, int flags) const override;

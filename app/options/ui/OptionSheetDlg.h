@@ -18,10 +18,9 @@ public:
 
     bool TransferDataFromWindow() override;
 
+private:
     // Makes the page's panel unless it was made already.
     void ShowPage(int index);
-
-private:
     void ShowHelp();
 
     COptionSheet& sheet_;

@@ -37,8 +37,6 @@ public:
     // The panel's rows shown again, after the panel changed (such as an engine choice).
     void ShowRows();
 
-    CDbSelectionPanel& GetPanel() { return panel_; }
-
 private:
     struct Slot {
         wxCheckBox* check = nullptr;

@@ -3,13 +3,13 @@
 
 #include "app/dialogs/ui/DiagnosticsDlg.h"
 
-#include "QueuedFileDialogs.h"
 #include "WxTestSupport.h"
 #include "app/controls/ui/HScrollListBox.h"
 #include "app/dialogs/ProgramDiagnostics.h"
 #include "core/ui/WxText.h"
 #include "engines/BgrJobs.h"
 #include "tests/engines/ConnectedFixture.h"
+#include "tests/support/QueuedFileDialogs.h"
 
 #include <fstream>
 #include <wx/button.h>
@@ -22,7 +22,7 @@ using Texts = std::vector<std::string>;
 class DiagnosticsDlgTest : public ConnectedFixture {
 protected:
     CBgrJobManager jobs_;
-    QueuedFileDialogs files_;
+    CQueuedFileDialogs files_;
     CTempFolder folder_;
     wx_test::RecordedMessages messages_;
     wx_test::DialogScripts scripts_;

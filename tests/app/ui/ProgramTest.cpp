@@ -2,7 +2,6 @@
 // the (virtual) display: logging in, the main window, its files and its closing. Dialogs are
 // driven by scripts, message boxes answered from lists and file dialogs from queues.
 
-#include "QueuedFileDialogs.h"
 #include "WxTestSupport.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
@@ -16,6 +15,7 @@
 #include "report/ui/ReportSelectDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
+#include "tests/support/QueuedFileDialogs.h"
 
 #include <deque>
 #include <wx/button.h>
@@ -71,7 +71,7 @@ protected:
     CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
     std::filesystem::path workingDir_;
     ZrTestControl_var control_;
-    QueuedFileDialogs files_;
+    CQueuedFileDialogs files_;
     std::unique_ptr<CZrProgram> program_;
     CStartupSequence startup_;
 };

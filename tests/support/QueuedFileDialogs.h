@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-class QueuedFileDialogs : public IFileDialogs {
+class CQueuedFileDialogs : public IFileDialogs {
 public:
     bool Ask(const CFileDialogRequest& request, std::string& path) override {
         requests.push_back(request);
