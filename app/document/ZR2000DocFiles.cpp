@@ -74,6 +74,9 @@ void CZR2000Doc::ReadExamination(CZreFile& file, CLoaded& loaded) const {
         loaded.selection.SelectFromDbCodes(loaded.codes);
     loaded.marks.Sort();
     loaded.marks.SetGroupFlags();
+    // The group flags take part in the mark order: sorted again with them, an examination
+    // opened and saved reads back in the order it was saved.
+    loaded.marks.Sort();
 }
 
 void CZR2000Doc::ReportLoadFailure(const std::string& path, const std::string& reason) {
@@ -177,6 +180,7 @@ bool CZR2000Doc::SaveToFile(const std::string& path) {
 
 bool CZR2000Doc::FillAppNumbers(IProgress& progress) {
     std::vector<bool> asked(static_cast<std::size_t>(marks_.GetCount()));
+    bool filled = false;
     for (int i = 0; i < marks_.GetCount(); ++i) {
         progress.SetProgress("Preparing for save", i);
         if (progress.IsCancelled())
@@ -206,7 +210,12 @@ bool CZR2000Doc::FillAppNumbers(IProgress& progress) {
             mark.SetAppNumber(appNumbers[k]);
             marks_.SetAt(mark, indexes[k]);
         }
+        filled = true;
     }
+    // The numbers order marks that are otherwise equal: the list stays in mark order, so that
+    // saving it again gives the same file.
+    if (filled)
+        marks_.Sort();
     return true;
 }
 

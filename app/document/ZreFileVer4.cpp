@@ -9,7 +9,6 @@
 #include "core/SearchList.h"
 #include "core/ZrVersion.h"
 
-#include <algorithm>
 #include <cstdint>
 
 std::uint32_t CZreFileVer4::GetProgramVersionWord() {
@@ -95,20 +94,15 @@ void CZreFileVer4::ReadSearches(CSearchList& searches) {
     if (!entry)
         return;
     Input().Require(entry->offset, entry->count, kSearchFixedSize, "the searches");
-    std::vector<CSearch> read;
-    read.reserve(entry->count);
     std::size_t at = entry->offset;
     for (std::uint32_t i = 0; i < entry->count; ++i) {
         std::size_t length = 0;
-        read.push_back(ReadSearch(at, length));
-        at += length;
-    }
-    // In search order each one joins the end of the list, as adding them one by one would
-    // place them, without moving the others every time.
-    std::stable_sort(read.begin(), read.end());
-    for (const CSearch& search : read) {
+        // In the file's order: a search stored without an id takes the list's next id of that
+        // moment, as every reader of the file gives it.
+        const CSearch search = ReadSearch(at, length);
         searches.Add(search);
         searches.ReserveOrdersTo(search.GetOrder());
+        at += length;
     }
 }
 

@@ -54,7 +54,52 @@ protected:
         platform::ReadWholeFile(path, bytes);
         return bytes;
     }
+
+    // A file of these marks in this order, as another program may have written it, saved with
+    // the registers' engines.
+    std::string WriteMarks(const std::string& name, std::initializer_list<CMark> marks) {
+        CMarkList list;
+        for (const CMark& mark : marks)
+            list.Append(mark);
+        std::vector<CDbInfo> databases;
+        for (char code : registers.connectedCodes) {
+            const CZrDbEngine engine = registers.GetDbEngine(code);
+            databases.emplace_back();
+            databases.back().SetRegisterCode(code);
+            databases.back().SetDates(engine.GetDate2(), engine.GetDate());
+            databases.back().SetEngine(engine.GetName(), static_cast<int>(engine.GetFlags()));
+        }
+        CZreFile file;
+        const std::string path = folder / name;
+        file.OpenForWrite(path);
+        file.WriteHeader(CExamInfo(), databases);
+        file.WriteSearches(CSearchList(), nullptr);
+        file.WriteMarks(list, nullptr);
+        std::string error;
+        EXPECT_TRUE(file.Close(error)) << error;
+        return path;
+    }
+    // Opens the file and saves it under the name; the saved bytes.
+    std::string OpenAndSave(const std::string& path, const std::string& name) {
+        CZR2000Doc document(registers, repository, host);
+        EXPECT_TRUE(document.OnOpenDocument(path));
+        EXPECT_TRUE(document.OnSaveDocument(folder / name));
+        return Bytes(folder / name);
+    }
 };
+
+// Every field of every mark, in list order.
+std::vector<std::string> MarkFields(const CZrDocData& data) {
+    std::vector<std::string> fields;
+    for (int i = 0; i < data.GetMarkCount(); ++i) {
+        const CMark& m = data.GetMark(i);
+        fields.push_back(std::to_string(m.GetRecordNumber()) + "|" +
+                         std::to_string(m.GetRegisterCode()) + "|" +
+                         std::to_string(m.GetAppNumber()) + "|" + std::to_string(m.GetSearchId()) +
+                         "|" + std::to_string(m.GetSection()) + "|" + std::to_string(m.GetFlags()));
+    }
+    return fields;
+}
 
 TEST_F(DocFilesTest, SavedExaminationOpensAsItWas) {
     const std::string path = folder / "exam.zre";
@@ -145,6 +190,43 @@ TEST_F(DocFilesTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+// One record held several times in one section, partly by one search, and its marks' group
+// flags and numbers as another program left them: opened and saved, then opened and saved
+// again without an edit, the file is the same.
+TEST_F(DocFilesTest, AnExaminationSavedAgainWithoutAnEditKeepsItsBytes) {
+    const std::string numbered =
+        WriteMarks("numbered.zre", {CMark(10, 'u', 1, 5, 1010, 0), CMark(10, 'u', 1, 3, 1010, 0),
+                                    CMark(10, 'u', 1, 1, 1010, CMark::kDuplicate)});
+    const std::string a = OpenAndSave(numbered, "a.zre");
+    EXPECT_EQ(OpenAndSave(folder / "a.zre", "b.zre"), a);
+
+    // Numbers filled in while saving take part in the order of otherwise equal marks.
+    const std::string unnumbered =
+        WriteMarks("unnumbered.zre", {CMark(10, 'u', 1, 3, 0, 0), CMark(10, 'u', 1, 5, 0, 0),
+                                      CMark(10, 'u', 1, 5, 7, 0), CMark(12, 'u', 1, 5, 0, 0)});
+    const std::string c = OpenAndSave(unnumbered, "c.zre");
+    EXPECT_EQ(OpenAndSave(folder / "c.zre", "d.zre"), c);
+}
+
+// Marks of registers that no database block names (no engine when saved, or no register here)
+// are saved with the others and come back unchanged.
+TEST_F(DocFilesTest, MarksOfRegistersWithoutADatabaseBlockSurvive) {
+    const std::string path = folder / "exam.zre";
+    const std::uint32_t uk[] = {10};
+    doc.AddFoundMarks(uk, 'u', 1, 0, true, false);
+    const CMark others[] = {CMark(20, 'd', 1, 0, 2020, CMark::kPermanentKeep),
+                            CMark(30, 'z', 2, 0, 3030, CMark::kPermanentKeep | CMark::kLong)};
+    doc.MergeMarks(others);
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    CZR2000Doc opened(registers, repository, host);
+    ASSERT_TRUE(opened.OnOpenDocument(path));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(opened.CZrDocData::GetDatabaseCodes(), "uc");
+    EXPECT_EQ(MarkFields(opened), MarkFields(doc));
+    EXPECT_EQ(MarkFields(opened).size(), 3u);
 }
 
 TEST_F(DocFilesTest, CancelledPreparationSavesNothing) {
