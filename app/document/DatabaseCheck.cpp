@@ -1,6 +1,7 @@
 #include "app/document/DatabaseCheck.h"
 
 #include "app/document/DocumentServices.h"
+#include "app/document/ZrDocData.h"
 #include "core/MarkList.h"
 #include "core/SearchList.h"
 
@@ -133,8 +134,7 @@ void CDatabaseCheck::ResetChangedSearches(const std::string& changed, bool reset
     }
     for (char code : changed)
         ReidentifyMarks(code, marks);
-    marks.Sort();
-    marks.SetGroupFlags();
+    SortAndGroup(marks);
 }
 
 void CDatabaseCheck::ReidentifyMarks(char code, CMarkList& marks) {

@@ -72,11 +72,7 @@ void CZR2000Doc::ReadExamination(CZreFile& file, CLoaded& loaded) const {
         loaded.selection.SetSelectionString(selection);
     else
         loaded.selection.SelectFromDbCodes(loaded.codes);
-    loaded.marks.Sort();
-    loaded.marks.SetGroupFlags();
-    // The group flags take part in the mark order: sorted again with them, an examination
-    // opened and saved reads back in the order it was saved.
-    loaded.marks.Sort();
+    SortAndGroup(loaded.marks);
 }
 
 void CZR2000Doc::ReportLoadFailure(const std::string& path, const std::string& reason) {

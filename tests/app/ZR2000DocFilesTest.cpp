@@ -312,6 +312,20 @@ TEST_F(DocFilesTest, ChangedDatabaseResetsItsSearchesOnOpening) {
     EXPECT_EQ(registers.recordCalls, (std::vector<std::size_t>{3}));
 }
 
+TEST_F(DocFilesTest, ReidentifiedMarksStayInMarkOrder) {
+    // Records 10 and 12 turn out to be one record of the new data: one group, in mark order.
+    const std::string path = WriteMarks(
+        "exam.zre", {CMark(10, 'u', 1, 3, 1010, CMark::kPermanentKeep),
+                     CMark(10, 'u', 1, 1, 1010, CMark::kPermanentKeep | CMark::kDuplicate),
+                     CMark(12, 'u', 1, 2, 1010, CMark::kPermanentKeep)});
+    repository.engines['u'] = {MakeEngine('u', kNewer, 0x20000, "Office")};
+    registers.newRecordOffset = 5000;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(MarkFields(doc),
+              (std::vector<std::string>{"6010|117|1010|2|1|1", "6010|117|1010|1|1|5",
+                                        "6010|117|1010|3|1|5"}));
+}
+
 TEST_F(DocFilesTest, ChangedWatchIsToldInItsOwnWords) {
     const std::string path = folder / "watch.zre";
     CMarkList marks;
