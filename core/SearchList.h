@@ -21,6 +21,9 @@ public:
     // Reads by index are checked and throw "out of bounds".
     const CSearch& GetAt(int index) const { return searches_.GetAt(index); }
     void ResetAt(int index) { searches_.GetAt(index).Reset(); }
+    // Back in search order after searches changed in place (ResetAt); equal searches keep their
+    // order.
+    void RestoreOrder();
 
     int NewSearchId() { return nextSearchId_++; }
     int NewOrder() { return nextOrder_++; }

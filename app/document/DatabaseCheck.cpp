@@ -130,6 +130,8 @@ void CDatabaseCheck::ResetChangedSearches(const std::string& changed, bool reset
                 searches.ResetAt(i);
             }
         }
+        // Unrun searches go behind the run ones of their section.
+        searches.RestoreOrder();
         marks.RemoveSearches(resetIds);
     }
     for (char code : changed)

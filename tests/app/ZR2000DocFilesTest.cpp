@@ -312,6 +312,20 @@ TEST_F(DocFilesTest, ChangedDatabaseResetsItsSearchesOnOpening) {
     EXPECT_EQ(registers.recordCalls, (std::vector<std::size_t>{3}));
 }
 
+TEST_F(DocFilesTest, ResetSearchesGoBehindTheRunOnesOfTheirSection) {
+    const int uk = doc.AddSearch(MakeRunSearch(1, "u", 1, 3));
+    const int eu = doc.AddSearch(MakeRunSearch(1, "c", 2, 1));
+    const std::string path = folder / "exam.zre";
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    repository.engines['u'] = {MakeEngine('u', kNewer, 0x20000, "Office")};
+    CZR2000Doc opened(registers, repository, host);
+    ASSERT_TRUE(opened.OnOpenDocument(path));
+    ASSERT_EQ(opened.GetSearchCount(), 2);
+    EXPECT_EQ(opened.GetSearch(0).GetSearchId(), eu);
+    EXPECT_EQ(opened.GetSearch(1).GetSearchId(), uk);
+    EXPECT_FALSE(opened.GetSearch(1).HasRun());
+}
+
 TEST_F(DocFilesTest, ReidentifiedMarksStayInMarkOrder) {
     // Records 10 and 12 turn out to be one record of the new data: one group, in mark order.
     const std::string path = WriteMarks(
