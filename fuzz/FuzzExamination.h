@@ -3,6 +3,7 @@
 // so that the document's code beyond the file checks is reached on most inputs.
 
 #include "FuzzSupport.h"
+#include "app/document/DatabaseCheck.h"
 #include "app/document/ZreFile.h"
 #include "app/document/ZreFileVer.h"
 
@@ -43,11 +44,7 @@ inline std::vector<CDbInfo> MakeDatabases(FuzzedDataProvider& input) {
                 : CZrDbEngine(code, input.ConsumeIntegral<std::uint32_t>(),
                               CZrDate(input.ConsumeIntegral<std::uint32_t>()),
                               input.ConsumeRandomLengthString(40), ZrEngine::_nil(), 0);
-        CDbInfo database;
-        database.SetRegisterCode(code);
-        database.SetDates(engine.GetDate2(), engine.GetDate());
-        database.SetEngine(engine.GetName(), static_cast<int>(engine.GetFlags()));
-        databases.push_back(database);
+        databases.push_back(SavedDatabase(code, engine));
     }
     return databases;
 }

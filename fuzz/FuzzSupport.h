@@ -21,20 +21,35 @@
 namespace fuzz {
 
 // One folder per process, in memory where the system offers it so that the many small writes
-// and flushes of a run cost little. Targets write only below it.
-inline const std::filesystem::path& Folder() {
-    static const std::filesystem::path folder = [] {
+// and flushes of a run cost little, removed when the process ends. Targets write only below it.
+class CFuzzFolder {
+public:
+    CFuzzFolder() {
         const std::filesystem::path shm("/dev/shm");
         std::error_code error;
         const std::filesystem::path base = std::filesystem::is_directory(shm, error)
                                                ? shm
                                                : std::filesystem::temp_directory_path();
-        std::filesystem::path path = base / ("zr_fuzz_" + std::to_string(::getpid()));
-        std::filesystem::remove_all(path, error);
-        std::filesystem::create_directories(path);
-        return path;
-    }();
-    return folder;
+        path_ = base / ("zr_fuzz_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(path_, error);
+        std::filesystem::create_directories(path_);
+    }
+    ~CFuzzFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    CFuzzFolder(const CFuzzFolder&) = delete;
+    CFuzzFolder& operator=(const CFuzzFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline const std::filesystem::path& Folder() {
+    static const CFuzzFolder folder;
+    return folder.Path();
 }
 
 // Empties the folder: each input starts from nothing.

@@ -45,6 +45,14 @@ std::string CDatabaseCheck::DescribeDatabases(const std::string& codes,
     return text;
 }
 
+CDbInfo SavedDatabase(char code, const CZrDbEngine& engine) {
+    CDbInfo database;
+    database.SetRegisterCode(code);
+    database.SetDates(engine.GetDate2(), engine.GetDate());
+    database.SetEngine(engine.GetName(), static_cast<int>(engine.GetFlags()));
+    return database;
+}
+
 std::string CDatabaseCheck::CheckDatabases(const std::vector<CDbInfo>& saved,
                                            const std::string& skipCodes, bool ask) {
     std::string newer;

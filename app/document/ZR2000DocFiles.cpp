@@ -217,14 +217,8 @@ bool CZR2000Doc::FillAppNumbers(IProgress& progress) {
 
 std::vector<CDbInfo> CZR2000Doc::GetDatabaseInfos() const {
     std::vector<CDbInfo> databases;
-    for (char code : GetConnectedDatabaseCodes()) {
-        const CZrDbEngine engine = registers_.GetDbEngine(code);
-        CDbInfo database;
-        database.SetRegisterCode(code);
-        database.SetDates(engine.GetDate2(), engine.GetDate());
-        database.SetEngine(engine.GetName(), static_cast<int>(engine.GetFlags()));
-        databases.push_back(database);
-    }
+    for (char code : GetConnectedDatabaseCodes())
+        databases.push_back(SavedDatabase(code, registers_.GetDbEngine(code)));
     return databases;
 }
 

@@ -62,13 +62,8 @@ protected:
         for (const CMark& mark : marks)
             list.Append(mark);
         std::vector<CDbInfo> databases;
-        for (char code : registers.connectedCodes) {
-            const CZrDbEngine engine = registers.GetDbEngine(code);
-            databases.emplace_back();
-            databases.back().SetRegisterCode(code);
-            databases.back().SetDates(engine.GetDate2(), engine.GetDate());
-            databases.back().SetEngine(engine.GetName(), static_cast<int>(engine.GetFlags()));
-        }
+        for (char code : registers.connectedCodes)
+            databases.push_back(SavedDatabase(code, registers.GetDbEngine(code)));
         CZreFile file;
         const std::string path = folder / name;
         file.OpenForWrite(path);
