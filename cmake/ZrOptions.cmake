@@ -40,3 +40,18 @@ if(ZR_CCACHE)
     set(CMAKE_C_COMPILER_LAUNCHER ${ZR_CCACHE})
     set(CMAKE_CXX_COMPILER_LAUNCHER ${ZR_CCACHE})
 endif()
+
+# Windows: wxWidgets, linked only by the ui/ folders' libraries and the programs.
+find_package(wxWidgets REQUIRED COMPONENTS core base)
+add_library(zr_wx INTERFACE)
+target_include_directories(zr_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
+target_compile_definitions(zr_wx INTERFACE ${wxWidgets_DEFINITIONS})
+target_compile_options(zr_wx INTERFACE ${wxWidgets_CXX_FLAGS})
+target_link_libraries(zr_wx INTERFACE ${wxWidgets_LIBRARIES})
+
+# The windows of a source folder: every .cpp of its ui/ folder, over the given libraries.
+function(zr_add_ui_library name dir)
+    file(GLOB sources CONFIGURE_DEPENDS ${dir}/ui/*.cpp)
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC zr_options zr_wx ${ARGN})
+endfunction()

@@ -9,6 +9,7 @@
 // back. Stored forms: "1"/"0" for switches, decimal numbers, one character, RRGGBB colours and
 // face:size fonts.
 
+#include "core/Colour.h"
 #include "core/IniFile.h"
 
 #include <array>
@@ -39,14 +40,6 @@ struct CFormatBlock {
 
 // The presentation flag word of a display form, as the record presenters take it.
 std::uint32_t GetFormatFlags(const CFormatBlock& format);
-
-struct CColour {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-
-    bool operator==(const CColour&) const = default;
-};
 
 struct CMarginRect {
     int left = 0;

@@ -93,21 +93,41 @@ std::uint64_t CZrAppNum::GetNumber() const {
     return number;
 }
 
-bool MatchesAppNumPattern(const std::string& text, const std::string& pattern) {
-    try {
-        const boost::regex expression(pattern, boost::regex::perl | boost::regex::icase);
-        return boost::regex_match(text, expression);
-    } catch (const std::runtime_error&) {
-        // A pattern that does not compile (boost::regex_error) or a match too complex to
-        // finish: the register cannot vouch for the number.
-        return false;
+struct CAppNumPatterns::CCompiled {
+    std::vector<boost::regex> expressions;
+};
+
+CAppNumPatterns::CAppNumPatterns(const std::vector<std::string>& patterns)
+    : compiled_(std::make_unique<CCompiled>()) {
+    for (const std::string& pattern : patterns) {
+        try {
+            compiled_->expressions.emplace_back(pattern, boost::regex::perl | boost::regex::icase);
+        } catch (const boost::regex_error&) {
+            // A pattern that does not compile cannot vouch for any number.
+        }
     }
 }
 
-bool IsAcceptedAppNum(const std::string& text, const std::vector<std::string>& registerPatterns) {
-    if (CZrAppNum().SetText(text))
-        return true;
-    return std::any_of(
-        registerPatterns.begin(), registerPatterns.end(),
-        [&text](const std::string& pattern) { return MatchesAppNumPattern(text, pattern); });
+CAppNumPatterns::CAppNumPatterns(CAppNumPatterns&&) noexcept = default;
+CAppNumPatterns& CAppNumPatterns::operator=(CAppNumPatterns&&) noexcept = default;
+CAppNumPatterns::~CAppNumPatterns() = default;
+
+bool CAppNumPatterns::MatchesAny(const std::string& text) const {
+    return std::any_of(compiled_->expressions.begin(), compiled_->expressions.end(),
+                       [&text](const boost::regex& expression) {
+                           try {
+                               return boost::regex_match(text, expression);
+                           } catch (const std::runtime_error&) {
+                               // A match too complex to finish.
+                               return false;
+                           }
+                       });
+}
+
+bool MatchesAppNumPattern(const std::string& text, const std::string& pattern) {
+    return CAppNumPatterns({pattern}).MatchesAny(text);
+}
+
+bool IsAcceptedAppNum(const std::string& text, const CAppNumPatterns& registerPatterns) {
+    return CZrAppNum().SetText(text) || registerPatterns.MatchesAny(text);
 }

@@ -3,6 +3,7 @@
 // of the number syntax that every register accepts.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,27 @@ private:
     std::string text_;
 };
 
-// Whether the whole text matches a register's number pattern (a Perl-style regular expression,
-// case-insensitive). A pattern that does not compile, or whose match gives up, matches nothing.
+// Registers' number patterns (Perl-style regular expressions, case-insensitive), compiled once
+// for checks made on every keystroke. A pattern that does not compile, or whose match gives up,
+// matches nothing.
+class CAppNumPatterns {
+public:
+    explicit CAppNumPatterns(const std::vector<std::string>& patterns = {});
+    CAppNumPatterns(CAppNumPatterns&&) noexcept;
+    CAppNumPatterns& operator=(CAppNumPatterns&&) noexcept;
+    ~CAppNumPatterns();
+
+    // Whether the whole text matches one of the patterns.
+    bool MatchesAny(const std::string& text) const;
+
+private:
+    struct CCompiled;
+    std::unique_ptr<CCompiled> compiled_;
+};
+
+// Whether the whole text matches a register's number pattern.
 bool MatchesAppNumPattern(const std::string& text, const std::string& pattern);
 
 // Whether a typed application number is acceptable: valid in the common number syntax, or else
 // a full match of one of the given register patterns.
-bool IsAcceptedAppNum(const std::string& text, const std::vector<std::string>& registerPatterns);
+bool IsAcceptedAppNum(const std::string& text, const CAppNumPatterns& registerPatterns);

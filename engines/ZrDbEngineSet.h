@@ -16,6 +16,9 @@ public:
     CZrDbEngineSet& operator=(const CZrDbEngineSet&) = default;
     virtual ~CZrDbEngineSet() = default;
 
+    // The same engine objects, each with the same restriction, under the same codes.
+    bool operator==(const CZrDbEngineSet& other) const { return entries_ == other.entries_; }
+
     // Stores engine and restriction under the engine's database code, replacing both.
     void AddEngine(const CZrDbEngine& engine, const std::string& restriction);
     // Replaces the engine of its code's entry, made with an empty restriction when missing.

@@ -43,10 +43,10 @@ int CreateTemporary(const fs::path& target, mode_t mode, std::string& name) {
     return -1;
 }
 
-bool WriteAll(int fd, const std::string& contents) {
+bool WriteAll(int fd, std::string_view bytes) {
     std::size_t done = 0;
-    while (done < contents.size()) {
-        const ssize_t written = ::write(fd, contents.data() + done, contents.size() - done);
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -67,6 +67,8 @@ void SyncFolder(const fs::path& target) {
     }
 }
 
+constexpr std::size_t kBufferSize = 64 * 1024;
+
 FileReadCheck& ReadCheck() {
     static FileReadCheck check;
     return check;
@@ -74,50 +76,86 @@ FileReadCheck& ReadCheck() {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::string& contents, FileAccess access,
-                         std::string& error) {
+bool CReplacingFile::Fail(const std::string& what, const std::string& path) {
+    error_ = ErrnoText(what, path);
+    Abandon();
+    return false;
+}
+
+bool CReplacingFile::Open(const std::string& path, FileAccess access) {
+    Abandon();
+    error_.clear();
     const fs::path target = ResolveTarget(path);
+    target_ = target.string();
     // A new file gets the user's usual permissions (0666 less the umask) through open().
-    mode_t mode = access == FileAccess::OwnerOnly ? 0600 : 0666;
-    bool keepOldMode = false;
+    mode_ = access == FileAccess::OwnerOnly ? 0600 : 0666;
+    setMode_ = access == FileAccess::OwnerOnly;
     struct stat old {};
     if (access == FileAccess::Keep && ::stat(target.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
-        keepOldMode = true;
+        mode_ = static_cast<int>(old.st_mode & 07777);
+        setMode_ = true;
     }
-
-    std::string temporary;
-    const int fd =
-        CreateTemporary(target, access == FileAccess::OwnerOnly ? 0600 : 0666, temporary);
-    if (fd < 0) {
-        error = ErrnoText("Cannot create a temporary file for", target.string());
-        return false;
-    }
-    bool ok = WriteAll(fd, contents);
-    if (!ok)
-        error = ErrnoText("Cannot write", temporary);
-    if (ok && (keepOldMode || access == FileAccess::OwnerOnly) && ::fchmod(fd, mode) != 0) {
-        error = ErrnoText("Cannot set the permissions of", temporary);
-        ok = false;
-    }
-    if (ok && ::fsync(fd) != 0) {
-        error = ErrnoText("Cannot flush", temporary);
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        error = ErrnoText("Cannot close", temporary);
-        ok = false;
-    }
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = ErrnoText("Cannot replace", target.string());
-        ok = false;
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    SyncFolder(target);
+    fd_ = CreateTemporary(target, access == FileAccess::OwnerOnly ? 0600 : 0666, temporary_);
+    if (fd_ < 0)
+        return Fail("Cannot create a temporary file for", target_);
+    buffer_.reserve(kBufferSize);
     return true;
+}
+
+bool CReplacingFile::Flush() {
+    if (!WriteAll(fd_, std::string_view(buffer_.data(), buffer_.size())))
+        return Fail("Cannot write", temporary_);
+    buffer_.clear();
+    return true;
+}
+
+bool CReplacingFile::Write(std::string_view bytes) {
+    if (fd_ < 0)
+        return false;
+    if (buffer_.size() + bytes.size() > kBufferSize && !Flush())
+        return false;
+    if (bytes.size() >= kBufferSize) {
+        if (!WriteAll(fd_, bytes))
+            return Fail("Cannot write", temporary_);
+        return true;
+    }
+    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+    return true;
+}
+
+bool CReplacingFile::Commit() {
+    if (fd_ < 0 || !Flush())
+        return false;
+    if (setMode_ && ::fchmod(fd_, static_cast<mode_t>(mode_)) != 0)
+        return Fail("Cannot set the permissions of", temporary_);
+    if (::fsync(fd_) != 0)
+        return Fail("Cannot flush", temporary_);
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0)
+        return Fail("Cannot close", temporary_);
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0)
+        return Fail("Cannot replace", target_);
+    temporary_.clear();
+    SyncFolder(target_);
+    return true;
+}
+
+void CReplacingFile::Abandon() {
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    if (!temporary_.empty())
+        ::unlink(temporary_.c_str());
+    temporary_.clear();
+    buffer_.clear();
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& contents, FileAccess access,
+                         std::string& error) {
+    CReplacingFile file;
+    if (file.Open(path, access) && file.Write(contents) && file.Commit())
+        return true;
+    error = file.GetError();
+    return false;
 }
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {

@@ -1,6 +1,7 @@
 #pragma once
-// The text exception of the examination file and of marks from the clipboard: thrown for data
-// this program cannot take, carrying the message that the user is shown.
+// The text exception of the examination file, of marks from the clipboard and of report files:
+// thrown for data this program cannot take or files it cannot read or write, carrying the
+// message that the user is shown.
 
 #include <stdexcept>
 #include <string>

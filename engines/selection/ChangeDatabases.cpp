@@ -72,13 +72,7 @@ std::string CChangeDatabases::FindProblem(const std::string& codes) const {
             missing += c;
     if (!missing.empty())
         return BuildMissingUsedMessage(missing);
-    for (char c : codes)
-        if (registers_.IsWebDb(static_cast<unsigned char>(c)) &&
-            panel_.GetConfirmedCodes().find(c) == std::string::npos)
-            return "You must read and understand the important notices about " +
-                   registers_.GetShortName(static_cast<unsigned char>(c)) +
-                   " Direct if you wish to use that database.";
-    return {};
+    return panel_.FindUnconfirmedNotice(codes);
 }
 
 std::string CChangeDatabases::BuildMissingUsedMessage(const std::string& missingCodes) const {

@@ -4,13 +4,9 @@
 #include "engines/RegisterTable.h"
 #include "engines/ZrDbEngineSet.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-constexpr int kWheelDelta = 120;
 
 // Days since 1 Jan 1970 of a calendar date, for whole-day differences that no clock change
 // disturbs.
@@ -45,13 +41,19 @@ std::string NoticesPage(const std::string& dbId) {
 
 CDbSelectionPanel::CDbSelectionPanel(const IRegisterTable& registers,
                                      const CZrRepository& repository, int wheelLines)
-    : registers_(registers), repository_(repository), wheelLines_(wheelLines) {}
+    : registers_(registers), repository_(repository),
+      window_(CDbSelectionControls().visibleRows, wheelLines) {}
+
+void CDbSelectionPanel::SetControls(const CDbSelectionControls& controls) {
+    controls_ = controls;
+    window_.SetVisibleRows(controls.visibleRows);
+}
 
 void CDbSelectionPanel::Init(const CDbSelection& catalogue, const std::string& usedCodes,
                              const std::string& fixedCodes) {
     catalogue_ = catalogue;
     usedCodes_ = usedCodes;
-    firstRow_ = 0;
+    window_.Reset();
     engines_.Build(registers_.GetDbCodes(), fixedCodes, registers_, repository_);
     for (const CDbGroup& group : catalogue.GetGroups())
         for (const CDbEntry& entry : group.databases)
@@ -70,7 +72,7 @@ void CDbSelectionPanel::BuildRows() {
         if (groups[g].selected)
             AddDatabaseRows(g);
     }
-    firstRow_ = std::min(firstRow_, LastFirstRow());
+    window_.SetRowCount(static_cast<int>(rows_.size()));
 }
 
 void CDbSelectionPanel::AddDatabaseRows(std::size_t g) {
@@ -137,7 +139,7 @@ std::string CDbSelectionPanel::DatabaseText(const CDbEntry& entry) const {
 }
 
 const CDbSelectionPanel::Row* CDbSelectionPanel::RowOfSlot(int n) const {
-    const int row = firstRow_ + n;
+    const int row = window_.GetFirstRow() + n;
     if (n < 0 || n >= controls_.visibleRows || row >= GetRowCount())
         return nullptr;
     return &rows_[static_cast<std::size_t>(row)];
@@ -228,51 +230,6 @@ std::uint32_t CDbSelectionPanel::GetRowColour(int n, std::time_t now) const {
     return 0;
 }
 
-int CDbSelectionPanel::LastFirstRow() const {
-    return std::max(GetRowCount() - controls_.visibleRows, 0);
-}
-
-void CDbSelectionPanel::MoveFirstRow(int row) {
-    firstRow_ = std::clamp(row, 0, LastFirstRow());
-}
-
-void CDbSelectionPanel::OnVScroll(ScrollCode code, int trackPosition) {
-    switch (code) {
-    case ScrollCode::LineUp:
-        MoveFirstRow(firstRow_ - 1);
-        break;
-    case ScrollCode::LineDown:
-        MoveFirstRow(firstRow_ + 1);
-        break;
-    case ScrollCode::PageUp:
-        MoveFirstRow(firstRow_ - controls_.visibleRows);
-        break;
-    case ScrollCode::PageDown:
-        MoveFirstRow(firstRow_ + controls_.visibleRows);
-        break;
-    case ScrollCode::ThumbTrack:
-        MoveFirstRow(trackPosition);
-        break;
-    case ScrollCode::Top:
-        MoveFirstRow(0);
-        break;
-    case ScrollCode::Bottom:
-        MoveFirstRow(LastFirstRow());
-        break;
-    }
-}
-
-void CDbSelectionPanel::OnMouseWheel(bool shiftOrControl, int delta) {
-    if (shiftOrControl)
-        return;
-    wheelRemainder_ += delta;
-    if (std::abs(wheelRemainder_) < kWheelDelta)
-        return;
-    const int lines = -(wheelRemainder_ / kWheelDelta) * wheelLines_;
-    wheelRemainder_ %= kWheelDelta;
-    MoveFirstRow(firstRow_ + std::clamp(lines, -controls_.visibleRows, controls_.visibleRows));
-}
-
 std::vector<std::string> CDbSelectionPanel::GetTabs() const {
     std::vector<std::string> tabs = {"Velorin Databases"};
     if (registers_.HasWebDbs())
@@ -284,8 +241,7 @@ void CDbSelectionPanel::OnTabChange(int tab) {
     if ((tab != 0 && tab != 1) || tab == tab_)
         return;
     tab_ = tab;
-    firstRow_ = 0;
-    wheelRemainder_ = 0;
+    window_.Reset();
     BuildRows();
 }
 
@@ -302,4 +258,14 @@ std::string CDbSelectionPanel::GetSelectedEngines(CZrDbEngineSet& engines) const
             codes += letter;
         }
     return codes;
+}
+
+std::string CDbSelectionPanel::FindUnconfirmedNotice(const std::string& codes) const {
+    for (const char c : codes)
+        if (registers_.IsWebDb(static_cast<unsigned char>(c)) &&
+            confirmedCodes_.find(c) == std::string::npos)
+            return "You must read and understand the important notices about " +
+                   registers_.GetShortName(static_cast<unsigned char>(c)) +
+                   " Direct if you wish to use that database.";
+    return {};
 }

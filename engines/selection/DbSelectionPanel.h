@@ -6,6 +6,7 @@
 // offices' direct ones. The host dialog lays out GetSlots after every change and forwards its
 // clicks, scrolling and tab changes.
 
+#include "core/RowWindow.h"
 #include "engines/EngineChoice.h"
 #include "registers/DbSelection.h"
 
@@ -41,7 +42,7 @@ struct CDbSelectionSlot {
 class CDbSelectionPanel {
 public:
     enum class RowType { Group = 0, Database = 1, DataCredit = 2, Notice = 3, Training = 4 };
-    enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbTrack, Top, Bottom };
+    using ScrollCode = CRowWindow::ScrollCode;
 
     // Text colours in the system's blue-green-red byte order; 0 is the default colour.
     static constexpr std::uint32_t kDirectColour = 0x403D96;
@@ -54,7 +55,7 @@ public:
     CDbSelectionPanel(const IRegisterTable& registers, const CZrRepository& repository,
                       int wheelLines = 3);
 
-    void SetControls(const CDbSelectionControls& controls) { controls_ = controls; }
+    void SetControls(const CDbSelectionControls& controls);
     void SetConfirmedCodes(const std::string& codes) { confirmedCodes_ = codes; }
     const std::string& GetConfirmedCodes() const { return confirmedCodes_; }
 
@@ -69,8 +70,10 @@ public:
     void OnCheckClicked(int n, bool checked);
     // Text colour of visible slot n at the time given.
     std::uint32_t GetRowColour(int n, std::time_t now) const;
-    void OnVScroll(ScrollCode code, int trackPosition = 0);
-    void OnMouseWheel(bool shiftOrControl, int delta);
+    void OnVScroll(ScrollCode code, int trackPosition = 0) { window_.Scroll(code, trackPosition); }
+    void OnMouseWheel(bool shiftOrControl, int delta) {
+        window_.OnMouseWheel(shiftOrControl, delta);
+    }
 
     // "Velorin Databases", and "Patent Office Direct Databases" when there are web registers.
     std::vector<std::string> GetTabs() const;
@@ -80,13 +83,16 @@ public:
     std::uint32_t GetTabColour(int tab) const;
 
     std::vector<CDbSelectionSlot> GetSlots() const;
-    int GetFirstVisibleRow() const { return firstRow_; }
-    int GetRowCount() const { return static_cast<int>(rows_.size()); }
-    bool NeedsScrollBar() const { return GetRowCount() > controls_.visibleRows; }
+    int GetFirstVisibleRow() const { return window_.GetFirstRow(); }
+    int GetRowCount() const { return window_.GetRowCount(); }
+    bool NeedsScrollBar() const { return window_.NeedsScrollBar(); }
 
     // Empties the set, then adds the chosen engine of every selected database with its country
     // filter; answers their codes.
     std::string GetSelectedEngines(CZrDbEngineSet& engines) const;
+    // The message for the first of the codes whose database is a patent office's direct one and
+    // whose notices were not confirmed read; "" when there is none.
+    std::string FindUnconfirmedNotice(const std::string& codes) const;
     CDbEngineSelectionSet& GetEngineSelections() { return engines_; }
     const CDbEngineSelectionSet& GetEngineSelections() const { return engines_; }
     const CDbSelection& GetCatalogue() const { return catalogue_; }
@@ -108,12 +114,9 @@ private:
     std::string DatabaseText(const CDbEntry& entry) const;
     const CZrDbEngine* ChosenEngine(char letter) const;
     const Row* RowOfSlot(int n) const;
-    int LastFirstRow() const;
-    void MoveFirstRow(int row);
 
     const IRegisterTable& registers_;
     const CZrRepository& repository_;
-    int wheelLines_;
     CDbSelectionControls controls_;
     CDbSelection catalogue_;
     std::string usedCodes_;
@@ -121,6 +124,5 @@ private:
     CDbEngineSelectionSet engines_;
     std::vector<Row> rows_;
     int tab_ = 0;
-    int firstRow_ = 0;
-    int wheelRemainder_ = 0;
+    CRowWindow window_;
 };

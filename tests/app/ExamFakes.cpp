@@ -104,32 +104,3 @@ void CFakeRepository::LogSearch(const std::string& userId, const std::string& cl
                                 const std::string& examId, const std::string& text) {
     logged.push_back(userId + "|" + client + "|" + examId + "|" + text);
 }
-
-bool CFakeHost::AskYesNo(const std::string& text) {
-    questions.push_back(text);
-    if (answers.empty())
-        return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-class CRecordingProgress : public IProgress {
-public:
-    explicit CRecordingProgress(const std::string& cancelAt) : cancelAt_(cancelAt) {}
-    void SetRange(int, int, int) override {}
-    void SetProgress(const std::string& text, int) override {
-        cancelled_ = cancelled_ || text == cancelAt_;
-    }
-    void Finish() override {}
-    bool IsCancelled() const override { return cancelled_; }
-
-private:
-    std::string cancelAt_;
-    bool cancelled_ = false;
-};
-
-std::unique_ptr<IProgress> CFakeHost::OpenProgress(const std::string& caption) {
-    progressCaptions.push_back(caption);
-    return std::make_unique<CRecordingProgress>(cancelAt);
-}

@@ -1,10 +1,10 @@
 #pragma once
 // Stand-ins for what the examination document asks of the program: registers and engines held
-// as plain data, a host that records messages and answers questions from a script, progress
-// and views that record what they were told.
+// as plain data and views that record what they were told (the host is FakeDocumentHost.h).
 
 #include "app/document/DocumentServices.h"
 #include "core/CoreServices.h"
+#include "tests/support/FakeDocumentHost.h"
 
 #include <cstdint>
 #include <deque>
@@ -76,29 +76,6 @@ public:
 
     std::map<char, std::vector<CZrDbEngine>> engines;
     std::vector<std::string> logged;
-};
-
-class CFakeHost : public IDocumentHost {
-public:
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string& text) override;
-    void ChangeEngines(const std::string& codes) override { engineChoices.push_back(codes); }
-    void SetWatchMode(bool watch) override { watchModes.push_back(watch); }
-    void SetStatusText(const std::string& text) override { statusTexts.push_back(text); }
-    void SaveAs(const std::string& folder) override { saveAsFolders.push_back(folder); }
-    std::unique_ptr<IProgress> OpenProgress(const std::string& caption) override;
-
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    // Answers in order; No once they run out.
-    std::deque<bool> answers;
-    std::vector<std::string> engineChoices;
-    std::vector<bool> watchModes;
-    std::vector<std::string> statusTexts;
-    std::vector<std::string> saveAsFolders;
-    std::vector<std::string> progressCaptions;
-    // The progress of this item text is cancelled.
-    std::string cancelAt;
 };
 
 class CRecordingView : public IDocumentView {

@@ -40,7 +40,7 @@ TEST(ZrAppNum, RegisterPatternsMustMatchTheWholeText) {
     EXPECT_TRUE(MatchesAppNumPattern("pl123", "P?L?\\d+"));
     EXPECT_FALSE(MatchesAppNumPattern("123", "(unclosed"));
     // A number the common syntax rejects may still be a register's own form.
-    EXPECT_TRUE(IsAcceptedAppNum("12 345", {"x", "\\d+ \\d+"}));
-    EXPECT_FALSE(IsAcceptedAppNum("12 345", {"\\d+"}));
-    EXPECT_TRUE(IsAcceptedAppNum("B12/345", {}));
+    EXPECT_TRUE(IsAcceptedAppNum("12 345", CAppNumPatterns({"x", "\\d+ \\d+"})));
+    EXPECT_FALSE(IsAcceptedAppNum("12 345", CAppNumPatterns({"\\d+"})));
+    EXPECT_TRUE(IsAcceptedAppNum("B12/345", CAppNumPatterns()));
 }

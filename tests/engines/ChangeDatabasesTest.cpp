@@ -4,6 +4,7 @@
 #include "engines/selection/ChangeDatabases.h"
 
 #include "ConnectedFixture.h"
+#include "PanelRows.h"
 
 using Kind = CDbSelectionSlot::Kind;
 
@@ -18,14 +19,8 @@ protected:
         dialog_->Init();
         return *dialog_;
     }
-    void Tick(CChangeDatabases& dialog, const std::string& text) {
-        const auto slots = dialog.GetPanel().GetSlots();
-        for (std::size_t n = 0; n < slots.size(); ++n)
-            if (slots[n].text == text) {
-                dialog.GetPanel().OnCheckClicked(static_cast<int>(n), !slots[n].checked);
-                return;
-            }
-        FAIL() << "no visible row " << text;
+    static void Tick(CChangeDatabases& dialog, const std::string& text) {
+        ClickPanelRow(dialog.GetPanel(), text);
     }
 
     std::unique_ptr<CChangeDatabases> dialog_;

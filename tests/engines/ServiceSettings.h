@@ -5,6 +5,7 @@
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
 #include "tests/core/TempFolder.h"
+#include "tests/support/LocalService.h"
 
 #include <fstream>
 #include <string>
@@ -22,7 +23,10 @@ public:
         system_.Load(home_.Folder() / "prog");
     }
     // The service's remote and local repositories.
-    static std::string RemoteAndLocal();
+    static std::string RemoteAndLocal() {
+        const TestServiceAddresses& addresses = local_service::Process().Addresses();
+        return "Remote1=" + addresses.remote + "\nLocal=" + addresses.local + "\n";
+    }
 
     // Logs the test user in to the settings, so that the user's own settings can be written.
     void LoadUser() {

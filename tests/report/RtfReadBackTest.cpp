@@ -1,53 +1,14 @@
 // Presenter output read back by an independent RTF reader: LibreOffice converts it to plain text
 // and the text must say what the record said, Greek and other non-ASCII letters included.
 
+#include "LibreOffice.h"
 #include "report/presenter/RtfPresenter.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
-
 namespace {
-
-// The soffice program on the PATH; empty when LibreOffice is not installed.
-std::string FindSoffice() {
-    const char* path = std::getenv("PATH");
-    std::istringstream folders(path ? path : "");
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        const fs::path candidate = fs::path(folder) / "soffice";
-        if (!folder.empty() && fs::exists(candidate))
-            return candidate.string();
-    }
-    return "";
-}
-
-// Converts the RTF to UTF-8 text in a private folder, with a private LibreOffice profile and a
-// time-out; empty when the conversion fails.
-std::string ConvertToText(const std::string& soffice, const std::string& rtf) {
-    std::string pattern = (fs::temp_directory_path() / "zr_rtf_XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        return "";
-    const fs::path folder = pattern;
-    std::ofstream(folder / "sample.rtf", std::ios::binary) << rtf;
-    const std::string command = "timeout 180 " + soffice + " -env:UserInstallation=file://" +
-                                (folder / "profile").string() +
-                                " --headless --convert-to 'txt:Text (encoded):UTF8' --outdir " +
-                                folder.string() + " " + (folder / "sample.rtf").string() +
-                                " >/dev/null 2>&1";
-    std::string text;
-    if (std::system(command.c_str()) == 0) {
-        std::ifstream file(folder / "sample.txt", std::ios::binary);
-        text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    fs::remove_all(folder);
-    return text;
-}
 
 std::vector<CTextRun> HighlightLine(std::string_view text, const std::vector<std::string>&) {
     const auto at = text.find("LINE");
@@ -91,18 +52,10 @@ TEST(RtfReadBack, LibreOfficeReadsWhatTheRecordSaid) {
     if (soffice.empty())
         GTEST_SKIP() << "LibreOffice (soffice) is not installed: RTF read-back not checked";
 
-    std::string text = ConvertToText(soffice, SampleDocument());
+    const std::string text =
+        ConvertRtf(soffice, SampleDocument(), "txt:Text (encoded):UTF8")["sample.txt"];
     ASSERT_FALSE(text.empty()) << "soffice produced no text";
-    if (text.rfind("\xef\xbb\xbf", 0) == 0)
-        text.erase(0, 3);
-
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        while (!line.empty() && (line.back() == ' ' || line.back() == '\r'))
-            line.pop_back();
-        lines.push_back(line);
-    }
+    const std::vector<std::string> lines = TextLines(text);
     const std::vector<std::string> expected = {
         "10 marks found",
         "Mark: ACME {DELUXE}",

@@ -1,0 +1,290 @@
+#include "app/ui/ZrProgram.h"
+
+#include "app/DefaultNewExamination.h"
+#include "app/ui/CommandIds.h"
+#include "app/ui/MainFrame.h"
+#include "core/FilePath.h"
+#include "core/SystemOptions.h"
+#include "core/UserOptions.h"
+#include "core/ui/WxText.h"
+#include "engines/BgrJobs.h"
+#include "engines/Login.h"
+#include "engines/Orb.h"
+#include "engines/RegisterTable.h"
+#include "engines/Repository.h"
+#include "engines/VersionInfo.h"
+#include "engines/ui/ExitTasksDlg.h"
+#include "engines/ui/LoginDlg.h"
+#include "engines/ui/VersionInfoDlg.h"
+#include "platform/MessageBox.h"
+#include "platform/OpenUrl.h"
+#include "platform/Paths.h"
+#include "registers/ZrDbs.h"
+
+#include <filesystem>
+#include <wx/settings.h>
+
+// The document's windows: the main frame's layout and status line, its file dialogs, questions
+// and messages.
+class CZrProgram::CFrameHost : public IDocumentHost {
+public:
+    explicit CFrameHost(CZrProgram& program) : program_(program) {}
+
+    void ShowMessage(const std::string& text) override {
+        platform::ShowMessageBox(
+            {text, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
+    }
+    bool AskYesNo(const std::string& text) override {
+        return platform::ShowMessageBox({text, "", platform::MessageButtons::YesNo,
+                                         platform::MessageIcon::Question, true}) ==
+               platform::MessageAnswer::Yes;
+    }
+    // The engine choice is a window of the options; until it exists the engines stay.
+    void ChangeEngines(const std::string&) override {}
+    void SetWatchMode(bool watch) override {
+        if (CMainFrame* frame = program_.GetMainFrame())
+            frame->SetWatchMode(watch);
+    }
+    void SetStatusText(const std::string& text) override {
+        if (CMainFrame* frame = program_.GetMainFrame())
+            frame->SetMessageText(text);
+    }
+    void SaveAs(const std::string& folder) override { program_.docManager_->FileSaveAs(folder); }
+    // The progress window of long operations comes with the reports.
+    std::unique_ptr<IProgress> OpenProgress(const std::string&) override {
+        return std::make_unique<CSilentProgress>();
+    }
+
+private:
+    CZrProgram& program_;
+};
+
+CZrProgram::CZrProgram(Options options)
+    : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
+      repository_(TheRepository()),
+      recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
+                                                   : options_.recentFilesIni),
+      help_("", platform::OpenUrl),
+      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
+    InstallRegisterTable(&engineTable_);
+}
+
+CZrProgram::~CZrProgram() {
+    if (CMainFrame* frame = GetMainFrame())
+        frame->Destroy();
+    TheRepository().DisconnectAll();
+    InstallRegisterTable(nullptr);
+    if (orbStarted_)
+        ShutdownOrb();
+}
+
+CMainFrame* CZrProgram::GetMainFrame() const {
+    return static_cast<CMainFrame*>(frameWindow_);
+}
+
+void CZrProgram::Exit() {
+    TheUserOptions().Save();
+    TheRepository().DisconnectAll();
+}
+
+bool CZrProgram::RunSearch(int searchId, bool openDetails) {
+    return flow_->RunSearch(*document_, searchId, openDetails);
+}
+
+bool CZrProgram::ShowResults(int searchId, bool force, int found) {
+    return flow_->ShowResults(*document_, searchId, force, found);
+}
+
+void CZrProgram::OpenDroppedFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        if (FileExtOfPath(path) == "zre") {
+            docManager_->OpenDocumentFile(path);
+            return;
+        }
+    }
+}
+
+void CZrProgram::LoadRecentFiles() {
+    recentFiles_.Load();
+}
+
+void CZrProgram::LoadSystemSettings() {
+    if (options_.programDir.empty())
+        TheSystemOptions().Load();
+    else
+        TheSystemOptions().Load(options_.programDir);
+}
+
+void CZrProgram::InitCaches() {
+    TheZrDbs().InitCaches();
+}
+
+void CZrProgram::CreateDocuments() {
+    host_ = std::make_unique<CFrameHost>(*this);
+    document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
+    wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
+    docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
+                                                  recentFiles_, *wizard_, [this] {
+                                                      searchWindows_.Close();
+                                                      searchWindows_.CloseAll();
+                                                  });
+    flow_ = std::make_unique<CSearchRunFlow>(CSearchRunWindows{searchWindows_, searchWindows_,
+                                                               searchWindows_, searchWindows_,
+                                                               noNewMarks_},
+                                             TheUserOptions());
+
+    CMainFrameServices services;
+    services.canClose = [this] { return CanCloseMainFrame(); };
+    services.hasTrainingDb = [] { return TheZrDbs().HasConnectedTrainingDb(); };
+    services.documentTitle = [this] { return docManager_->GetTitle(); };
+    services.isWatch = [this] { return document_->IsWatch(); };
+    services.showHelp = [this](int contextId) { help_.ShowHelp(contextId); };
+    auto* frame = new CMainFrame(views_, std::move(services));
+    frameWindow_ = frame;
+    frame->Bind(wxEVT_DESTROY, [this, frame](wxWindowDestroyEvent& event) {
+        event.Skip();
+        if (event.GetEventObject() == frame)
+            frameWindow_ = nullptr;
+    });
+    commands_ = std::make_unique<CMainFrameCommands>(
+        *document_,
+        CMainFrameCommands::Services{*flow_, searchWindows_, *frame, reports_, fileDialogs_,
+                                     TheUserOptions(), TheSystemOptions()});
+    recentFiles_.UseMenu(frame->GetRecentFilesMenu());
+    BindFrameCommands();
+}
+
+void CZrProgram::BindFrameCommands() {
+    CMainFrame& frame = *GetMainFrame();
+    CZrDocManager& files = *docManager_;
+    frame.BindCommand(wxID_NEW, [&files] { files.FileNew(); });
+    frame.BindCommand(wxID_OPEN, [&files] { files.FileOpen(); });
+    frame.BindCommand(wxID_SAVE, [&files] { files.FileSave(); });
+    frame.BindCommand(wxID_SAVEAS, [&files] { files.FileSaveAs(); });
+    frame.BindCommand(kCmdQuickSave, [&files] { files.QuickSave(); });
+    frame.BindCommand(
+        kCmdMerge, [&files] { files.FileMerge(); }, [&files] { return files.CanMerge(); });
+    for (int i = 0; i < CRecentFiles::kCount; ++i) {
+        frame.BindCommand(wxID_FILE1 + i, [this, i] {
+            const std::string path = recentFiles_.GetFile(wxID_FILE1 + i);
+            if (!path.empty())
+                docManager_->OpenRecentFile(path);
+        });
+    }
+    CMainFrameCommands& commands = *commands_;
+    frame.BindCommand(kCmdReport, [&commands] { commands.Report(); });
+    frame.BindCommand(
+        kCmdWatchAll, [&commands] { commands.WatchAll(); },
+        [&commands] { return commands.CanWatchAll(); });
+    frame.BindCommand(
+        kCmdNext, [&commands] { commands.Next(); }, [&frame] { return frame.HasMainView(); });
+    frame.BindCommand(
+        kCmdPrevious, [&commands] { commands.Previous(); },
+        [&frame] { return frame.HasMainView(); });
+    frame.BindCommand(kCmdHelpTopics, [this] { help_.ShowHelpTopic(""); });
+    frame.BindCommand(kCmdAboutDatabases, [this] { help_.ShowHelp(kAboutDatabasesHelpContext); });
+    for (int i = 0; i < CAnnouncements::kMaxMenuItems; ++i)
+        frame.BindCommand(kCmdFirstAnnouncement + i,
+                          [this, i] { announcements_.ShowAnnouncement(i, false); });
+    frame.DragAcceptFiles(true);
+    frame.Bind(wxEVT_DROP_FILES, [this](wxDropFilesEvent& event) {
+        std::vector<std::string> paths;
+        for (int i = 0; i < event.GetNumberOfFiles(); ++i)
+            paths.push_back(FromWx(event.GetFiles()[i]));
+        OpenDroppedFiles(paths);
+    });
+}
+
+bool CZrProgram::CanCloseMainFrame() {
+    const bool jobsDone = CheckExitTasks(TheBgrJobManager(), [this] {
+        CExitTasksDlg dialog(frameWindow_, TheBgrJobManager());
+        return dialog.ShowModal() == wxID_OK;
+    });
+    return jobsDone && docManager_->SaveModified();
+}
+
+bool CZrProgram::InitOrb() {
+    orbStarted_ = ::InitOrb();
+    return orbStarted_;
+}
+
+void CZrProgram::SetUpHelp(bool showContext) {
+    // The help file is named after the program, as the desktop's help would name it.
+    help_ = CHelp(ChmHelpPath(platform::ExecutablePath() + ".hlp"), platform::OpenUrl);
+    help_.SetShowContext(showContext);
+}
+
+void CZrProgram::MakeAppFont() {
+    appFont_ = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    appFont_.SetFaceName("Tahoma");
+}
+
+bool CZrProgram::AutoLogin() {
+    CLoginController login(TheRepository(), TheSystemOptions());
+    return login.AutoLogin();
+}
+
+bool CZrProgram::ShowLoginDialog() {
+    CLoginController login(TheRepository(), TheSystemOptions());
+    CLoginDlg dialog(nullptr, login);
+    return dialog.ShowModal() == wxID_OK;
+}
+
+std::string CZrProgram::GetNewVersionInfo() {
+    return TheRepository().GetNewVersionInfo();
+}
+
+bool CZrProgram::ShowVersionDialog(const std::string& info) {
+    const CVersionNotice notice{CVersionInfo(info)};
+    CVersionInfoDlg dialog(nullptr, notice);
+    return dialog.ShowModal() == wxID_OK;
+}
+
+void CZrProgram::DisconnectAll() {
+    TheRepository().DisconnectAll();
+}
+
+void CZrProgram::LoadUserSettings() {
+    TheUserOptions().Load();
+}
+
+void CZrProgram::ChangeToUserDir() {
+    std::error_code ignored;
+    std::filesystem::current_path(TheSystemOptions().GetUserDir(), ignored);
+}
+
+int CZrProgram::GetTestSetting(const std::string& key, int defaultValue) {
+    return TheSystemOptions().GetTestSetting(key, defaultValue);
+}
+
+void CZrProgram::FetchAnnouncements() {
+    announcements_.FetchAndShowNewest();
+}
+
+bool CZrProgram::ProcessCommandLine() {
+    for (const std::string& argument : options_.arguments) {
+        if (!argument.empty() && argument[0] != '-')
+            return docManager_->OpenDocumentFile(argument);
+    }
+    return docManager_->FileNew();
+}
+
+void CZrProgram::SetUserMenuTexts() {
+    GetMainFrame()->SetUserMenuTexts(TheSystemOptions().GetCompanyId(),
+                                     TheSystemOptions().GetUserId());
+}
+
+void CZrProgram::BuildAnnouncementsMenu() {
+    GetMainFrame()->SetAnnouncementsMenu(announcements_.GetMenuTitles());
+}
+
+void CZrProgram::AddWebDiffMenu() {
+    GetMainFrame()->AddWebDiffMenu();
+}
+
+void CZrProgram::ShowMainWindow() {
+    CMainFrame& frame = *GetMainFrame();
+    frame.UpdateTitle();
+    frame.Show();
+    frame.Raise();
+}

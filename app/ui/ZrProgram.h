@@ -1,0 +1,118 @@
+#pragma once
+// The program as a whole: the examination document and the main window with what they stand
+// on, put together and started by the start-up sequence (app/Startup.h), whose actions it
+// carries out. The application object makes one; window tests make their own.
+//
+// Windows and services that later parts of the program bring are placeholders here
+// (Placeholders.h); each is one member to replace.
+
+#include "app/Announcements.h"
+#include "app/Help.h"
+#include "app/MainFrameCommands.h"
+#include "app/ProgramRepository.h"
+#include "app/SearchRunFlow.h"
+#include "app/Startup.h"
+#include "app/ZrDocManager.h"
+#include "app/document/TableRegisters.h"
+#include "app/document/ZR2000Doc.h"
+#include "app/ui/NoNewMarksFoundDlg.h"
+#include "app/ui/Placeholders.h"
+#include "app/ui/RecentFiles.h"
+#include "app/ui/WxFileDialogs.h"
+#include "registers/EngineRegisterTable.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+#include <wx/font.h>
+
+class CDefaultNewExamination;
+class CMainFrame;
+
+class CZrProgram : public IStartupActions {
+public:
+    struct Options {
+        // The command line after the program's name.
+        std::vector<std::string> arguments;
+        // Where the system settings are; "" for the program's own folder.
+        std::string programDir;
+        // The recent-files ini; "" for "ZR2000.ini" in the user's configuration folder.
+        std::string recentFilesIni;
+    };
+
+    explicit CZrProgram(Options options);
+    CZrProgram(const CZrProgram&) = delete;
+    CZrProgram& operator=(const CZrProgram&) = delete;
+    // Drops the engine sessions and the ORB.
+    ~CZrProgram() override;
+
+    // The start-up sequence over this program; false ends the program.
+    CStartupSequence MakeStartup() { return MakeStartupSequence(*this); }
+    // The program's end: the user settings saved, the engine sessions dropped.
+    void Exit();
+
+    // Null before start-up made it and after it was closed.
+    CMainFrame* GetMainFrame() const;
+    CZR2000Doc& GetDocument() { return *document_; }
+    CZrDocManager& GetDocManager() { return *docManager_; }
+    const CAnnouncements& GetAnnouncements() const { return announcements_; }
+    const wxFont& GetAppFont() const { return appFont_; }
+    CHelp& GetHelp() { return help_; }
+    bool RunSearch(int searchId, bool openDetails);
+    bool ShowResults(int searchId, bool force, int found);
+    // Dropped files: the first examination file among them opens.
+    void OpenDroppedFiles(const std::vector<std::string>& paths);
+
+    // IStartupActions.
+    void LoadRecentFiles() override;
+    void LoadSystemSettings() override;
+    void InitCaches() override;
+    void CreateDocuments() override;
+    bool InitOrb() override;
+    void SetUpHelp(bool showContext) override;
+    void MakeAppFont() override;
+    bool AutoLogin() override;
+    bool ShowLoginDialog() override;
+    std::string GetNewVersionInfo() override;
+    bool ShowVersionDialog(const std::string& info) override;
+    void DisconnectAll() override;
+    void LoadUserSettings() override;
+    void ChangeToUserDir() override;
+    int GetTestSetting(const std::string& key, int defaultValue) override;
+    void FetchAnnouncements() override;
+    bool ProcessCommandLine() override;
+    void SetUserMenuTexts() override;
+    void BuildAnnouncementsMenu() override;
+    void AddWebDiffMenu() override;
+    void ShowMainWindow() override;
+
+private:
+    class CFrameHost;
+
+    void BindFrameCommands();
+    bool CanCloseMainFrame();
+
+    Options options_;
+    CEngineRegisterTable engineTable_;
+    CTableRegisters registers_;
+    CProgramRepository repository_;
+    wxWindow* frameWindow_ = nullptr;
+    CPendingSearchWindows searchWindows_;
+    CPendingViews views_;
+    CPendingReports reports_;
+    CPendingAnnouncements pendingAnnouncements_;
+    CNoNewMarksFoundDlg noNewMarks_{frameWindow_};
+    CWxFileDialogs fileDialogs_{frameWindow_};
+    CRecentFiles recentFiles_;
+    CHelp help_;
+    CAnnouncements announcements_;
+    wxFont appFont_;
+    std::unique_ptr<CFrameHost> host_;
+    std::unique_ptr<CZR2000Doc> document_;
+    std::unique_ptr<CDefaultNewExamination> wizard_;
+    std::unique_ptr<CZrDocManager> docManager_;
+    std::unique_ptr<CSearchRunFlow> flow_;
+    std::unique_ptr<CMainFrameCommands> commands_;
+    bool orbStarted_ = false;
+};

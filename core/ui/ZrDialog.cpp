@@ -1,0 +1,26 @@
+#include "core/ui/ZrDialog.h"
+
+#include <wx/stattext.h>
+
+CZrDialog::CZrDialog(wxWindow* parent, const wxString& title, long style)
+    : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, style),
+      body_(new wxBoxSizer(wxVERTICAL)) {}
+
+void CZrDialog::AddFormRow(const wxString& label, wxWindow* control) {
+    if (!form_) {
+        form_ = new wxFlexGridSizer(2, Gap(), Gap());
+        form_->AddGrowableCol(1);
+        body_->Add(form_, wxSizerFlags().Expand());
+    }
+    form_->Add(new wxStaticText(this, wxID_ANY, label), wxSizerFlags().CentreVertical());
+    form_->Add(control, wxSizerFlags().Expand());
+}
+
+void CZrDialog::FinishLayout(long buttons) {
+    auto* outer = new wxBoxSizer(wxVERTICAL);
+    outer->Add(body_, wxSizerFlags(1).Expand().Border(wxALL, 2 * Gap()));
+    if (wxSizer* row = CreateSeparatedButtonSizer(buttons))
+        outer->Add(row, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 2 * Gap()));
+    SetSizerAndFit(outer);
+    CentreOnParent();
+}

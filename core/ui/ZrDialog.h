@@ -1,0 +1,31 @@
+#pragma once
+// The base of the program's dialogs: built in code with sizers, a column of controls above a row
+// of standard buttons. A dialog edits a plain value that its caller reads after ShowModal and
+// applies; checks of what the user typed are pure functions of the libraries, asked from
+// TransferDataFromWindow, which keeps the dialog open by answering false.
+
+#include <wx/dialog.h>
+#include <wx/sizer.h>
+
+class wxFlexGridSizer;
+
+class CZrDialog : public wxDialog {
+public:
+    CZrDialog(wxWindow* parent, const wxString& title, long style = wxDEFAULT_DIALOG_STYLE);
+
+protected:
+    // The column of controls.
+    wxBoxSizer& Body() { return *body_; }
+    // Space between controls.
+    int Gap() const { return FromDIP(6); }
+    // A row of a two-column form in the body (label, control); the form follows what the body
+    // held when its first row was added.
+    void AddFormRow(const wxString& label, wxWindow* control);
+    // Puts the standard buttons (wxOK, wxCANCEL, ...) under the body, fits the dialog to its
+    // contents and centres it on its parent. Once, after the controls are made.
+    void FinishLayout(long buttons = wxOK | wxCANCEL);
+
+private:
+    wxBoxSizer* body_;
+    wxFlexGridSizer* form_ = nullptr;
+};

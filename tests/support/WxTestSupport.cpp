@@ -1,0 +1,89 @@
+#include "WxTestSupport.h"
+
+#include "core/ui/WxText.h"
+
+#include <thread>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/init.h>
+
+namespace wx_test {
+
+void Environment::SetUp() {
+    static char name[] = "zr_ui_test";
+    static char* arguments[] = {name, nullptr};
+    int count = 1;
+    wxApp::SetInstance(new wxApp); // owned and deleted by wxEntryCleanup
+    ASSERT_TRUE(wxEntryStart(count, arguments)) << "no display (run under xvfb-run)";
+    ASSERT_TRUE(wxTheApp->CallOnInit());
+}
+
+void Environment::TearDown() {
+    wxEntryCleanup();
+}
+
+bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        Pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+void Pump() {
+    wxTheApp->Yield(true);
+    wxTheApp->ProcessPendingEvents();
+}
+
+void Click(wxWindow& button) {
+    wxCommandEvent click(wxEVT_BUTTON, button.GetId());
+    click.SetEventObject(&button);
+    button.GetEventHandler()->ProcessEvent(click);
+}
+
+wxWindow* FindChild(wxWindow& parent, int id) {
+    return parent.FindWindow(id);
+}
+
+RecordedMessages::RecordedMessages(std::vector<platform::MessageAnswer> answers)
+    : answers_(answers.begin(), answers.end()), handler_([this](const platform::Message& message) {
+          texts_.push_back(message.caption + "|" + message.text);
+          if (answers_.empty())
+              return platform::DefaultAnswer(message.buttons, message.secondIsDefault);
+          const platform::MessageAnswer answer = answers_.front();
+          answers_.pop_front();
+          return answer;
+      }) {}
+
+DialogScripts::DialogScripts() {
+    wxEvtHandler::AddFilter(this);
+}
+
+DialogScripts::~DialogScripts() {
+    wxEvtHandler::RemoveFilter(this);
+}
+
+int DialogScripts::FilterEvent(wxEvent& event) {
+    if (event.GetEventType() != wxEVT_INIT_DIALOG)
+        return Event_Skip;
+    auto* dialog = dynamic_cast<wxDialog*>(event.GetEventObject());
+    if (!dialog)
+        return Event_Skip;
+    opened_.push_back(FromWx(dialog->GetTitle()));
+    if (scripts_.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << opened_.back();
+        dialog->CallAfter([dialog] { dialog->EndModal(wxID_CANCEL); });
+        return Event_Skip;
+    }
+    Script script = std::move(scripts_.front());
+    scripts_.pop_front();
+    // Once the dialog's modal loop runs.
+    dialog->CallAfter([dialog, script = std::move(script)] { script(*dialog); });
+    return Event_Skip;
+}
+
+} // namespace wx_test
