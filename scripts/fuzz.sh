@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
-# Longer fuzz campaigns: builds the libFuzzer targets and runs every one of them for SECONDS, up to
-# JOBS at a time (default: one per core). Each target's corpus grows in build/fuzz/corpus/<name>
-# from its seeds in fuzz/corpus/<name>, so campaigns carry on where the last one stopped; inputs
-# that fail are kept in build/fuzz/crashes/. Prints each target's executions and fails when any
-# target failed.
+# Longer fuzz campaigns: builds the libFuzzer targets and runs every one of them (or those named,
+# such as "zre_document") for SECONDS, up to JOBS at a time (default: one per core). Each target's
+# corpus grows in build/fuzz/corpus/<name> from its seeds in fuzz/corpus/<name>, so campaigns
+# carry on where the last one stopped; inputs that fail are kept in build/fuzz/crashes/. Prints
+# each target's executions and fails when any target failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-seconds=${1:?usage: scripts/fuzz.sh SECONDS [JOBS]}
+seconds=${1:?usage: scripts/fuzz.sh SECONDS [JOBS [NAME...]]}
 jobs=${2:-$(nproc)}
+shift $(($# < 2 ? $# : 2))
 
-names=()
-for source in fuzz/fuzz_*.cpp; do
-    name=$(basename "$source" .cpp)
-    names+=("${name#fuzz_}")
-done
+names=("$@")
+if [ ${#names[@]} -eq 0 ]; then
+    for source in fuzz/fuzz_*.cpp; do
+        name=$(basename "$source" .cpp)
+        names+=("${name#fuzz_}")
+    done
+fi
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZR_FUZZ=ON -DZR_TESTS=OFF -DZR_BENCH=OFF >/dev/null
