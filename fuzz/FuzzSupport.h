@@ -254,24 +254,31 @@ inline CFuzzServices& FreshServices() {
     return services;
 }
 
-// Whether the marks are in mark order and grouped: sorting and grouping them again changes
-// nothing.
+// Whether the marks are in mark order and grouped: no mark goes before the one in front of it,
+// and a mark is a duplicate exactly when it continues that one's group.
 inline bool IsOrderedAndGrouped(const CZrDocData& data) {
-    CMarkList copy;
-    for (int i = 0; i < data.GetMarkCount(); ++i)
-        copy.Append(data.GetMark(i));
-    copy.Sort();
-    copy.SetGroupFlags();
+    const CMarkKeys keyOf;
     for (int i = 0; i < data.GetMarkCount(); ++i) {
-        const CMark& a = copy.GetAt(i);
-        const CMark& b = data.GetMark(i);
-        if (a.GetRecordNumber() != b.GetRecordNumber() ||
-            a.GetRegisterCode() != b.GetRegisterCode() || a.GetSection() != b.GetSection() ||
-            a.GetSearchId() != b.GetSearchId() || a.GetFlags() != b.GetFlags() ||
-            a.GetAppNumber() != b.GetAppNumber())
+        const CMark& mark = data.GetMark(i);
+        const bool continues = i > 0 && mark.IsSameGroup(data.GetMark(i - 1));
+        if (mark.IsDuplicate() != continues)
+            return false;
+        if (i > 0 &&
+            IsBeforeInMarkOrder(mark, keyOf(mark), data.GetMark(i - 1), keyOf(data.GetMark(i - 1))))
             return false;
     }
     return true;
+}
+
+// Saves the document, opens the file and saves it again: whether the two files are the same.
+inline bool SavesAlike(CZR2000Doc& doc, CFuzzServices& services) {
+    const std::string first = (Folder() / "saved.zre").string();
+    const std::string second = (Folder() / "saved-again.zre").string();
+    if (!doc.OnSaveDocument(first))
+        return true;
+    CZR2000Doc reopened(services.registers, services.repository, services.host);
+    return reopened.OnOpenDocument(first) && reopened.OnSaveDocument(second) &&
+           ReadFile(first) == ReadFile(second);
 }
 
 } // namespace fuzz

@@ -1,7 +1,7 @@
 // Marks from the clipboard or a drop, in the one format the program accepts ("ZrMarks"), pasted
 // into a section of an examination built from the rest of the input. Marks that decode encode
 // to the bytes they came from; pasted, they leave the examination's marks in mark order and
-// grouped, with the pasted section on each of them.
+// grouped, in the pasted section, and the examination saved and opened again saves alike.
 #include "FuzzExamination.h"
 #include "app/document/ClipboardMarks.h"
 #include "app/document/TextException.h"
@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc.AddMarks(marks, section, 0);
     if (!fuzz::IsOrderedAndGrouped(doc) ||
         doc.GetMarkCount() > before + static_cast<int>(marks.size()) ||
-        (!marks.empty() && doc.CountMarks(MakeSectionFilter(section, true)) == 0))
+        (!marks.empty() && doc.CountMarks(MakeSectionFilter(section, true)) == 0) ||
+        !fuzz::SavesAlike(doc, services))
         __builtin_trap();
     return 0;
 }

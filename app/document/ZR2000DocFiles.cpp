@@ -2,6 +2,7 @@
 // search over a saved examination.
 
 #include "app/document/DatabaseCheck.h"
+#include "app/document/MarkRecord.h"
 #include "app/document/TextException.h"
 #include "app/document/ZR2000Doc.h"
 #include "app/document/ZreFile.h"
@@ -10,7 +11,6 @@
 #include "core/UserOptions.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -153,6 +153,9 @@ bool CZR2000Doc::SaveToFile(const std::string& path) {
     progress->SetRange(marks_.GetCount(), 0, 33);
     if (!FillAppNumbers(*progress))
         return false;
+    // Saved in the order a reader restores: marks equal in the mark order stand in the order of
+    // their numbers and flags, which filling in numbers and merging new marks leave as they were.
+    SortAndGroup(marks_);
     SetValue(CExamInfo::kDbSelection, selection_.GetSelectionString());
 
     std::string error;
@@ -176,7 +179,6 @@ bool CZR2000Doc::SaveToFile(const std::string& path) {
 
 bool CZR2000Doc::FillAppNumbers(IProgress& progress) {
     std::vector<bool> asked(static_cast<std::size_t>(marks_.GetCount()));
-    bool filled = false;
     for (int i = 0; i < marks_.GetCount(); ++i) {
         progress.SetProgress("Preparing for save", i);
         if (progress.IsCancelled())
@@ -206,12 +208,7 @@ bool CZR2000Doc::FillAppNumbers(IProgress& progress) {
             mark.SetAppNumber(appNumbers[k]);
             marks_.SetAt(mark, indexes[k]);
         }
-        filled = true;
     }
-    // The numbers order marks that are otherwise equal: the list stays in mark order, so that
-    // saving it again gives the same file.
-    if (filled)
-        marks_.Sort();
     return true;
 }
 
@@ -257,7 +254,8 @@ bool CZR2000Doc::MergeDocument(const std::string& path) {
     for (int i = 0; i < loaded.marks.GetCount(); ++i)
         highestId = std::max(highestId, loaded.marks.GetAt(i).GetSearchId());
     const int firstId = searches_.NewSearchId();
-    if (static_cast<long long>(firstId) - 1 + highestId >= INT_MAX) {
+    // Ids beyond those a file holds could not be saved.
+    if (static_cast<long long>(firstId) - 1 + highestId > kMaxStoredNumber) {
         ReportLoadFailure(path, "its search ids do not fit after this examination's");
         return false;
     }

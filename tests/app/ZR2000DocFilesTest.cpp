@@ -205,6 +205,20 @@ TEST_F(DocFilesTest, AnExaminationSavedAgainWithoutAnEditKeepsItsBytes) {
     EXPECT_EQ(OpenAndSave(folder / "c.zre", "d.zre"), c);
 }
 
+// Pasted marks of one record whose group flags came with them: merged, they stand in mark order,
+// but their numbers no longer order those equal in it; the file has the order a reader restores.
+TEST_F(DocFilesTest, PastedMarksAreSavedInTheOrderOfReading) {
+    const CMark pasted[] = {CMark(10, 'u', 0, 0, 100, CMark::kKept),
+                            CMark(10, 'u', 0, 0, 300, CMark::kKept),
+                            CMark(10, 'u', 0, 0, 200, CMark::kKept | CMark::kDuplicate)};
+    doc.AddMarks(pasted, 1, 0);
+    const std::string path = folder / "pasted.zre";
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(OpenAndSave(path, "again.zre"), Bytes(path));
+    EXPECT_EQ(MarkFields(doc), (std::vector<std::string>{"10|117|100|0|1|16", "10|117|200|0|1|20",
+                                                         "10|117|300|0|1|20"}));
+}
+
 // Marks of registers that no database block names (no engine when saved, or no register here)
 // are saved with the others and come back unchanged.
 TEST_F(DocFilesTest, MarksOfRegistersWithoutADatabaseBlockSurvive) {

@@ -185,16 +185,16 @@ TEST(ZreFileGoldenTest, EngineNamesKeep31CharactersAndRunDatabasesTheirLetters) 
 }
 
 // A file of unrun searches in one section with these ids, in this order.
-std::string WithSearchIds(std::uint32_t version, const std::vector<std::uint16_t>& ids) {
+std::string WithSearchIds(std::uint32_t version, const std::vector<std::uint32_t>& ids) {
     CHandBytes file;
     file.U32(kId).U32(version).U32(0).U32(0).U32(1).U32(0).U32(256).U32(1);
     file.U32(0).U32(0).U32(0x40526).PadTo(256);
     const std::size_t directory = file.Size();
     file.Zeros(32);
     const std::size_t searches = file.Size();
-    for (std::uint16_t id : ids) {
+    for (std::uint32_t id : ids) {
         if (version == 3)
-            file.U8(1).Zeros(7).U16(id).Zeros(22).Zeros(884);
+            file.U8(1).Zeros(7).U16(static_cast<std::uint16_t>(id)).Zeros(22).Zeros(884);
         else
             file.U32(id).U32(0).U32(1).Zeros(40).U32(1).Zeros(12).Zeros(1);
     }
@@ -217,6 +217,23 @@ TEST(ZreFileGoldenTest, SearchesWithoutIdTakeTheNextIdInFileOrder) {
             ids.push_back(read.searches.GetAt(i).GetSearchId());
         EXPECT_EQ(ids, (std::vector<int>{2, 4, 5, 7, 9}));
         EXPECT_EQ(read.searches.NewSearchId(), 10);
+    }
+}
+
+TEST(ZreFileGoldenTest, NumbersAFileCannotHoldAreRefused) {
+    // The last id a file holds leaves none for a search without one.
+    EXPECT_EQ(ReadFailure(WithSearchIds(5, {0x3fffffff, 0})),
+              "ZRE file is damaged or incomplete: a search without an id at offset 357 finds no "
+              "id left");
+    CSmallExam exam = MakeSmallExam();
+    CSearch search(1, 0x40000000);
+    exam.searches.Add(search);
+    try {
+        Written(exam);
+        ADD_FAILURE() << "written";
+    } catch (const CTextException& e) {
+        EXPECT_STREQ(e.what(),
+                     "The examination cannot be saved: a search id 1073741824 is out of range");
     }
 }
 
