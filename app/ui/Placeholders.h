@@ -5,7 +5,6 @@
 #include "app/Announcements.h"
 #include "app/MainFrameCommands.h"
 #include "app/SearchRunFlow.h"
-#include "app/document/Progress.h"
 #include "app/ui/MainFrame.h"
 
 // The search progress window, the watch run, the results and details windows.
@@ -35,25 +34,9 @@ public:
     wxWindow* CreateWatchView(wxWindow*) override { return nullptr; }
 };
 
-// Reports from templates.
-class CPendingReports : public IReportRunner {
-public:
-    bool ChooseTemplate(std::string&) override { return false; }
-    void RunReport(const std::string&, const std::string&, CZR2000Doc&) override {}
-};
-
 // The maker's announcements page and its window.
 class CPendingAnnouncements : public IAnnouncementSource, public IAnnouncementWindow {
 public:
     std::vector<CAnnouncementItem> Fetch(std::string&) override { return {}; }
     bool Show(const std::string&, bool) override { return true; }
-};
-
-// The progress window of long document operations.
-class CSilentProgress : public IProgress {
-public:
-    void SetRange(int, int, int) override {}
-    void SetProgress(const std::string&, int) override {}
-    void Finish() override {}
-    bool IsCancelled() const override { return false; }
 };
