@@ -5,6 +5,7 @@
 
 #include "app/document/ZR2000Doc.h"
 #include "core/CoreServices.h"
+#include "core/MarkOrder.h"
 #include "core/SystemOptions.h"
 #include "registers/SortKeys.h"
 
@@ -257,14 +258,11 @@ inline CFuzzServices& FreshServices() {
 // Whether the marks are in mark order and grouped: no mark goes before the one in front of it,
 // and a mark is a duplicate exactly when it continues that one's group.
 inline bool IsOrderedAndGrouped(const CZrDocData& data) {
-    const CMarkKeys keyOf;
     for (int i = 0; i < data.GetMarkCount(); ++i) {
         const CMark& mark = data.GetMark(i);
         const bool continues = i > 0 && mark.IsSameGroup(data.GetMark(i - 1));
-        if (mark.IsDuplicate() != continues)
-            return false;
-        if (i > 0 &&
-            IsBeforeInMarkOrder(mark, keyOf(mark), data.GetMark(i - 1), keyOf(data.GetMark(i - 1))))
+        if (mark.IsDuplicate() != continues ||
+            (i > 0 && IsBeforeInMarkOrder(mark, data.GetMark(i - 1))))
             return false;
     }
     return true;
