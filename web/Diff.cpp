@@ -167,7 +167,7 @@ void CDiff::CompareGoods(const PairList& record, const PairList& page, const Goo
                          CDiffReporter& reporter) {
     PairList counted;
     for (const StringPair& pair : record)
-        if (StartsWithNoCase(pair.second, rule.languagePrefix))
+        if (rule.languagePrefix.empty() || StartsWithNoCase(pair.second, rule.languagePrefix))
             counted.push_back(pair);
     for (const auto& [niceClass, text] : page) {
         const StringPair* have = FindClass(counted, niceClass, rule.byNumber);
