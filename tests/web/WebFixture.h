@@ -1,7 +1,9 @@
 #pragma once
 // A web client with short limits and a loopback web server, for the tests that fetch pages.
 
+#include "core/ZrData.h"
 #include "platform/Process.h"
+#include "tests/core/RecordBytes.h"
 #include "tests/support/LoopbackPorts.h"
 #include "tests/support/WebServer.h"
 #include "web/HtmlPage.h"
@@ -60,4 +62,15 @@ inline CWebServers ServersAt(const std::string& baseUrl) {
     for (std::size_t i = 0; i < CWebServers::kCount; ++i)
         servers.Set(static_cast<WebServer>(i), baseUrl);
     return servers;
+}
+
+// A record of text fields.
+inline CZrData Record(const std::vector<std::pair<std::string, std::string>>& fields) {
+    std::vector<record_bytes::Bytes> entries;
+    for (const auto& [name, value] : fields)
+        entries.push_back(record_bytes::Text(name, value));
+    const record_bytes::Bytes bytes = record_bytes::RecordBytes(entries);
+    CZrData record;
+    record.Assign(bytes.data(), bytes.size());
+    return record;
 }
