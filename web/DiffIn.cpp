@@ -43,12 +43,12 @@ void CDiffIn::CompareDetails(const CHtmlPageWipoDetails& page, const CZrData& re
         else
             reporter.ReportDifference(GoodsLabel(row.niceClass), kMissing, row.text);
     }
-    for (const auto& [niceClass, text] : goods) {
+    for (const StringPair& pair : goods) {
         const bool onPage = std::any_of(page.goods.begin(), page.goods.end(), [&](const auto& row) {
-            return NumberValue(row.niceClass) == NumberValue(niceClass);
+            return NumberValue(row.niceClass) == NumberValue(pair.first);
         });
         if (!onPage)
-            reporter.ReportDifference(GoodsLabel(niceClass), text, kMissing);
+            reporter.ReportDifference(GoodsLabel(pair.first), pair.second, kMissing);
     }
 
     const std::string_view duration = record.GetField("MKDUR");
