@@ -1,3 +1,4 @@
+#include "core/SmallHelpers.h"
 #include "registers/AsciiText.h"
 #include "web/DetailsPages.h"
 #include "web/PageText.h"

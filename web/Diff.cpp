@@ -2,6 +2,7 @@
 
 #include "core/Latin1.h"
 #include "core/OwnerName.h"
+#include "core/SmallHelpers.h"
 #include "core/ZrDate.h"
 #include "registers/AsciiText.h"
 #include "web/DiffText.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <unordered_set>
 
 namespace {
 
@@ -153,36 +155,41 @@ std::string CDiff::GoodsLabel(std::string_view niceClass) {
     return "Goods class " + std::string(niceClass);
 }
 
-const StringPair* CDiff::FindClass(const PairList& record, std::string_view niceClass,
-                                   bool byNumber) {
-    const auto same = [&](const StringPair& pair) {
-        return byNumber ? NumberValue(pair.first) == NumberValue(niceClass)
-                        : pair.first == niceClass;
-    };
-    const auto found = std::find_if(record.begin(), record.end(), same);
-    return found == record.end() ? nullptr : &*found;
+std::string CDiff::ClassKey(std::string_view niceClass, bool byNumber) {
+    return byNumber ? std::to_string(NumberValue(niceClass)) : std::string(niceClass);
+}
+
+CDiff::ClassIndex CDiff::IndexByClass(std::span<const StringPair* const> pairs, bool byNumber) {
+    ClassIndex index;
+    for (const StringPair* pair : pairs)
+        index.try_emplace(ClassKey(pair->first, byNumber), pair);
+    return index;
 }
 
 void CDiff::CompareGoods(const PairList& record, const PairList& page, const GoodsRule& rule,
                          CDiffReporter& reporter) {
-    PairList counted;
+    std::vector<const StringPair*> counted;
     for (const StringPair& pair : record)
         if (rule.languagePrefix.empty() || StartsWithNoCase(pair.second, rule.languagePrefix))
-            counted.push_back(pair);
+            counted.push_back(&pair);
+    const ClassIndex haves = IndexByClass(counted, rule.byNumber);
+    std::unordered_set<std::string> onPage;
     for (const auto& [niceClass, text] : page) {
-        const StringPair* have = FindClass(counted, niceClass, rule.byNumber);
-        if (!have) {
+        const std::string key = ClassKey(niceClass, rule.byNumber);
+        onPage.insert(key);
+        const auto have = haves.find(key);
+        if (have == haves.end()) {
             reporter.ReportDifference(GoodsLabel(niceClass), kMissing, text);
             continue;
         }
-        const std::string haveText = have->second.substr(rule.languagePrefix.size());
+        const std::string haveText = have->second->second.substr(rule.languagePrefix.size());
         if (rule.differ ? rule.differ(haveText, text) : LooseCompare(haveText, text) != 0)
             reporter.ReportDifference(GoodsLabel(niceClass), haveText, text);
     }
-    for (const auto& [niceClass, text] : counted)
-        if (!FindClass(page, niceClass, rule.byNumber) &&
-            (!rule.reportMissing || rule.reportMissing(niceClass)))
-            reporter.ReportDifference(GoodsLabel(niceClass), text, kMissing);
+    for (const StringPair* pair : counted)
+        if (!onPage.contains(ClassKey(pair->first, rule.byNumber)) &&
+            (!rule.reportMissing || rule.reportMissing(pair->first)))
+            reporter.ReportDifference(GoodsLabel(pair->first), pair->second, kMissing);
 }
 
 bool CDiff::FetchPage(CHtmlSite& site, const CHtmlRequest& request, CHtmlPage& page,

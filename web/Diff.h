@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The "have" or "should be" side of a difference that one side lacks.
@@ -83,9 +84,11 @@ protected:
     // each record class that the page lacks.
     static void CompareGoods(const PairList& record, const PairList& page, const GoodsRule& rule,
                              CDiffReporter& reporter);
-    // The record pair of the class, or none.
-    static const StringPair* FindClass(const PairList& record, std::string_view niceClass,
-                                       bool byNumber);
+    // What classes are matched by: their number value's text, or their text.
+    static std::string ClassKey(std::string_view niceClass, bool byNumber);
+    // The first pair of each class, by its key.
+    using ClassIndex = std::unordered_map<std::string, const StringPair*>;
+    static ClassIndex IndexByClass(std::span<const StringPair* const> pairs, bool byNumber);
 
     // The request fetched into the page; a failure of the fetch or an error of the page is
     // reported and answers false.

@@ -1,4 +1,5 @@
 #include "core/OwnerName.h"
+#include "core/SmallHelpers.h"
 #include "registers/AsciiText.h"
 #include "web/DiffText.h"
 #include "web/Diffs.h"

@@ -1,5 +1,6 @@
 #include "core/ClassList.h"
 #include "core/Latin1.h"
+#include "core/SmallHelpers.h"
 #include "registers/AsciiText.h"
 #include "web/DiffText.h"
 #include "web/Diffs.h"

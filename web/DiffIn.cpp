@@ -1,10 +1,11 @@
+#include "core/SmallHelpers.h"
 #include "registers/AsciiText.h"
 #include "web/DiffText.h"
 #include "web/Diffs.h"
 #include "web/PageText.h"
 
-#include <algorithm>
 #include <tuple>
+#include <unordered_set>
 
 namespace {
 
@@ -36,20 +37,23 @@ void CDiffIn::CompareDetails(const CHtmlPageWipoDetails& page, const CZrData& re
     CompareDate("Application date", record.GetField("APPDATE"), page.inid151, reporter);
 
     const PairList goods = RecordPairs(record, "GOODS");
+    std::vector<const StringPair*> pairs;
+    for (const StringPair& pair : goods)
+        pairs.push_back(&pair);
+    const ClassIndex haves = IndexByClass(pairs, true);
+    std::unordered_set<std::string> onPage;
     for (const CHtmlPageWipoDetails::CGoodsRow& row : page.goods) {
-        if (const StringPair* have = FindClass(goods, row.niceClass, true))
-            CompareWithItalic(GoodsLabel(row.niceClass), have->second, row.text, row.italicText,
-                              reporter);
+        const std::string key = ClassKey(row.niceClass, true);
+        onPage.insert(key);
+        if (const auto have = haves.find(key); have != haves.end())
+            CompareWithItalic(GoodsLabel(row.niceClass), have->second->second, row.text,
+                              row.italicText, reporter);
         else
             reporter.ReportDifference(GoodsLabel(row.niceClass), kMissing, row.text);
     }
-    for (const StringPair& pair : goods) {
-        const bool onPage = std::any_of(page.goods.begin(), page.goods.end(), [&](const auto& row) {
-            return NumberValue(row.niceClass) == NumberValue(pair.first);
-        });
-        if (!onPage)
-            reporter.ReportDifference(GoodsLabel(pair.first), pair.second, kMissing);
-    }
+    for (const auto& [niceClass, text] : goods)
+        if (!onPage.contains(ClassKey(niceClass, true)))
+            reporter.ReportDifference(GoodsLabel(niceClass), text, kMissing);
 
     const std::string_view duration = record.GetField("MKDUR");
     if (NumberValue(duration) != NumberValue(page.inid171))

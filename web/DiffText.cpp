@@ -3,9 +3,24 @@
 #include "core/Latin1.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 namespace {
+
+// Every byte as the loose comparisons see it: a letter or digit folded to lower case, or 0 for a
+// separator. A table, as these run over whole goods lists.
+const std::array<char, 256> kFoldedBytes = [] {
+    std::array<char, 256> folded{};
+    for (int byte = 1; byte < 256; ++byte)
+        if (const char c = static_cast<char>(byte); IsAlnumLatin1(c))
+            folded[byte] = ToLowerLatin1(c);
+    return folded;
+}();
+
+char Folded(char c) {
+    return kFoldedBytes[static_cast<unsigned char>(c)];
+}
 
 // LooseCompare, optionally equal once `a` reaches its second backslash.
 int CompareLoosely(std::string_view a, std::string_view b, bool firstTwoLinesOfA) {
@@ -14,27 +29,27 @@ int CompareLoosely(std::string_view a, std::string_view b, bool firstTwoLinesOfA
     int backslashes = 0;
     // Skips a run of separators in `a`; true when it reached the line that no longer counts.
     const auto skipA = [&] {
-        for (; i < a.size() && !IsAlnumLatin1(a[i]); ++i)
+        for (; i < a.size() && !Folded(a[i]); ++i)
             if (firstTwoLinesOfA && a[i] == '\\' && ++backslashes == 2)
                 return true;
         return false;
     };
     const auto skipB = [&] {
-        while (j < b.size() && !IsAlnumLatin1(b[j]))
+        while (j < b.size() && !Folded(b[j]))
             ++j;
     };
     if (skipA())
         return 0;
     skipB();
     while (i < a.size() && j < b.size()) {
-        const bool wordA = IsAlnumLatin1(a[i]);
-        const bool wordB = IsAlnumLatin1(b[j]);
-        if (wordA && wordB) {
-            if (ToLowerLatin1(a[i]) != ToLowerLatin1(b[j]))
+        const char foldedA = Folded(a[i]);
+        const char foldedB = Folded(b[j]);
+        if (foldedA && foldedB) {
+            if (foldedA != foldedB)
                 return 1;
             ++i;
             ++j;
-        } else if (wordA != wordB) {
+        } else if (foldedA || foldedB) {
             return 1;
         } else {
             if (skipA())
@@ -151,10 +166,10 @@ bool AlnumsInOrder(std::string_view part, std::string_view whole, std::size_t* m
     std::size_t at = 0;
     bool all = true;
     for (const char c : part) {
-        if (!IsAlnumLatin1(c))
+        const char wanted = Folded(c);
+        if (!wanted)
             continue;
-        while (at < whole.size() &&
-               (!IsAlnumLatin1(whole[at]) || ToLowerLatin1(whole[at]) != ToLowerLatin1(c)))
+        while (at < whole.size() && Folded(whole[at]) != wanted)
             ++at;
         if (at == whole.size()) {
             all = false;

@@ -31,11 +31,3 @@ void AppendSpaced(std::string& text, std::string_view piece) {
         text += ' ';
     text += piece;
 }
-
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    if (from.empty())
-        return text;
-    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-    return text;
-}

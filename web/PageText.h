@@ -15,5 +15,3 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix);
 // Appends the piece, with one blank before it when the text is not empty and does not already
 // end in a blank or a line feed.
 void AppendSpaced(std::string& text, std::string_view piece);
-// The text with every occurrence of `from` replaced by `to`.
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
