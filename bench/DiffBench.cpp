@@ -42,26 +42,19 @@ CZrData LargeRecord(char code) {
         goods.emplace_back(std::to_string(niceClass), text);
         classes += (classes.empty() ? "" : ", ") + std::to_string(niceClass);
     }
-    std::vector<record_bytes::Bytes> entries;
-    for (const auto& [name, value] : std::initializer_list<std::pair<std::string, std::string>>{
-             {"WORDMARK", "ACME ZENITH"},
-             {"STATUS", "Registered"},
-             {"APPDATE", "5 Jan 2004"},
-             {"REGDATE", "6 Jul 2004"},
-             {"CLASSES", classes},
-             {"APPNUM", code == 'u' ? "2000001" : "0001"},
-             {"SERNUM", "75000001"},
-             {"JOURNAL", "12"},
-             {"MKDUR", "10"},
-             {"PROPS", FormatPairList(owners)},
-             {"AGENTS", FormatPairList({owners[0]})},
-             {"SERVS", FormatPairList({owners[1]})},
-             {"GOODS", FormatPairList(goods)}})
-        entries.push_back(record_bytes::Text(name, value));
-    const record_bytes::Bytes bytes = record_bytes::RecordBytes(entries);
-    CZrData record;
-    record.Assign(bytes.data(), bytes.size());
-    return record;
+    return record_bytes::TextRecord({{"WORDMARK", "ACME ZENITH"},
+                                     {"STATUS", "Registered"},
+                                     {"APPDATE", "5 Jan 2004"},
+                                     {"REGDATE", "6 Jul 2004"},
+                                     {"CLASSES", classes},
+                                     {"APPNUM", code == 'u' ? "2000001" : "0001"},
+                                     {"SERNUM", "75000001"},
+                                     {"JOURNAL", "12"},
+                                     {"MKDUR", "10"},
+                                     {"PROPS", FormatPairList(owners)},
+                                     {"AGENTS", FormatPairList({owners[0]})},
+                                     {"SERVS", FormatPairList({owners[1]})},
+                                     {"GOODS", FormatPairList(goods)}});
 }
 
 // The register's page of the record, made up to 50 KB with paragraphs of remarks before it.

@@ -15,37 +15,29 @@
 namespace details_fuzz {
 
 inline const CZrData& FullRecord() {
-    static const CZrData record = [] {
-        std::vector<record_bytes::Bytes> entries;
-        for (const auto& [name, value] : std::initializer_list<std::pair<std::string, std::string>>{
-                 {"WORDMARK", "ACME/ZENITH"},
-                 {"STATUS", "Registered"},
-                 {"APPDATE", "5 Jan 2004"},
-                 {"REGDATE", "6 Jul 2004"},
-                 {"PUBDATE", "1 Mar 2004"},
-                 {"CLASSES", "9, 35"},
-                 {"LANG1", "EN"},
-                 {"LANG2", "FR"},
-                 {"IMCOLOURS", "English/Red"},
-                 {"JOURNAL", "12"},
-                 {"MKDUR", "10"},
-                 {"MARKDESCR", "A star"},
-                 {"ORIG_COUNTRY", "CH"},
-                 {"ORIG_REG", "CH 1"},
-                 {"MAD_AGRMNT", "FR, DE"},
-                 {"MAD_PROTO", "GB"},
-                 {"Status", "Registered"},
-                 {"APPNUM", "M1025"},
-                 {"GOODS", FormatPairList({{"9", "[English] Software"}, {"35", "Retail"}})},
-                 {"PROPS", FormatPairList({{"Acme Ltd", "1 High St\\London"}, {"Beta", ""}})},
-                 {"AGENTS", FormatPairList({{"Agents LLP", "2 Fleet St DE"}})},
-                 {"SERVS", FormatPairList({{"Post Ltd", "3 Quay 10115"}})}})
-            entries.push_back(record_bytes::Text(name, value));
-        const record_bytes::Bytes bytes = record_bytes::RecordBytes(entries);
-        CZrData built;
-        built.Assign(bytes.data(), bytes.size());
-        return built;
-    }();
+    static const CZrData record = record_bytes::TextRecord(
+        {{"WORDMARK", "ACME/ZENITH"},
+         {"STATUS", "Registered"},
+         {"APPDATE", "5 Jan 2004"},
+         {"REGDATE", "6 Jul 2004"},
+         {"PUBDATE", "1 Mar 2004"},
+         {"CLASSES", "9, 35"},
+         {"LANG1", "EN"},
+         {"LANG2", "FR"},
+         {"IMCOLOURS", "English/Red"},
+         {"JOURNAL", "12"},
+         {"MKDUR", "10"},
+         {"MARKDESCR", "A star"},
+         {"ORIG_COUNTRY", "CH"},
+         {"ORIG_REG", "CH 1"},
+         {"MAD_AGRMNT", "FR, DE"},
+         {"MAD_PROTO", "GB"},
+         {"Status", "Registered"},
+         {"APPNUM", "M1025"},
+         {"GOODS", FormatPairList({{"9", "[English] Software"}, {"35", "Retail"}})},
+         {"PROPS", FormatPairList({{"Acme Ltd", "1 High St\\London"}, {"Beta", ""}})},
+         {"AGENTS", FormatPairList({{"Agents LLP", "2 Fleet St DE"}})},
+         {"SERVS", FormatPairList({{"Post Ltd", "3 Quay 10115"}})}});
     return record;
 }
 

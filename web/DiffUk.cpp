@@ -68,17 +68,22 @@ bool CDiffUk::CheckMark(CHtmlSiteUk& site, std::uint32_t number, const CZrData& 
     return true;
 }
 
-void CDiffUk::CompareDetails(const CHtmlPageUkDetails& page, const CZrData& record,
-                             CDiffReporter& reporter) {
+void CDiffUk::CompareStatusAndWordMark(const CHtmlPageUkDetails& page, const CZrData& record,
+                                       CDiffReporter& reporter, const std::string& statusLabel,
+                                       const std::string& wordMarkLabel) {
     const std::string_view status = record.GetField("STATUS");
     if (!StatusMatches(kUkStatuses, status, page.status.GetText()))
-        reporter.ReportDifference("Status", std::string(status), page.status.GetText());
+        reporter.ReportDifference(statusLabel, std::string(status), page.status.GetText());
 
     const std::string_view wordMark = record.GetField("WORDMARK");
     if (const std::string pageWordMark = FoldWhiteSpace(page.wordMark);
         CompareWordMark(wordMark, pageWordMark) != 0)
-        reporter.ReportDifference("Word mark", std::string(wordMark), pageWordMark);
+        reporter.ReportDifference(wordMarkLabel, std::string(wordMark), pageWordMark);
+}
 
+void CDiffUk::CompareDetails(const CHtmlPageUkDetails& page, const CZrData& record,
+                             CDiffReporter& reporter) {
+    CompareStatusAndWordMark(page, record, reporter, "Status", "Word mark");
     CompareDate("Application date", record.GetField("APPDATE"), page.filingDate.GetText(),
                 reporter);
     CompareGoods(RecordPairs(record, "GOODS"), page.goods, {}, reporter);
@@ -97,15 +102,8 @@ void CDiffUk::CompareDetails(const CHtmlPageUkDetails& page, const CZrData& reco
 
 void CDiffUk::CompareIrDetails(const CHtmlPageUkDetails& page, const CZrData& record,
                                CDiffReporter& reporter) {
-    const std::string_view status = record.GetField("STATUS");
-    if (!StatusMatches(kUkStatuses, status, page.status.GetText()))
-        reporter.ReportDifference("STATUS", std::string(status), page.status.GetText());
-
-    const std::string_view wordMark = record.GetField("WORDMARK");
-    if (const std::string pageWordMark = FoldWhiteSpace(page.wordMark);
-        CompareWordMark(wordMark, pageWordMark) != 0)
-        reporter.ReportDifference("WORDMARK", std::string(wordMark), pageWordMark);
-
+    // A designation's differences are labelled by the record's tags.
+    CompareStatusAndWordMark(page, record, reporter, "STATUS", "WORDMARK");
     CompareDate("APPDATE", record.GetField("APPDATE"), page.designationDate.GetText(), reporter);
 
     const std::string_view classes = record.GetField("CLASSES");

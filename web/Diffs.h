@@ -81,6 +81,10 @@ public:
                               std::string_view pageAddress) override;
 
 private:
+    void CompareStatusAndWordMark(const CHtmlPageUkDetails& page, const CZrData& record,
+                                  CDiffReporter& reporter, const std::string& statusLabel,
+                                  const std::string& wordMarkLabel);
+
     // The page's first address for service, which may stand in for a missing agent.
     std::string serviceName_;
     std::string serviceAddress_;

@@ -66,11 +66,5 @@ inline CWebServers ServersAt(const std::string& baseUrl) {
 
 // A record of text fields.
 inline CZrData Record(const std::vector<std::pair<std::string, std::string>>& fields) {
-    std::vector<record_bytes::Bytes> entries;
-    for (const auto& [name, value] : fields)
-        entries.push_back(record_bytes::Text(name, value));
-    const record_bytes::Bytes bytes = record_bytes::RecordBytes(entries);
-    CZrData record;
-    record.Assign(bytes.data(), bytes.size());
-    return record;
+    return record_bytes::TextRecord(fields);
 }
