@@ -18,6 +18,8 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
+#include "app/ui/ProgramReports.h"
+#include "app/ui/ProgramViews.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -59,6 +61,7 @@ public:
     CMainFrame* GetMainFrame() const;
     CZR2000Doc& GetDocument() { return *document_; }
     CZrDocManager& GetDocManager() { return *docManager_; }
+    CProgramViews& GetViews() { return *views_; }
     const CAnnouncements& GetAnnouncements() const { return announcements_; }
     const wxFont& GetAppFont() const { return appFont_; }
     CHelp& GetHelp() { return help_; }
@@ -94,6 +97,7 @@ private:
     class CFrameHost;
 
     wxWindow* FrameWindow() const;
+    IDocumentHost& Host();
     void BindFrameCommands();
     bool CanCloseMainFrame();
 
@@ -102,9 +106,10 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingSearchWindows searchWindows_;
-    CPendingViews views_;
-    CPendingReports reports_;
+    CPendingWatchRun watchRun_;
+    CProgramReports reports_{[this] { return FrameWindow(); },
+                             [this]() -> IDocumentHost& { return Host(); },
+                             [this](int contextId) { help_.ShowHelp(contextId); }};
     CPendingAnnouncements pendingAnnouncements_;
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
@@ -115,6 +120,8 @@ private:
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    // Before the document goes, the views let go of it.
+    std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CDefaultNewExamination> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;
