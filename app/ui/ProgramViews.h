@@ -30,6 +30,8 @@ public:
         std::function<wxWindow*()> mainWindow;
         std::function<bool()> hasTrainingDb;
         std::function<void(int contextId)> showHelp;
+        // The difference check of the views' Web Diff.
+        IWebDiff* webDiff = nullptr;
     };
 
     explicit CProgramViews(Services services);
@@ -68,6 +70,7 @@ private:
     // The searches that pass run in the progress window.
     bool RunInProgressWindow(const std::function<void(class CSearchProgress&)>& addSearches);
     CResultsFrameOptions ResultsOptions();
+    CViewContext MakeContext();
 
     Services services_;
     CViewContext context_;
