@@ -75,7 +75,8 @@ CWebOptions DiffWebOptions();
 // use. Belongs to the thread that checks.
 class CDiffChecker {
 public:
-    CDiffChecker(const CWebServers& servers, const CWebOptions& options = DiffWebOptions());
+    explicit CDiffChecker(const CWebServers& servers,
+                          const CWebOptions& options = DiffWebOptions());
     CDiffOutcome Check(const CDiffJob& job);
 
 private:
