@@ -65,30 +65,40 @@ void CDiff::CompareOwners(std::string_view tag, bool firstSeparately, const Pair
         reporter.ReportDifferenceTwoLines(label, have.name, have.address, should.name,
                                           should.address);
     };
+    static const Have kNoHave;
+    static const Party kNoParty;
+    // The entries not yet set aside, in order.
+    std::vector<const Have*> restHaves;
+    for (const Have& have : haves)
+        restHaves.push_back(&have);
+    std::vector<const Party*> restShoulds;
+    for (const Party& should : shoulds)
+        restShoulds.push_back(&should);
     if (firstSeparately) {
-        const Have first = haves.empty() ? Have{} : haves.front();
-        const Party firstOnPage = shoulds.empty() ? Party{} : shoulds.front();
+        const Have& first = haves.empty() ? kNoHave : haves.front();
+        const Party& firstOnPage = shoulds.empty() ? kNoParty : shoulds.front();
         if (differ(first, firstOnPage))
             report(std::string(tag) + " first name/addr", first.shown, firstOnPage);
-        if (!haves.empty())
-            haves.erase(haves.begin());
-        if (!shoulds.empty())
-            shoulds.erase(shoulds.begin());
+        if (!restHaves.empty())
+            restHaves.erase(restHaves.begin());
+        if (!restShoulds.empty())
+            restShoulds.erase(restShoulds.begin());
     }
-    for (auto should = shoulds.begin(); should != shoulds.end();) {
-        const auto have = std::find_if(haves.begin(), haves.end(), [&](const Have& candidate) {
-            return !differ(candidate, *should);
-        });
-        if (have == haves.end()) {
+    for (auto should = restShoulds.begin(); should != restShoulds.end();) {
+        const auto have =
+            std::find_if(restHaves.begin(), restHaves.end(),
+                         [&](const Have* candidate) { return !differ(*candidate, **should); });
+        if (have == restHaves.end()) {
             ++should;
             continue;
         }
-        haves.erase(have);
-        should = shoulds.erase(should);
+        restHaves.erase(have);
+        should = restShoulds.erase(should);
     }
-    for (std::size_t i = 0; i < std::max(haves.size(), shoulds.size()); ++i)
-        report(std::string(tag) + " name/addr", i < haves.size() ? haves[i].shown : Party{},
-               i < shoulds.size() ? shoulds[i] : Party{});
+    for (std::size_t i = 0; i < std::max(restHaves.size(), restShoulds.size()); ++i)
+        report(std::string(tag) + " name/addr",
+               i < restHaves.size() ? restHaves[i]->shown : kNoParty,
+               i < restShoulds.size() ? *restShoulds[i] : kNoParty);
 }
 
 void CDiff::CompareHolderLines(std::string_view tag, bool firstSeparately, const PairList& record,

@@ -137,8 +137,11 @@ int CDiffUk::CompareNameAndAddress(std::string_view tag, std::string_view haveNa
         EqualNoCaseLatin1(pageName, serviceName_) &&
         EqualNoCaseLatin1(pageAddress, serviceAddress_))
         return 0;
-    if (LooseCompare(Joined(haveName, haveAddress), Joined(pageName, pageAddress)) == 0)
+    const int differences = (LooseCompare(haveName, pageName) != 0 ? 1 : 0) |
+                            (LooseCompare(haveAddress, pageAddress) != 0 ? 2 : 0);
+    // Words may stand in the name on one side and in the address on the other.
+    if (differences == 0 ||
+        LooseCompare(Joined(haveName, haveAddress), Joined(pageName, pageAddress)) == 0)
         return 0;
-    return (LooseCompare(haveName, pageName) != 0 ? 1 : 0) |
-           (LooseCompare(haveAddress, pageAddress) != 0 ? 2 : 0);
+    return differences;
 }
