@@ -13,7 +13,9 @@
 
 CProgramViews::CProgramViews(Services services)
     : services_(std::move(services)), context_(MakeContext()),
-      results_(context_, ResultsOptions()) {}
+      results_(context_, ResultsOptions()) {
+    context_.printing = &services_.printing;
+}
 
 CViewContext CProgramViews::MakeContext() {
     CViewContext context{services_.document,   TheZrDbs(), TheUserOptions(),
