@@ -32,6 +32,8 @@ public:
         std::function<void(int contextId)> showHelp;
         // The print commands of the main view.
         IMarkPrinting& printing;
+        // The difference check of the views' Web Diff.
+        IWebDiff* webDiff = nullptr;
     };
 
     explicit CProgramViews(Services services);
@@ -70,6 +72,7 @@ private:
     // The searches that pass run in the progress window.
     bool RunInProgressWindow(const std::function<void(class CSearchProgress&)>& addSearches);
     CResultsFrameOptions ResultsOptions();
+    CViewContext MakeContext();
 
     Services services_;
     CViewContext context_;
