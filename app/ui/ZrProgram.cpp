@@ -1,6 +1,5 @@
 #include "app/ui/ZrProgram.h"
 
-#include "app/DefaultNewExamination.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "core/FilePath.h"
@@ -59,6 +58,16 @@ private:
     CZrProgram& program_;
 };
 
+// File > New: the new-examination wizard.
+class CZrProgram::CNewExamWizard : public INewExamination {
+public:
+    explicit CNewExamWizard(CSearchWindows& windows) : windows_(windows) {}
+    bool Run(CZR2000Doc& document) override { return windows_.NewExamination(document); }
+
+private:
+    CSearchWindows& windows_;
+};
+
 CZrProgram::CZrProgram(Options options)
     : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
       repository_(TheRepository()),
@@ -66,7 +75,10 @@ CZrProgram::CZrProgram(Options options)
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
       help_("", platform::OpenUrl),
-      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
+      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()),
+      searchDefinition_({TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
+                         TheSystemOptions(), [this] { return FrameWindow(); },
+                         [this](int contextId) { help_.ShowHelp(contextId); }, appFont_}) {
     InstallRegisterTable(&engineTable_);
 }
 
@@ -131,7 +143,7 @@ void CZrProgram::InitCaches() {
 void CZrProgram::CreateDocuments() {
     host_ = std::make_unique<CFrameHost>(*this);
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
-    wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
+    wizard_ = std::make_unique<CNewExamWizard>(searchDefinition_);
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
                                                       searchWindows_.Close();

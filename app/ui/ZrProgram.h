@@ -22,6 +22,7 @@
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
+#include "search/ui/SearchWindows.h"
 
 #include <memory>
 #include <optional>
@@ -29,8 +30,6 @@
 #include <vector>
 #include <wx/font.h>
 #include <wx/weakref.h>
-
-class CDefaultNewExamination;
 
 class CZrProgram : public IStartupActions {
 public:
@@ -93,6 +92,7 @@ public:
 
 private:
     class CFrameHost;
+    class CNewExamWizard;
 
     wxWindow* FrameWindow() const;
     IDocumentHost& Host();
@@ -119,7 +119,8 @@ private:
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
-    std::unique_ptr<CDefaultNewExamination> wizard_;
+    CSearchWindows searchDefinition_;
+    std::unique_ptr<CNewExamWizard> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;
     std::unique_ptr<CMainFrameCommands> commands_;

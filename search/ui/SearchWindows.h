@@ -29,8 +29,8 @@ public:
         std::function<wxWindow*()> parent;
         // Opens a help topic by its context id.
         std::function<void(int contextId)> showHelp;
-        // The font of the selection pages' lists.
-        wxFont listFont;
+        // The font of the selection pages' lists, as it is when a sheet opens.
+        const wxFont& listFont;
         // The string finder's dialogs; null keeps the finder buttons disabled.
         IFinderDialogs* finders = nullptr;
     };
