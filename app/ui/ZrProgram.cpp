@@ -58,16 +58,6 @@ private:
     CZrProgram& program_;
 };
 
-// File > New: the new-examination wizard.
-class CZrProgram::CNewExamWizard : public INewExamination {
-public:
-    explicit CNewExamWizard(CSearchWindows& windows) : windows_(windows) {}
-    bool Run(CZR2000Doc& document) override { return windows_.NewExamination(document); }
-
-private:
-    CSearchWindows& windows_;
-};
-
 CZrProgram::CZrProgram(Options options)
     : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
       repository_(TheRepository()),
@@ -75,10 +65,7 @@ CZrProgram::CZrProgram(Options options)
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
       help_("", platform::OpenUrl),
-      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()),
-      searchDefinition_({TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
-                         TheSystemOptions(), [this] { return FrameWindow(); },
-                         [this](int contextId) { help_.ShowHelp(contextId); }, appFont_}) {
+      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
 
@@ -87,6 +74,7 @@ CZrProgram::~CZrProgram() {
         frame->Destroy();
     TheRepository().DisconnectAll();
     InstallRegisterTable(nullptr);
+    InstallActiveExamination(nullptr);
 }
 
 CMainFrame* CZrProgram::GetMainFrame() const {
@@ -143,16 +131,28 @@ void CZrProgram::InitCaches() {
 void CZrProgram::CreateDocuments() {
     host_ = std::make_unique<CFrameHost>(*this);
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
-    wizard_ = std::make_unique<CNewExamWizard>(searchDefinition_);
+    // Search runs record their run order in the active examination.
+    InstallActiveExamination(document_.get());
+    searchWindows_ = std::make_unique<CProgramSearchWindows>(
+        CSearchWindows::Services{TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
+                                 TheSystemOptions(), [this] { return FrameWindow(); },
+                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_},
+        *document_);
+    views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
+        *document_, fileDialogs_,
+        [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
+        [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
+        [this]() -> wxWindow* { return GetMainFrame(); },
+        [] { return TheZrDbs().HasConnectedTrainingDb(); },
+        [this](int contextId) { help_.ShowHelp(contextId); }, searchWindows_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
-                                                  recentFiles_, *wizard_, [this] {
-                                                      searchWindows_.Close();
-                                                      searchWindows_.CloseAll();
+                                                  recentFiles_, *searchWindows_, [this] {
+                                                      views_->GetResultsWindow().Close();
+                                                      views_->CloseAll();
                                                   });
-    flow_ = std::make_unique<CSearchRunFlow>(CSearchRunWindows{searchWindows_, searchWindows_,
-                                                               searchWindows_, searchWindows_,
-                                                               noNewMarks_},
-                                             TheUserOptions());
+    flow_ = std::make_unique<CSearchRunFlow>(
+        CSearchRunWindows{*views_, watchRun_, views_->GetResultsWindow(), *views_, noNewMarks_},
+        TheUserOptions());
 
     CMainFrameServices services;
     services.canClose = [this] { return CanCloseMainFrame(); };
@@ -160,12 +160,11 @@ void CZrProgram::CreateDocuments() {
     services.documentTitle = [this] { return docManager_->GetTitle(); };
     services.isWatch = [this] { return document_->IsWatch(); };
     services.showHelp = [this](int contextId) { help_.ShowHelp(contextId); };
-    auto* frame = new CMainFrame(views_, std::move(services));
+    auto* frame = new CMainFrame(*views_, std::move(services));
     frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
-        *document_,
-        CMainFrameCommands::Services{*flow_, searchWindows_, *frame, reports_, fileDialogs_,
-                                     TheUserOptions(), TheSystemOptions()});
+        *document_, CMainFrameCommands::Services{*flow_, watchRun_, *frame, reports_, fileDialogs_,
+                                                 TheUserOptions(), TheSystemOptions()});
     recentFiles_.UseMenu(frame->GetRecentFilesMenu());
     BindFrameCommands();
 }

@@ -19,10 +19,11 @@
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
+#include "app/ui/ProgramSearchWindows.h"
+#include "app/ui/ProgramViews.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
-#include "search/ui/SearchWindows.h"
 
 #include <memory>
 #include <optional>
@@ -59,6 +60,7 @@ public:
     CMainFrame* GetMainFrame() const;
     CZR2000Doc& GetDocument() { return *document_; }
     CZrDocManager& GetDocManager() { return *docManager_; }
+    CProgramViews& GetViews() { return *views_; }
     const CAnnouncements& GetAnnouncements() const { return announcements_; }
     const wxFont& GetAppFont() const { return appFont_; }
     CHelp& GetHelp() { return help_; }
@@ -92,7 +94,6 @@ public:
 
 private:
     class CFrameHost;
-    class CNewExamWizard;
 
     wxWindow* FrameWindow() const;
     IDocumentHost& Host();
@@ -104,8 +105,7 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingSearchWindows searchWindows_;
-    CPendingViews views_;
+    CPendingWatchRun watchRun_;
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
@@ -119,8 +119,9 @@ private:
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
-    CSearchWindows searchDefinition_;
-    std::unique_ptr<CNewExamWizard> wizard_;
+    std::unique_ptr<CProgramSearchWindows> searchWindows_;
+    // Before the document goes, the views let go of it.
+    std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;
     std::unique_ptr<CMainFrameCommands> commands_;

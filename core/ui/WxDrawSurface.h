@@ -6,6 +6,7 @@
 #include "core/DrawSurface.h"
 
 #include <map>
+#include <memory>
 #include <wx/font.h>
 
 class wxDC;
@@ -57,3 +58,6 @@ private:
     // Fonts made so far, by face, points, weight, italic and character set.
     std::map<std::tuple<std::string, int, int, bool, bool>, wxFont> fonts_;
 };
+
+// A surface of its own for measuring text in the font, on a context of the display's kind.
+std::unique_ptr<IDrawSurface> MakeMeasuringSurface(const wxFont& font);
