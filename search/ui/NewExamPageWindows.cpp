@@ -2,6 +2,7 @@
 
 #include "core/ui/WxText.h"
 #include "search/ui/DbSelectionList.h"
+#include "search/ui/StatusCheckBoxes.h"
 
 #include <future>
 #include <wx/busyinfo.h>
@@ -16,10 +17,6 @@
 #include <wx/utils.h>
 
 namespace {
-
-std::string TextOf(const wxTextCtrl& edit) {
-    return WxToRecordText(edit.GetValue());
-}
 
 wxFlexGridSizer* MakeForm(int gap) {
     auto* form = new wxFlexGridSizer(2, gap, gap);
@@ -81,19 +78,6 @@ void CExamPageWindow::ShowButtons() {
         back->Enable(buttons.back);
     if (wxWindow* forward = GetParent()->FindWindow(wxID_FORWARD))
         forward->SetLabel(buttons.next ? wxString("&Next >") : ToWx(buttons.finishLabel));
-}
-
-wxTextCtrl* CExamPageWindow::MakeEdit(int id, std::function<void(const std::string&)> changed,
-                                      long style) {
-    auto* edit = new wxTextCtrl(this, id, "", wxDefaultPosition, wxDefaultSize, style);
-    edit->Bind(wxEVT_TEXT,
-               [edit, changed = std::move(changed)](wxCommandEvent&) { changed(TextOf(*edit)); });
-    return edit;
-}
-
-void CExamPageWindow::ShowText(wxTextCtrl& edit, const std::string& text) {
-    if (TextOf(edit) != text)
-        edit.ChangeValue(ToWx(text));
 }
 
 CStandardPageWindow::CStandardPageWindow(wxWizard* wizard, CExamStandardPage& page)
@@ -176,8 +160,8 @@ void CStandardPageWindow::ShowValues() {
     const std::string* values[] = {&details.agency, &details.examiner, &details.client,
                                    &details.examId};
     for (std::size_t i = 0; i < texts_.size(); ++i)
-        ShowText(*texts_[i], *values[i]);
-    ShowText(*sections_, std::to_string(details.sections));
+        ShowRecordText(*texts_[i], *values[i]);
+    ShowRecordText(*sections_, std::to_string(details.sections));
     oneClassOnly_->SetValue(details.oneClassOnly);
     oneClassOnly_->Enable(page_.IsOneClassOnlyEnabled());
     autoDesign_->SetValue(details.autoDesign);
@@ -187,8 +171,8 @@ void CStandardPageWindow::TakeValues() {
     CExamStandardDetails details = page_.GetDetails();
     std::string* values[] = {&details.agency, &details.examiner, &details.client, &details.examId};
     for (std::size_t i = 0; i < texts_.size(); ++i)
-        *values[i] = TextOf(*texts_[i]);
-    details.sections = NumberOf(TextOf(*sections_));
+        *values[i] = RecordTextOf(*texts_[i]);
+    details.sections = NumberOf(RecordTextOf(*sections_));
     details.oneClassOnly = oneClassOnly_->GetValue();
     details.autoDesign = autoDesign_->GetValue();
     page_.SetDetails(details);
@@ -211,21 +195,12 @@ CAutoPageWindow::CAutoPageWindow(wxWizard* wizard, CExamAutoPage& page)
     AddField(EExamField::WordMark, wordMark_);
     form->Add(wordMark_, wxSizerFlags().Expand());
 
-    auto* statuses = new wxStaticBoxSizer(wxHORIZONTAL, this, "Mark Status");
-    const std::pair<int, const char*> checks[] = {{kRegistered, "&Registered"},
-                                                  {kPending, "Pen&ding"},
-                                                  {kLapsed, "&Lapsed"},
-                                                  {kAbandoned, "A&bandoned"}};
-    for (std::size_t i = 0; i < statuses_.size(); ++i) {
-        statuses_[i] = new wxCheckBox(this, checks[i].first, checks[i].second);
-        statuses_[i]->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) { TakeValues(); });
-        statuses->Add(statuses_[i], wxSizerFlags().Border(wxALL, Gap()));
-    }
-    AddField(EExamField::Registered, statuses_[0]);
+    statuses_ = new CStatusCheckBoxes(this, [this](const CStatusChecks&) { TakeValues(); });
+    AddField(EExamField::Registered, statuses_->GetRegistered());
 
     auto* layout = new wxBoxSizer(wxVERTICAL);
     layout->Add(form, wxSizerFlags().Expand());
-    layout->Add(statuses, wxSizerFlags().Expand().Border(wxTOP, 2 * Gap()));
+    layout->Add(statuses_, wxSizerFlags().Expand().Border(wxTOP, 2 * Gap()));
     SetSizer(layout);
 }
 
@@ -250,21 +225,15 @@ void CAutoPageWindow::Activate() {
 
 void CAutoPageWindow::ShowValues() {
     const CExamAutoCriteria& criteria = page_.GetCriteria();
-    ShowText(*primary_, criteria.primaryClasses);
-    ShowText(*secondary_, criteria.secondaryClasses);
-    ShowText(*wordMark_, criteria.wordMark);
-    const bool values[] = {criteria.statuses.registered, criteria.statuses.pending,
-                           criteria.statuses.lapsed, criteria.statuses.abandoned};
-    for (std::size_t i = 0; i < statuses_.size(); ++i)
-        statuses_[i]->SetValue(values[i]);
+    ShowRecordText(*primary_, criteria.primaryClasses);
+    ShowRecordText(*secondary_, criteria.secondaryClasses);
+    ShowRecordText(*wordMark_, criteria.wordMark);
+    statuses_->SetStatuses(criteria.statuses);
 }
 
 void CAutoPageWindow::TakeValues() {
-    page_.SetCriteria({TextOf(*primary_),
-                       TextOf(*secondary_),
-                       TextOf(*wordMark_),
-                       {statuses_[0]->GetValue(), statuses_[1]->GetValue(),
-                        statuses_[2]->GetValue(), statuses_[3]->GetValue()}});
+    page_.SetCriteria({RecordTextOf(*primary_), RecordTextOf(*secondary_), RecordTextOf(*wordMark_),
+                       statuses_->Read()});
 }
 
 CTermsPageWindow::CTermsPageWindow(wxWizard* wizard, CExamTermsPage& page)
@@ -291,7 +260,7 @@ CTermsPageWindow::CTermsPageWindow(wxWizard* wizard, CExamTermsPage& page)
 void CTermsPageWindow::Activate() {
     RunWhilePainting([this] { page_.Activate(); });
     for (int list = 0; list < static_cast<int>(lists_.size()); ++list) {
-        ShowText(*lists_[list], page_.GetText(list));
+        ShowRecordText(*lists_[list], page_.GetText(list));
         lists_[list]->SetInsertionPointEnd();
         lists_[list]->ShowPosition(lists_[list]->GetLastPosition());
     }

@@ -4,6 +4,7 @@
 // focus; the page's model also decides the forward button's label and Back.
 
 #include "search/NewExamPages.h"
+#include "search/ui/RecordTextEdit.h"
 
 #include <array>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <string>
 #include <wx/wizard.h>
 
+class CStatusCheckBoxes;
 class wxCheckBox;
 class wxSpinButton;
 class wxTextCtrl;
@@ -36,8 +38,9 @@ protected:
     // The field's control takes the focus with Forward's refusal.
     void AddField(EExamField field, wxWindow* control) { fields_[field] = control; }
     int Gap() const { return FromDIP(6); }
-    wxTextCtrl* MakeEdit(int id, std::function<void(const std::string&)> changed, long style = 0);
-    static void ShowText(wxTextCtrl& edit, const std::string& text);
+    wxTextCtrl* MakeEdit(int id, std::function<void(const std::string&)> changed, long style = 0) {
+        return MakeRecordTextEdit(this, id, std::move(changed), style);
+    }
 
 private:
     CExamPageWindow* prev_ = nullptr;
@@ -87,10 +90,6 @@ public:
         kPrimaryClasses = 1130,
         kSecondaryClasses = 1135,
         kWordMark = 1138,
-        kRegistered = 1008,
-        kPending = 1014,
-        kLapsed = 1011,
-        kAbandoned = 1016,
         kDialogId = 196,
     };
 
@@ -109,7 +108,7 @@ private:
     wxTextCtrl* primary_ = nullptr;
     wxTextCtrl* secondary_ = nullptr;
     wxTextCtrl* wordMark_ = nullptr;
-    std::array<wxCheckBox*, 4> statuses_{};
+    CStatusCheckBoxes* statuses_ = nullptr;
 };
 
 class CTermsPageWindow : public CExamPageWindow {

@@ -41,14 +41,6 @@ void CSearchPageWindow::AddLabel(wxSizer& form, const wxString& label) {
     form.Add(new wxStaticText(this, wxID_ANY, label), wxSizerFlags().CentreVertical());
 }
 
-wxTextCtrl* CSearchPageWindow::MakeEdit(int id, std::function<void(const std::string&)> changed,
-                                        long style) {
-    auto* edit = new wxTextCtrl(this, id, "", wxDefaultPosition, wxDefaultSize, style);
-    edit->Bind(wxEVT_TEXT,
-               [edit, changed = std::move(changed)](wxCommandEvent&) { changed(TextOf(*edit)); });
-    return edit;
-}
-
 wxCheckBox* CSearchPageWindow::MakeCheck(int id, const wxString& label,
                                          std::function<void(bool)> clicked) {
     auto* check = new wxCheckBox(this, id, label);
@@ -56,13 +48,4 @@ wxCheckBox* CSearchPageWindow::MakeCheck(int id, const wxString& label,
         clicked(check->GetValue());
     });
     return check;
-}
-
-void CSearchPageWindow::ShowText(wxTextCtrl& edit, const std::string& text) {
-    if (TextOf(edit) != text)
-        edit.ChangeValue(RecordTextToWx(text, false));
-}
-
-std::string CSearchPageWindow::TextOf(const wxTextCtrl& edit) {
-    return WxToRecordText(edit.GetValue());
 }

@@ -4,6 +4,8 @@
 // model and shows the model's values again after anything the model may have changed; the
 // sheet refreshes the status lines and the tabs whenever a page's state or message changes.
 
+#include "search/ui/RecordTextEdit.h"
+
 #include <functional>
 #include <string>
 #include <wx/panel.h>
@@ -38,12 +40,13 @@ protected:
     wxFlexGridSizer* MakeForm() const;
     void AddLabel(wxSizer& form, const wxString& label);
     // An edit handing every change of its text (as Western record text) to the handler.
-    wxTextCtrl* MakeEdit(int id, std::function<void(const std::string&)> changed, long style = 0);
+    wxTextCtrl* MakeEdit(int id, std::function<void(const std::string&)> changed, long style = 0) {
+        return MakeRecordTextEdit(this, id, std::move(changed), style);
+    }
     // A check box handing every click to the handler.
     wxCheckBox* MakeCheck(int id, const wxString& label, std::function<void(bool)> clicked);
-    // Shows the record text unless the edit holds it already, so the caret stays where it is.
-    static void ShowText(wxTextCtrl& edit, const std::string& text);
-    static std::string TextOf(const wxTextCtrl& edit);
+    static void ShowText(wxTextCtrl& edit, const std::string& text) { ShowRecordText(edit, text); }
+    static std::string TextOf(const wxTextCtrl& edit) { return RecordTextOf(edit); }
 
 private:
     CSearchPageModel& model_;

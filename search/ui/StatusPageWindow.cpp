@@ -2,8 +2,8 @@
 
 #include "core/ui/WxText.h"
 #include "search/StatusPageModel.h"
+#include "search/ui/StatusCheckBoxes.h"
 
-#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -13,16 +13,8 @@
 CStatusPageWindow::CStatusPageWindow(wxWindow* book, CStatusPageModel& page)
     : CSearchPageWindow(book, page, 0x20000 + kDialogId), page_(page) {
     // Made in tab order.
-    auto* statuses = new wxStaticBoxSizer(wxHORIZONTAL, this, "Mark Status");
-    const std::pair<int, const char*> checks[] = {{kRegistered, "&Registered"},
-                                                  {kPending, "Pen&ding"},
-                                                  {kLapsed, "&Lapsed"},
-                                                  {kAbandoned, "A&bandoned"}};
-    for (std::size_t i = 0; i < statuses_.size(); ++i) {
-        statuses_[i] =
-            MakeCheck(checks[i].first, checks[i].second, [this](bool) { TakeStatuses(); });
-        statuses->Add(statuses_[i], wxSizerFlags().Border(wxALL, Gap()));
-    }
+    statuses_ = new CStatusCheckBoxes(
+        this, [this](const CStatusChecks& statuses) { page_.SetStatuses(statuses); });
 
     const auto range = [this](const wxString& title, int fromId, int toId, auto take,
                               wxTextCtrl*& from, wxTextCtrl*& to) {
@@ -50,7 +42,7 @@ CStatusPageWindow::CStatusPageWindow(wxWindow* book, CStatusPageModel& page)
     set->Add(set_, wxSizerFlags(1).Border(wxLEFT, Gap()));
 
     auto* controls = new wxBoxSizer(wxVERTICAL);
-    controls->Add(statuses, wxSizerFlags().Expand());
+    controls->Add(statuses_, wxSizerFlags().Expand());
     controls->Add(dates, wxSizerFlags().Expand().Border(wxTOP, 2 * Gap()));
     controls->Add(numbers, wxSizerFlags().Expand().Border(wxTOP, 2 * Gap()));
     controls->Add(set, wxSizerFlags().Expand().Border(wxTOP, 2 * Gap()));
@@ -58,21 +50,12 @@ CStatusPageWindow::CStatusPageWindow(wxWindow* book, CStatusPageModel& page)
 }
 
 void CStatusPageWindow::ShowValues() {
-    const CStatusChecks& statuses = page_.GetStatuses();
-    const bool values[] = {statuses.registered, statuses.pending, statuses.lapsed,
-                           statuses.abandoned};
-    for (std::size_t i = 0; i < statuses_.size(); ++i)
-        statuses_[i]->SetValue(values[i]);
+    statuses_->SetStatuses(page_.GetStatuses());
     ShowText(*dateFrom_, page_.GetDateFrom());
     ShowText(*dateTo_, page_.GetDateTo());
     ShowText(*numberFrom_, page_.GetNumberFrom());
     ShowText(*numberTo_, page_.GetNumberTo());
     set_->SetSelection(page_.GetSetIndex() < 0 ? wxNOT_FOUND : page_.GetSetIndex());
-}
-
-void CStatusPageWindow::TakeStatuses() {
-    page_.SetStatuses({statuses_[0]->GetValue(), statuses_[1]->GetValue(), statuses_[2]->GetValue(),
-                       statuses_[3]->GetValue()});
 }
 
 void CStatusPageWindow::TakeDates() {

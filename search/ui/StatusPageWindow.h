@@ -4,18 +4,13 @@
 
 #include "search/ui/SearchPageWindow.h"
 
-#include <array>
-
+class CStatusCheckBoxes;
 class CStatusPageModel;
 class wxChoice;
 
 class CStatusPageWindow : public CSearchPageWindow {
 public:
     enum : int {
-        kRegistered = 1008,
-        kPending = 1014,
-        kLapsed = 1011,
-        kAbandoned = 1016,
         kDateFrom = 1002,
         kDateTo = 1004,
         kNumberFrom = 1006,
@@ -28,12 +23,11 @@ public:
     void ShowValues() override;
 
 private:
-    void TakeStatuses();
     void TakeDates();
     void TakeNumbers();
 
     CStatusPageModel& page_;
-    std::array<wxCheckBox*, 4> statuses_{};
+    CStatusCheckBoxes* statuses_ = nullptr;
     wxTextCtrl* dateFrom_ = nullptr;
     wxTextCtrl* dateTo_ = nullptr;
     wxTextCtrl* numberFrom_ = nullptr;

@@ -13,6 +13,7 @@
 #include "search/ui/FinderDialogs.h"
 #include "search/ui/GeneralPageWindow.h"
 #include "search/ui/SelectionPageWindow.h"
+#include "search/ui/StatusCheckBoxes.h"
 #include "search/ui/StatusPageWindow.h"
 
 #include <wx/button.h>
@@ -117,10 +118,10 @@ TEST_F(SearchDlgTest, ClearPageTouchesOnlyTheActivePage) {
     Open(EKind::Full, NewCriteria());
     Run([](CSearchDlg& dialog) {
         In<wxTextCtrl>(dialog, 0, CGeneralPageWindow::kGroupIds[0]).SetValue("acme");
-        wx_test::Tick(In<wxCheckBox>(dialog, 2, CStatusPageWindow::kAbandoned), false);
+        wx_test::Tick(In<wxCheckBox>(dialog, 2, CStatusCheckBoxes::kAbandoned), false);
         wx_test::Child<wxNotebook>(dialog, CSearchDlg::kBook).SetSelection(2);
         wx_test::Click(*dialog.FindWindow(CSearchDlg::kClearPage));
-        EXPECT_TRUE(In<wxCheckBox>(dialog, 2, CStatusPageWindow::kAbandoned).GetValue());
+        EXPECT_TRUE(In<wxCheckBox>(dialog, 2, CStatusCheckBoxes::kAbandoned).GetValue());
         EXPECT_EQ(Mark(dialog, 2), -1);
         EXPECT_EQ(In<wxTextCtrl>(dialog, 0, CGeneralPageWindow::kGroupIds[0]).GetValue(), "acme");
         wx_test::Click(*dialog.FindWindow(wxID_HELP));
@@ -134,8 +135,8 @@ TEST_F(SearchDlgTest, OkOnEmptyCriteriaAsksAndNoKeepsTheSheetOpen) {
     Open(EKind::Full, NewCriteria());
     wx_test::RecordedMessages answers({MessageAnswer::No, MessageAnswer::Yes});
     const int end = Run([&answers](CSearchDlg& dialog) {
-        for (const int id : {CStatusPageWindow::kPending, CStatusPageWindow::kLapsed,
-                             CStatusPageWindow::kAbandoned})
+        for (const int id : {CStatusCheckBoxes::kPending, CStatusCheckBoxes::kLapsed,
+                             CStatusCheckBoxes::kAbandoned})
             wx_test::Tick(In<wxCheckBox>(dialog, 2, id), false);
         wx_test::Click(*dialog.FindWindow(wxID_OK));
         EXPECT_TRUE(dialog.IsModal()) << "No leaves the sheet open";
