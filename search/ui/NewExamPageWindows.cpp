@@ -5,13 +5,10 @@
 #include "search/ui/StatusCheckBoxes.h"
 
 #include <future>
-#include <wx/busyinfo.h>
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/evtloop.h>
 #include <wx/sizer.h>
 #include <wx/spinbutt.h>
-#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>

@@ -6,7 +6,6 @@
 #include <wx/checkbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 CSearchPageWindow::CSearchPageWindow(wxWindow* book, CSearchPageModel& model, int helpContext)
     : wxPanel(book), model_(model), helpContext_(helpContext),
