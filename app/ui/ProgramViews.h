@@ -30,6 +30,8 @@ public:
         std::function<wxWindow*()> mainWindow;
         std::function<bool()> hasTrainingDb;
         std::function<void(int contextId)> showHelp;
+        // The print commands of the main view.
+        IMarkPrinting& printing;
         // The search sheets; null keeps their commands disabled.
         ISearchSheets* sheets = nullptr;
     };
