@@ -1,6 +1,7 @@
 // The search sheets' window under the display, driven through its widgets: typing enables OK,
 // a bad class turns its tab red, the clear buttons, the question before an empty search, the
-// class field's re-formatting, the finder buttons and the databases' rows.
+// class field's re-formatting, the finder buttons and the databases' rows; and the search
+// information's list.
 
 #include "search/ui/SearchDlg.h"
 
@@ -12,6 +13,7 @@
 #include "search/ui/DatabasesPageWindow.h"
 #include "search/ui/FinderDialogs.h"
 #include "search/ui/GeneralPageWindow.h"
+#include "search/ui/SearchInfoDlg.h"
 #include "search/ui/SelectionPageWindow.h"
 #include "search/ui/StatusCheckBoxes.h"
 #include "search/ui/StatusPageWindow.h"
@@ -19,6 +21,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/listbox.h>
+#include <wx/listctrl.h>
 #include <wx/notebook.h>
 #include <wx/scrolbar.h>
 #include <wx/stattext.h>
@@ -242,6 +245,34 @@ TEST_F(SearchDlgTest, DatabaseRowsScrollAndTickingAustraliaNotesItOnTheDevicesPa
         EXPECT_EQ(Mark(dialog, databases), -1) << "every database ticked";
         wx_test::Click(*dialog.FindWindow(wxID_CANCEL));
     });
+}
+
+TEST(SearchInfoDlg, ListsEachRowInItsColumnsAndCloses) {
+    const std::vector<CSearchInfoRow> rows = {
+        {"United Kingdom", "12", "3"}, {"???", "-", "-"}, {"TOTAL", "12", "3"}};
+    std::vector<int> helpShown;
+    CSearchInfoDlg dialog(nullptr, rows,
+                          [&helpShown](int context) { helpShown.push_back(context); });
+    wx_test::DialogScripts scripts;
+    std::vector<std::string> shown;
+    scripts.Add([&shown](wxDialog& info) {
+        auto& list = wx_test::Child<wxListCtrl>(info, CSearchInfoDlg::kList);
+        for (int column = 0; column < list.GetColumnCount(); ++column) {
+            wxListItem heading;
+            heading.SetMask(wxLIST_MASK_TEXT);
+            list.GetColumn(column, heading);
+            shown.push_back(FromWx(heading.GetText()));
+        }
+        for (long row = 0; row < list.GetItemCount(); ++row)
+            shown.push_back(FromWx(list.GetItemText(row, 0) + "|" + list.GetItemText(row, 1) + "|" +
+                                   list.GetItemText(row, 2)));
+        wx_test::Click(*info.FindWindow(wxID_HELP));
+        wx_test::Click(*info.FindWindow(wxID_CLOSE));
+    });
+    EXPECT_EQ(dialog.ShowModal(), wxID_CLOSE);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Database", "Hits found", "New hits found",
+                                               "United Kingdom|12|3", "???|-|-", "TOTAL|12|3"}));
+    EXPECT_EQ(helpShown, std::vector<int>{CSearchInfoDlg::kHelpContext});
 }
 
 } // namespace
