@@ -22,6 +22,7 @@ CViewContext CProgramViews::MakeContext() {
                          TheSystemOptions(),   *this,      *this,
                          services_.fileDialogs};
     context.webDiff = services_.webDiff;
+    context.sheets = services_.sheets;
     return context;
 }
 

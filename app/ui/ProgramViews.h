@@ -34,6 +34,8 @@ public:
         IMarkPrinting& printing;
         // The difference check of the views' Web Diff.
         IWebDiff* webDiff = nullptr;
+        // The search sheets; null keeps their commands disabled.
+        ISearchSheets* sheets = nullptr;
     };
 
     explicit CProgramViews(Services services);
