@@ -2,26 +2,32 @@
 
 #include <algorithm>
 
-std::string CHScrollLines::ShownText(std::string_view text) const {
-    if (!tabStops_)
-        return std::string(text);
+std::string CHScrollLines::ExpandTabs(std::string_view text) const {
     std::string shown;
     for (char c : text) {
         if (c != '\t') {
             shown += c;
             continue;
         }
+        const int stop = (measure_(shown) / tabWidth_ + 1) * tabWidth_;
         do
             shown += ' ';
-        while (shown.size() % kTabColumns != 0);
+        while (measure_(shown) < stop);
     }
     return shown;
 }
 
 CHScrollLines::Line CHScrollLines::MakeLine(std::string_view text) const {
-    std::string shown = ShownText(text);
-    const int width = measure_(shown) + (tabStops_ ? 2 : 3);
-    return {std::move(shown), width};
+    if (tabWidth_ <= 0)
+        return {std::string(text), {}, measure_(text) + 3};
+    std::string shown = text.find('\t') == std::string_view::npos ? "" : ExpandTabs(text);
+    const int width = measure_(shown.empty() ? text : shown) + 2;
+    return {std::string(text), std::move(shown), width};
+}
+
+const std::string& CHScrollLines::GetShownLine(int i) const {
+    const Line& line = At(i);
+    return line.shown.empty() ? line.text : line.shown;
 }
 
 int CHScrollLines::Add(std::string_view text) {

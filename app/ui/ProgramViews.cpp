@@ -12,12 +12,19 @@
 #include "registers/ZrDbs.h"
 
 CProgramViews::CProgramViews(Services services)
-    : services_(std::move(services)), caveatSets_(services_.mainWindow),
-      context_{services_.document,   TheZrDbs(), TheUserOptions(), TheSystemOptions(), *this, *this,
-               services_.fileDialogs},
+    : services_(std::move(services)), caveatSets_(services_.mainWindow), context_(MakeContext()),
       results_(context_, ResultsOptions()) {
-    context_.caveatSets = &caveatSets_;
     context_.printing = &services_.printing;
+}
+
+CViewContext CProgramViews::MakeContext() {
+    CViewContext context{services_.document,   TheZrDbs(), TheUserOptions(),
+                         TheSystemOptions(),   *this,      *this,
+                         services_.fileDialogs};
+    context.webDiff = services_.webDiff;
+    context.sheets = services_.sheets;
+    context.caveatSets = &caveatSets_;
+    return context;
 }
 
 CProgramViews::~CProgramViews() {

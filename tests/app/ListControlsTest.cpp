@@ -158,11 +158,28 @@ TEST(HScrollLines, TheRangeFollowsTheWidestLineBothWays) {
     EXPECT_EQ(lines.GetExtent(), 0);
 }
 
-TEST(HScrollLines, TabStopsExpandToEveryEighthCharacter) {
-    CHScrollLines lines([](std::string_view text) { return static_cast<int>(text.size()); }, true);
+TEST(HScrollLines, TabsReachTheNextStopInPixelsAndTheLineKeepsThem) {
+    // Blanks 2 pixels wide, every other character 6: stops every 8 x 5 = 40 pixels.
+    CHScrollLines lines(
+        [](std::string_view text) {
+            int width = 0;
+            for (char c : text)
+                width += c == ' ' ? 2 : 6;
+            return width;
+        },
+        5);
     lines.Add("ab\tc\t\td");
-    EXPECT_EQ(lines.GetLine(0), "ab      c               d");
-    EXPECT_EQ(lines.GetExtent(), 25 + 2);
+    EXPECT_EQ(lines.GetLine(0), "ab\tc\t\td");
+    // "ab" is 12 pixels: 14 blanks reach 40; "c" makes 46: 17 blanks reach 80, 20 more 120.
+    const std::string shown =
+        "ab" + std::string(14, ' ') + "c" + std::string(17, ' ') + std::string(20, ' ') + "d";
+    EXPECT_EQ(lines.GetShownLine(0), shown);
+    EXPECT_EQ(lines.GetExtent(), 126 + 2);
+    // A text exactly at a stop moves on to the next one.
+    lines.Add("abcd" + std::string(8, ' ') + "\tx");
+    EXPECT_EQ(lines.GetShownLine(1), "abcd" + std::string(28, ' ') + "x");
+    lines.Add("no tabs");
+    EXPECT_EQ(lines.GetShownLine(2), "no tabs");
 }
 
 } // namespace

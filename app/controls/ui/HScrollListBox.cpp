@@ -8,7 +8,8 @@ CHScrollListBox::CHScrollListBox(wxWindow* parent, wxWindowID id, bool tabStops,
                                  const wxPoint& position, const wxSize& size)
     : wxListCtrl(parent, id, position, size,
                  wxLC_REPORT | wxLC_VIRTUAL | wxLC_NO_HEADER | wxLC_SINGLE_SEL | wxBORDER_THEME),
-      lines_([this](std::string_view text) { return GetTextExtent(ToWx(text)).x; }, tabStops) {
+      lines_([this](std::string_view text) { return GetTextExtent(ToWx(text)).x; },
+             tabStops ? GetCharWidth() : 0) {
     AppendColumn("");
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         Refit();
@@ -55,5 +56,5 @@ void CHScrollListBox::Refit() {
 wxString CHScrollListBox::OnGetItemText(long item, long) const {
     if (item < 0 || item >= lines_.GetCount())
         return {};
-    return ToWx(lines_.GetLine(static_cast<int>(item)));
+    return ToWx(lines_.GetShownLine(static_cast<int>(item)));
 }

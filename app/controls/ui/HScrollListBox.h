@@ -2,7 +2,7 @@
 // A list of text lines that scrolls sideways over its widest line (the diagnostics report, the
 // difference check): a one-column report list without header whose column is as wide as the
 // widest line, or as the window when that is wider. Lines are UTF-8; with tab stops, tabs are
-// expanded to every eighth character. The list holds no items of its own: it shows the lines
+// shown as blanks up to the next stop. The list holds no items of its own: it shows the lines
 // of its CHScrollLines, so that long reports stay cheap.
 
 #include "app/controls/HScrollLines.h"
@@ -22,7 +22,7 @@ public:
     bool Delete(int index);
     void Clear();
     int GetCount() const { return lines_.GetCount(); }
-    // The line as shown.
+    // The line as given, tabs and all.
     const std::string& GetString(int index) const { return lines_.GetLine(index); }
     // The width the list scrolls over.
     int GetHorizontalExtent() const { return lines_.GetExtent(); }
