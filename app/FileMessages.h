@@ -1,9 +1,9 @@
 #pragma once
-// The warnings about files that cannot be opened or written, shown in message boxes:
-// "W305 Cannot open: %s due to: %s" and "W306 Cannot write: %s due to: %s" with the path and the
-// system's reason.
+// The warnings about files, shown in a message box: the W305 and W306 texts of
+// core/TextLinesFile.h, among others.
 
 #include <string>
 
-void ShowCannotOpen(const std::string& path, const std::string& reason);
+void ShowFileWarning(const std::string& text);
+// "W306 Cannot write: %s due to: %s" with the path and the reason.
 void ShowCannotWrite(const std::string& path, const std::string& reason);

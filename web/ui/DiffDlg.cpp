@@ -3,6 +3,7 @@
 #include "app/controls/ui/HScrollListBox.h"
 #include "app/document/ZrDocData.h"
 #include "core/FilePath.h"
+#include "core/TextLinesFile.h"
 #include "core/ui/WxText.h"
 #include "platform/MessageBox.h"
 
@@ -143,7 +144,7 @@ void CDiffDlg::SaveToFile() {
     if (FileExtOfPath(path).empty())
         path += ".txt";
     std::string message;
-    if (!SaveDiffReport(path, run_ ? run_->GetLines() : std::vector<std::string>(), message))
+    if (!SaveTextLines(path, run_ ? run_->GetLines() : std::vector<std::string>(), message))
         platform::ShowMessageBox(
             {message, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
 }

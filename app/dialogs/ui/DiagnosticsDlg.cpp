@@ -3,12 +3,10 @@
 #include "app/FileMessages.h"
 #include "app/controls/ui/HScrollListBox.h"
 #include "core/FilePath.h"
+#include "core/TextLinesFile.h"
 #include "core/ui/WxText.h"
 
-#include <cerrno>
 #include <chrono>
-#include <cstdio>
-#include <cstring>
 #include <wx/button.h>
 #include <wx/stattext.h>
 
@@ -98,17 +96,10 @@ void CDiagnosticsDlg::SaveToFile() {
         return;
     if (FileExtOfPath(path).empty())
         path += ".txt";
-    std::FILE* file = std::fopen(path.c_str(), "w");
-    if (!file) {
-        ShowCannotOpen(path, std::strerror(errno));
-        return;
-    }
-    bool written = true;
-    for (int i = 0; i < list_->GetCount() && written; ++i)
-        written =
-            std::fputs(list_->GetString(i).c_str(), file) >= 0 && std::fputc('\n', file) != EOF;
-    if (std::fclose(file) != 0)
-        written = false;
-    if (!written)
-        ShowCannotWrite(path, std::strerror(errno));
+    std::vector<std::string> lines;
+    for (int i = 0; i < list_->GetCount(); ++i)
+        lines.push_back(list_->GetString(i));
+    std::string message;
+    if (!SaveTextLines(path, lines, message))
+        ShowFileWarning(message);
 }
