@@ -42,11 +42,10 @@ public:
     void RunReport(const std::string&, const std::string&, CZR2000Doc&) override {}
 };
 
-// The maker's announcements page and its window.
-class CPendingAnnouncements : public IAnnouncementSource, public IAnnouncementWindow {
+// The maker's announcements page.
+class CPendingAnnouncements : public IAnnouncementSource {
 public:
     std::vector<CAnnouncementItem> Fetch(std::string&) override { return {}; }
-    bool Show(const std::string&, bool) override { return true; }
 };
 
 // The progress window of long document operations.

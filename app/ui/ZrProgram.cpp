@@ -65,7 +65,7 @@ CZrProgram::CZrProgram(Options options)
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
       help_("", platform::OpenUrl),
-      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
+      announcements_(pendingAnnouncements_, announcementWindow_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
 

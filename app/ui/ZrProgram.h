@@ -15,6 +15,7 @@
 #include "app/ZrDocManager.h"
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
+#include "app/ui/HtmlDlg.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
 #include "app/ui/RecentFiles.h"
@@ -102,6 +103,8 @@ private:
     CPendingViews views_;
     CPendingReports reports_;
     CPendingAnnouncements pendingAnnouncements_;
+    CAnnouncementDialogs announcementWindow_{frameWindow_,
+                                             [this](int context) { help_.ShowHelp(context); }};
     CNoNewMarksFoundDlg noNewMarks_{frameWindow_};
     CWxFileDialogs fileDialogs_{frameWindow_};
     CRecentFiles recentFiles_;

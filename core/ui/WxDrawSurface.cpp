@@ -49,8 +49,10 @@ std::vector<wxPoint> ToWxPoints(std::span<const CPoint> points) {
     return out;
 }
 
-std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
-                                 wxSize size = wxDefaultSize) {
+} // namespace
+
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size) {
     std::optional<CRgbaImage> decoded = DecodeImage(format, bytes);
     if (!decoded)
         return std::nullopt;
@@ -71,8 +73,6 @@ std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8
         image.Rescale(size.GetWidth(), size.GetHeight(), wxIMAGE_QUALITY_NORMAL);
     return wxBitmap(image);
 }
-
-} // namespace
 
 CWxDrawSurface::CWxDrawSurface(wxDC& dc) : dc_(dc) {
     const wxFont current = dc_.GetFont().IsOk() ? dc_.GetFont() : *wxNORMAL_FONT;
@@ -206,7 +206,7 @@ void CWxDrawSurface::DrawPolygon(std::span<const CPoint> points, CColour fill) {
 
 bool CWxDrawSurface::DrawImage(EImageFormat format, std::span<const std::uint8_t> bytes,
                                CPoint at) {
-    const std::optional<wxBitmap> bitmap = ToBitmap(format, bytes);
+    const std::optional<wxBitmap> bitmap = ImageToBitmap(format, bytes);
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, at.x, at.y, true);
@@ -218,7 +218,7 @@ bool CWxDrawSurface::StretchImage(EImageFormat format, std::span<const std::uint
     if (target.Width() < 1 || target.Height() < 1)
         return false;
     const std::optional<wxBitmap> bitmap =
-        ToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
+        ImageToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, target.left, target.top, true);

@@ -6,6 +6,8 @@
 #include "core/DrawSurface.h"
 
 #include <map>
+#include <optional>
+#include <wx/bitmap.h>
 #include <wx/font.h>
 
 class wxDC;
@@ -57,3 +59,8 @@ private:
     // Fonts made so far, by face, points, weight, italic and character set.
     std::map<std::tuple<std::string, int, int, bool, bool>, wxFont> fonts_;
 };
+
+// The bytes of an image as a bitmap, scaled to the size when one is given; none when they hold
+// no image.
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size = wxDefaultSize);

@@ -1,0 +1,81 @@
+#pragma once
+// Fetching a register's own web page for a mark, each fetch on a worker thread of its own with
+// copies of everything it needs: the register's web site builds the page's request and the page
+// is fetched. The result comes back to the user-interface thread, where it is dropped when
+// whoever asked for it has gone. A window that closes never waits for a fetch; the fetches
+// still running when the fetcher goes are waited for.
+
+#include "core/ZrData.h"
+
+#include <cstdint>
+#include <functional>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+class CZrDbs;
+class CMark;
+
+// What the site of the register needs to find the mark's page.
+struct CPageOrder {
+    int code = 0;
+    // The packed application number.
+    std::uint32_t key = 0;
+    std::string wordMark;
+    CZrData record;
+};
+
+// A fetched page: its address (after redirects) and its text, or why there is none.
+struct CPageResult {
+    std::string url;
+    std::string html;
+    std::string error;
+};
+
+// The order for the mark's page: false, with the text to show, when the mark's register has no
+// web site or its record cannot be had.
+bool MakePageOrder(CZrDbs& registers, const CMark& mark, CPageOrder& order, std::string& error);
+
+// The registers' web sites; called on worker threads, each call on a web session of its own.
+class IRegisterPages {
+public:
+    virtual ~IRegisterPages() = default;
+    virtual CPageResult FetchPage(const CPageOrder& order) = 0;
+};
+
+// Starts fetches; the result is handed to `deliver` on the user-interface thread.
+class IPageRequests {
+public:
+    virtual ~IPageRequests() = default;
+    virtual void Start(CPageOrder order, std::function<void(CPageResult)> deliver) = 0;
+};
+
+class CPageFetcher : public IPageRequests {
+public:
+    // Runs a task on the user-interface thread; callable from any thread.
+    using UiPoster = std::function<void(std::function<void()>)>;
+
+    CPageFetcher(IRegisterPages& pages, UiPoster post) : pages_(pages), post_(std::move(post)) {}
+    // Waits for the fetches still running.
+    ~CPageFetcher() override;
+    CPageFetcher(const CPageFetcher&) = delete;
+    CPageFetcher& operator=(const CPageFetcher&) = delete;
+
+    void Start(CPageOrder order, std::function<void(CPageResult)> deliver) override;
+
+private:
+    struct CWorker {
+        std::thread thread;
+        bool done = false;
+    };
+
+    // Joins the workers that have finished.
+    void ReapFinished();
+
+    IRegisterPages& pages_;
+    UiPoster post_;
+    std::mutex mutex_;
+    std::list<CWorker> workers_;
+};
