@@ -1,6 +1,8 @@
 #include "core/CharRef.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <optional>
 #include <strings.h>
 
@@ -64,7 +66,17 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
 }
 
+// No entity name is longer; longer names are not looked up at all.
+constexpr std::size_t kLongestEntityName = [] {
+    std::size_t longest = 0;
+    for (const Entity& entity : kEntities)
+        longest = std::max(longest, entity.name.size());
+    return longest;
+}();
+
 std::optional<std::uint16_t> LookUpEntity(std::string_view name) {
+    if (name.size() > kLongestEntityName)
+        return std::nullopt;
     for (const Entity& entity : kEntities)
         if (entity.name == name)
             return entity.code;
@@ -84,10 +96,11 @@ std::optional<std::uint16_t> DecodeName(std::string_view name) {
 
 } // namespace
 
-std::size_t DecodeCharRef(std::string_view text, std::uint16_t& code) {
-    if (!text.starts_with('&'))
-        return 0;
-    const std::size_t end = text.find(';', 1);
+namespace {
+
+// The reference at the start of the text, whose name ends at `end` (the ";" or npos): the
+// characters it occupies, with its code, or 0.
+std::size_t DecodeCharRefEndingAt(std::string_view text, std::size_t end, std::uint16_t& code) {
     const std::string_view name =
         text.substr(1, end == std::string_view::npos ? std::string_view::npos : end - 1);
     const auto decoded = DecodeName(name);
@@ -97,12 +110,36 @@ std::size_t DecodeCharRef(std::string_view text, std::uint16_t& code) {
     return 1 + name.size() + (end == std::string_view::npos ? 0 : 1);
 }
 
+} // namespace
+
+std::size_t DecodeCharRef(std::string_view text, std::uint16_t& code) {
+    if (!text.starts_with('&'))
+        return 0;
+    return DecodeCharRefEndingAt(text, text.find(';', 1), code);
+}
+
 std::string DecodeCharRefs(std::string_view text) {
     std::string decoded;
     decoded.reserve(text.size());
+    // The next ";" is looked for once and reused by every "&" before it, so that text full of "&"
+    // without ";" is read in one pass.
+    std::size_t semicolon = 0;
     for (std::size_t i = 0; i < text.size();) {
+        const std::size_t amp = text.find('&', i);
+        decoded.append(text.substr(i, amp - i));
+        if (amp == std::string_view::npos)
+            break;
+        i = amp;
+        // Every name starts with a letter, a digit or "#".
+        const char first = i + 1 < text.size() ? text[i + 1] : ';';
         std::uint16_t code = 0;
-        const std::size_t used = text[i] == '&' ? DecodeCharRef(text.substr(i), code) : 0;
+        std::size_t used = 0;
+        if (std::isalnum(static_cast<unsigned char>(first)) || first == '#') {
+            if (semicolon != std::string_view::npos && semicolon <= i)
+                semicolon = text.find(';', i + 1);
+            const std::size_t end = semicolon == std::string_view::npos ? semicolon : semicolon - i;
+            used = DecodeCharRefEndingAt(text.substr(i), end, code);
+        }
         if (used > 0 && code >= 1 && code <= 255) {
             decoded += static_cast<char>(code);
             i += used;

@@ -240,6 +240,10 @@ std::string CSystemOptions::GetLocalVariant() const {
     return SystemIni().GetString("Repository", "LocalVariant", "*");
 }
 
+std::string CSystemOptions::GetWebServer(const std::string& key) const {
+    return SystemIni().GetString("WebServers", key, "");
+}
+
 int CSystemOptions::GetTestSetting(const std::string& key, int defaultValue) const {
     return SystemIni().GetInt("Test", key, defaultValue);
 }

@@ -71,6 +71,10 @@ public:
     std::string GetIgnoreRemoteEngines() const;
     std::string GetLocalVariant() const;
 
+    // [WebServers] of the system ini: the base address (scheme, host, port) of a web server the
+    // program reads pages from; "" when not set.
+    std::string GetWebServer(const std::string& key) const;
+
     int GetTestSetting(const std::string& key, int defaultValue) const;
     int GetCacheSetting(const std::string& key, int defaultValue) const;
     bool GetRequireClientName() const;

@@ -10,6 +10,8 @@ packages=(
     imagemagick
     # libraries
     libpng-dev zlib1g-dev libboost-regex-dev libcurl4-openssl-dev
+    # a real web server on loopback for the web tests, and the certificates it serves
+    libcpp-httplib-dev libssl-dev openssl
     libomniorb4-dev omniidl omniorb-nameserver
     libwxgtk3.2-dev
     # the details window: its embedded browser and its player of sound marks (MP3 over GStreamer)

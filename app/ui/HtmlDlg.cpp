@@ -71,7 +71,7 @@ void CHtmlDlg::OnClose(wxCommandEvent& event) {
 }
 
 bool CAnnouncementDialogs::Show(const std::string& url, bool firstTime) {
-    CHtmlDlg dialog(parent_, url, firstTime, showHelp_);
+    CHtmlDlg dialog(parent_(), url, firstTime, showHelp_);
     dialog.ShowModal();
     return dialog.GetShowAgain();
 }

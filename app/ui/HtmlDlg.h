@@ -57,11 +57,13 @@ private:
 // The announcements window for the program.
 class CAnnouncementDialogs : public IAnnouncementWindow {
 public:
-    CAnnouncementDialogs(wxWindow*& parent, std::function<void(int context)> showHelp)
-        : parent_(parent), showHelp_(std::move(showHelp)) {}
+    // The parent of the window, asked when it opens.
+    CAnnouncementDialogs(std::function<wxWindow*()> parent,
+                         std::function<void(int context)> showHelp)
+        : parent_(std::move(parent)), showHelp_(std::move(showHelp)) {}
     bool Show(const std::string& url, bool firstTime) override;
 
 private:
-    wxWindow*& parent_;
+    std::function<wxWindow*()> parent_;
     std::function<void(int context)> showHelp_;
 };

@@ -21,24 +21,20 @@ wxRect InitialRect() {
     return {rect.left, rect.top, rect.Width(), rect.Height()};
 }
 
-// The commands whose items exist from the start; each is disabled until a handler is bound.
-struct CMenuItem {
-    int id;
-    const char* text;
-};
+} // namespace
 
-wxMenu* MakeMenu(std::initializer_list<CMenuItem> items) {
+wxMenu* CMainFrame::MakeMenu(std::initializer_list<CMenuItem> items) {
     auto* menu = new wxMenu;
     for (const CMenuItem& item : items) {
-        if (item.id == wxID_SEPARATOR)
+        if (item.id == wxID_SEPARATOR) {
             menu->AppendSeparator();
-        else
+        } else {
             menu->Append(item.id, item.text);
+            commands_.insert(item.id);
+        }
     }
     return menu;
 }
-
-} // namespace
 
 CMainFrame::CMainFrame(IMainViewFactory& views, CMainFrameServices services)
     : wxFrame(nullptr, wxID_ANY, kAppTitle, InitialRect().GetPosition(), InitialRect().GetSize()),
@@ -77,6 +73,7 @@ void CMainFrame::BuildMenus() {
     fileMenu_->AppendSubMenu(recentMenu_, "Recent &Files");
     fileMenu_->AppendSeparator();
     fileMenu_->Append(wxID_EXIT, "E&xit");
+    commands_.insert(wxID_EXIT);
     auto* viewMenu = MakeMenu({{kCmdKeptMarks, "&Kept Trademarks"},
                                {kCmdSearchReview, "&Search Review\tF9"},
                                {wxID_SEPARATOR, ""},
@@ -115,6 +112,7 @@ void CMainFrame::BuildToolBar() {
     tools->AddSeparator();
     tools->AddTool(kCmdPrevious, "Previous", art(wxART_GO_BACK), "Previous");
     tools->AddTool(kCmdNext, "Next", art(wxART_GO_FORWARD), "Next");
+    commands_.insert(kCmdToggleDisplay);
     tools->AddTool(kCmdToggleDisplay, "Kept Trademarks / Search Review", art(wxART_LIST_VIEW),
                    "Kept Trademarks / Search Review");
     tools->AddSeparator();
@@ -135,7 +133,7 @@ void CMainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
     const auto enabler = enablers_.find(id);
     if (enabler != enablers_.end())
         event.Enable(enabler->second());
-    else if (!bound_.contains(id) && id != wxID_HELP)
+    else if (commands_.contains(id) && !bound_.contains(id))
         event.Enable(false);
     else
         event.Skip();

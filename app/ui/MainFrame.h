@@ -50,7 +50,7 @@ public:
 
     CMainFrame(IMainViewFactory& views, CMainFrameServices services);
 
-    // A command of a menu or the tool bar; while no handler is bound its items stay disabled.
+    // A command of a menu or the tool bar; its items stay disabled until a handler is bound.
     // An enabler, when given, is asked on each menu update.
     void BindCommand(int id, std::function<void()> run, std::function<bool()> enabled = {});
 
@@ -80,6 +80,13 @@ public:
     bool ShowWatchSection(int section) override;
 
 private:
+    struct CMenuItem {
+        int id;
+        const char* text;
+    };
+
+    // A menu of the items; their commands wait for handlers.
+    wxMenu* MakeMenu(std::initializer_list<CMenuItem> items);
     void BuildMenus();
     void BuildToolBar();
     void OnClose(wxCloseEvent& event);
@@ -100,6 +107,8 @@ private:
     wxWindow* watchView_ = nullptr;
     bool watchMode_ = false;
     bool layoutMade_ = false;
+    // The commands of the menus and the tool bar, and those of them with handlers.
+    std::set<int> commands_;
     std::set<int> bound_;
     std::map<int, std::function<bool()>> enablers_;
 };

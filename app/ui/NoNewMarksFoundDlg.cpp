@@ -5,7 +5,7 @@
 #include <wx/richmsgdlg.h>
 
 bool CNoNewMarksFoundDlg::AskViewPreviouslyFound() {
-    wxRichMessageDialog dialog(parent_, "U207 No new marks found", kAppTitle,
+    wxRichMessageDialog dialog(parent_(), "U207 No new marks found", kAppTitle,
                                wxOK | wxICON_INFORMATION);
     dialog.ShowCheckBox("View the previously found marks");
     dialog.ShowModal();

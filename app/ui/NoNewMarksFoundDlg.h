@@ -3,14 +3,17 @@
 
 #include "app/SearchRunFlow.h"
 
+#include <functional>
+
 class wxWindow;
 
 class CNoNewMarksFoundDlg : public ISearchPrompts {
 public:
-    explicit CNoNewMarksFoundDlg(wxWindow*& parent) : parent_(parent) {}
+    // The parent of the dialog, asked when it opens.
+    explicit CNoNewMarksFoundDlg(std::function<wxWindow*()> parent) : parent_(std::move(parent)) {}
     // Modal; true when "View the previously found marks" was ticked.
     bool AskViewPreviouslyFound() override;
 
 private:
-    wxWindow*& parent_;
+    std::function<wxWindow*()> parent_;
 };

@@ -11,7 +11,7 @@ bool CWxFileDialogs::Ask(const CFileDialogRequest& request, std::string& path) {
     if (!filter.empty() && filter.back() == '|')
         filter.pop_back();
     wxFileDialog dialog(
-        parent_, ToWx(request.title), ToWx(request.folder), ToWx(request.fileName), ToWx(filter),
+        parent_(), ToWx(request.title), ToWx(request.folder), ToWx(request.fileName), ToWx(filter),
         save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
         return false;

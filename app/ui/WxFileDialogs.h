@@ -3,13 +3,16 @@
 
 #include "app/FileDialogs.h"
 
+#include <functional>
+
 class wxWindow;
 
 class CWxFileDialogs : public IFileDialogs {
 public:
-    explicit CWxFileDialogs(wxWindow*& parent) : parent_(parent) {}
+    // The parent of the dialog, asked when it opens.
+    explicit CWxFileDialogs(std::function<wxWindow*()> parent) : parent_(std::move(parent)) {}
     bool Ask(const CFileDialogRequest& request, std::string& path) override;
 
 private:
-    wxWindow*& parent_;
+    std::function<wxWindow*()> parent_;
 };

@@ -4,6 +4,7 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
 #include "core/ui/WxMessageBoxes.h"
+#include "engines/Orb.h"
 
 #include <memory>
 #include <optional>
@@ -21,6 +22,7 @@ public:
         Bind(wxEVT_IDLE, &CZR2000App::OnIdle, this);
         if (!program_->MakeStartup().Run()) {
             program_.reset();
+            ShutdownOrb();
             return false;
         }
         SetTopWindow(program_->GetMainFrame());
@@ -31,6 +33,7 @@ public:
         if (program_)
             program_->Exit();
         program_.reset();
+        ShutdownOrb();
         messageBoxes_.reset();
         return wxApp::OnExit();
     }

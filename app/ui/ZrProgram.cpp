@@ -62,6 +62,7 @@ private:
 CZrProgram::CZrProgram(Options options)
     : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
       repository_(TheRepository()),
+      fileDialogs_(options_.fileDialogs ? *options_.fileDialogs : wxFileDialogs_),
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
       help_("", platform::OpenUrl),
@@ -74,12 +75,14 @@ CZrProgram::~CZrProgram() {
         frame->Destroy();
     TheRepository().DisconnectAll();
     InstallRegisterTable(nullptr);
-    if (orbStarted_)
-        ShutdownOrb();
 }
 
 CMainFrame* CZrProgram::GetMainFrame() const {
-    return static_cast<CMainFrame*>(frameWindow_);
+    return frame_.get();
+}
+
+wxWindow* CZrProgram::FrameWindow() const {
+    return frame_.get();
 }
 
 void CZrProgram::Exit() {
@@ -99,6 +102,8 @@ void CZrProgram::OpenDroppedFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
         if (FileExtOfPath(path) == "zre") {
             docManager_->OpenDocumentFile(path);
+            if (CMainFrame* frame = GetMainFrame())
+                frame->UpdateTitle();
             return;
         }
     }
@@ -140,12 +145,7 @@ void CZrProgram::CreateDocuments() {
     services.isWatch = [this] { return document_->IsWatch(); };
     services.showHelp = [this](int contextId) { help_.ShowHelp(contextId); };
     auto* frame = new CMainFrame(views_, std::move(services));
-    frameWindow_ = frame;
-    frame->Bind(wxEVT_DESTROY, [this, frame](wxWindowDestroyEvent& event) {
-        event.Skip();
-        if (event.GetEventObject() == frame)
-            frameWindow_ = nullptr;
-    });
+    frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
         *document_,
         CMainFrameCommands::Services{*flow_, searchWindows_, *frame, reports_, fileDialogs_,
@@ -157,19 +157,26 @@ void CZrProgram::CreateDocuments() {
 void CZrProgram::BindFrameCommands() {
     CMainFrame& frame = *GetMainFrame();
     CZrDocManager& files = *docManager_;
-    frame.BindCommand(wxID_NEW, [&files] { files.FileNew(); });
-    frame.BindCommand(wxID_OPEN, [&files] { files.FileOpen(); });
-    frame.BindCommand(wxID_SAVE, [&files] { files.FileSave(); });
-    frame.BindCommand(wxID_SAVEAS, [&files] { files.FileSaveAs(); });
-    frame.BindCommand(kCmdQuickSave, [&files] { files.QuickSave(); });
+    // The title names the document's file.
+    const auto thenTitle = [&frame](auto action) {
+        return [&frame, action] {
+            action();
+            frame.UpdateTitle();
+        };
+    };
+    frame.BindCommand(wxID_NEW, thenTitle([&files] { files.FileNew(); }));
+    frame.BindCommand(wxID_OPEN, thenTitle([&files] { files.FileOpen(); }));
+    frame.BindCommand(wxID_SAVE, thenTitle([&files] { files.FileSave(); }));
+    frame.BindCommand(wxID_SAVEAS, thenTitle([&files] { files.FileSaveAs(); }));
+    frame.BindCommand(kCmdQuickSave, thenTitle([&files] { files.QuickSave(); }));
     frame.BindCommand(
         kCmdMerge, [&files] { files.FileMerge(); }, [&files] { return files.CanMerge(); });
     for (int i = 0; i < CRecentFiles::kCount; ++i) {
-        frame.BindCommand(wxID_FILE1 + i, [this, i] {
-            const std::string path = recentFiles_.GetFile(wxID_FILE1 + i);
-            if (!path.empty())
-                docManager_->OpenRecentFile(path);
-        });
+        frame.BindCommand(wxID_FILE1 + i, thenTitle([this, i] {
+                              const std::string path = recentFiles_.GetFile(wxID_FILE1 + i);
+                              if (!path.empty())
+                                  docManager_->OpenRecentFile(path);
+                          }));
     }
     CMainFrameCommands& commands = *commands_;
     frame.BindCommand(kCmdReport, [&commands] { commands.Report(); });
@@ -197,15 +204,14 @@ void CZrProgram::BindFrameCommands() {
 
 bool CZrProgram::CanCloseMainFrame() {
     const bool jobsDone = CheckExitTasks(TheBgrJobManager(), [this] {
-        CExitTasksDlg dialog(frameWindow_, TheBgrJobManager());
+        CExitTasksDlg dialog(FrameWindow(), TheBgrJobManager());
         return dialog.ShowModal() == wxID_OK;
     });
     return jobsDone && docManager_->SaveModified();
 }
 
 bool CZrProgram::InitOrb() {
-    orbStarted_ = ::InitOrb();
-    return orbStarted_;
+    return ::InitOrb();
 }
 
 void CZrProgram::SetUpHelp(bool showContext) {

@@ -16,6 +16,7 @@
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
 #include "app/ui/HtmlDlg.h"
+#include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
 #include "app/ui/RecentFiles.h"
@@ -27,9 +28,9 @@
 #include <string>
 #include <vector>
 #include <wx/font.h>
+#include <wx/weakref.h>
 
 class CDefaultNewExamination;
-class CMainFrame;
 
 class CZrProgram : public IStartupActions {
 public:
@@ -40,12 +41,14 @@ public:
         std::string programDir;
         // The recent-files ini; "" for "ZR2000.ini" in the user's configuration folder.
         std::string recentFilesIni;
+        // The file dialogs; null for wxFileDialog.
+        IFileDialogs* fileDialogs = nullptr;
     };
 
     explicit CZrProgram(Options options);
     CZrProgram(const CZrProgram&) = delete;
     CZrProgram& operator=(const CZrProgram&) = delete;
-    // Drops the engine sessions and the ORB.
+    // Closes the main window and drops the engine sessions; the ORB stays for its owner to end.
     ~CZrProgram() override;
 
     // The start-up sequence over this program; false ends the program.
@@ -91,6 +94,7 @@ public:
 private:
     class CFrameHost;
 
+    wxWindow* FrameWindow() const;
     void BindFrameCommands();
     bool CanCloseMainFrame();
 
@@ -98,15 +102,16 @@ private:
     CEngineRegisterTable engineTable_;
     CTableRegisters registers_;
     CProgramRepository repository_;
-    wxWindow* frameWindow_ = nullptr;
+    wxWeakRef<CMainFrame> frame_;
     CPendingSearchWindows searchWindows_;
     CPendingViews views_;
     CPendingReports reports_;
     CPendingAnnouncements pendingAnnouncements_;
-    CAnnouncementDialogs announcementWindow_{frameWindow_,
+    CAnnouncementDialogs announcementWindow_{[this] { return FrameWindow(); },
                                              [this](int context) { help_.ShowHelp(context); }};
-    CNoNewMarksFoundDlg noNewMarks_{frameWindow_};
-    CWxFileDialogs fileDialogs_{frameWindow_};
+    CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
+    CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
+    IFileDialogs& fileDialogs_;
     CRecentFiles recentFiles_;
     CHelp help_;
     CAnnouncements announcements_;
@@ -117,5 +122,4 @@ private:
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;
     std::unique_ptr<CMainFrameCommands> commands_;
-    bool orbStarted_ = false;
 };

@@ -4,7 +4,6 @@
 #include "RecordingSurface.h"
 #include "SettingsFixture.h"
 #include "core/GraphicButton.h"
-#include "core/HyperLinkLook.h"
 #include "core/ImgButton.h"
 #include "core/InfoBox.h"
 #include "core/UserOptions.h"
@@ -145,17 +144,6 @@ TEST_F(InfoBoxTest, ABoxTickedOnceIsNeverShownAgain) {
     again.Load(system_);
     EXPECT_FALSE(again.GetShowMsgId("SaveOptions"));
     EXPECT_FALSE(again.GetShowMsgId("SaveKeywords"));
-}
-
-TEST(HyperLinkLook, ColoursByStateAndUnderlineByMode) {
-    EXPECT_EQ(GetHyperLinkLook(false, false, kUnderlineOnHover), (CHyperLinkLook{kLinkColour}));
-    EXPECT_EQ(GetHyperLinkLook(true, false, kUnderlineOnHover),
-              (CHyperLinkLook{kHoverColour, true}));
-    EXPECT_EQ(GetHyperLinkLook(false, true, kUnderlineOnHover), (CHyperLinkLook{kVisitedColour}));
-    EXPECT_EQ(GetHyperLinkLook(true, true, kUnderlineNever), (CHyperLinkLook{kHoverColour}));
-    EXPECT_EQ(GetHyperLinkLook(false, true, kUnderlineAlways),
-              (CHyperLinkLook{kVisitedColour, true}));
-    EXPECT_EQ(kLinkColour, MakeColour(0, 0, 0xEE));
 }
 
 } // namespace

@@ -53,3 +53,11 @@ TEST(CharRef, DecodeCharRefsWritesOnlyBytes) {
     EXPECT_EQ(DecodeCharRefs("caf&eacute; & co&#0;"), "caf\xe9 & co&#0;");
     EXPECT_EQ(DecodeCharRefs("no references"), "no references");
 }
+
+TEST(CharRef, DecodeCharRefsFindsEachNameEnd) {
+    // Every "&" before a ";" shares the one look-up of that ";".
+    EXPECT_EQ(DecodeCharRefs("&&&amp;"), "&&&");
+    EXPECT_EQ(DecodeCharRefs("&#65&amp;"), "&#65&");
+    EXPECT_EQ(DecodeCharRefs("&amp;&lt;&#66"), "&<B");
+    EXPECT_EQ(DecodeCharRefs("&& ;&gt"), "&& ;>");
+}

@@ -1,4 +1,4 @@
-#include "LoopbackServers.h"
+#include "tests/support/LoopbackPorts.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -110,6 +110,8 @@ void HttpServer::Answer(int client) {
         std::lock_guard lock(mutex_);
         requests_.push_back(request);
     }
+    if (status_ == kHangUp)
+        return;
     const std::string answer = "HTTP/1.1 " + std::to_string(status_) +
                                " Test\r\nContent-Length: " + std::to_string(bodyBytes_) +
                                "\r\nConnection: close\r\n\r\n" + std::string(bodyBytes_, 'z');
@@ -123,7 +125,7 @@ void HttpServer::Answer(int client) {
 }
 
 void ClearProxyEnvironment() {
-    for (const char* name :
-         {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
+    for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy",
+                             "ALL_PROXY", "no_proxy", "NO_PROXY"})
         ::unsetenv(name);
 }

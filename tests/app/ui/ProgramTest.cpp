@@ -1,0 +1,210 @@
+// The program started as the application starts it, against the local search service, under
+// the (virtual) display: logging in, the main window, its files and its closing. Dialogs are
+// driven by scripts, message boxes answered from lists and file dialogs from queues.
+
+#include "WxTestSupport.h"
+#include "app/ui/CommandIds.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/ZrProgram.h"
+#include "core/SystemOptions.h"
+#include "core/ui/WxText.h"
+#include "engines/Repository.h"
+#include "engines/ui/LoginDlg.h"
+#include "tests/core/TempFolder.h"
+#include "tests/support/LocalService.h"
+
+#include <deque>
+#include <wx/button.h>
+#include <wx/menu.h>
+#include <wx/splitter.h>
+#include <wx/textctrl.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+using platform::MessageAnswer;
+
+class QueuedFileDialogs : public IFileDialogs {
+public:
+    bool Ask(const CFileDialogRequest& request, std::string& path) override {
+        titles.push_back(request.title);
+        if (answers.empty())
+            return false;
+        path = answers.front();
+        answers.pop_front();
+        return true;
+    }
+    std::deque<std::string> answers;
+    Texts titles;
+};
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        workingDir_ = std::filesystem::current_path();
+        const TestServiceAddresses& service = local_service::Process().Addresses();
+        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
+                                               "\n[Repository]\nRemote1=" + service.remote +
+                                               "\nLocal=" + service.local + "\n");
+        std::filesystem::create_directories(folder_ / "home");
+        control_ = local_service::ResetControl();
+    }
+    void TearDown() override {
+        program_.reset();
+        wx_test::Pump();
+        std::filesystem::current_path(workingDir_);
+    }
+
+    // The test account saved for the automatic login, as the login itself saves it.
+    void SaveAutoLogin() {
+        CSystemOptions settings;
+        settings.Load(folder_ / "prog");
+        ASSERT_TRUE(settings.SaveDefaultLogin(local_service::kCompanyId, local_service::kUserId,
+                                              local_service::kPassword));
+        CIniFile(folder_ / "prog/ZrSystem.ini").WriteBool("DefaultLogin", "AutoLogin", true);
+    }
+    bool Start(std::vector<std::string> arguments = {}) {
+        program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
+            std::move(arguments), folder_ / "prog", folder_ / "config/ZR2000.ini", &files_});
+        startup_ = program_->MakeStartup();
+        return startup_.Run();
+    }
+    CMainFrame& Frame() { return *program_->GetMainFrame(); }
+    void Command(int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        Frame().GetEventHandler()->ProcessEvent(event);
+    }
+    std::string Title() { return FromWx(Frame().GetTitle()); }
+
+    CTempFolder folder_;
+    CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
+    std::filesystem::path workingDir_;
+    ZrTestControl_var control_;
+    QueuedFileDialogs files_;
+    std::unique_ptr<CZrProgram> program_;
+    CStartupSequence startup_;
+};
+
+TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
+    SaveAutoLogin();
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(Frame().IsShown());
+    EXPECT_EQ(Title(), "Untitled - RO Vedaridarevu");
+    EXPECT_FALSE(local_service::LoggedCalls(control_, "GetAvailableEngines2").empty());
+    EXPECT_EQ(TheSystemOptions().GetUserId(), "examiner");
+    // The new examination takes every database the service has an engine for.
+    EXPECT_FALSE(program_->GetDocument().GetDatabaseCodes().empty());
+    EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdOptions)), "&Options for examiner");
+    EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdUsageStatistics)),
+              "TESTCO &Usage Statistics");
+    EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
+    // Commands whose windows do not exist yet stay disabled; submenus stay open.
+    wxMenuBar& menus = *Frame().GetMenuBar();
+    menus.UpdateMenus();
+    EXPECT_FALSE(menus.IsEnabled(kCmdOptions));
+    EXPECT_FALSE(menus.IsEnabled(kCmdWatchAll)); // an examination
+    EXPECT_TRUE(menus.IsEnabled(wxID_OPEN));
+    EXPECT_TRUE(menus.IsEnabled(kCmdMerge));
+    const wxMenuItem* recent =
+        Frame().GetFileMenu()->FindChildItem(Frame().GetFileMenu()->FindItem("Recent Files"));
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->IsEnabled());
+
+    // Opening a watch splits the window: the watch view above the main view.
+    program_->GetDocument().SetWatchContents(CMarkList(), CSearchList());
+    ASSERT_TRUE(program_->GetDocument().OnSaveDocument(folder_ / "home/watch.zre"));
+    files_.answers = {folder_ / "home/watch.zre"};
+    Command(wxID_OPEN);
+    ASSERT_NE(Frame().GetSplitter(), nullptr);
+    EXPECT_TRUE(Frame().GetSplitter()->IsSplit());
+    EXPECT_EQ(Frame().GetSplitter()->GetSplitMode(), wxSPLIT_HORIZONTAL);
+    EXPECT_EQ(Title(), "watch.zre - RO Vedaridarevu (Watching)");
+    Command(wxID_NEW);
+    EXPECT_EQ(Frame().GetSplitter(), nullptr);
+}
+
+TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    bool stayedOpen = false;
+    scripts.Add([&stayedOpen](wxDialog& login) {
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kCompanyId).SetValue(" TESTCO ");
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kUserId).SetValue("examiner");
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("wrong");
+        wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
+        stayedOpen = login.IsModal();
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
+        wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(scripts.Opened(), (Texts{"RO Vedaridarevu Login"}));
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_TRUE(Frame().IsShown());
+    // The login was saved for the next start, without the password.
+    CSystemOptions saved;
+    saved.Load(folder_ / "prog");
+    EXPECT_EQ(saved.GetDefaultCompId(), "TESTCO");
+    EXPECT_EQ(saved.GetDefaultPassword(), "");
+}
+
+TEST_F(ProgramTest, CancelAtLoginEndsStartUpWithoutAMainWindow) {
+    wx_test::DialogScripts scripts;
+    scripts.Add(
+        [](wxDialog& login) { wx_test::Click(wx_test::Child<wxButton>(login, wxID_CANCEL)); });
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(startup_.GetStepsRun().back(), "Login");
+    EXPECT_FALSE(Frame().IsShown());
+}
+
+TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
+    SaveAutoLogin();
+    ASSERT_TRUE(Start());
+    CZR2000Doc& document = program_->GetDocument();
+    CSearch search(2);
+    search.GetCriteria().ResetWithDbIds(document.GetDatabaseCodes());
+    document.AddSearch(search);
+
+    files_.answers = {folder_ / "home/acme"};
+    Command(wxID_SAVEAS);
+    EXPECT_EQ(Title(), "acme.zre - RO Vedaridarevu");
+    EXPECT_FALSE(document.IsModified());
+
+    Command(wxID_NEW);
+    EXPECT_EQ(document.GetSearchCount(), 0);
+    EXPECT_EQ(Title(), "Untitled - RO Vedaridarevu");
+    files_.answers = {folder_ / "home/acme.zre"};
+    Command(wxID_OPEN);
+    ASSERT_EQ(document.GetSearchCount(), 1);
+    EXPECT_EQ(document.GetSearch(0).GetSection(), 2);
+    EXPECT_EQ(files_.titles, (Texts{"Save As", "Open"}));
+
+    // The recent files survive the program.
+    program_.reset();
+    ASSERT_TRUE(Start());
+    files_.answers.clear();
+    Command(wxID_FILE1);
+    EXPECT_EQ(Title(), "acme.zre - RO Vedaridarevu");
+}
+
+TEST_F(ProgramTest, ClosingAModifiedExaminationAsksAndCancelStays) {
+    SaveAutoLogin();
+    ASSERT_TRUE(Start());
+    CSearch search(1);
+    program_->GetDocument().AddSearch(search);
+    {
+        wx_test::RecordedMessages cancel({MessageAnswer::Cancel});
+        Frame().Close();
+        wx_test::Pump();
+        ASSERT_NE(program_->GetMainFrame(), nullptr);
+        EXPECT_EQ(cancel.Texts(), (Texts{"|Save changes to Untitled?"}));
+    }
+    wx_test::RecordedMessages yes({MessageAnswer::Yes});
+    files_.answers = {folder_ / "home/closing.zre"};
+    Frame().Close();
+    EXPECT_TRUE(wx_test::PumpUntil([this] { return program_->GetMainFrame() == nullptr; }));
+    EXPECT_TRUE(std::filesystem::exists(folder_ / "home/closing.zre"));
+}
+
+} // namespace
