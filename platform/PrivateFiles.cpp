@@ -12,14 +12,22 @@ namespace platform {
 
 namespace {
 
+bool IsAbsolute(const char* path) {
+    return path && *path == '/';
+}
+
+// The runtime folder when there is one, else the cache folder, made when missing.
 std::string BaseDir() {
-    for (const char* name : {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME"}) {
-        const char* value = std::getenv(name);
-        if (value && *value == '/')
-            return value;
-    }
+    struct stat info {};
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (IsAbsolute(runtime) && stat(runtime, &info) == 0 && S_ISDIR(info.st_mode))
+        return runtime;
+    const char* cache = std::getenv("XDG_CACHE_HOME");
     const std::string home = HomeDir();
-    return home.empty() ? "" : home + "/.cache";
+    std::string dir = IsAbsolute(cache) ? cache : home.empty() ? "" : home + "/.cache";
+    if (!dir.empty())
+        mkdir(dir.c_str(), 0700);
+    return dir;
 }
 
 // A folder of this user's that nobody else may enter, checked without following a link.
@@ -35,8 +43,6 @@ std::string PrivateTempDir() {
     const std::string base = BaseDir();
     if (base.empty())
         return {};
-    // The cache folder itself may not exist yet on a fresh account.
-    mkdir(base.c_str(), 0700);
     const std::string dir = base + "/zrpro";
     if (mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
         return {};

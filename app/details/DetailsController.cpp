@@ -16,6 +16,7 @@ void CDetailsController::SetOpeningView(IOpeningView* view) {
 bool CDetailsController::ShowFilterMark(const CFilter& filter, int index) {
     filter_ = filter;
     hasList_ = true;
+    listIndex_ = index;
     return ShowListMark(index);
 }
 
@@ -31,11 +32,11 @@ std::string CDetailsController::GetTitle() {
 }
 
 bool CDetailsController::CanPrevious() const {
-    return hasList_ && listIndex_ > 0 && document_.HasMarks(filter_, 0);
+    return hasList_ && listIndex_ > 0 && document_.HasMarks(filter_, 1);
 }
 
 bool CDetailsController::CanNext() const {
-    return hasList_ && document_.HasMarks(filter_, listIndex_ + 1);
+    return hasList_ && document_.HasMarks(filter_, listIndex_ + 2);
 }
 
 void CDetailsController::Previous() {
@@ -98,8 +99,8 @@ CZrDocData CDetailsController::MakePrintData(bool isLong) const {
     data.Clear(true);
     data.SetSectionCount(1);
     const std::uint32_t flags = CMark::kPermanentKeep | (isLong ? CMark::kLong : 0);
-    data.AddMark(shown_.GetRecordNumber(), shown_.GetRegisterCode(), 0, 0,
-                 shown_.GetAppNumber(), flags);
+    data.AddMark(shown_.GetRecordNumber(), shown_.GetRegisterCode(), 0, 0, shown_.GetAppNumber(),
+                 flags);
     return data;
 }
 

@@ -17,8 +17,8 @@ int CDetailsTabsModel::TabCountOf(int setting) {
 
 CDetailsTabsModel::CDetailsTabsModel(int tabCount, CZrDbs& registers, IDetailsTabsWindow& window,
                                      IPageRequests& requests, IPageComparer& comparer)
-    : tabCount_(TabCountOf(tabCount)), registers_(registers), window_(window),
-      requests_(requests), comparer_(comparer) {}
+    : tabCount_(TabCountOf(tabCount)), registers_(registers), window_(window), requests_(requests),
+      comparer_(comparer) {}
 
 std::string CDetailsTabsModel::GetTabName(int index) {
     switch (index) {
@@ -46,7 +46,7 @@ void CDetailsTabsModel::ShowMark(const CMark& mark) {
     // A page still on its way belongs to the mark before.
     currentRequest_ = 0;
     pageUrl_.clear();
-    pageHtml_.clear();
+    pageText_.clear();
     SelectTab(kDevice);
     window_.ShowImageOf(mark);
     if (tabCount_ > 1)
@@ -102,7 +102,7 @@ void CDetailsTabsModel::Reload() {
     if (state_ == EPageState::Navigating)
         window_.StopNavigation();
     pageUrl_.clear();
-    pageHtml_.clear();
+    pageText_.clear();
     state_ = EPageState::None;
     SetVisibility(kInfoOnly);
     RequestPage();
@@ -124,11 +124,11 @@ void CDetailsTabsModel::RequestPage() {
         return;
     }
     const unsigned request = currentRequest_ = ++lastRequest_;
-    requests_.Start(std::move(order), [this, alive = std::weak_ptr<const bool>(alive_),
-                                       request](CPageResult result) {
-        if (alive.lock())
-            OnResult(request, std::move(result));
-    });
+    requests_.Start(std::move(order),
+                    [this, alive = std::weak_ptr<const bool>(alive_), request](CPageResult result) {
+                        if (alive.lock())
+                            OnResult(request, std::move(result));
+                    });
 }
 
 void CDetailsTabsModel::OnResult(unsigned request, CPageResult result) {
@@ -141,13 +141,13 @@ void CDetailsTabsModel::OnResult(unsigned request, CPageResult result) {
         return;
     }
     pageUrl_ = std::move(result.url);
-    pageHtml_ = std::move(result.html);
+    pageText_ = std::move(result.text);
     state_ = EPageState::Navigating;
-    window_.ShowPage(pageHtml_, pageUrl_);
+    window_.ShowPage(result.html, pageUrl_);
 }
 
 void CDetailsTabsModel::RunCompare() {
-    window_.SetCompareHtml(RunQuickCompare(registers_, comparer_, mark_, pageHtml_));
+    window_.SetCompareHtml(RunQuickCompare(registers_, comparer_, mark_, pageText_));
     compareDone_ = true;
 }
 

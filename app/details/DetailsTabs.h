@@ -107,9 +107,9 @@ private:
     int currentTab_ = kDevice;
     EPageState state_ = EPageState::None;
     bool compareDone_ = false;
-    // The page on show and where it came from.
+    // Where the page on show came from, and its text for the comparison.
     std::string pageUrl_;
-    std::string pageHtml_;
+    std::string pageText_;
     // The request whose result is awaited; 0 for none.
     unsigned currentRequest_ = 0;
     unsigned lastRequest_ = 0;

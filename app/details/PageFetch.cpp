@@ -96,15 +96,15 @@ void CPageFetcher::Start(CPageOrder order, std::function<void(CPageResult)> deli
     const std::lock_guard lock(mutex_);
     CWorker& worker = workers_.emplace_back();
     // The worker waits for the lock until its thread is stored.
-    worker.thread = std::thread([this, &worker, order = std::move(order),
-                                 deliver = std::move(deliver)]() mutable {
-        CPageResult result = pages_.FetchPage(order);
-        post_([deliver = std::move(deliver), result = std::move(result)]() mutable {
-            deliver(std::move(result));
+    worker.thread = std::thread(
+        [this, &worker, order = std::move(order), deliver = std::move(deliver)]() mutable {
+            CPageResult result = pages_.FetchPage(order);
+            post_([deliver = std::move(deliver), result = std::move(result)]() mutable {
+                deliver(std::move(result));
+            });
+            const std::lock_guard done(mutex_);
+            worker.done = true;
         });
-        const std::lock_guard done(mutex_);
-        worker.done = true;
-    });
 }
 
 void CPageFetcher::ReapFinished() {

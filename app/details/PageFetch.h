@@ -27,10 +27,12 @@ struct CPageOrder {
     CZrData record;
 };
 
-// A fetched page: its address (after redirects) and its text, or why there is none.
+// A fetched page: its address (after redirects), its HTML as UTF-8 for the browser and its text
+// as the page parsers read it (Windows-1252), or why there is none.
 struct CPageResult {
     std::string url;
     std::string html;
+    std::string text;
     std::string error;
 };
 

@@ -3,9 +3,9 @@
 // register's details-page parser and compared with the mark's record, the differences written
 // as the details window's HTML.
 
-#include "app/details/DiffReporter.h"
 #include "core/Mark.h"
 #include "report/presenter/HtmlPresenter.h"
+#include "web/DiffReporter.h"
 
 #include <string>
 #include <string_view>

@@ -87,8 +87,8 @@ void CHtmlPresenter::AddThreeColumns(std::string_view first, std::string_view se
     AppendRow({first, second, third}, style, valueMode);
 }
 
-void CHtmlPresenter::AddTwoColumns(std::string_view first, std::string_view second,
-                                   unsigned style, int valueMode) {
+void CHtmlPresenter::AddTwoColumns(std::string_view first, std::string_view second, unsigned style,
+                                   int valueMode) {
     AppendRow({first, second}, style, valueMode);
 }
 
@@ -148,7 +148,9 @@ void CHtmlPresenter::AppendStyled(std::string_view html, unsigned style) {
 }
 
 void CHtmlPresenter::AppendParagraph() {
-    body_ += "<p>\n";
+    // A paragraph break before anything was written would only move the text down.
+    if (!body_.empty())
+        body_ += "<p>\n";
 }
 
 void CHtmlPresenter::AppendRow(std::initializer_list<std::string_view> cells, unsigned style,
