@@ -4,6 +4,19 @@
 
 #include <stdexcept>
 
+EngineInfoSeq_var LogOnToRemote(const CTestServiceProcess& service) {
+    CORBA::Object_var object = GetOrb()->string_to_object(service.Addresses().remote.c_str());
+    ZrRepository_var repository = ZrRepository::_narrow(object);
+    ClientInfo client;
+    client.clientVersion = 0x00040526;
+    client.hostName = "bench";
+    client.companyId = "TESTCO";
+    client.userId = "examiner";
+    client.password = "secret";
+    CORBA::String_var errorText, version;
+    return repository->GetAvailableEngines2(client, "", "", errorText.out(), version.out());
+}
+
 CLoopbackEngine& CLoopbackEngine::Get() {
     static CLoopbackEngine engine;
     return engine;
@@ -15,19 +28,9 @@ CLoopbackEngine::CLoopbackEngine() {
     std::string error;
     if (!service_.Start({20000, "u"}, error))
         throw std::runtime_error(error);
-    CORBA::Object_var object = GetOrb()->string_to_object(service_.Addresses().remote.c_str());
-    ZrRepository_var repository = ZrRepository::_narrow(object);
     CORBA::Object_var control = GetOrb()->string_to_object(service_.Addresses().control.c_str());
     control_ = ZrTestControl::_narrow(control);
-    ClientInfo client;
-    client.clientVersion = 0x00040526;
-    client.hostName = "bench";
-    client.companyId = "TESTCO";
-    client.userId = "examiner";
-    client.password = "secret";
-    CORBA::String_var errorText, version;
-    EngineInfoSeq_var engines =
-        repository->GetAvailableEngines2(client, "", "", errorText.out(), version.out());
+    EngineInfoSeq_var engines = LogOnToRemote(service_);
     engine_ = ZrEngine::_duplicate(engines[0].engine);
     session_ = engines[0].sessionId;
     dataDate_ = engines[0].dataDate;

@@ -9,6 +9,9 @@
 
 #include <vector>
 
+// Logs on to the service's remote repository with its test account: the engines it offers.
+EngineInfoSeq_var LogOnToRemote(const CTestServiceProcess& service);
+
 class CLoopbackEngine {
 public:
     static CLoopbackEngine& Get();

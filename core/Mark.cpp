@@ -7,6 +7,5 @@ std::uint64_t CMark::GetSortKey() const {
 }
 
 bool CMark::operator<(const CMark& other) const {
-    const CMarkKeys keyOf;
-    return IsBeforeInMarkOrder(*this, keyOf(*this), other, keyOf(other));
+    return IsBeforeInMarkOrder(*this, other);
 }

@@ -2,9 +2,11 @@
 
 #include "core/MarkListMerge.h"
 #include "core/MarkOrder.h"
+#include "core/MarkSort.h"
 #include "core/UserOptions.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -12,13 +14,49 @@ bool IsSameMark(const CMark& a, const CMark& b) {
     return a.IsSameGroup(b) && a.GetSearchId() == b.GetSearchId();
 }
 
-TLargeVector<CKeyedMark> WithKeys(std::span<const CMark> marks) {
-    const CMarkKeys keyOf;
-    TLargeVector<CKeyedMark> keyed;
-    keyed.reserve(marks.size());
-    for (const CMark& mark : marks)
-        keyed.push_back({keyOf(mark), mark});
-    return keyed;
+// The list's marks placed among the new marks' keys one by one, as the merge reaches them.
+template <std::size_t W>
+class TListPlaces {
+public:
+    explicit TListPlaces(const CMarkKeyLayout& layout) : layout_(layout) {}
+
+    // Whether the list's mark goes before the new mark with that duplicate probe.
+    bool GoBefore(const CMark& listMark, const TMarkKey<W>& probe) {
+        if (&listMark != placedMark_) {
+            place_ = layout_.Place<W>(listMark, keyOf_(listMark));
+            placedMark_ = &listMark;
+        }
+        return place_ && !(probe < *place_);
+    }
+
+private:
+    const CMarkKeys keyOf_;
+    const CMarkKeyLayout& layout_;
+    const CMark* placedMark_ = nullptr;
+    std::optional<TMarkKey<W>> place_;
+};
+
+// Merges the count new marks that forEachNew hands out (see WithSortedMarkKeys) into the marks,
+// sorting them first; returns how many started a group of their own.
+template <class ForEachNew>
+int MergeNew(TVmRec<CMark>& marks, std::size_t count, const ForEachNew& forEachNew, bool keep,
+             bool isLong) {
+    return WithSortedMarkKeys(
+        count, forEachNew,
+        [&]<std::size_t W>(const CMarkKeyLayout& layout, const TLargeArray<TMarkKey<W>>& keys) {
+            CMarkListMerge merge(marks, marks.GetSize() + static_cast<int>(count));
+            TListPlaces<W> places(layout);
+            int added = 0;
+            for (const TMarkKey<W>& key : keys) {
+                const TMarkKey<W> probe = layout.DuplicateProbe(key);
+                merge.CopySourceWhile(
+                    [&](const CMark& next) { return places.GoBefore(next, probe); });
+                added += merge.Add(layout.Unpack(key), keep, isLong);
+            }
+            merge.Finish();
+            marks = std::move(merge.Result());
+            return added;
+        });
 }
 
 } // namespace
@@ -134,17 +172,6 @@ void CMarkList::KeepFiltered(const CFilter& filter, bool flag) {
     SetGroupFlags();
 }
 
-int CMarkList::Merge(TLargeVector<CKeyedMark> added, bool keep, bool isLong) {
-    SortInMarkOrder(added);
-    CMarkListMerge merge(marks_, GetCount() + static_cast<int>(added.size()));
-    int newCount = 0;
-    for (const CKeyedMark& mark : added)
-        newCount += merge.Add(mark, keep, isLong);
-    merge.Finish();
-    marks_ = std::move(merge.Result());
-    return newCount;
-}
-
 int CMarkList::AddRecords(std::span<const std::uint32_t> recordNumbers, int registerCode,
                           int section, int searchId, bool keep, bool isLong) {
     const CRecordSet set{registerCode, recordNumbers};
@@ -153,38 +180,34 @@ int CMarkList::AddRecords(std::span<const std::uint32_t> recordNumbers, int regi
 
 int CMarkList::AddRecordSets(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
                              bool isLong) {
-    const CMarkKeys keyOf;
-    TLargeVector<CKeyedMark> added;
-    std::size_t total = 0;
+    std::size_t count = 0;
     for (const CRecordSet& set : sets)
-        total += set.recordNumbers.size();
-    added.reserve(total);
-    for (const CRecordSet& set : sets)
-        for (std::uint32_t recordNumber : set.recordNumbers) {
-            const CMark mark(recordNumber, set.registerCode, section, searchId);
-            added.push_back({keyOf(mark), mark});
-        }
-    return Merge(std::move(added), keep, isLong);
+        count += set.recordNumbers.size();
+    auto forEachNew = [&](auto&& visit) {
+        for (const CRecordSet& set : sets)
+            for (std::uint32_t recordNumber : set.recordNumbers)
+                visit(CMark(recordNumber, set.registerCode, section, searchId));
+    };
+    return MergeNew(marks_, count, forEachNew, keep, isLong);
 }
 
 int CMarkList::AddMarks(std::span<const CMark> marks, int section, int searchId) {
-    const CMarkKeys keyOf;
-    TLargeVector<CKeyedMark> added;
-    added.reserve(marks.size());
-    for (CMark mark : marks) {
-        mark.SetSection(section);
-        mark.SetSearchId(searchId);
-        added.push_back({keyOf(mark), mark});
-    }
-    return Merge(std::move(added), false, false);
+    auto forEachNew = [&](auto&& visit) {
+        for (CMark mark : marks) {
+            mark.SetSection(section);
+            mark.SetSearchId(searchId);
+            visit(mark);
+        }
+    };
+    return MergeNew(marks_, marks.size(), forEachNew, false, false);
 }
 
 int CMarkList::MergeMarks(std::span<const CMark> marks) {
-    return Merge(WithKeys(marks), false, false);
+    return MergeNew(marks_, marks.size(), VisitEach(marks), false, false);
 }
 
 int CMarkList::MergeList(const CMarkList& other) {
-    return Merge(WithKeys(other.marks_), false, false);
+    return MergeMarks({other.marks_.data(), other.marks_.size()});
 }
 
 void CMarkList::AddMark(std::uint32_t recordNumber, int registerCode, int section, int searchId,

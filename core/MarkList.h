@@ -5,7 +5,6 @@
 
 #include "core/Filter.h"
 #include "core/Mark.h"
-#include "core/MarkOrder.h"
 #include "core/VmRec.h"
 
 #include <cstdint>
@@ -103,7 +102,6 @@ public:
     int GetSectionPosition(int section, int* position = nullptr, int* count = nullptr) const;
 
 private:
-    int Merge(TLargeVector<CKeyedMark> added, bool keep, bool isLong);
     void RemoveSearchesWhere(const std::function<bool(int)>& isRemoved);
     bool PassesSearchIdTest(const CFilter& filter, int index) const;
     // Index of the n-th passing mark; -1 when fewer pass.

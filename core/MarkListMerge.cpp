@@ -4,38 +4,9 @@ CMarkListMerge::CMarkListMerge(const TVmRec<CMark>& source, int expectedCount) :
     output_.Reserve(expectedCount);
 }
 
-int CMarkListMerge::Add(const CMark& mark, bool keep, bool isLong) {
-    return Add(CKeyedMark{keyOf_(mark), mark}, keep, isLong);
-}
-
-int CMarkListMerge::Add(const CKeyedMark& mark, bool keep, bool isLong) {
-    CopySourceUpTo(mark);
-    return AppendNew(mark.mark, keep, isLong);
-}
-
 void CMarkListMerge::Finish() {
     for (; sourcePosition_ < source_.GetSize(); ++sourcePosition_)
         AppendSource(source_.GetAt(sourcePosition_));
-    sourceKeyValid_ = false;
-}
-
-void CMarkListMerge::CopySourceUpTo(const CKeyedMark& mark) {
-    // As a duplicate the mark goes behind its group head and behind the group's duplicates of
-    // searches not above its own.
-    CMark probe(mark.mark);
-    probe.SetFlags(probe.GetFlags() | CMark::kDuplicate);
-    const std::uint64_t probeKey = mark.key;
-    for (; sourcePosition_ < source_.GetSize(); ++sourcePosition_) {
-        const CMark& next = source_.GetAt(sourcePosition_);
-        if (!sourceKeyValid_) {
-            sourceKey_ = keyOf_(next);
-            sourceKeyValid_ = true;
-        }
-        if (IsBeforeInMarkOrder(probe, probeKey, next, sourceKey_))
-            return;
-        AppendSource(next);
-        sourceKeyValid_ = false;
-    }
 }
 
 bool CMarkListMerge::SameGroupAsLast(const CMark& mark) const {
@@ -50,7 +21,7 @@ void CMarkListMerge::AppendSource(const CMark& mark) {
     output_.Add(copy);
 }
 
-int CMarkListMerge::AppendNew(const CMark& mark, bool keep, bool isLong) {
+int CMarkListMerge::Add(const CMark& mark, bool keep, bool isLong) {
     const bool sameRecord =
         !output_.IsEmpty() && output_.GetAt(output_.GetSize() - 1).IsSameRecord(mark);
     const bool duplicate = sameRecord && SameGroupAsLast(mark);

@@ -4,10 +4,7 @@
 // duplicate's permanent keep onto its group head. Lives for one merge.
 
 #include "core/Mark.h"
-#include "core/MarkOrder.h"
 #include "core/VmRec.h"
-
-#include <cstdint>
 
 class CMarkListMerge {
 public:
@@ -17,32 +14,35 @@ public:
     CMarkListMerge& operator=(const CMarkListMerge&) = delete;
     virtual ~CMarkListMerge() = default;
 
-    // Marks must come in mark order (CMarkList sorts them first). 1 when the mark starts a group
-    // of its own, 0 when it joined an existing group as a duplicate; keep and long apply only
-    // to a mark whose record differs from the mark before it.
+    // Copies source marks for as long as goesBefore(next source mark) holds: those that go
+    // before the next new mark in the mark order.
+    template <class GoesBefore>
+    void CopySourceWhile(GoesBefore&& goesBefore) {
+        for (; sourcePosition_ < source_.GetSize(); ++sourcePosition_) {
+            const CMark& next = source_.GetAt(sourcePosition_);
+            if (!goesBefore(next))
+                return;
+            AppendSource(next);
+        }
+    }
+    // Appends a new mark; new marks come in mark order, each after the source marks that go
+    // before it. 1 when the mark starts a group of its own, 0 when it joined an existing group
+    // as a duplicate; keep and long apply only to a mark whose record differs from the mark
+    // before it.
     int Add(const CMark& mark, bool keep, bool isLong);
-    // The same for a mark whose key is already known.
-    int Add(const CKeyedMark& mark, bool keep, bool isLong);
     // Copies the source marks that remain.
     void Finish();
     TVmRec<CMark>& Result() { return output_; }
 
 private:
-    // Copies source marks up to the place of the mark.
-    void CopySourceUpTo(const CKeyedMark& mark);
     void AppendSource(const CMark& mark);
-    int AppendNew(const CMark& mark, bool keep, bool isLong);
     // A duplicate that is permanently kept makes its whole group so.
     void PromotePermanentKeep();
     // Where a new duplicate goes among the duplicates at the end of the output.
     int DuplicatePosition(const CMark& mark) const;
     bool SameGroupAsLast(const CMark& mark) const;
 
-    const CMarkKeys keyOf_;
     const TVmRec<CMark>& source_;
     int sourcePosition_ = 0;
-    // Key of the source mark at sourcePosition_, fetched once per source mark.
-    std::uint64_t sourceKey_ = 0;
-    bool sourceKeyValid_ = false;
     TVmRec<CMark> output_;
 };

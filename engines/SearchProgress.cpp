@@ -154,6 +154,7 @@ void CSearchProgress::Cancel() {
 void CSearchProgress::End(Result result) {
     timerRunning_ = false;
     result_ = result;
+    OnEnded();
 }
 
 std::string CSearchProgress::BuildFailureQuestion(const std::string& failedCodes, int total) const {

@@ -65,10 +65,14 @@ protected:
     virtual void StoreResults();
     // After the last search was stored.
     virtual void OnAllDone() {}
+    // After the run ended, however it ended: done, cancelled, or stopped by failed databases.
+    virtual void OnEnded() {}
     virtual int GetSearchCount() const { return static_cast<int>(searchIds_.size()); }
     // The index-th search to run; by default the document's search of the index-th id.
     virtual CSearch GetSearch(int index) const;
 
+    // The index of the search being run.
+    int GetCurrentIndex() const { return current_; }
     IExamDocument& GetDocument() const { return document_; }
     CSearchEngines& GetRunner() const { return *runner_; }
 

@@ -1,18 +1,36 @@
 #pragma once
 // Memory for large arrays (the marks of big examinations). Faulting fresh memory in page by
 // page can cost more than the work done on it, so large blocks come straight from the system,
-// aligned for huge pages and with a request for them where the system grants it.
+// aligned for huge pages and with a request for them where the system grants it. Blocks given
+// back are kept for later requests, so that arrays made again and again (a merge's keys and its
+// output) reuse pages already faulted in instead of having the system zero new ones.
 
 #include <cstddef>
 
 namespace platform {
 
-// Blocks from this size up are taken from the system directly.
-inline constexpr std::size_t kLargeBlockSize = std::size_t{4} << 20;
+// Arrays from this size up are large blocks; below it the ordinary heap serves them.
+inline constexpr std::size_t kLargeBlockSize = std::size_t{1} << 20;
+// At most this many bytes of given-back blocks are kept; the system may reclaim their pages
+// while they wait, should it run short of memory.
+inline constexpr std::size_t kKeptLargeBlockBytes = std::size_t{256} << 20;
 
-// A zero-filled block of at least that many bytes; throws std::bad_alloc when there is none.
+// A block of at least that many bytes, its contents undefined; throws std::bad_alloc when there
+// is none.
 void* AllocateLargeBlock(std::size_t bytes);
 // Gives back a block of AllocateLargeBlock; bytes as asked for there.
 void FreeLargeBlock(void* block, std::size_t bytes) noexcept;
+
+struct CLargeBlockUsage {
+    // Bytes of the blocks handed out and not given back.
+    std::size_t inUse = 0;
+    // The most bytes in use at once since the last ResetLargeBlockPeak.
+    std::size_t peakInUse = 0;
+    // Bytes of given-back blocks kept for reuse.
+    std::size_t kept = 0;
+};
+CLargeBlockUsage GetLargeBlockUsage();
+// Starts the peak afresh from the bytes in use now.
+void ResetLargeBlockPeak();
 
 } // namespace platform

@@ -20,6 +20,7 @@
 #include "platform/OpenUrl.h"
 #include "platform/Paths.h"
 #include "registers/ZrDbs.h"
+#include "report/ui/ProgressDlg.h"
 
 #include <filesystem>
 #include <wx/settings.h>
@@ -50,9 +51,8 @@ public:
             frame->SetMessageText(text);
     }
     void SaveAs(const std::string& folder) override { program_.docManager_->FileSaveAs(folder); }
-    // The progress window of long operations comes with the reports.
-    std::unique_ptr<IProgress> OpenProgress(const std::string&) override {
-        return std::make_unique<CSilentProgress>();
+    std::unique_ptr<IProgress> OpenProgress(const std::string& caption) override {
+        return std::make_unique<CProgressDlg>(program_.FrameWindow(), caption);
     }
 
 private:
@@ -75,6 +75,7 @@ CZrProgram::~CZrProgram() {
         frame->Destroy();
     TheRepository().DisconnectAll();
     InstallRegisterTable(nullptr);
+    InstallActiveExamination(nullptr);
 }
 
 CMainFrame* CZrProgram::GetMainFrame() const {
@@ -83,6 +84,10 @@ CMainFrame* CZrProgram::GetMainFrame() const {
 
 wxWindow* CZrProgram::FrameWindow() const {
     return frame_.get();
+}
+
+IDocumentHost& CZrProgram::Host() {
+    return *host_;
 }
 
 void CZrProgram::Exit() {
@@ -127,16 +132,24 @@ void CZrProgram::InitCaches() {
 void CZrProgram::CreateDocuments() {
     host_ = std::make_unique<CFrameHost>(*this);
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
+    // Search runs record their run order in the active examination.
+    InstallActiveExamination(document_.get());
     wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
+    views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
+        *document_, fileDialogs_,
+        [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
+        [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
+        [this]() -> wxWindow* { return GetMainFrame(); },
+        [] { return TheZrDbs().HasConnectedTrainingDb(); },
+        [this](int contextId) { help_.ShowHelp(contextId); }});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
-                                                      searchWindows_.Close();
-                                                      searchWindows_.CloseAll();
+                                                      views_->GetResultsWindow().Close();
+                                                      views_->CloseAll();
                                                   });
-    flow_ = std::make_unique<CSearchRunFlow>(CSearchRunWindows{searchWindows_, searchWindows_,
-                                                               searchWindows_, searchWindows_,
-                                                               noNewMarks_},
-                                             TheUserOptions());
+    flow_ = std::make_unique<CSearchRunFlow>(
+        CSearchRunWindows{*views_, watchRun_, views_->GetResultsWindow(), *views_, noNewMarks_},
+        TheUserOptions());
 
     CMainFrameServices services;
     services.canClose = [this] { return CanCloseMainFrame(); };
@@ -144,12 +157,11 @@ void CZrProgram::CreateDocuments() {
     services.documentTitle = [this] { return docManager_->GetTitle(); };
     services.isWatch = [this] { return document_->IsWatch(); };
     services.showHelp = [this](int contextId) { help_.ShowHelp(contextId); };
-    auto* frame = new CMainFrame(views_, std::move(services));
+    auto* frame = new CMainFrame(*views_, std::move(services));
     frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
-        *document_,
-        CMainFrameCommands::Services{*flow_, searchWindows_, *frame, reports_, fileDialogs_,
-                                     TheUserOptions(), TheSystemOptions()});
+        *document_, CMainFrameCommands::Services{*flow_, watchRun_, *frame, reports_, fileDialogs_,
+                                                 TheUserOptions(), TheSystemOptions()});
     recentFiles_.UseMenu(frame->GetRecentFilesMenu());
     BindFrameCommands();
 }

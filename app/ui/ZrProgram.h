@@ -19,6 +19,8 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
+#include "app/ui/ProgramReports.h"
+#include "app/ui/ProgramViews.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -60,6 +62,7 @@ public:
     CMainFrame* GetMainFrame() const;
     CZR2000Doc& GetDocument() { return *document_; }
     CZrDocManager& GetDocManager() { return *docManager_; }
+    CProgramViews& GetViews() { return *views_; }
     const CAnnouncements& GetAnnouncements() const { return announcements_; }
     const wxFont& GetAppFont() const { return appFont_; }
     CHelp& GetHelp() { return help_; }
@@ -95,6 +98,7 @@ private:
     class CFrameHost;
 
     wxWindow* FrameWindow() const;
+    IDocumentHost& Host();
     void BindFrameCommands();
     bool CanCloseMainFrame();
 
@@ -103,9 +107,10 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingSearchWindows searchWindows_;
-    CPendingViews views_;
-    CPendingReports reports_;
+    CPendingWatchRun watchRun_;
+    CProgramReports reports_{[this] { return FrameWindow(); },
+                             [this]() -> IDocumentHost& { return Host(); },
+                             [this](int contextId) { help_.ShowHelp(contextId); }};
     CPendingAnnouncements pendingAnnouncements_;
     CAnnouncementDialogs announcementWindow_{[this] { return FrameWindow(); },
                                              [this](int context) { help_.ShowHelp(context); }};
@@ -118,6 +123,8 @@ private:
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    // Before the document goes, the views let go of it.
+    std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CDefaultNewExamination> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;

@@ -6,6 +6,7 @@
 #include "core/DrawSurface.h"
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <wx/bitmap.h>
 #include <wx/font.h>
@@ -60,7 +61,9 @@ private:
     std::map<std::tuple<std::string, int, int, bool, bool>, wxFont> fonts_;
 };
 
-// The bytes of an image as a bitmap, scaled to the size when one is given; none when they hold
-// no image.
-std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
-                                      wxSize size = wxDefaultSize);
+// A surface of its own for measuring text in the font, on a context of the display's kind.
+std::unique_ptr<IDrawSurface> MakeMeasuringSurface(const wxFont& font);
+
+// The bytes of an image as a bitmap of its own size, made afresh (large images are not kept);
+// none when they hold no image.
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes);

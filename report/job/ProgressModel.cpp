@@ -35,12 +35,19 @@ int CProgressModel::PercentOf(int position) const {
 }
 
 CProgressModel::CStep CProgressModel::SetProgress(const std::string* text, int position) {
+    return Step(text, PercentOf(position));
+}
+
+CProgressModel::CStep CProgressModel::Finish() {
+    return Step(nullptr, std::clamp(high_, 0, 100));
+}
+
+CProgressModel::CStep CProgressModel::Step(const std::string* text, int percent) {
     CStep step;
     if (text && *text != text_) {
         text_ = *text;
         step.textChanged = true;
     }
-    const int percent = PercentOf(position);
     if (percent != percent_) {
         percent_ = percent;
         step.barMoved = true;

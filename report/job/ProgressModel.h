@@ -33,6 +33,8 @@ public:
     void SetRange(int first, int last, int low, int high);
     // A step at the item position, with a new text or none.
     CStep SetProgress(const std::string* text, int position);
+    // The bar at the top of its span.
+    CStep Finish();
     // The percentage of an item position, within 0 to 100.
     int PercentOf(int position) const;
 
@@ -45,6 +47,8 @@ public:
     bool IsCancelled() const { return cancelled_; }
 
 private:
+    CStep Step(const std::string* text, int percent);
+
     Clock clock_;
     bool cancelled_ = false;
     int first_ = 0;

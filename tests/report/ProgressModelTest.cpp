@@ -11,7 +11,10 @@ class ProgressModel : public ::testing::Test {
 protected:
     std::string Step(const char* text, int position) {
         const std::string value = text ? text : "";
-        const CProgressModel::CStep step = model_.SetProgress(text ? &value : nullptr, position);
+        return Show(model_.SetProgress(text ? &value : nullptr, position));
+    }
+    std::string Finish() { return Show(model_.Finish()); }
+    std::string Show(const CProgressModel::CStep& step) const {
         return std::string(step.textChanged ? "T" : "-") + (step.barMoved ? "B" : "-") +
                (step.pump ? "P" : "-") + std::to_string(model_.GetPercent());
     }
@@ -51,6 +54,17 @@ TEST_F(ProgressModel, MessagesWaitUpToThreeSecondsUnlessTheBarMoves) {
     EXPECT_EQ(model_.GetText(), "Writing");
     now_ -= 10; // a clock that went back pumps at once
     EXPECT_EQ(Step(nullptr, 1), "--P1");
+}
+
+TEST_F(ProgressModel, FinishFillsTheSpanEvenWithoutItems) {
+    model_.Open();
+    model_.SetRange(0, 0, 34, 67);
+    EXPECT_EQ(Step("Writing", 0), "T-P0");
+    EXPECT_EQ(Finish(), "-BP67");
+    EXPECT_EQ(Finish(), "---67");
+    model_.SetRange(0, 10, 68, 100);
+    EXPECT_EQ(Step(nullptr, 5), "-BP84");
+    EXPECT_EQ(Finish(), "-BP100");
 }
 
 TEST_F(ProgressModel, TheWindowStaysUpForASecondAndCancelSticks) {

@@ -70,8 +70,9 @@ DialogScripts::~DialogScripts() {
 int DialogScripts::FilterEvent(wxEvent& event) {
     if (event.GetEventType() != wxEVT_INIT_DIALOG)
         return Event_Skip;
+    // Modeless windows, such as a progress window, run beside the test.
     auto* dialog = dynamic_cast<wxDialog*>(event.GetEventObject());
-    if (!dialog)
+    if (!dialog || !dialog->IsModal())
         return Event_Skip;
     opened_.push_back(FromWx(dialog->GetTitle()));
     if (scripts_.empty()) {

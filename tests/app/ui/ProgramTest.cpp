@@ -7,14 +7,18 @@
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
 #include "core/SystemOptions.h"
+#include "core/UserOptions.h"
 #include "core/ui/WxText.h"
 #include "engines/Repository.h"
 #include "engines/ui/LoginDlg.h"
+#include "registers/ZrDbs.h"
+#include "report/ui/ReportSelectDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
 
 #include <deque>
 #include <wx/button.h>
+#include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
 #include <wx/textctrl.h>
@@ -205,6 +209,55 @@ TEST_F(ProgramTest, ClosingAModifiedExaminationAsksAndCancelStays) {
     Frame().Close();
     EXPECT_TRUE(wx_test::PumpUntil([this] { return program_->GetMainFrame() == nullptr; }));
     EXPECT_TRUE(std::filesystem::exists(folder_ / "home/closing.zre"));
+}
+
+TEST_F(ProgramTest, ReportWritesTheExaminationThroughTheChosenTemplate) {
+    SaveAutoLogin();
+    folder_.Write("home/template/default.rtf", "{\\rtf1 [[CLIENT]]}");
+    folder_.Write("home/template/marks.txt",
+                  "[[CLIENT]]\n[[STARTMARK]][[DATABASE]] [[WORDMARK]]\n[[ENDMARK]]");
+    std::filesystem::create_directories(folder_ / "home/reports");
+    ASSERT_TRUE(Start());
+    CZR2000Doc& document = program_->GetDocument();
+    document.SetClient("Client & Co");
+    const EngineInfoSeq_var engines = local_service::Logon(local_service::Remote(), "");
+    const std::vector<CORBA::ULong> found =
+        local_service::Search(local_service::Find(engines.in(), 'u'), "TMARK=\"ZENITH\"");
+    ASSERT_FALSE(found.empty());
+    const CMark mark(found.front(), 'u', 0, 0, 0, CMark::kPermanentKeep | CMark::kKept);
+    document.MergeMark(mark);
+    CZrDb& uk = *TheZrDbs().GetDb('u');
+    const RecordPtr record = uk.FetchTextRecord(mark);
+    ASSERT_NE(record, nullptr);
+
+    wx_test::DialogScripts scripts;
+    Texts offered;
+    scripts.Add([&offered](wxDialog& chooser) {
+        auto& list = wx_test::Child<wxListBox>(chooser, CReportSelectDlg::kTemplateList);
+        for (unsigned i = 0; i < list.GetCount(); ++i)
+            offered.push_back(FromWx(list.GetString(i)));
+        list.SetSelection(1);
+        wxCommandEvent pick(wxEVT_LISTBOX_DCLICK, list.GetId());
+        pick.SetEventObject(&list);
+        list.GetEventHandler()->ProcessEvent(pick);
+    });
+    files_.answers = {folder_ / "home/reports/zenith"};
+    Command(kCmdReport);
+    EXPECT_EQ(offered, (Texts{"default.rtf", "marks.txt"}));
+    EXPECT_EQ(folder_.Read("home/reports/zenith.txt"),
+              "Client & Co\n" + uk.GetShortName() + " " +
+                  std::string(record->GetField("WORDMARK")) + "\n");
+    EXPECT_EQ(TheUserOptions().GetReportTemplate(), "marks.txt");
+
+    // The next time that template is chosen at first; a folder that is not there is told.
+    wx_test::RecordedMessages messages;
+    scripts.Add(
+        [](wxDialog& chooser) { wx_test::Click(wx_test::Child<wxButton>(chooser, wxID_OK)); });
+    files_.answers = {folder_ / "home/missing/zenith"};
+    Command(kCmdReport);
+    const std::string expected = "|W306 Cannot write: " + folder_ / "home/missing/zenith.txt";
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_EQ(messages.Texts()[0].substr(0, expected.size()), expected);
 }
 
 } // namespace

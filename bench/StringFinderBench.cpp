@@ -1,0 +1,249 @@
+// The string finder and watch generation at the sizes the windows use them: pages of 16, 64
+// lines a paint. Targets: Prime over 12 finders that each answer after 100 ms within 150 ms; a
+// one-line scroll over the local service's 12 registers within 5 ms, page fetches included;
+// repainting 64 lines from filled windows within 1 ms; 10^4 merged entries from 12 cursors in
+// memory within 20 ms; a watch from 500 kept marks over the service within 1 s.
+
+#include "app/document/TableRegisters.h"
+#include "app/document/ZR2000Doc.h"
+#include "bench/LoopbackEngine.h"
+#include "core/UserOptions.h"
+#include "engines/Orb.h"
+#include "registers/ZrDbs.h"
+#include "search/CorbaStringFinder.h"
+#include "search/StringFinder.h"
+#include "search/WatchController.h"
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <random>
+#include <stdexcept>
+#include <thread>
+
+namespace {
+
+constexpr const char* kRegisters = "acdeiknopstu";
+constexpr int kPageSize = CStringFinder::kDialogPageSize;
+constexpr int kLinesPerPaint = 64;
+
+// A register's word list in memory, answering after a delay.
+class CMemoryFinder : public IRemoteStringFinder {
+public:
+    CMemoryFinder(const std::vector<CFinderReplyEntry>& entries, int delayMs)
+        : entries_(entries), delayMs_(delayMs) {}
+
+    bool GetStrings(std::int32_t from, std::int32_t to,
+                    std::vector<CFinderReplyEntry>& entries) override {
+        if (delayMs_ > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs_));
+        entries.clear();
+        for (std::int64_t index = from; index <= to; ++index) {
+            if (index >= 0 && index < static_cast<std::int64_t>(entries_.size()))
+                entries.push_back(entries_[static_cast<std::size_t>(index)]);
+            else
+                entries.push_back({0xFFFFFFFFu, 0, ""});
+        }
+        return true;
+    }
+    void Dispose() override {}
+
+private:
+    const std::vector<CFinderReplyEntry>& entries_;
+    int delayMs_;
+};
+
+// Twelve registers, each holding about a third of 15,000 words.
+class CMemoryFinders : public IRemoteFinderFactory {
+public:
+    static CMemoryFinders& Get() {
+        static CMemoryFinders finders;
+        return finders;
+    }
+    std::unique_ptr<IRemoteStringFinder> Create(char code, const std::string&, int) override {
+        return std::make_unique<CMemoryFinder>(lists_.at(code), delayMs_);
+    }
+    void SetDelay(int milliseconds) { delayMs_ = milliseconds; }
+
+private:
+    CMemoryFinders() {
+        std::mt19937 random(12);
+        for (int word = 0; word < 15000; ++word) {
+            const std::string text = "W" + std::to_string(100000 + word);
+            for (char code : std::string(kRegisters))
+                if (random() % 3 == 0)
+                    lists_[code].push_back({0, static_cast<std::uint32_t>(word), text});
+        }
+    }
+
+    std::map<char, std::vector<CFinderReplyEntry>> lists_;
+    int delayMs_ = 0;
+};
+
+// The local service's twelve registers, each with its engine.
+class CServiceRegisters {
+public:
+    static CServiceRegisters& Get() {
+        static CServiceRegisters registers;
+        return registers;
+    }
+    ~CServiceRegisters() {
+        table_.SetEngines(CZrDbEngineSet());
+        service_.Stop();
+        ShutdownOrb();
+    }
+    CZrDbs& Table() { return table_; }
+
+private:
+    CServiceRegisters() {
+        if (!InitOrb())
+            throw std::runtime_error("cannot start the ORB");
+        std::string error;
+        if (!service_.Start({600, kRegisters}, error))
+            throw std::runtime_error(error);
+        EngineInfoSeq_var engines = LogOnToRemote(service_);
+        for (CORBA::ULong i = 0; i < engines->length(); ++i) {
+            const EngineInfo& info = engines[i];
+            // A retired engine, dated 0, is never used.
+            if (info.dataDate == 0)
+                continue;
+            const CZrDbEngine engine(static_cast<int>(info.dbCode), CZrDbEngine::kInternet,
+                                     CZrDate(info.dataDate), info.name.in(), info.engine.in(),
+                                     info.sessionId);
+            // The international register's letter travels as I.
+            if (CZrDb* db = table_.GetDb(engine.GetDbCode()))
+                db->SetEngine(engine, "");
+        }
+    }
+
+    CTestServiceProcess service_;
+    CZrDbs table_;
+};
+
+// Lines top .. top + 63 as a paint reads them.
+void Paint(CStringFinder& finder, int top) {
+    for (int line = top; line < top + kLinesPerPaint; ++line)
+        benchmark::DoNotOptimize(finder.GetString(line));
+}
+
+void BM_PrimeTwelveSlowFinders(benchmark::State& state) {
+    CMemoryFinders& finders = CMemoryFinders::Get();
+    finders.SetDelay(100);
+    for (auto _ : state) {
+        CStringFinderMerge merge("W", 4);
+        for (char code : std::string(kRegisters))
+            merge.AddFinder(code, finders.Create(code, "W", 4), 0, kPageSize);
+        merge.Prime();
+    }
+    finders.SetDelay(0);
+}
+BENCHMARK(BM_PrimeTwelveSlowFinders)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_RepaintFromFilledWindows(benchmark::State& state) {
+    CStringFinder finder(CMemoryFinders::Get(), "W", 4, kRegisters, kPageSize);
+    Paint(finder, 0);
+    for (auto _ : state)
+        Paint(finder, 0);
+    state.SetItemsProcessed(state.iterations() * kLinesPerPaint);
+}
+BENCHMARK(BM_RepaintFromFilledWindows)->Unit(benchmark::kMicrosecond);
+
+void BM_MergeTenThousandEntries(benchmark::State& state) {
+    for (auto _ : state) {
+        CStringFinderMerge merge("W", 4);
+        for (char code : std::string(kRegisters))
+            merge.AddFinder(code, CMemoryFinders::Get().Create(code, "W", 4), 0, kPageSize);
+        CFoundString entry;
+        int merged = 0;
+        for (bool more = merge.GetAt(0, entry); more && merged < 10000;
+             more = merge.MergeNext(entry))
+            ++merged;
+        if (merged != 10000)
+            state.SkipWithError("the list ended early");
+    }
+    state.SetItemsProcessed(state.iterations() * 10000);
+}
+BENCHMARK(BM_MergeTenThousandEntries)->Unit(benchmark::kMillisecond);
+
+// One line down per iteration, the whole list painted again, back up once at the end.
+void BM_ScrollOneLineOverTheService(benchmark::State& state) {
+    CRegisterStringFinders finders(CServiceRegisters::Get().Table());
+    CStringFinder finder(finders, "A", 4, kRegisters, kPageSize);
+    int top = 0;
+    int step = 1;
+    Paint(finder, top);
+    for (auto _ : state) {
+        if (finder.GetString(top + step + kLinesPerPaint - 1).GetText().empty() || top + step < 0)
+            step = -step;
+        top += step;
+        Paint(finder, top);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ScrollOneLineOverTheService)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+class CSilentProgress : public IProgress {
+public:
+    void SetRange(int, int, int) override {}
+    void SetProgress(const std::string&, int) override {}
+    void Finish() override {}
+    bool IsCancelled() const override { return false; }
+};
+
+class CBenchHost : public IDocumentHost, public IExamRepository, public IWatchWindows {
+public:
+    void ShowMessage(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    void ChangeEngines(const std::string&) override {}
+    void SetWatchMode(bool) override {}
+    void SetStatusText(const std::string&) override {}
+    void SaveAs(const std::string&) override {}
+    std::unique_ptr<IProgress> OpenProgress(const std::string&) override {
+        return std::make_unique<CSilentProgress>();
+    }
+    std::vector<CZrDbEngine> GetEngines(char) const override { return {}; }
+    CZrDbEngine GetPreferredEngine(char code) const override {
+        return CZrDbEngine(static_cast<unsigned char>(code));
+    }
+    void LogSearch(const std::string&, const std::string&, const std::string&,
+                   const std::string&) override {}
+    bool SaveDocument() override { return true; }
+    bool EditOptions(CWatchOptions&) override { return true; }
+    void ShowWatch() override {}
+};
+
+void BM_WatchFromKeptMarks(benchmark::State& state) {
+    CZrDbs& table = CServiceRegisters::Get().Table();
+    CTableRegisters registers(table);
+    CTableWatchRecords records(table);
+    CBenchHost host;
+    CUserOptions settings;
+    // Record ids from 1 to 42 of each register's first marks, 500 in all.
+    std::vector<CMark> kept;
+    for (char code : std::string(kRegisters)) {
+        CSearch all;
+        all.GetCriteria().ResetWithDbIds(std::string(1, code));
+        all.GetCriteria().FillDefaults();
+        ZrEngineSearch_var search = table.GetDb(code)->StartSearch(all, "Bench", "B-1", false);
+        CORBA::String_var status;
+        while (!search->GetProgress(status.out())) {
+        }
+        CORBA::ULong total = 0;
+        UlongSeq_var ids = search->GetResults(total);
+        for (CORBA::ULong i = 0; i < 42 && i < ids->length() && kept.size() < 500; ++i)
+            kept.emplace_back(ids[i], code, 1, 0, 0, CMark::kKept);
+        search->Dispose();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        CZR2000Doc doc(registers, host, host);
+        doc.MergeMarks(kept);
+        doc.SetModifiedFlag(false);
+        state.ResumeTiming();
+        CWatchController(doc, host, host, records, settings).GenerateWatch();
+        if (!doc.IsWatch() || doc.GetWatchMarkCount() != 500)
+            state.SkipWithError("no watch of 500 marks");
+    }
+}
+BENCHMARK(BM_WatchFromKeptMarks)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
