@@ -6,6 +6,7 @@
 
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
+#include "bench/Toolkit.h"
 #include "core/IniFile.h"
 #include "core/SystemOptions.h"
 #include "engines/Orb.h"
@@ -17,8 +18,6 @@
 #include <optional>
 #include <stdexcept>
 #include <unistd.h>
-#include <wx/app.h>
-#include <wx/init.h>
 
 namespace {
 
@@ -59,11 +58,7 @@ public:
     CShellBench()
         : folder_(std::filesystem::temp_directory_path() /
                   ("zr_shell_bench_" + std::to_string(::getpid()))) {
-        static char name[] = "zr_bench";
-        static char* arguments[] = {name, nullptr};
-        int count = 1;
-        wxApp::SetInstance(new wxApp);
-        if (!wxEntryStart(count, arguments) || !wxTheApp->CallOnInit())
+        if (!StartToolkit())
             throw std::runtime_error("no display (run under xvfb-run)");
         if (!InitOrb())
             throw std::runtime_error("cannot start the ORB");
@@ -107,11 +102,6 @@ private:
     CTestServiceProcess service_;
     CNoFileDialogs dialogs_;
 };
-
-void PumpEvents() {
-    wxTheApp->ProcessPendingEvents();
-    wxTheApp->Yield(true);
-}
 
 void BM_StartupToMainWindow(benchmark::State& state) {
     CShellBench* bench = CShellBench::Get();

@@ -25,6 +25,17 @@ void CDetailsController::ShowMark(const CMark& mark) {
     panes_.ShowMark(mark, mode_);
 }
 
+std::vector<std::string> CDetailsController::GetHighlightTerms() const {
+    const int searchId = openingView_ ? openingView_->GetHighlightSearchId() : 0;
+    if (searchId <= 0 || document_.IsFreeSearchId(searchId))
+        return {};
+    const CCriteria& criteria = document_.FindSearch(searchId).GetCriteria();
+    std::vector<std::string> terms = criteria.GetGoodsTerms();
+    const std::vector<std::string>& second = criteria.GetAndGoodsTerms();
+    terms.insert(terms.end(), second.begin(), second.end());
+    return terms;
+}
+
 std::string CDetailsController::GetTitle() {
     CZrDb* db = registers_.GetDbOfMark(shown_);
     const std::string number = db ? db->GetMarkAppNum(shown_) : "";

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CZR2000Doc;
 class CZrDbs;
@@ -54,6 +55,9 @@ public:
     bool CanKeep() const { return mode_ == 1 || mode_ == 2; }
     // Closing commits the kept marks of the list's search (a search shown in details at once).
     void SetCommitOnClose() { commitOnClose_ = true; }
+    CZrDbs& GetRegisters() const { return registers_; }
+    // The goods terms of the opening results view's search, while the examination holds it.
+    std::vector<std::string> GetHighlightTerms() const;
 
     // Takes the list and shows its index-th mark; false when the list has none there.
     bool ShowFilterMark(const CFilter& filter, int index);

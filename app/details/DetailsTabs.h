@@ -53,7 +53,6 @@ class CDetailsTabsModel {
 public:
     enum ETab { kDevice = 0, kPto = 1, kQuickCompare = 2 };
     static constexpr int kDetailTabsMenu = 205;
-    static constexpr int kCmdReload = 32839;
     static constexpr const char* kRequestingText = "Requesting page...";
     static constexpr const char* kClearedText = "Page cleared on new mark";
 

@@ -5,6 +5,7 @@
 // the program bring are null in the views' context, and their commands are disabled.
 
 #include "app/SearchRunFlow.h"
+#include "app/details/ui/DetailsWindows.h"
 #include "app/ui/MainFrame.h"
 #include "app/views/ViewServices.h"
 #include "app/views/ui/ResultsFrame.h"
@@ -47,7 +48,8 @@ public:
     // ISearchProgressRun.
     bool RunSearch(int searchId) override;
 
-    // IDetailsOpener: the main view's details windows.
+    // IDetailsOpener: the main view's details windows; OpenDetails shows an enquiry, whose window
+    // keeps and commits what it kept when it closes.
     bool CanOpenDetails() const override;
     void OpenDetails(const CFilter& filter, int index) override;
     void CloseAll() override;
@@ -70,6 +72,7 @@ private:
     CResultsFrameOptions ResultsOptions();
 
     Services services_;
+    CDetailsWindows details_;
     CViewContext context_;
     CResultsWindow results_;
     wxWeakRef<CMainViewWindow> mainView_;
