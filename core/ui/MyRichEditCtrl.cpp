@@ -12,11 +12,6 @@ void CMyRichEditCtrl::SetHtml(const std::string& html) {
     SetPage(wxString::FromUTF8(html.data(), html.size()));
 }
 
-bool CMyRichEditCtrl::HasSelection() const {
-    // The toolkit's selection is reachable only through its text.
-    return !const_cast<CMyRichEditCtrl*>(this)->SelectionToText().empty();
-}
-
 void CMyRichEditCtrl::OnRightUp(wxMouseEvent& event) {
     event.Skip();
     wxMenu menu;

@@ -11,7 +11,7 @@ public:
 
     // The document as UTF-8 HTML.
     void SetHtml(const std::string& html);
-    bool HasSelection() const;
+    bool HasSelection() { return !SelectionToText().empty(); }
     // The selected text onto the clipboard.
     void CopyToClipboard() { CopySelection(Secondary); }
     using wxHtmlWindow::SelectAll;

@@ -52,36 +52,6 @@ void AppendEscaped(std::string& html, std::string_view text, bool greek) {
 
 } // namespace
 
-void CHtmlPresenter::AddField(int kind, std::string_view label, std::string_view text,
-                              unsigned style, int mode, bool forceBreak, bool pendingAfter) {
-    if (text.empty())
-        return;
-    CloseTable();
-    if (IsParagraphPending() || forceBreak)
-        AppendParagraph();
-    if (!label.empty()) {
-        AddText(label, style & kStyleLabelMask);
-        body_ += ' ';
-    }
-    // Terms are found in the record's own text, before it turns into HTML.
-    AppendStyled(ConvertRuns(SplitAtTerms(kind, text), IsGreekText(text, mode)),
-                 style & kStyleTextMask);
-    body_ += "<br>\n";
-    SetParagraphPending(pendingAfter);
-}
-
-void CHtmlPresenter::AddPlainField(std::string_view label, std::string_view text, unsigned style,
-                                   int mode, bool forceBreak, bool pendingAfter) {
-    AddField(kFieldPlain, label, text, style, mode, forceBreak, pendingAfter);
-}
-
-void CHtmlPresenter::EndParagraph(bool force) {
-    if (IsParagraphPending() || force) {
-        CloseTable();
-        AppendParagraph();
-    }
-}
-
 void CHtmlPresenter::AddThreeColumns(std::string_view first, std::string_view second,
                                      std::string_view third, unsigned style, int valueMode) {
     AppendRow({first, second, third}, style, valueMode);
@@ -92,38 +62,16 @@ void CHtmlPresenter::AddTwoColumns(std::string_view first, std::string_view seco
     AppendRow({first, second}, style, valueMode);
 }
 
-void CHtmlPresenter::AddText(std::string_view text, unsigned style) {
-    CloseTable();
-    AppendStyled(ConvertText(text, kTextLatin), style);
-}
-
-void CHtmlPresenter::AppendRaw(std::string_view text) {
-    CloseTable();
-    body_ += text;
-}
-
-void CHtmlPresenter::AppendChar(char c) {
-    CloseTable();
-    body_ += c;
-}
-
-std::string CHtmlPresenter::ConvertText(std::string_view text, int mode) {
-    std::string html;
-    AppendEscaped(html, text, IsGreekText(text, mode));
-    return html;
-}
-
 void CHtmlPresenter::Clear() {
-    body_.clear();
+    CMarkupPresenter::Clear();
     inTable_ = false;
-    SetParagraphPending(false);
 }
 
 std::string CHtmlPresenter::GetHtml() const {
-    return "<html><body>\n" + body_ + (inTable_ ? "</table>\n" : "") + "</body></html>\n";
+    return "<html><body>\n" + Body() + (inTable_ ? "</table>\n" : "") + "</body></html>\n";
 }
 
-std::string CHtmlPresenter::ConvertRuns(const std::vector<CTextRun>& runs, bool greek) {
+std::string CHtmlPresenter::ConvertRuns(const std::vector<CTextRun>& runs, bool greek) const {
     std::string html;
     for (const CTextRun& run : runs) {
         if (run.highlighted)
@@ -135,45 +83,38 @@ std::string CHtmlPresenter::ConvertRuns(const std::vector<CTextRun>& runs, bool 
     return html;
 }
 
-void CHtmlPresenter::AppendStyled(std::string_view html, unsigned style) {
-    if (html.empty())
-        return;
-    const bool bold = (style & kStyleAnyBold) != 0;
-    const bool italic = (style & kStyleAnyItalic) != 0;
-    body_ += bold ? "<b>" : "";
-    body_ += italic ? "<i>" : "";
-    body_ += html;
-    body_ += italic ? "</i>" : "";
-    body_ += bold ? "</b>" : "";
+std::string CHtmlPresenter::Styled(std::string_view html, bool bold, bool italic) const {
+    std::string styled = bold ? "<b>" : "";
+    styled += italic ? "<i>" : "";
+    styled += html;
+    styled += italic ? "</i>" : "";
+    styled += bold ? "</b>" : "";
+    return styled;
 }
 
-void CHtmlPresenter::AppendParagraph() {
-    // A paragraph break before anything was written would only move the text down.
-    if (!body_.empty())
-        body_ += "<p>\n";
+void CHtmlPresenter::BeginBlock() {
+    if (inTable_) {
+        Body() += "</table>\n";
+        inTable_ = false;
+    }
 }
 
 void CHtmlPresenter::AppendRow(std::initializer_list<std::string_view> cells, unsigned style,
                                int valueMode) {
     if (!inTable_) {
-        body_ += "<table cellspacing=\"0\" cellpadding=\"1\">\n";
+        Body() += "<table cellspacing=\"0\" cellpadding=\"1\">\n";
         inTable_ = true;
     }
-    body_ += "<tr>";
+    Body() += "<tr>";
     bool first = true;
     for (std::string_view cell : cells) {
-        body_ += first ? "<td valign=\"top\" nowrap>" : "<td valign=\"top\">";
-        AppendStyled(ConvertText(cell, first ? kTextLatin : valueMode),
-                     style & (first ? kStyleLabelMask : kStyleTextMask));
-        body_ += "</td>";
+        Body() += first ? "<td valign=\"top\" nowrap>" : "<td valign=\"top\">";
+        if (first)
+            AppendCell(cell, style & kStyleLabelMask, kTextLatin);
+        else
+            AppendCell(cell, style & kStyleTextMask, valueMode);
+        Body() += "</td>";
         first = false;
     }
-    body_ += "</tr>\n";
-}
-
-void CHtmlPresenter::CloseTable() {
-    if (inTable_) {
-        body_ += "</table>\n";
-        inTable_ = false;
-    }
+    Body() += "</tr>\n";
 }

@@ -8,44 +8,37 @@
 // references and a backslash (the registers' line separator) a line break. No record text can
 // inject markup.
 
-#include "report/presenter/Presenter.h"
+#include "report/presenter/MarkupPresenter.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class CHtmlPresenter : public CPresenter {
+class CHtmlPresenter : public CMarkupPresenter {
 public:
-    void AddField(int kind, std::string_view label, std::string_view text, unsigned style, int mode,
-                  bool forceBreak, bool pendingAfter) override;
-    void AddPlainField(std::string_view label, std::string_view text, unsigned style, int mode,
-                       bool forceBreak, bool pendingAfter) override;
-    void EndParagraph(bool force) override;
     void AddThreeColumns(std::string_view first, std::string_view second, std::string_view third,
                          unsigned style, int valueMode) override;
     void AddTwoColumns(std::string_view first, std::string_view second, unsigned style,
                        int valueMode) override;
-    void AddText(std::string_view text, unsigned style) override;
-    void AppendRaw(std::string_view text) override;
-    void AppendChar(char c) override;
     std::string GetLineBreak() const override { return "<br>"; }
-    std::string ConvertText(std::string_view text, int mode) override;
+    void Clear() override;
 
-    void Clear();
-    bool IsEmpty() const { return body_.empty(); }
     // The whole document around the body.
     std::string GetHtml() const;
 
-private:
-    // Text runs as HTML; highlighted runs bold and blue.
-    static std::string ConvertRuns(const std::vector<CTextRun>& runs, bool greek);
-    // HTML text (already converted) in the style's bold and italics.
-    void AppendStyled(std::string_view html, unsigned style);
-    void AppendParagraph();
-    void AppendRow(std::initializer_list<std::string_view> cells, unsigned style, int valueMode);
+protected:
+    // Highlighted runs bold and blue.
+    std::string ConvertRuns(const std::vector<CTextRun>& runs, bool greek) const override;
+    std::string Styled(std::string_view html, bool bold, bool italic) const override;
+    // A paragraph break before anything was written would only move the text down.
+    std::string ParagraphBreak(bool atStart) const override { return atStart ? "" : "<p>\n"; }
+    std::string_view FieldEnd() const override { return "<br>\n"; }
     // Column lines share one table until anything else is written.
-    void CloseTable();
+    void BeginBlock() override;
 
-    std::string body_;
+private:
+    void AppendRow(std::initializer_list<std::string_view> cells, unsigned style, int valueMode);
+
     bool inTable_ = false;
 };

@@ -1,6 +1,5 @@
 #include "app/details/ui/DetailsFrame.h"
 
-#include "app/details/ImagePane.h"
 #include "app/details/ui/DetailsTabbedView.h"
 #include "app/details/ui/DetailsTextView.h"
 #include "app/document/ZR2000Doc.h"
