@@ -42,8 +42,15 @@ class CDetailsBench {
 public:
     static CDetailsBench* Get() {
         static std::optional<CDetailsBench> bench;
-        if (!bench && StartToolkit())
-            bench.emplace();
+        static bool failed = false;
+        if (!bench && !failed) {
+            try {
+                StartToolkit();
+                bench.emplace();
+            } catch (const std::exception&) {
+                failed = true;
+            }
+        }
         return bench ? &*bench : nullptr;
     }
 

@@ -18,6 +18,7 @@
 #include <optional>
 #include <stdexcept>
 #include <unistd.h>
+#include <wx/app.h>
 
 namespace {
 
@@ -58,8 +59,7 @@ public:
     CShellBench()
         : folder_(std::filesystem::temp_directory_path() /
                   ("zr_shell_bench_" + std::to_string(::getpid()))) {
-        if (!StartToolkit())
-            throw std::runtime_error("no display (run under xvfb-run)");
+        StartToolkit();
         if (!InitOrb())
             throw std::runtime_error("cannot start the ORB");
         std::string error;

@@ -1,9 +1,10 @@
 #include "bench/Toolkit.h"
 
+#include <stdexcept>
 #include <wx/app.h>
 #include <wx/init.h>
 
-bool StartToolkit() {
+void StartToolkit() {
     static const bool started = [] {
         static char name[] = "zr_bench";
         static char* arguments[] = {name, nullptr};
@@ -11,7 +12,8 @@ bool StartToolkit() {
         wxApp::SetInstance(new wxApp);
         return wxEntryStart(count, arguments) && wxTheApp->CallOnInit();
     }();
-    return started;
+    if (!started)
+        throw std::runtime_error("no display (run under xvfb-run)");
 }
 
 void PumpEvents() {

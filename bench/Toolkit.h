@@ -1,8 +1,7 @@
 #pragma once
-// The window toolkit for the benchmarks that open windows, started once for the whole run on the
-// (virtual) display.
+// The window toolkit, started once for the benchmarks that draw or open windows.
 
-// False when there is no display (run under xvfb-run).
-bool StartToolkit();
+// Throws std::runtime_error without a display (run under xvfb-run).
+void StartToolkit();
 // Lets the events waiting now run.
 void PumpEvents();

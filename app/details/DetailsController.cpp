@@ -105,16 +105,6 @@ void CDetailsController::StoreViewedMark(const CMark& mark) {
         document_.SetMarkQuiet(document_.FindFilteredIndex(filter_, listIndex_), mark);
 }
 
-CZrDocData CDetailsController::MakePrintData(bool isLong) const {
-    CZrDocData data;
-    data.Clear(true);
-    data.SetSectionCount(1);
-    const std::uint32_t flags = CMark::kPermanentKeep | (isLong ? CMark::kLong : 0);
-    data.AddMark(shown_.GetRecordNumber(), shown_.GetRegisterCode(), 0, 0, shown_.GetAppNumber(),
-                 flags);
-    return data;
-}
-
 void CDetailsController::ViewAllDetails(const std::weak_ptr<CDetailsController>& controller,
                                         const std::function<bool()>& dispatch) {
     int count = 0;

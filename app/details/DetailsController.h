@@ -86,10 +86,6 @@ public:
     // Stores the mark's viewed flags without telling the views.
     void StoreViewedMark(const CMark& mark);
 
-    // What Print Long and Print Short print: one section holding the shown mark, kept for good,
-    // long for Print Long.
-    CZrDocData MakePrintData(bool isLong) const;
-
     // Shows each mark of the list in turn, letting the window's events through after each
     // (dispatch answers false when the program quits); it ends when the window has closed.
     static void ViewAllDetails(const std::weak_ptr<CDetailsController>& controller,

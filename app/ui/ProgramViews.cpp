@@ -29,11 +29,14 @@ std::function<wxStatusBar*(wxFrame& frame)> StatusBarMaker(std::function<bool()>
 CProgramViews::CProgramViews(Services services)
     : services_(std::move(services)),
       details_({services_.document, TheZrDbs(), TheSystemOptions(), TheUserOptions(),
-                services_.mainWindow, StatusBarMaker(services_.hasTrainingDb), services_.showHelp}),
+                services_.mainWindow, StatusBarMaker(services_.hasTrainingDb), services_.showHelp,
+                services_.printMark}),
       context_{services_.document,    TheZrDbs(), TheUserOptions(),
                TheSystemOptions(),    *this,      *this,
                services_.fileDialogs, &details_,  &details_},
-      results_(context_, ResultsOptions()) {}
+      results_(context_, ResultsOptions()) {
+    context_.printing = &services_.printing;
+}
 
 CProgramViews::~CProgramViews() {
     results_.Close();

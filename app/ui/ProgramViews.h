@@ -31,6 +31,10 @@ public:
         std::function<wxWindow*()> mainWindow;
         std::function<bool()> hasTrainingDb;
         std::function<void(int contextId)> showHelp;
+        // The print commands of the main view.
+        IMarkPrinting& printing;
+        // A details window's Print Long and Print Short.
+        std::function<void(wxWindow* parent, const CMark& mark, bool longForm)> printMark;
     };
 
     explicit CProgramViews(Services services);

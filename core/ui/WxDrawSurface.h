@@ -13,9 +13,16 @@
 
 class wxDC;
 
+// An image's bytes as a bitmap, rescaled to the size when one is given; none when the bytes
+// hold no image. The bitmaps made last are kept for the next drawing of the same image.
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size = wxDefaultSize);
+
 class CWxDrawSurface : public IDrawSurface {
 public:
-    explicit CWxDrawSurface(wxDC& dc);
+    // Fonts are made fontScale times their size in points: a printer page's context sets a
+    // font at the screen's size in its own units, which the printer's resolution makes small.
+    explicit CWxDrawSurface(wxDC& dc, double fontScale = 1.0);
 
     CSize GetDotsPerInch() const override;
     CSize GetPageSize() const override;
@@ -52,6 +59,7 @@ private:
     const wxFont& FontOf(const CFontSpec& spec);
 
     wxDC& dc_;
+    double fontScale_;
     CFontSpec font_;
     CColour text_ = kBlack;
     CColour background_ = kWhite;
@@ -63,7 +71,3 @@ private:
 
 // A surface of its own for measuring text in the font, on a context of the display's kind.
 std::unique_ptr<IDrawSurface> MakeMeasuringSurface(const wxFont& font);
-
-// The bytes of an image as a bitmap of its own size, made afresh (large images are not kept);
-// none when they hold no image.
-std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes);

@@ -31,12 +31,12 @@ inline constexpr int kTextGreek = 0;  // always the Greek-capable font
 inline constexpr int kTextLatin = 1;  // plain text
 inline constexpr int kTextDecide = 2; // the Greek font when the text reads as Greek
 
+// Whether a text in that mode is shown in the Greek font.
+bool IsGreekText(std::string_view text, int mode);
+
 // Field kinds.
 inline constexpr int kFieldPlain = 0;
 inline constexpr int kFieldGoods = 4; // goods text, in which the search terms may be highlighted
-
-// Whether a text in the mode needs the Greek code page (Windows-1253) rather than the Western one.
-bool IsGreekText(std::string_view text, int mode);
 
 // One run of a text cut at the words the search terms find.
 struct CTextRun {

@@ -139,8 +139,8 @@ void CDetailsFrame::OnCommand(wxCommandEvent& event) {
         break;
     case kCmdPrintLong:
     case kCmdPrintShort:
-        if (services_.print)
-            services_.print(controller.MakePrintData(event.GetId() == kCmdPrintLong));
+        if (services_.printMark)
+            services_.printMark(this, controller.GetShownMark(), event.GetId() == kCmdPrintLong);
         break;
     case kCmdViewAllDetails:
         ViewAllDetails();
@@ -180,7 +180,7 @@ void CDetailsFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
         break;
     case kCmdPrintLong:
     case kCmdPrintShort:
-        event.Enable(static_cast<bool>(services_.print));
+        event.Enable(static_cast<bool>(services_.printMark));
         break;
     case ::kCmdSearch:
     case ::kCmdIdent:

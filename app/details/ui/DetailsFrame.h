@@ -36,8 +36,8 @@ struct CDetailsWindowServices {
     std::function<void(int contextId)> showHelp;
     // Takes Search, Ident and Enquiry (F5, F7, F8); none leaves them disabled.
     std::function<wxWindow*()> mainWindow;
-    // Prints one mark's examination data; none leaves Print Long and Print Short disabled.
-    std::function<void(const CZrDocData& data)> print;
+    // Prints the mark in long or short form; none leaves Print Long and Print Short disabled.
+    std::function<void(wxWindow* parent, const CMark& mark, bool longForm)> printMark;
 };
 
 class CDetailsFrame : public wxFrame, private IDetailsPanes, private IDocumentView {

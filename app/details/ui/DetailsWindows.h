@@ -26,6 +26,7 @@ public:
         std::function<wxWindow*()> mainWindow;
         std::function<wxStatusBar*(wxFrame& frame)> makeStatusBar;
         std::function<void(int contextId)> showHelp;
+        std::function<void(wxWindow* parent, const CMark& mark, bool longForm)> printMark;
     };
 
     explicit CDetailsWindows(const Services& services);

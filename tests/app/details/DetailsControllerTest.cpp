@@ -145,24 +145,12 @@ TEST_F(DetailsController, ViewAllDetailsEndsWhenTheWindowCloses) {
     EXPECT_EQ(shown, (std::vector<std::uint32_t>{1}));
 }
 
-TEST_F(DetailsController, PrintsTheShownMarkAloneAndCommitsOnClose) {
+TEST_F(DetailsController, AnEnquiryCommitsWhatItKeptOnClose) {
     AddMarks(2, CMark::kKept, 7);
-    doc.AddSearch(MakeRunSearch(0, "u", 1, 2));
     CFakeOpeningView opener;
     controller.SetOpeningView(&opener);
     controller.SetCommitOnClose();
     ASSERT_TRUE(controller.ShowFilterMark(MakeSearchIdFilter(7, false, true), 1));
-
-    const CZrDocData longForm = controller.MakePrintData(true);
-    ASSERT_EQ(longForm.GetMarkCount(), 1);
-    EXPECT_EQ(longForm.GetSectionCount(), 1);
-    const CMark& printed = longForm.GetMark(0);
-    EXPECT_EQ(printed.GetRecordNumber(), 2u);
-    EXPECT_EQ(printed.GetSection(), 0);
-    EXPECT_EQ(printed.GetSearchId(), 0);
-    EXPECT_EQ(printed.GetFlags(), kPermanent | CMark::kLong);
-    EXPECT_EQ(controller.MakePrintData(false).GetMark(0).GetFlags(), kPermanent);
-
     controller.OnClose();
     EXPECT_EQ(Flags(), (std::vector<std::uint32_t>{kPermanent, kPermanent}));
     EXPECT_EQ(opener.closed, 1);

@@ -1,7 +1,10 @@
 // The views' windows in the program, against the local search service, under the (virtual)
 // display: a search run through the progress window into the results window, rows drawn from
-// the registers' records, a click that keeps a mark, and kept marks dropped on another section.
+// the registers' records, a click that keeps a mark, kept marks dropped on another section, and
+// the examination previewed and its selection printed.
 
+#include "PostScriptPrinter.h"
+#include "PrintedPages.h"
 #include "WxTestSupport.h"
 #include "app/details/ui/DetailsFrame.h"
 #include "app/document/ClipboardMarks.h"
@@ -13,9 +16,14 @@
 #include "core/ui/WxText.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
+#include "report/print/ui/PrintRangeDlg.h"
+#include "report/print/ui/ZrPrintout.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
 
+#include <wx/button.h>
+#include <wx/print.h>
+#include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/uiaction.h>
 
@@ -41,8 +49,8 @@ protected:
                                               local_service::kPassword));
         CIniFile(system).WriteBool("DefaultLogin", "AutoLogin", true);
         control_ = local_service::ResetControl();
-        program_ = std::make_unique<CZrProgram>(
-            CZrProgram::Options{{}, folder_ / "prog", folder_ / "config/ZR2000.ini"});
+        program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
+            {}, folder_ / "prog", folder_ / "config/ZR2000.ini", nullptr, &printer_});
         startup_ = program_->MakeStartup();
         ASSERT_TRUE(startup_.Run());
     }
@@ -75,6 +83,7 @@ protected:
     std::filesystem::path workingDir_ = std::filesystem::current_path();
     CTempFolder folder_;
     CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
+    CPostScriptRunner printer_{folder_ / "printed.ps"};
     ZrTestControl_var control_;
     std::unique_ptr<CZrProgram> program_;
     CStartupSequence startup_;
@@ -216,6 +225,50 @@ TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAnEnquiry) {
     const int index = Document().FindFilteredIndex(MakeSearchIdFilter(id, false, true), 1);
     EXPECT_TRUE(Document().GetMark(index).IsSameGroup(shown));
     EXPECT_EQ(Document().GetMark(index).GetFlags() & CMark::kAnyKeep, CMark::kPermanentKeep);
+}
+
+TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {
+    std::vector<CMark> kept;
+    for (const std::uint32_t record : {16u, 32u, 48u})
+        kept.emplace_back(record, 'u', 0, 0, 0, CMark::kPermanentKeep);
+    Document().AddMarks(kept, 0, 0);
+    Document().AddMarks(std::vector<CMark>{{64u, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 1, 0);
+    CMainView& view = MainView().GetView();
+    view.SetSection(0);
+    view.ShowKeptMarks(true);
+    const auto command = [this](int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        program_->GetMainFrame()->ProcessWindowEvent(event);
+    };
+
+    // Nothing selected: the whole examination, a page a section.
+    command(wxID_PREVIEW);
+    wxPreviewFrame* preview = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* found = dynamic_cast<wxPreviewFrame*>(window))
+            preview = found;
+    ASSERT_NE(preview, nullptr);
+    const auto* shown = dynamic_cast<const CZrPrintout*>(
+        preview->GetControlBar()->GetPrintPreview()->GetPrintout());
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(wx_test::PumpUntil([shown] { return shown->GetPageCount() > 0; }));
+    EXPECT_EQ(shown->GetPageCount(), 2);
+    preview->Close(true);
+    wx_test::Pump();
+
+    // Rows selected: Print... offers the selection first, and prints it alone.
+    view.SelectAll();
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([](wxDialog& dialog) {
+        EXPECT_TRUE(wx_test::Child<wxRadioButton>(dialog, CPrintRangeDlg::kSelectionId).GetValue());
+        wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_OK));
+    });
+    command(wxID_PRINT);
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Print"}));
+    ASSERT_EQ(printer_.GetRuns(), 1);
+    CPrintedPages pages(folder_ / "printed.ps");
+    ASSERT_TRUE(pages.IsOk());
+    EXPECT_EQ(pages.PageCount(), 1);
 }
 
 } // namespace
