@@ -27,8 +27,7 @@ void CDetailsText::FillText() {
     window_.SetText(output.GetHtml());
 }
 
-void CDetailsText::DrawHeader(IDrawSurface& surface, const CRect& band,
-                              const CDisplayInfo& info) {
+void CDetailsText::DrawHeader(IDrawSurface& surface, const CRect& band, const CDisplayInfo& info) {
     CZrDb* db = Register();
     if (db) {
         db->DrawFullRecord(mark_, surface, band, mode_, info);
