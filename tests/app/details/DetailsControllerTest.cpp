@@ -145,17 +145,6 @@ TEST_F(DetailsController, ViewAllDetailsEndsWhenTheWindowCloses) {
     EXPECT_EQ(shown, (std::vector<std::uint32_t>{1}));
 }
 
-TEST_F(DetailsController, AnEnquiryCommitsWhatItKeptOnClose) {
-    AddMarks(2, CMark::kKept, 7);
-    CFakeOpeningView opener;
-    controller.SetOpeningView(&opener);
-    controller.SetCommitOnClose();
-    ASSERT_TRUE(controller.ShowFilterMark(MakeSearchIdFilter(7, false, true), 1));
-    controller.OnClose();
-    EXPECT_EQ(Flags(), (std::vector<std::uint32_t>{kPermanent, kPermanent}));
-    EXPECT_EQ(opener.closed, 1);
-}
-
 TEST_F(DetailsController, AMarkOfNoRegisterIsTitledByItsLetter) {
     doc.AddMark(1, 'x', 0, 0, 0, kPermanent);
     ASSERT_TRUE(controller.ShowFilterMark(MakeKeptFilter(false, false), 0));

@@ -246,14 +246,10 @@ TEST_F(DetailsTabs, QuickCompareReportsAndFlagsADifferentRecord) {
     const ZrTestControl_var control = local_service::ResetControl();
     OpenPage(acme_, "http://uk.example/differs");
     tabs_->SelectTab(CDetailsTabsModel::kQuickCompare);
-    EXPECT_EQ(window_.compare, "<html><body>\n<b>Mark</b><br>\n"
-                               "<table cellspacing=\"0\" cellpadding=\"1\">\n"
-                               "<tr><td valign=\"top\" nowrap>Have:</td><td valign=\"top\">ACME"
-                               "</td></tr>\n"
-                               "<tr><td valign=\"top\" nowrap>Should be:</td><td valign=\"top\">"
-                               "ACME2</td></tr>\n</table>\n"
-                               "<p>\nThe following fields were checked: Mark, Status.<br>\n"
-                               "</body></html>\n");
+    for (const char* part : {"<b>Mark</b>", ">Have:</td><td valign=\"top\">ACME</td>",
+                             ">Should be:</td><td valign=\"top\">ACME2</td>",
+                             "<p>\nThe following fields were checked: Mark, Status.<br>"})
+        EXPECT_NE(window_.compare.find(part), std::string::npos) << part;
     EXPECT_EQ(local_service::LoggedCalls(control, "FlagSuspectSGEs").size(), 1u);
 
     // Without differences, and for a register without page parser.

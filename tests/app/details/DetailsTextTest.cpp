@@ -122,23 +122,6 @@ TEST_F(DetailsText, TheHeaderMarksTheMarkViewedOnce) {
     EXPECT_EQ(html, "<html><body>\n</body></html>\n");
 }
 
-TEST_F(DetailsText, TheBoxKeepsFromResultsAndMakesLongElsewhere) {
-    Add(16, 'u', MakeRecord({{"WORDMARK", "ACME"}}));
-    Open();
-    const CRect box = CZrDb::GetAltBoxRect(kBand, info_);
-    EXPECT_TRUE(Click(box));
-    EXPECT_EQ(StoredFlags(), CMark::kKept);
-    text_.OnUpdate(1);
-    EXPECT_EQ(calls, (std::vector<std::string>{"header"}));
-    controller_.SetMode(0);
-    EXPECT_TRUE(Click(box));
-    EXPECT_EQ(StoredFlags(), CMark::kKept | CMark::kLong);
-    // Where a word mark's sound button would be, nothing happens.
-    EXPECT_FALSE(Click(table_.GetDb('c')->GetSoundIconRect(CMark(16, 'c', 0, 0), kBand, info_)));
-    EXPECT_FALSE(Click({10, 80, 70, 108}));
-    EXPECT_EQ(backend_.plays, 0);
-}
-
 TEST_F(DetailsText, TheSoundButtonPlaysAndStopsTheRecording) {
     Add(16, 'c', SoundRecord(""));
     Add(24, 'c', SoundRecord("ID3"));

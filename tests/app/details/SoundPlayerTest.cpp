@@ -78,15 +78,6 @@ TEST_F(SoundPlayer, OneRecordingAtATimeAndOnlyItsOwnerStopsIt) {
     EXPECT_EQ(owner_.endings + other_.endings, 0);
 }
 
-TEST_F(SoundPlayer, TheEndOfAPlaybackTellsItsOwnerAndRemovesTheFile) {
-    CSoundPlayer player(backend_, folder_.Path().string());
-    ASSERT_TRUE(player.Play(kClip, owner_));
-    backend_.ended();
-    EXPECT_EQ(owner_.endings, 1);
-    EXPECT_FALSE(player.IsPlaying());
-    EXPECT_FALSE(fs::exists(FilePath()));
-}
-
 TEST_F(SoundPlayer, NothingToPlayOrARefusedFileLeavesNothingBehind) {
     CSoundPlayer player(backend_, folder_.Path().string());
     EXPECT_FALSE(player.Play({}, owner_));
