@@ -31,11 +31,16 @@ CProgramViews::CProgramViews(Services services)
       details_({services_.document, TheZrDbs(), TheSystemOptions(), TheUserOptions(),
                 services_.mainWindow, StatusBarMaker(services_.hasTrainingDb), services_.showHelp,
                 services_.printMark}),
-      context_{services_.document,    TheZrDbs(), TheUserOptions(),
-               TheSystemOptions(),    *this,      *this,
-               services_.fileDialogs, &details_,  &details_},
-      results_(context_, ResultsOptions()) {
+      context_(MakeContext()), results_(context_, ResultsOptions()) {
     context_.printing = &services_.printing;
+}
+
+CViewContext CProgramViews::MakeContext() {
+    CViewContext context{services_.document,    TheZrDbs(), TheUserOptions(),
+                         TheSystemOptions(),    *this,      *this,
+                         services_.fileDialogs, &details_,  &details_};
+    context.webDiff = services_.webDiff;
+    return context;
 }
 
 CProgramViews::~CProgramViews() {

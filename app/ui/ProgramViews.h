@@ -35,6 +35,8 @@ public:
         IMarkPrinting& printing;
         // A details window's Print Long and Print Short.
         std::function<void(wxWindow* parent, const CMark& mark, bool longForm)> printMark;
+        // The difference check of the views' Web Diff.
+        IWebDiff* webDiff = nullptr;
     };
 
     explicit CProgramViews(Services services);
@@ -74,6 +76,7 @@ private:
     // The searches that pass run in the progress window.
     bool RunInProgressWindow(const std::function<void(class CSearchProgress&)>& addSearches);
     CResultsFrameOptions ResultsOptions();
+    CViewContext MakeContext();
 
     Services services_;
     CDetailsWindows details_;

@@ -77,8 +77,7 @@ public:
 
     void Print(const CZrDocData& document, const CZrDocData* selection, bool preview) override {
         program_.printing_.PrintExamination(program_.FrameWindow(), document, selection,
-                                            preview ? EPrintAction::Preview
-                                                    : EPrintAction::Dialog);
+                                            preview ? EPrintAction::Preview : EPrintAction::Dialog);
     }
 
 private:
@@ -96,8 +95,7 @@ CZrProgram::CZrProgram(Options options)
           printRegisters_, TheUserOptions(), Today,
           [this](const std::string& caption) { return host_->OpenProgress(caption); },
           options_.printer),
-      viewPrinting_(std::make_unique<CViewPrinting>(*this)),
-      help_("", platform::OpenUrl),
+      viewPrinting_(std::make_unique<CViewPrinting>(*this)), help_("", platform::OpenUrl),
       announcements_(pendingAnnouncements_, announcementWindow_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
@@ -176,7 +174,8 @@ void CZrProgram::CreateDocuments() {
         [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_,
         [this](wxWindow* parent, const CMark& mark, bool longForm) {
             printing_.PrintMark(parent, mark, longForm);
-        }});
+        },
+        &webDiff_});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
                                                       views_->GetResultsWindow().Close();
