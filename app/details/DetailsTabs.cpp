@@ -44,7 +44,7 @@ void CDetailsTabsModel::ShowMark(const CMark& mark) {
     state_ = EPageState::None;
     compareDone_ = false;
     // A page still on its way belongs to the mark before.
-    currentRequest_ = 0;
+    EndRequest();
     pageUrl_.clear();
     pageText_.clear();
     SelectTab(kDevice);
@@ -113,7 +113,13 @@ void CDetailsTabsModel::OnDocumentUpdate() {
         window_.RefreshWebPane();
 }
 
+void CDetailsTabsModel::EndRequest() {
+    currentRequest_ = 0;
+    fetch_.Cancel();
+}
+
 void CDetailsTabsModel::RequestPage() {
+    EndRequest();
     state_ = EPageState::Requesting;
     SetInfo(kRequestingText);
     CPageOrder order;
@@ -124,11 +130,11 @@ void CDetailsTabsModel::RequestPage() {
         return;
     }
     const unsigned request = currentRequest_ = ++lastRequest_;
-    requests_.Start(std::move(order),
-                    [this, alive = std::weak_ptr<const bool>(alive_), request](CPageResult result) {
-                        if (alive.lock())
-                            OnResult(request, std::move(result));
-                    });
+    fetch_ = requests_.Start(std::move(order), [this, alive = std::weak_ptr<const bool>(alive_),
+                                                request](CPageResult result) {
+        if (alive.lock())
+            OnResult(request, std::move(result));
+    });
 }
 
 void CDetailsTabsModel::OnResult(unsigned request, CPageResult result) {

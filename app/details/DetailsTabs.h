@@ -6,7 +6,8 @@
 //
 // The page is fetched on a worker thread (PageFetch.h) and handed to the browser as text, so
 // that it is fetched once and the comparison reads the same bytes. Only the newest request
-// counts: a result for an earlier request, or one arriving after the pane has gone, is dropped.
+// counts: an earlier request is ended when a newer one starts, another mark shows or the pane
+// goes, and a result for it that was already on its way is dropped.
 
 #include "app/details/PageFetch.h"
 #include "app/details/QuickCompare.h"
@@ -89,6 +90,8 @@ public:
 
 private:
     void RequestPage();
+    // Ends the request under way, whose result no longer counts.
+    void EndRequest();
     void OnResult(unsigned request, CPageResult result);
     void RunCompare();
     void SetInfo(const std::string& text);
@@ -112,6 +115,7 @@ private:
     // The request whose result is awaited; 0 for none.
     unsigned currentRequest_ = 0;
     unsigned lastRequest_ = 0;
+    CPageRequest fetch_;
     CPaneVisibility visibility_;
     // Results check it before they reach the model.
     std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);

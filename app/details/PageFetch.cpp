@@ -2,54 +2,31 @@
 
 #include "registers/AppNumFormats.h"
 #include "registers/ZrDbs.h"
+#include "web/DiffRegisters.h"
 
 namespace {
 
-constexpr const char* kNoSiteText = "No PTO support for database";
+// Where a register with a web site finds its mark's number: the record field and the parser of
+// the packed number (none where the field's text itself finds the page). The registers of the
+// difference check say it for themselves.
+struct CNumberSource {
+    std::string_view field;
+    AppNumParser parse = nullptr;
+};
 
-using AppNumParser = std::uint32_t (*)(std::string_view text, int* used);
-
-// The parser of the application numbers of a register with a web site; null for a register
-// found by its word mark, and false for one without a site.
-bool FindParser(int code, AppNumParser& parser) {
+bool FindNumberSource(int code, CNumberSource& source) {
+    // The old UK and reserved-words registers are found as their successors.
+    const int successor = code == '0' ? 'u' : code == '1' ? 'a' : code;
+    if (const CDiffRegister* entry = FindDiffRegister(successor)) {
+        source = {entry->numberField, entry->parseNumber};
+        return true;
+    }
     switch (code) {
-    case '0':
-    case 'u':
-        parser = ParseUkAppNum;
-        return true;
-    case '1':
-    case 'a':
-        parser = ParseA6AppNum;
-        return true;
-    case 'c':
-        parser = ParseAppNum;
-        return true;
-    case 'd':
-        parser = ParseDeAppNum;
-        return true;
-    case 'e':
-        parser = ParseIeAppNum;
-        return true;
-    case 'i':
-        parser = ParseInAppNum;
-        return true;
-    case 'k':
-        parser = nullptr;
-        return true;
     case 'n':
-        parser = ParseCaAppNum;
-        return true;
-    case 'o':
-        parser = ParseCdAppNum;
-        return true;
-    case 'p':
-        parser = ParsePlAppNum;
-        return true;
-    case 's':
-        parser = ParseUsAppNum;
+        source = {"APPNUM", ParseCaAppNum};
         return true;
     case 't':
-        parser = ParseAuAppNum;
+        source = {"APPNUM", ParseAuAppNum};
         return true;
     default:
         return false;
@@ -60,10 +37,10 @@ bool FindParser(int code, AppNumParser& parser) {
 
 bool MakePageOrder(CZrDbs& registers, const CMark& mark, CPageOrder& order, std::string& error) {
     const int code = mark.GetRegisterCode();
-    AppNumParser parser = nullptr;
+    CNumberSource number;
     CZrDb* db = registers.GetDbOfMark(mark);
-    if (!db || !FindParser(code, parser)) {
-        error = kNoSiteText;
+    if (!db || !FindNumberSource(code, number)) {
+        error = kNoPtoSupportText;
         return false;
     }
     const RecordPtr record = db->GetTextRecord(mark, error);
@@ -73,12 +50,23 @@ bool MakePageOrder(CZrDbs& registers, const CMark& mark, CPageOrder& order, std:
     order.record = *record;
     order.wordMark = std::string(record->GetField("WORDMARK"));
     order.key = static_cast<std::uint32_t>(mark.GetAppNumber());
-    if (order.key == 0 && parser) {
-        // A US mark's page is found by its serial number.
-        const std::string_view number = record->GetField(code == 's' ? "SERNUM" : "APPNUM");
-        order.key = parser(number, nullptr);
-    }
+    // A US mark's page is found by its serial number, a domain's by its name.
+    if (order.key == 0 && number.parse)
+        order.key = number.parse(record->GetField(number.field), nullptr);
     return true;
+}
+
+CPageRequest& CPageRequest::operator=(CPageRequest&& other) noexcept {
+    if (this != &other) {
+        Cancel();
+        cancelled_ = std::move(other.cancelled_);
+    }
+    return *this;
+}
+
+void CPageRequest::Cancel() {
+    if (cancelled_)
+        *cancelled_ = true;
 }
 
 CPageFetcher::~CPageFetcher() {
@@ -87,24 +75,30 @@ CPageFetcher::~CPageFetcher() {
         const std::lock_guard lock(mutex_);
         running.splice(running.end(), workers_);
     }
-    for (CWorker& worker : running)
+    for (CWorker& worker : running) {
+        *worker.cancelled = true;
         worker.thread.join();
+    }
 }
 
-void CPageFetcher::Start(CPageOrder order, std::function<void(CPageResult)> deliver) {
+CPageRequest CPageFetcher::Start(CPageOrder order, std::function<void(CPageResult)> deliver) {
     ReapFinished();
+    auto cancelled = std::make_shared<std::atomic<bool>>(false);
     const std::lock_guard lock(mutex_);
     CWorker& worker = workers_.emplace_back();
+    worker.cancelled = cancelled;
     // The worker waits for the lock until its thread is stored.
-    worker.thread = std::thread(
-        [this, &worker, order = std::move(order), deliver = std::move(deliver)]() mutable {
-            CPageResult result = pages_.FetchPage(order);
+    worker.thread = std::thread([this, &worker, cancelled, order = std::move(order),
+                                 deliver = std::move(deliver)]() mutable {
+        CPageResult result = pages_.FetchPage(order, [&cancelled] { return cancelled->load(); });
+        if (!*cancelled)
             post_([deliver = std::move(deliver), result = std::move(result)]() mutable {
                 deliver(std::move(result));
             });
-            const std::lock_guard done(mutex_);
-            worker.done = true;
-        });
+        const std::lock_guard done(mutex_);
+        worker.done = true;
+    });
+    return CPageRequest(std::move(cancelled));
 }
 
 void CPageFetcher::ReapFinished() {

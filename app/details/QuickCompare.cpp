@@ -1,6 +1,7 @@
 #include "app/details/QuickCompare.h"
 
 #include "registers/ZrDbs.h"
+#include "web/DiffRegisters.h"
 
 namespace {
 
@@ -19,6 +20,12 @@ std::string CheckedFieldsText(const std::vector<std::string>& fields) {
 }
 
 } // namespace
+
+bool CRegisterPageComparer::Compare(int code, std::string_view page, const CZrData& record,
+                                    CDiffReporter& reporter,
+                                    std::vector<std::string>& checkedFields) {
+    return ComparePage(code, page, record, reporter, checkedFields);
+}
 
 void CQuickCompareReport::WriteLine(const std::string& text) {
     AddLine(output_, text, 0);

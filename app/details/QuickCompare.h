@@ -26,13 +26,11 @@ public:
                          CDiffReporter& reporter, std::vector<std::string>& checkedFields) = 0;
 };
 
-// No register compares until the difference check brings its parsers and comparers.
-class CNoPageComparer : public IPageComparer {
+// The difference check's page parsers and comparers of each register.
+class CRegisterPageComparer : public IPageComparer {
 public:
-    bool Compare(int code, std::string_view, const CZrData&, CDiffReporter&,
-                 std::vector<std::string>&) override {
-        return code == 'o';
-    }
+    bool Compare(int code, std::string_view page, const CZrData& record, CDiffReporter& reporter,
+                 std::vector<std::string>& checkedFields) override;
 };
 
 // Writes a comparison's report as HTML.

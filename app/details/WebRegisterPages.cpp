@@ -16,8 +16,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr const char* kNoSiteText = "No PTO support for database";
-
 template <class Site>
 bool BuildByNumber(CWebClient& client, const CWebServers& servers, const CPageOrder& order,
                    CHtmlRequest& request, std::string& error) {
@@ -61,7 +59,7 @@ bool BuildRequest(CWebClient& client, const CWebServers& servers, const CPageOrd
     case 't':
         return BuildByNumber<CHtmlSiteAu>(client, servers, order, request, error);
     default:
-        error = kNoSiteText;
+        error = kNoPtoSupportText;
         return false;
     }
 }
@@ -99,9 +97,12 @@ CWebOptions CWebRegisterPages::DetailsOptions() {
     return options;
 }
 
-CPageResult CWebRegisterPages::FetchPage(const CPageOrder& order) {
+CPageResult CWebRegisterPages::FetchPage(const CPageOrder& order,
+                                         const std::function<bool()>& isCancelled) {
     CPageResult result;
-    CWebClient client(options_);
+    CWebOptions options = options_;
+    options.isCancelled = isCancelled;
+    CWebClient client(options);
     CHtmlRequest request;
     if (!BuildRequest(client, servers_, order, request, result.error)) {
         // A walk that did not find its link or form says nothing more.

@@ -18,7 +18,8 @@ public:
                                const CWebOptions& options = DetailsOptions())
         : servers_(servers), options_(options) {}
 
-    CPageResult FetchPage(const CPageOrder& order) override;
+    CPageResult FetchPage(const CPageOrder& order,
+                          const std::function<bool()>& isCancelled) override;
 
 private:
     const CWebServers servers_;

@@ -6,6 +6,15 @@
 
 using namespace local_service;
 
+namespace {
+
+// The service names the international register 'I'.
+const EngineInfo& EngineOf(const EngineInfoSeq& engines, char code) {
+    return Find(engines, code == 'i' ? 'I' : code);
+}
+
+} // namespace
+
 CServiceRegisters::CServiceRegisters(std::string_view codes) {
     engines_ = Logon(Remote(), "");
     table_.SetCallTimeoutMs(5000);
@@ -13,8 +22,8 @@ CServiceRegisters::CServiceRegisters(std::string_view codes) {
     table_.GetTextCache().SetLimits(1, 200, 8192);
     table_.GetImageCache().SetLimits(1, 200, 8192);
     for (const char code : codes) {
-        const EngineInfo& info = Find(engines_.in(), code);
-        table_.GetDb(code)->SetEngine(CZrDbEngine(code, CZrDbEngine::kInternet,
+        const EngineInfo& info = EngineOf(engines_.in(), code);
+        table_.GetDb(code)->SetEngine(CZrDbEngine(info.dbCode, CZrDbEngine::kInternet,
                                                   CZrDate(info.dataDate), info.name.in(),
                                                   info.engine.in(), info.sessionId),
                                       "");
@@ -35,7 +44,7 @@ CMark CServiceRegisters::MarkOf(char code, const std::string& wordMark, int sect
 
 CMark CServiceRegisters::FindMark(char code, const std::string& criteria,
                                   const std::function<bool(const CMark&)>& test) {
-    for (const CORBA::ULong id : Search(Find(engines_.in(), code), criteria.c_str())) {
+    for (const CORBA::ULong id : Search(EngineOf(engines_.in(), code), criteria.c_str())) {
         CMark mark(id, code, 0, 0);
         if (!test(mark))
             continue;

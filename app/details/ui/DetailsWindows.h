@@ -52,7 +52,7 @@ private:
     CKeepSounds keepSounds_;
     CWebRegisterPages pages_;
     CPageFetcher fetcher_;
-    CNoPageComparer comparer_;
+    CRegisterPageComparer comparer_;
     CRegisterImages images_;
     CDetailsWindowServices windowServices_;
     std::vector<wxWeakRef<CDetailsFrame>> frames_;

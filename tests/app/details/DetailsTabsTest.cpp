@@ -42,9 +42,18 @@ public:
     struct CPending {
         CPageOrder order;
         std::function<void(CPageResult)> deliver;
+        std::shared_ptr<std::atomic<bool>> cancelled;
     };
-    void Start(CPageOrder order, std::function<void(CPageResult)> deliver) override {
-        pending.push_back({std::move(order), std::move(deliver)});
+    CPageRequest Start(CPageOrder order, std::function<void(CPageResult)> deliver) override {
+        auto cancelled = std::make_shared<std::atomic<bool>>(false);
+        pending.push_back({std::move(order), std::move(deliver), cancelled});
+        return CPageRequest(cancelled);
+    }
+    std::vector<bool> Cancelled() const {
+        std::vector<bool> cancelled;
+        for (const CPending& request : pending)
+            cancelled.push_back(*request.cancelled);
+        return cancelled;
     }
     // Hands request i its page, named after it.
     void Deliver(std::size_t i, const std::string& url) {
@@ -167,7 +176,8 @@ TEST_F(DetailsTabs, OnlyTheNewestRequestCounts) {
     EXPECT_EQ(window_.visibility, kImage);
     tabs_->SelectTab(CDetailsTabsModel::kPto);
     ASSERT_EQ(requests_.pending.size(), 2u);
-    // The first mark's page comes late and is dropped.
+    EXPECT_EQ(requests_.Cancelled(), (std::vector<bool>{true, false}));
+    // The first mark's page, already on its way, is dropped.
     window_.calls.clear();
     requests_.Deliver(0, "http://uk.example/acme");
     EXPECT_TRUE(window_.calls.empty());
@@ -179,11 +189,13 @@ TEST_F(DetailsTabs, OnlyTheNewestRequestCounts) {
     tabs_->Reload();
     tabs_->Reload();
     ASSERT_EQ(requests_.pending.size(), 4u);
+    EXPECT_EQ(requests_.Cancelled(), (std::vector<bool>{true, true, true, false}));
     requests_.Deliver(2, "http://uk.example/old");
     EXPECT_EQ(window_.browserUrl, "http://uk.example/zenith");
 
-    // A page that comes after the pane has gone reaches nothing.
+    // The pane's going ends its fetch; a page that comes after reaches nothing.
     tabs_.reset();
+    EXPECT_TRUE(*requests_.pending[3].cancelled);
     requests_.Deliver(3, "http://uk.example/late");
     EXPECT_EQ(window_.browserUrl, "http://uk.example/zenith");
 }

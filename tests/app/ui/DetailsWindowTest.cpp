@@ -19,9 +19,9 @@
 #include "core/ui/WxText.h"
 #include "registers/DisplayInfo.h"
 #include "tests/support/LoopbackPorts.h"
+#include "tests/support/RegisterPageMaker.h"
 #include "tests/support/ServiceRegisters.h"
 #include "tests/support/WebServer.h"
-#include "web/RegisterSites.h"
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -29,19 +29,6 @@
 #include <wx/webview.h>
 
 namespace {
-
-// Reports a difference in the word mark for every UK page.
-class CWordMarkComparer : public IPageComparer {
-public:
-    bool Compare(int code, std::string_view, const CZrData& record, CDiffReporter& reporter,
-                 std::vector<std::string>& checkedFields) override {
-        if (code != 'u')
-            return false;
-        reporter.ReportDifference("Mark", std::string(record.GetField("WORDMARK")), "ACME PLUS");
-        checkedFields = {"Mark"};
-        return true;
-    }
-};
 
 // Every web server at the one on loopback.
 CWebServers AllAt(const std::string& baseUrl) {
@@ -100,7 +87,7 @@ protected:
     const CWebServers servers_ = AllAt(server_.BaseUrl());
     CWebRegisterPages pages_{servers_};
     CPageFetcher fetcher_{pages_, PostToUiThread};
-    CWordMarkComparer comparer_;
+    CRegisterPageComparer comparer_;
     CRegisterImages images_{Registers().Table()};
     CDetailsWindowServices services_{
         doc, Registers().Table(), system_, user_, player_, fetcher_, comparer_, images_, {}, {}, {},
@@ -159,13 +146,9 @@ TEST_F(DetailsWindow, ASoundMarksClipPlaysToItsEnd) {
 TEST_F(DetailsWindow, ThePtoPageAndItsQuickCompare) {
     const CMark acme = Registers().MarkOf('u', "ACME", 0, 0, CMark::kPermanentKeep);
     AddMark(acme);
-    CWebClient client;
-    CHtmlRequest request;
-    std::string error;
-    ASSERT_TRUE(
-        CHtmlSiteUk(client, servers_)
-            .BuildBrowserRequest(*Registers().Db('u').FetchTextRecord(acme), request, error));
-    server_.Page(request.GetObject(), "<html><body><p>ACME on the register</p></body></html>");
+    const RecordPtr record = Registers().Db('u').FetchTextRecord(acme);
+    CRegisterPageMaker pages(server_);
+    pages.Add('u', *record, PageChange::WordMark);
 
     CDetailsFrame& frame = Open(MakeKeptFilter(false, false), 0, 1);
     CDetailsTabbedView& tabs = frame.GetTabbedView();
@@ -176,15 +159,15 @@ TEST_F(DetailsWindow, ThePtoPageAndItsQuickCompare) {
     })) << FromWx(tabs.GetInfoLine()->GetLabel())
         << " " << static_cast<int>(tabs.GetModel().GetPageState());
     EXPECT_TRUE(tabs.GetBrowser()->IsShown());
-    EXPECT_NE(FromWx(tabs.GetBrowser()->GetPageText()).find("ACME on the register"),
-              std::string::npos);
-    EXPECT_EQ(server_.Log(), (std::vector<std::string>{"GET " + request.GetObject()}));
+    EXPECT_NE(FromWx(tabs.GetBrowser()->GetPageText()).find("ACME PLUS"), std::string::npos);
+    EXPECT_EQ(server_.Log(),
+              (std::vector<std::string>{"GET " + CRegisterPageMaker::UkPath(*record)}));
 
     tabs.GetModel().SelectTab(CDetailsTabsModel::kQuickCompare);
     ASSERT_TRUE(tabs.GetComparePane()->IsShown());
     const std::string report = Text(*tabs.GetComparePane());
     EXPECT_NE(report.find("Should be:\nACME PLUS"), std::string::npos) << report;
-    EXPECT_NE(report.find("The following fields were checked: Mark."), std::string::npos);
+    EXPECT_NE(report.find("The following fields were checked: "), std::string::npos);
 }
 
 TEST_F(DetailsWindow, TheAnnouncementsPageClosesItsWindow) {
