@@ -105,7 +105,7 @@ private:
     CSoundPlayer player_{backend_, ""};
     CWebRegisterPages pages_{CWebServers()};
     CPageFetcher fetcher_{pages_, PostToUiThread};
-    CNoPageComparer comparer_;
+    CRegisterPageComparer comparer_;
     CRegisterImages images_{table_};
     CDetailsWindowServices services_{document_, table_,  system_, user_, player_, fetcher_,
                                      comparer_, images_, {},      {},    {},      {}};

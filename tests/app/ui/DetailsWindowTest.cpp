@@ -112,9 +112,17 @@ TEST_F(DetailsWindow, AThumbnailClickShowsItsImage) {
     EXPECT_TRUE(wx_test::PumpUntil([&] { return doc.GetMark(0).HasFlag(0x80); }));
 }
 
-TEST_F(DetailsWindow, KeepingByKeyAndFromTheHeaderBox) {
+TEST_F(DetailsWindow, KeepingByKeyAndFromTheHeaderBoxAndPrinting) {
+    std::vector<std::pair<std::uint32_t, bool>> printed;
+    services_.printMark = [&](wxWindow*, const CMark& mark, bool longForm) {
+        printed.emplace_back(mark.GetRecordNumber(), longForm);
+    };
     AddMark(Registers().MarkOf('u', "ACME", 0, 5));
     CDetailsFrame& frame = Open(MakeSearchIdFilter(5, false, true), 0, 1);
+    Command(frame, CDetailsFrame::kCmdPrintLong);
+    Command(frame, CDetailsFrame::kCmdPrintShort);
+    const std::uint32_t id = doc.GetMark(0).GetRecordNumber();
+    EXPECT_EQ(printed, (std::vector<std::pair<std::uint32_t, bool>>{{id, true}, {id, false}}));
     EXPECT_EQ(frame.GetTabbedView().GetImageView().GetPane().GetImageCount(), 0);
     Command(frame, CDetailsFrame::kCmdKeep);
     EXPECT_TRUE(doc.GetMark(0).HasFlag(CMark::kKept));
