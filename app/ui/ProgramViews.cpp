@@ -40,6 +40,7 @@ CViewContext CProgramViews::MakeContext() {
                          TheSystemOptions(),    *this,      *this,
                          services_.fileDialogs, &details_,  &details_};
     context.webDiff = services_.webDiff;
+    context.sheets = services_.sheets;
     return context;
 }
 

@@ -37,6 +37,8 @@ public:
         std::function<void(wxWindow* parent, const CMark& mark, bool longForm)> printMark;
         // The difference check of the views' Web Diff.
         IWebDiff* webDiff = nullptr;
+        // The search sheets; null keeps their commands disabled.
+        ISearchSheets* sheets = nullptr;
     };
 
     explicit CProgramViews(Services services);

@@ -1,6 +1,5 @@
 #include "app/ui/ZrProgram.h"
 
-#include "app/DefaultNewExamination.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "core/FilePath.h"
@@ -164,7 +163,11 @@ void CZrProgram::CreateDocuments() {
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
     // Search runs record their run order in the active examination.
     InstallActiveExamination(document_.get());
-    wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
+    searchWindows_ = std::make_unique<CProgramSearchWindows>(
+        CSearchWindows::Services{TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
+                                 TheSystemOptions(), [this] { return FrameWindow(); },
+                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_},
+        *document_);
     views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
         *document_, fileDialogs_,
         [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
@@ -175,9 +178,9 @@ void CZrProgram::CreateDocuments() {
         [this](wxWindow* parent, const CMark& mark, bool longForm) {
             printing_.PrintMark(parent, mark, longForm);
         },
-        &webDiff_});
+        &webDiff_, searchWindows_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
-                                                  recentFiles_, *wizard_, [this] {
+                                                  recentFiles_, *searchWindows_, [this] {
                                                       views_->GetResultsWindow().Close();
                                                       views_->CloseAll();
                                                   });
