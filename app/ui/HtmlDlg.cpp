@@ -60,7 +60,12 @@ CHtmlDlg::CHtmlDlg(wxWindow* parent, const std::string& url, bool showCheckBox,
     checkBox_->Enable(showCheckBox);
     Bind(wxEVT_BUTTON, &CHtmlDlg::OnClose, this, wxID_OK);
     Bind(
-        wxEVT_BUTTON, [showHelp](wxCommandEvent&) { showHelp(kHelpContext); }, wxID_HELP);
+        wxEVT_BUTTON,
+        [showHelp](wxCommandEvent&) {
+            if (showHelp)
+                showHelp(kHelpContext);
+        },
+        wxID_HELP);
     html_->LoadUrl(url);
     html_->GetBrowser().SetFocus();
 }

@@ -24,6 +24,7 @@
 #include "tests/support/WebServer.h"
 
 #include <wx/app.h>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/stattext.h>
 #include <wx/webview.h>
@@ -188,6 +189,8 @@ TEST_F(DetailsWindow, TheAnnouncementsPageClosesItsWindow) {
             ASSERT_TRUE(
                 wx_test::PumpUntil([&] { return browser.GetPageText().Contains("Other"); }));
             wx_test::Child<wxCheckBox>(dialog, CHtmlDlg::kDontShowAgainId).SetValue(tick);
+            // Without help to show, Help does nothing.
+            wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_HELP));
             // Another command neither closes the window nor leaves the page.
             browser.RunScript("document.getElementById('other').click()");
             wx_test::PumpUntil([] { return false; }, std::chrono::milliseconds(300));
