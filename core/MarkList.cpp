@@ -6,6 +6,8 @@
 #include "core/UserOptions.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -14,49 +16,112 @@ bool IsSameMark(const CMark& a, const CMark& b) {
     return a.IsSameGroup(b) && a.GetSearchId() == b.GetSearchId();
 }
 
-// The list's marks placed among the new marks' keys one by one, as the merge reaches them.
+// The list's marks placed among the new marks' keys, a chunk at a time as the merge reaches them.
 template <std::size_t W>
 class TListPlaces {
 public:
-    explicit TListPlaces(const CMarkKeyLayout& layout) : layout_(layout) {}
+    TListPlaces(const CMarkKeyLayout& layout, std::span<const CMark> list)
+        : layout_(layout), list_(list) {}
 
-    // Whether the list's mark goes before the new mark with that duplicate probe.
-    bool GoBefore(const CMark& listMark, const TMarkKey<W>& probe) {
-        if (&listMark != placedMark_) {
-            place_ = layout_.Place<W>(listMark, keyOf_(listMark));
-            placedMark_ = &listMark;
-        }
-        return place_ && !(probe < *place_);
+    // Whether the list's mark at the index goes before the new mark with that duplicate probe.
+    bool GoesBefore(std::size_t index, const TMarkKey<W>& probe) {
+        if (index - chunkStart_ >= chunkSize_)
+            PlaceChunkAt(index);
+        const std::optional<TMarkKey<W>>& place = places_[index - chunkStart_];
+        return place && !(probe < *place);
     }
 
 private:
+    void PlaceChunkAt(std::size_t index) {
+        chunkStart_ = index;
+        chunkSize_ = std::min(CMarkKeys::kChunk, list_.size() - index);
+        std::optional<TMarkKey<W>>* next = places_.data();
+        keyOf_.ForEachMark(list_.subspan(index, chunkSize_),
+                           [&](const CMark& mark, std::uint64_t registerKey) {
+                               *next++ = layout_.Place<W>(mark, registerKey);
+                           });
+    }
+
     const CMarkKeys keyOf_;
     const CMarkKeyLayout& layout_;
-    const CMark* placedMark_ = nullptr;
-    std::optional<TMarkKey<W>> place_;
+    std::span<const CMark> list_;
+    std::size_t chunkStart_ = 0;
+    std::size_t chunkSize_ = 0;
+    std::array<std::optional<TMarkKey<W>>, CMarkKeys::kChunk> places_;
 };
 
-// Merges the count new marks that forEachNew hands out (see WithSortedMarkKeys) into the marks,
-// sorting them first; returns how many started a group of their own.
-template <class ForEachNew>
-int MergeNew(TVmRec<CMark>& marks, std::size_t count, const ForEachNew& forEachNew, bool keep,
-             bool isLong) {
-    return WithSortedMarkKeys(
-        count, forEachNew,
-        [&]<std::size_t W>(const CMarkKeyLayout& layout, const TLargeArray<TMarkKey<W>>& keys) {
-            CMarkListMerge merge(marks, marks.GetSize() + static_cast<int>(count));
-            TListPlaces<W> places(layout);
-            int added = 0;
-            for (const TMarkKey<W>& key : keys) {
-                const TMarkKey<W> probe = layout.DuplicateProbe(key);
-                merge.CopySourceWhile(
-                    [&](const CMark& next) { return places.GoBefore(next, probe); });
-                added += merge.Add(layout.Unpack(key), keep, isLong);
-            }
-            merge.Finish();
-            marks = std::move(merge.Result());
-            return added;
-        });
+// The hits of a search run as a source of new marks (MarkSort.h): record numbers of registers,
+// marks of one section and search with neither application number nor flags. Within a register
+// they differ only in record number and register key, so the lowest and highest of those stand
+// for all of them in the fit, and the rest of their keys is packed once.
+class CRecordSource {
+public:
+    CRecordSource(std::span<const CRecordSet> sets, int section, int searchId)
+        : sets_(sets), section_(section), searchId_(searchId) {}
+
+    std::size_t GetCount() const {
+        std::size_t count = 0;
+        for (const CRecordSet& set : sets_)
+            count += set.recordNumbers.size();
+        return count;
+    }
+    void Fit(CMarkKeyLayout::CFit& fit) const {
+        for (const CRecordSet& set : sets_) {
+            if (set.recordNumbers.empty())
+                continue;
+            std::uint32_t lowRecord = UINT32_MAX, highRecord = 0;
+            std::uint64_t lowKey = UINT64_MAX, highKey = 0;
+            keyOf_.ForEachRecord(set.registerCode, set.recordNumbers,
+                                 [&](std::uint32_t recordNumber, std::uint64_t registerKey) {
+                                     lowRecord = std::min(lowRecord, recordNumber);
+                                     highRecord = std::max(highRecord, recordNumber);
+                                     lowKey = std::min(lowKey, registerKey);
+                                     highKey = std::max(highKey, registerKey);
+                                 });
+            fit.Include(MarkOf(set, lowRecord), lowKey);
+            fit.Include(MarkOf(set, highRecord), highKey);
+        }
+    }
+    template <std::size_t W>
+    void Pack(const CMarkKeyLayout& layout, TMarkKey<W>* keys) const {
+        for (const CRecordSet& set : sets_) {
+            const auto pack = layout.RecordPacker<W>(MarkOf(set, 0));
+            keyOf_.ForEachRecord(set.registerCode, set.recordNumbers,
+                                 [&](std::uint32_t recordNumber, std::uint64_t registerKey) {
+                                     *keys++ = pack(recordNumber, registerKey);
+                                 });
+        }
+    }
+    // The new mark of a record.
+    CMark MarkOf(const CRecordSet& set, std::uint32_t recordNumber) const {
+        return CMark(recordNumber, set.registerCode, section_, searchId_);
+    }
+
+private:
+    CMarkKeys keyOf_;
+    std::span<const CRecordSet> sets_;
+    int section_;
+    int searchId_;
+};
+
+// Merges the new marks of a source (see WithSortedMarkKeys) into the marks, sorting them first;
+// returns how many started a group of their own.
+template <class Source>
+int MergeNew(TVmRec<CMark>& marks, const Source& source, bool keep, bool isLong) {
+    return WithSortedMarkKeys(source, [&]<std::size_t W>(const CMarkKeyLayout& layout,
+                                                         const TLargeArray<TMarkKey<W>>& keys) {
+        CMarkListMerge merge(marks, marks.GetSize() + static_cast<int>(keys.size()));
+        TListPlaces<W> places(layout, {marks.data(), marks.size()});
+        int added = 0;
+        for (const TMarkKey<W>& key : keys) {
+            const TMarkKey<W> probe = layout.DuplicateProbe(key);
+            merge.CopySourceWhile([&](int position) { return places.GoesBefore(position, probe); });
+            added += merge.Add(layout.Unpack(key), keep, isLong);
+        }
+        merge.Finish();
+        marks = std::move(merge.Result());
+        return added;
+    });
 }
 
 } // namespace
@@ -180,30 +245,20 @@ int CMarkList::AddRecords(std::span<const std::uint32_t> recordNumbers, int regi
 
 int CMarkList::AddRecordSets(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
                              bool isLong) {
-    std::size_t count = 0;
-    for (const CRecordSet& set : sets)
-        count += set.recordNumbers.size();
-    auto forEachNew = [&](auto&& visit) {
-        for (const CRecordSet& set : sets)
-            for (std::uint32_t recordNumber : set.recordNumbers)
-                visit(CMark(recordNumber, set.registerCode, section, searchId));
-    };
-    return MergeNew(marks_, count, forEachNew, keep, isLong);
+    return MergeNew(marks_, CRecordSource(sets, section, searchId), keep, isLong);
 }
 
 int CMarkList::AddMarks(std::span<const CMark> marks, int section, int searchId) {
-    auto forEachNew = [&](auto&& visit) {
-        for (CMark mark : marks) {
-            mark.SetSection(section);
-            mark.SetSearchId(searchId);
-            visit(mark);
-        }
-    };
-    return MergeNew(marks_, marks.size(), forEachNew, false, false);
+    std::vector<CMark> copies(marks.begin(), marks.end());
+    for (CMark& copy : copies) {
+        copy.SetSection(section);
+        copy.SetSearchId(searchId);
+    }
+    return MergeMarks(copies);
 }
 
 int CMarkList::MergeMarks(std::span<const CMark> marks) {
-    return MergeNew(marks_, marks.size(), VisitEach(marks), false, false);
+    return MergeNew(marks_, CMarkSource(marks), false, false);
 }
 
 int CMarkList::MergeList(const CMarkList& other) {

@@ -18,11 +18,23 @@ CMarkKeyLayout::CMarkKeyLayout(const CFit& fit) {
             slot.high = 1;
         }
         slot.width = static_cast<unsigned>(std::bit_width(slot.high - slot.low));
+        slot.mask = LowBits(slot.width);
         slot.position = position;
         position += slot.width;
         if (field == kAppNumber)
             tieBits_ = position;
+        lows_[field] = slot.low;
     }
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        // The duplicate flag has its bit for probes even where no fitted mark is a duplicate.
+        if (fit.high_[field] == slots_[field].low)
+            continue;
+        varying_[varyingCount_++] = static_cast<std::uint8_t>(field);
+        if (field != kRegisterKey && field != kRegisterCode && field != kRecordNumber)
+            onlyRecordsVary_ = false;
+    }
+    lowest_ = MarkOf(lows_);
+    markFieldsFrom_ = slots_[kRegisterKey].width > 0 ? 1 : 0;
     words_ = std::max<std::size_t>(1, (position + 63) / 64);
 }
 
@@ -39,7 +51,7 @@ bool IsBeforeInMarkOrder(const CMark& a, const CMark& b) {
 
 void SortInMarkOrder(std::span<CMark> marks) {
     WithSortedMarkKeys(
-        marks.size(), VisitEach(marks),
+        CMarkSource(marks),
         [&]<std::size_t W>(const CMarkKeyLayout& layout, const TLargeArray<TMarkKey<W>>& keys) {
             std::transform(keys.begin(), keys.end(), marks.begin(),
                            [&](const TMarkKey<W>& key) { return layout.Unpack(key); });

@@ -32,12 +32,57 @@ inline std::uint64_t ApplySortOrder(std::uint64_t key, int sortOrder) {
     return (std::uint64_t{rearranged} << 32) | (key & 0xffffffffu);
 }
 
-// Fetches sort keys for many marks with the settings read once.
+// Fetches sort keys for many marks with the settings read once, those of one register's records
+// in one call for a chunk of them.
 class CMarkKeys {
 public:
+    // Records whose keys are fetched at once: few enough for the first-level cache.
+    static constexpr std::size_t kChunk = 256;
+
     CMarkKeys();
     std::uint64_t operator()(const CMark& mark) const {
         return ApplySortOrder(registers_.GetMarkKey(mark), sortOrder_);
+    }
+    // keys[i] for the mark of recordNumbers[i] in the register; both of one size.
+    void operator()(int registerCode, std::span<const std::uint32_t> recordNumbers,
+                    std::span<std::uint64_t> keys) const {
+        registers_.GetMarkKeys(registerCode, recordNumbers, keys);
+        if (sortOrder_ == 1) {
+            for (std::uint64_t& key : keys)
+                key = ApplySortOrder(key, sortOrder_);
+        }
+    }
+
+    // Calls visit(recordNumber, key) for each record of the register, in order.
+    template <class Visit>
+    void ForEachRecord(int registerCode, std::span<const std::uint32_t> recordNumbers,
+                       Visit&& visit) const {
+        std::array<std::uint64_t, kChunk> keys;
+        for (std::size_t begin = 0; begin < recordNumbers.size(); begin += kChunk) {
+            const std::span<const std::uint32_t> chunk =
+                recordNumbers.subspan(begin, std::min(kChunk, recordNumbers.size() - begin));
+            (*this)(registerCode, chunk, {keys.data(), chunk.size()});
+            for (std::size_t i = 0; i < chunk.size(); ++i)
+                visit(chunk[i], keys[i]);
+        }
+    }
+
+    // Calls visit(mark, key) for each mark, in order.
+    template <class Visit>
+    void ForEachMark(std::span<const CMark> marks, Visit&& visit) const {
+        std::array<std::uint32_t, kChunk> records;
+        std::array<std::uint64_t, kChunk> keys;
+        for (std::size_t begin = 0, end = 0; begin < marks.size(); begin = end) {
+            // A run of marks of one register, as sorted marks mostly come.
+            const int registerCode = marks[begin].GetRegisterCode();
+            for (; end < marks.size() && end - begin < kChunk &&
+                   marks[end].GetRegisterCode() == registerCode;
+                 ++end)
+                records[end - begin] = marks[end].GetRecordNumber();
+            (*this)(registerCode, {records.data(), end - begin}, {keys.data(), end - begin});
+            for (std::size_t i = begin; i < end; ++i)
+                visit(marks[i], keys[i - begin]);
+        }
     }
 
 private:
@@ -67,6 +112,15 @@ class CMarkKeyLayout {
         kFieldCount
     };
     using CValues = std::array<std::uint64_t, kFieldCount>;
+    struct CSlot {
+        std::uint64_t low = 0;
+        std::uint64_t high = 0;
+        // Bits of the field, and where the lowest of them sits counted from the key's lowest.
+        unsigned width = 0;
+        unsigned position = 0;
+        // Ones in the low width bits.
+        std::uint64_t mask = 0;
+    };
 
 public:
     // The spread of every field over the marks to fit.
@@ -97,21 +151,62 @@ public:
     // Words of the keys, 1 to kMaxMarkKeyWords. Any word count from there up holds them too.
     std::size_t GetWords() const { return words_; }
 
+    // Only the fields that vary among the fitted marks take bits; the others are their one value.
     template <std::size_t W>
     TMarkKey<W> Pack(const CMark& mark, std::uint64_t registerKey) const {
         const CValues values = ValuesOf(mark, registerKey);
         TMarkKey<W> key{};
-        ForEachField(
-            [&](auto field) { Put(key, slots_[field], values[field] - slots_[field].low); });
+        for (std::size_t i = 0; i < varyingCount_; ++i) {
+            const CSlot& slot = slots_[varying_[i]];
+            Put(key, slot, values[varying_[i]] - slot.low);
+        }
         return key;
     }
 
     template <std::size_t W>
     CMark Unpack(const TMarkKey<W>& key) const {
-        CValues values;
-        ForEachField(
-            [&](auto field) { values[field] = slots_[field].low + Get(key, slots_[field]); });
+        if (onlyRecordsVary_) {
+            // As among the hits of a search: the rest of every mark is that of the lowest.
+            CMark mark = lowest_;
+            mark.SetRegisterCode(Signed(lows_[kRegisterCode] + Get(key, slots_[kRegisterCode])));
+            mark.SetRecordNumber(
+                static_cast<std::uint32_t>(lows_[kRecordNumber] + Get(key, slots_[kRecordNumber])));
+            return mark;
+        }
+        CValues values = lows_;
+        // A mark has no register key: that field, the first to vary when it does, is skipped.
+        for (std::size_t i = markFieldsFrom_; i < varyingCount_; ++i)
+            values[varying_[i]] += Get(key, slots_[varying_[i]]);
         return MarkOf(values);
+    }
+
+    // Packs marks that are like a given one but for their record numbers and register keys, as
+    // the hits of one register are: what they share is packed once.
+    template <std::size_t W>
+    class TRecordPacker {
+    public:
+        TMarkKey<W> operator()(std::uint32_t recordNumber, std::uint64_t registerKey) const {
+            TMarkKey<W> key = shared_;
+            Put(key, registerKey_, registerKey - registerKey_.low);
+            Put(key, recordNumber_, recordNumber - recordNumber_.low);
+            return key;
+        }
+
+    private:
+        friend class CMarkKeyLayout;
+        TRecordPacker(const TMarkKey<W>& shared, const CSlot& registerKey,
+                      const CSlot& recordNumber)
+            : shared_(shared), registerKey_(registerKey), recordNumber_(recordNumber) {}
+
+        TMarkKey<W> shared_;
+        CSlot registerKey_;
+        CSlot recordNumber_;
+    };
+    template <std::size_t W>
+    TRecordPacker<W> RecordPacker(CMark like) const {
+        const CSlot& recordNumber = slots_[kRecordNumber];
+        like.SetRecordNumber(static_cast<std::uint32_t>(recordNumber.low));
+        return {Pack<W>(like, slots_[kRegisterKey].low), slots_[kRegisterKey], recordNumber};
     }
 
     // The key of the packed mark taken as a duplicate. A mark of a list goes before the new mark
@@ -153,14 +248,6 @@ public:
     }
 
 private:
-    struct CSlot {
-        std::uint64_t low = 0;
-        std::uint64_t high = 0;
-        // Bits of the field, and where the lowest of them sits counted from the key's lowest.
-        unsigned width = 0;
-        unsigned position = 0;
-    };
-
     // The one definition of the order: every field as an unsigned number that orders as the
     // field does.
     static CValues ValuesOf(const CMark& mark, std::uint64_t registerKey) {
@@ -181,7 +268,6 @@ private:
                      Signed(values[kSearchId]), Signed(values[kAppNumber]),
                      static_cast<std::uint32_t>(((flags >> 2) << 3) | duplicate | (flags & 3)));
     }
-
     static std::uint64_t Unsigned(int value) {
         return static_cast<std::uint32_t>(value) ^ 0x80000000u;
     }
@@ -195,16 +281,6 @@ private:
     }
     static std::uint64_t LowBits(unsigned count) {
         return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
-    }
-
-    // Fields and words by indexes known at compile time, so that keys and values stay in
-    // registers instead of being stored piece by piece and read back whole.
-    template <class Visit>
-    static void ForEachField(Visit&& visit) {
-        [&]<std::size_t... Field>(std::index_sequence<Field...>) {
-            (visit(std::integral_constant<std::size_t, Field>()), ...);
-        }
-        (std::make_index_sequence<kFieldCount>());
     }
 
     template <std::size_t W>
@@ -224,8 +300,6 @@ private:
     // Reads the key where it lies, which costs less than taking it into registers.
     template <std::size_t W>
     static std::uint64_t Get(const TMarkKey<W>& key, const CSlot& slot) {
-        if (slot.width == 0)
-            return 0;
         const std::size_t word = W - 1 - slot.position / 64;
         const unsigned shift = slot.position % 64;
         std::uint64_t code = key[word] >> shift;
@@ -233,7 +307,7 @@ private:
             if (shift != 0 && word > 0)
                 code |= key[word - 1] << (64 - shift);
         }
-        return code & LowBits(slot.width);
+        return code & slot.mask;
     }
 
     // key + 2 to the power of bit; none when the sum does not fit.
@@ -253,6 +327,17 @@ private:
     }
 
     std::array<CSlot, kFieldCount> slots_;
+    // The lowest fitted value of every field, the value of those that do not vary, and the mark
+    // of them all.
+    CValues lows_{};
+    CMark lowest_;
+    // Whether the fitted marks differ in register code and record number only, besides the
+    // register key.
+    bool onlyRecordsVary_ = true;
+    // The fields with bits, most significant first; from markFieldsFrom_ on those of the mark.
+    std::array<std::uint8_t, kFieldCount> varying_{};
+    std::size_t varyingCount_ = 0;
+    std::size_t markFieldsFrom_ = 0;
     // Bits of the fields below the mark order, at the bottom of the key.
     unsigned tieBits_ = 0;
     std::size_t words_ = 1;

@@ -70,8 +70,9 @@ void ExpectMergeAsReference(std::vector<CMark>& list, std::vector<CMark> added,
     CMarkListMerge merge(source, static_cast<int>(list.size() + added.size()));
     int expectedNewGroups = 0;
     for (const CMark& mark : added) {
-        merge.CopySourceWhile(
-            [&](const CMark& next) { return !ReferenceBefore(AsDuplicate(mark), next); });
+        merge.CopySourceWhile([&](int position) {
+            return !ReferenceBefore(AsDuplicate(mark), source.GetAt(position));
+        });
         expectedNewGroups += merge.Add(mark, false, false);
     }
     merge.Finish();
