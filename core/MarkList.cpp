@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
 
 namespace {
 
@@ -16,38 +15,32 @@ bool IsSameMark(const CMark& a, const CMark& b) {
     return a.IsSameGroup(b) && a.GetSearchId() == b.GetSearchId();
 }
 
-// The list's marks placed among the new marks' keys, a chunk at a time as the merge reaches them.
-template <std::size_t W>
-class TListPlaces {
+// The list's marks as the mark order compares them, their register keys fetched a chunk at a time
+// as the merge reaches them.
+class CListFields {
 public:
-    TListPlaces(const CMarkKeyLayout& layout, std::span<const CMark> list)
-        : layout_(layout), list_(list) {}
+    explicit CListFields(std::span<const CMark> list) : list_(list) {}
 
-    // Whether the list's mark at the index goes before the new mark with that duplicate probe.
-    bool GoesBefore(std::size_t index, const TMarkKey<W>& probe) {
+    CMarkFields::CValues At(std::size_t index) {
         if (index - chunkStart_ >= chunkSize_)
-            PlaceChunkAt(index);
-        const std::optional<TMarkKey<W>>& place = places_[index - chunkStart_];
-        return place && !(probe < *place);
+            FetchKeysFrom(index);
+        return CMarkFields::Of(list_[index], keys_[index - chunkStart_]);
     }
 
 private:
-    void PlaceChunkAt(std::size_t index) {
+    void FetchKeysFrom(std::size_t index) {
         chunkStart_ = index;
         chunkSize_ = std::min(CMarkKeys::kChunk, list_.size() - index);
-        std::optional<TMarkKey<W>>* next = places_.data();
+        std::uint64_t* next = keys_.data();
         keyOf_.ForEachMark(list_.subspan(index, chunkSize_),
-                           [&](const CMark& mark, std::uint64_t registerKey) {
-                               *next++ = layout_.Place<W>(mark, registerKey);
-                           });
+                           [&](const CMark&, std::uint64_t registerKey) { *next++ = registerKey; });
     }
 
     const CMarkKeys keyOf_;
-    const CMarkKeyLayout& layout_;
     std::span<const CMark> list_;
     std::size_t chunkStart_ = 0;
     std::size_t chunkSize_ = 0;
-    std::array<std::optional<TMarkKey<W>>, CMarkKeys::kChunk> places_;
+    std::array<std::uint64_t, CMarkKeys::kChunk> keys_;
 };
 
 // The hits of a search run as a source of new marks (MarkSort.h): record numbers of registers,
@@ -104,23 +97,42 @@ private:
     int searchId_;
 };
 
+// Merges the sorted new marks into the marks; returns how many started a group of their own.
+// A function of its own, out of line: inlined where the key width is chosen, the merge would grow
+// that function past the compiler's limits and keep its steps for each mark as calls.
+template <std::size_t W>
+[[gnu::noinline]] int MergeSorted(TVmRec<CMark>& marks, const CMarkKeyLayout& layout,
+                                  std::span<const TMarkKey<W>> keys, bool keep, bool isLong) {
+    CMarkListMerge merge(marks, marks.GetSize() + static_cast<int>(keys.size()));
+    CListFields list({marks.data(), marks.size()});
+    int added = 0;
+    auto key = keys.begin();
+    for (; key != keys.end() && merge.HasSourceLeft(); ++key) {
+        const CMark mark = layout.Unpack(*key);
+        // The list's marks that are not after the new one taken as a duplicate go first: its
+        // group head and the group's duplicates of searches not above its search.
+        CMark probe = mark;
+        probe.SetFlags(mark.GetFlags() | CMark::kDuplicate);
+        const CMarkFields::CValues probeFields = CMarkFields::Of(probe, layout.RegisterKeyOf(*key));
+        merge.CopySourceWhile(
+            [&](int position) { return !CMarkFields::IsBefore(probeFields, list.At(position)); });
+        added += merge.Add(mark, keep, isLong);
+    }
+    // Past the list's last mark the new marks follow in their order.
+    for (; key != keys.end(); ++key)
+        added += merge.Add(layout.Unpack(*key), keep, isLong);
+    merge.Finish();
+    marks = std::move(merge.Result());
+    return added;
+}
+
 // Merges the new marks of a source (see WithSortedMarkKeys) into the marks, sorting them first;
 // returns how many started a group of their own.
 template <class Source>
 int MergeNew(TVmRec<CMark>& marks, const Source& source, bool keep, bool isLong) {
     return WithSortedMarkKeys(source, [&]<std::size_t W>(const CMarkKeyLayout& layout,
                                                          const TLargeArray<TMarkKey<W>>& keys) {
-        CMarkListMerge merge(marks, marks.GetSize() + static_cast<int>(keys.size()));
-        TListPlaces<W> places(layout, {marks.data(), marks.size()});
-        int added = 0;
-        for (const TMarkKey<W>& key : keys) {
-            const TMarkKey<W> probe = layout.DuplicateProbe(key);
-            merge.CopySourceWhile([&](int position) { return places.GoesBefore(position, probe); });
-            added += merge.Add(layout.Unpack(key), keep, isLong);
-        }
-        merge.Finish();
-        marks = std::move(merge.Result());
-        return added;
+        return MergeSorted<W>(marks, layout, {keys.begin(), keys.size()}, keep, isLong);
     });
 }
 

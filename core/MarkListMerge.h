@@ -17,12 +17,12 @@ public:
     CMarkListMerge& operator=(const CMarkListMerge&) = delete;
     virtual ~CMarkListMerge() = default;
 
+    bool HasSourceLeft() const { return sourcePosition_ < source_.GetSize(); }
     // Copies source marks for as long as goesBefore(position of the next source mark) holds:
     // those that go before the next new mark in the mark order.
     template <class GoesBefore>
     void CopySourceWhile(GoesBefore&& goesBefore) {
-        for (; sourcePosition_ < source_.GetSize() && goesBefore(sourcePosition_);
-             ++sourcePosition_)
+        for (; HasSourceLeft() && goesBefore(sourcePosition_); ++sourcePosition_)
             AppendSource(source_.data()[sourcePosition_]);
     }
     // Appends a new mark; new marks come in mark order, each after the source marks that go

@@ -6,10 +6,9 @@
 // equal in the order are sorted by application number and flags, so that what a sort makes of
 // them does not depend on how it sorts.
 //
-// Marks are compared through packed keys: each field is offset by its lowest value among the
-// marks at hand and given just the bits its spread needs, and the fields are packed, most
-// significant first, into an unsigned number of one to four 64-bit words. One comparison of two
-// such numbers, or a radix sort over their bits, then decides.
+// Sorts go through packed keys: each field is offset by its lowest value among the marks at hand
+// and given just the bits its spread needs, and the fields are packed, most significant first,
+// into an unsigned number of one to four 64-bit words, which a radix sort orders by their bits.
 
 #include "core/CoreServices.h"
 #include "core/Mark.h"
@@ -18,9 +17,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <utility>
 
 // SortOrder 1 moves the low byte of the key's high word to the top and bits 22-31 below it,
 // dropping bits 8-21; any other value leaves the key alone.
@@ -33,10 +30,10 @@ inline std::uint64_t ApplySortOrder(std::uint64_t key, int sortOrder) {
 }
 
 // Fetches sort keys for many marks with the settings read once, those of one register's records
-// in one call for a chunk of them.
+// in one call for many of them.
 class CMarkKeys {
 public:
-    // Records whose keys are fetched at once: few enough for the first-level cache.
+    // Marks whose keys the ForEach functions fetch at once: few enough for the first-level cache.
     static constexpr std::size_t kChunk = 256;
 
     CMarkKeys();
@@ -90,15 +87,11 @@ private:
     int sortOrder_;
 };
 
-// A packed key, its most significant word first, so that keys compare as their numbers do.
-template <std::size_t Words>
-using TMarkKey = std::array<std::uint64_t, Words>;
-inline constexpr std::size_t kMaxMarkKeyWords = 4;
-
-// How the marks at hand are packed into keys. Fitted to them, it packs and unpacks each of them
-// exactly, and it places any other mark among their keys.
-class CMarkKeyLayout {
-    // The fields by weight: those of the mark order, then those that order marks equal in it.
+// The fields of a mark with its register key by weight, those of the mark order first, each as
+// an unsigned number that orders as the field does: the one definition of the order, which
+// packed keys follow.
+class CMarkFields {
+public:
     enum Field : std::size_t {
         kRegisterKey,
         kRegisterCode,
@@ -107,19 +100,75 @@ class CMarkKeyLayout {
         kDuplicate,
         kSearchId,
         kOrderFieldCount,
+        // What orders marks equal in the mark order.
         kAppNumber = kOrderFieldCount,
         kFlags,
         kFieldCount
     };
     using CValues = std::array<std::uint64_t, kFieldCount>;
+
+    static CValues Of(const CMark& mark, std::uint64_t registerKey) {
+        return {registerKey,
+                Unsigned(mark.GetRegisterCode()),
+                mark.GetRecordNumber(),
+                Unsigned(mark.GetSection()),
+                mark.IsDuplicate() ? 1u : 0u,
+                Unsigned(mark.GetSearchId()),
+                Unsigned(mark.GetAppNumber()),
+                WithoutDuplicateBit(mark.GetFlags())};
+    }
+    static CMark MarkOf(const CValues& values) {
+        const std::uint64_t flags = values[kFlags];
+        const std::uint64_t duplicate = values[kDuplicate] != 0 ? CMark::kDuplicate : 0;
+        return CMark(static_cast<std::uint32_t>(values[kRecordNumber]),
+                     Signed(values[kRegisterCode]), Signed(values[kSection]),
+                     Signed(values[kSearchId]), Signed(values[kAppNumber]),
+                     static_cast<std::uint32_t>(((flags >> 2) << 3) | duplicate | (flags & 3)));
+    }
+    static int Signed(std::uint64_t value) {
+        return static_cast<int>(static_cast<std::uint32_t>(value) ^ 0x80000000u);
+    }
+
+    // The mark order.
+    static bool IsBefore(const CValues& a, const CValues& b) {
+        return std::lexicographical_compare(a.begin(), a.begin() + kOrderFieldCount, b.begin(),
+                                            b.begin() + kOrderFieldCount);
+    }
+
+private:
+    static std::uint64_t Unsigned(int value) {
+        return static_cast<std::uint32_t>(value) ^ 0x80000000u;
+    }
+    // The order has compared the duplicate flag already; squeezed out, the rest of the flags fit
+    // in 31 bits and every field in four words.
+    static std::uint64_t WithoutDuplicateBit(std::uint32_t flags) {
+        return ((flags >> 3) << 2) | (flags & 3);
+    }
+};
+
+// A packed key, its most significant word first, so that keys compare as their numbers do.
+template <std::size_t Words>
+using TMarkKey = std::array<std::uint64_t, Words>;
+inline constexpr std::size_t kMaxMarkKeyWords = 4;
+
+// How the marks at hand are packed into keys. Fitted to them, it packs and unpacks each of them
+// exactly; their keys order as the marks do, those equal in the mark order by what orders them.
+class CMarkKeyLayout {
+    using Field = CMarkFields::Field;
+    using CValues = CMarkFields::CValues;
+    static constexpr std::size_t kFieldCount = CMarkFields::kFieldCount;
+
     struct CSlot {
+        // The field's lowest fitted value, which packs as 0.
         std::uint64_t low = 0;
-        std::uint64_t high = 0;
-        // Bits of the field, and where the lowest of them sits counted from the key's lowest.
+        // Bits of the field, and ones in as many low bits.
         unsigned width = 0;
-        unsigned position = 0;
-        // Ones in the low width bits.
         std::uint64_t mask = 0;
+        // The word of the key that holds the field's lowest bit, how far up it sits there, and
+        // whether the field runs on into the word above.
+        std::size_t word = 0;
+        unsigned shift = 0;
+        bool crossesWord = false;
     };
 
 public:
@@ -127,7 +176,7 @@ public:
     class CFit {
     public:
         void Include(const CMark& mark, std::uint64_t registerKey) {
-            const CValues values = ValuesOf(mark, registerKey);
+            const CValues values = CMarkFields::Of(mark, registerKey);
             if (empty_) {
                 low_ = high_ = values;
                 empty_ = false;
@@ -148,13 +197,13 @@ public:
 
     explicit CMarkKeyLayout(const CFit& fit);
 
-    // Words of the keys, 1 to kMaxMarkKeyWords. Any word count from there up holds them too.
+    // Words of the keys, 1 to kMaxMarkKeyWords: the W of every TMarkKey<W> below.
     std::size_t GetWords() const { return words_; }
 
     // Only the fields that vary among the fitted marks take bits; the others are their one value.
     template <std::size_t W>
     TMarkKey<W> Pack(const CMark& mark, std::uint64_t registerKey) const {
-        const CValues values = ValuesOf(mark, registerKey);
+        const CValues values = CMarkFields::Of(mark, registerKey);
         TMarkKey<W> key{};
         for (std::size_t i = 0; i < varyingCount_; ++i) {
             const CSlot& slot = slots_[varying_[i]];
@@ -168,16 +217,22 @@ public:
         if (onlyRecordsVary_) {
             // As among the hits of a search: the rest of every mark is that of the lowest.
             CMark mark = lowest_;
-            mark.SetRegisterCode(Signed(lows_[kRegisterCode] + Get(key, slots_[kRegisterCode])));
+            mark.SetRegisterCode(CMarkFields::Signed(ValueOf(key, CMarkFields::kRegisterCode)));
             mark.SetRecordNumber(
-                static_cast<std::uint32_t>(lows_[kRecordNumber] + Get(key, slots_[kRecordNumber])));
+                static_cast<std::uint32_t>(ValueOf(key, CMarkFields::kRecordNumber)));
             return mark;
         }
         CValues values = lows_;
         // A mark has no register key: that field, the first to vary when it does, is skipped.
         for (std::size_t i = markFieldsFrom_; i < varyingCount_; ++i)
             values[varying_[i]] += Get(key, slots_[varying_[i]]);
-        return MarkOf(values);
+        return CMarkFields::MarkOf(values);
+    }
+
+    // The register key of a packed mark.
+    template <std::size_t W>
+    std::uint64_t RegisterKeyOf(const TMarkKey<W>& key) const {
+        return ValueOf(key, CMarkFields::kRegisterKey);
     }
 
     // Packs marks that are like a given one but for their record numbers and register keys, as
@@ -204,126 +259,35 @@ public:
     };
     template <std::size_t W>
     TRecordPacker<W> RecordPacker(CMark like) const {
-        const CSlot& recordNumber = slots_[kRecordNumber];
+        const CSlot& recordNumber = slots_[CMarkFields::kRecordNumber];
+        const CSlot& registerKey = slots_[CMarkFields::kRegisterKey];
         like.SetRecordNumber(static_cast<std::uint32_t>(recordNumber.low));
-        return {Pack<W>(like, slots_[kRegisterKey].low), slots_[kRegisterKey], recordNumber};
-    }
-
-    // The key of the packed mark taken as a duplicate. A mark of a list goes before the new mark
-    // when its place is not above this: behind it come the new mark's group head and the group's
-    // duplicates of searches not above the new mark's.
-    template <std::size_t W>
-    TMarkKey<W> DuplicateProbe(TMarkKey<W> key) const {
-        Put(key, slots_[kDuplicate], 1);
-        return key;
-    }
-
-    // For a mark the layout was not fitted to: a key that compares with the duplicate probe of
-    // every fitted mark as the mark does in the mark order (it leaves out what orders marks equal
-    // in the order, so equal ones go first). None when the mark is after every key the layout
-    // can pack.
-    template <std::size_t W>
-    std::optional<TMarkKey<W>> Place(const CMark& mark, std::uint64_t registerKey) const {
-        const CValues values = ValuesOf(mark, registerKey);
-        TMarkKey<W> key{};
-        for (std::size_t field = 0; field < kOrderFieldCount; ++field) {
-            const CSlot& slot = slots_[field];
-            // Out of the fitted spread the field decides: below it the mark goes before every
-            // key with the same fields so far, above it after them all.
-            if (values[field] < slot.low)
-                return key;
-            if (values[field] > slot.high)
-                return AddPowerOfTwo(key, slot.position + slot.width);
-            Put(key, slot, values[field] - slot.low);
-        }
-        return key;
-    }
-
-    // The mark order of two packed marks, without what orders marks equal in it.
-    template <std::size_t W>
-    bool IsBefore(TMarkKey<W> a, TMarkKey<W> b) const {
-        a[W - 1] &= ~LowBits(tieBits_);
-        b[W - 1] &= ~LowBits(tieBits_);
-        return a < b;
+        return {Pack<W>(like, registerKey.low), registerKey, recordNumber};
     }
 
 private:
-    // The one definition of the order: every field as an unsigned number that orders as the
-    // field does.
-    static CValues ValuesOf(const CMark& mark, std::uint64_t registerKey) {
-        return {registerKey,
-                Unsigned(mark.GetRegisterCode()),
-                mark.GetRecordNumber(),
-                Unsigned(mark.GetSection()),
-                mark.IsDuplicate() ? 1u : 0u,
-                Unsigned(mark.GetSearchId()),
-                Unsigned(mark.GetAppNumber()),
-                WithoutDuplicateBit(mark.GetFlags())};
-    }
-    static CMark MarkOf(const CValues& values) {
-        const std::uint64_t flags = values[kFlags];
-        const std::uint64_t duplicate = values[kDuplicate] != 0 ? CMark::kDuplicate : 0;
-        return CMark(static_cast<std::uint32_t>(values[kRecordNumber]),
-                     Signed(values[kRegisterCode]), Signed(values[kSection]),
-                     Signed(values[kSearchId]), Signed(values[kAppNumber]),
-                     static_cast<std::uint32_t>(((flags >> 2) << 3) | duplicate | (flags & 3)));
-    }
-    static std::uint64_t Unsigned(int value) {
-        return static_cast<std::uint32_t>(value) ^ 0x80000000u;
-    }
-    static int Signed(std::uint64_t value) {
-        return static_cast<int>(static_cast<std::uint32_t>(value) ^ 0x80000000u);
-    }
-    // The order has compared the duplicate flag already; squeezed out, the rest of the flags fit
-    // in 31 bits and every field in four words.
-    static std::uint64_t WithoutDuplicateBit(std::uint32_t flags) {
-        return ((flags >> 3) << 2) | (flags & 3);
-    }
     static std::uint64_t LowBits(unsigned count) {
         return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
     }
 
     template <std::size_t W>
     static void Put(TMarkKey<W>& key, const CSlot& slot, std::uint64_t code) {
-        const std::size_t word = W - 1 - slot.position / 64;
-        const unsigned shift = slot.position % 64;
-        // The bits that cross into the word above; none from a field that fits in one word.
-        const std::uint64_t crossing = shift == 0 ? 0 : code >> (64 - shift);
-        for (std::size_t i = 0; i < W; ++i) {
-            if (i == word)
-                key[i] |= code << shift;
-            if (i + 1 == word)
-                key[i] |= crossing;
-        }
+        key[slot.word] |= code << slot.shift;
+        if (W > 1 && slot.crossesWord)
+            key[slot.word - 1] |= code >> (64 - slot.shift);
     }
 
-    // Reads the key where it lies, which costs less than taking it into registers.
     template <std::size_t W>
     static std::uint64_t Get(const TMarkKey<W>& key, const CSlot& slot) {
-        const std::size_t word = W - 1 - slot.position / 64;
-        const unsigned shift = slot.position % 64;
-        std::uint64_t code = key[word] >> shift;
-        if constexpr (W > 1) {
-            if (shift != 0 && word > 0)
-                code |= key[word - 1] << (64 - shift);
-        }
+        std::uint64_t code = key[slot.word] >> slot.shift;
+        if (W > 1 && slot.crossesWord)
+            code |= key[slot.word - 1] << (64 - slot.shift);
         return code & slot.mask;
     }
 
-    // key + 2 to the power of bit; none when the sum does not fit.
     template <std::size_t W>
-    static std::optional<TMarkKey<W>> AddPowerOfTwo(TMarkKey<W> key, unsigned bit) {
-        if (bit >= 64 * W)
-            return std::nullopt;
-        std::uint64_t carry = std::uint64_t{1} << (bit % 64);
-        for (std::size_t word = W - 1 - bit / 64;; --word) {
-            key[word] += carry;
-            if (key[word] >= carry)
-                return key;
-            if (word == 0)
-                return std::nullopt;
-            carry = 1;
-        }
+    std::uint64_t ValueOf(const TMarkKey<W>& key, Field field) const {
+        return slots_[field].low + Get(key, slots_[field]);
     }
 
     std::array<CSlot, kFieldCount> slots_;
@@ -338,8 +302,6 @@ private:
     std::array<std::uint8_t, kFieldCount> varying_{};
     std::size_t varyingCount_ = 0;
     std::size_t markFieldsFrom_ = 0;
-    // Bits of the fields below the mark order, at the bottom of the key.
-    unsigned tieBits_ = 0;
     std::size_t words_ = 1;
 };
 

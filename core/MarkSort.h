@@ -66,13 +66,23 @@ std::optional<unsigned> HighestDifferingBit(std::span<const TMarkKey<W>> keys, u
     return std::nullopt;
 }
 
+// a < b, the words compared one by one, as std::array's operator< would compare them.
+template <std::size_t W>
+bool IsLess(const TMarkKey<W>& a, const TMarkKey<W>& b) {
+    for (std::size_t word = 0; word + 1 < W; ++word) {
+        if (a[word] != b[word])
+            return a[word] < b[word];
+    }
+    return a[W - 1] < b[W - 1];
+}
+
 // For the few keys of a bucket.
 template <std::size_t W>
 void InsertionSort(std::span<TMarkKey<W>> keys) {
     for (std::size_t i = 1; i < keys.size(); ++i) {
         const TMarkKey<W> key = keys[i];
         std::size_t j = i;
-        for (; j > 0 && key < keys[j - 1]; --j)
+        for (; j > 0 && IsLess(key, keys[j - 1]); --j)
             keys[j] = keys[j - 1];
         keys[j] = key;
     }
@@ -146,8 +156,9 @@ decltype(auto) WithKeyWords(std::size_t words, Use&& use) {
 
 // Packs the marks of a source in a layout fitted to them, sorts their keys and returns
 // use(layout, keys), keys being a const TLargeArray<TMarkKey<W>>. A source has GetCount(),
-// Fit(CMarkKeyLayout::CFit&) and Pack<W>(layout, TMarkKey<W>* keys), which fit and pack its marks,
-// the same ones in the same order.
+// Fit(CMarkKeyLayout::CFit&) and Pack<W>(layout, TMarkKey<W>* keys), which fit the layout to its
+// marks and pack them in one order. Sources fetch register keys a chunk of marks at a time, once
+// to fit and again to pack: that costs less than keeping them all between the two.
 template <class Source, class Use>
 decltype(auto) WithSortedMarkKeys(const Source& source, Use&& use) {
     CMarkKeyLayout::CFit fit;
@@ -162,7 +173,7 @@ decltype(auto) WithSortedMarkKeys(const Source& source, Use&& use) {
     });
 }
 
-// A source of marks given whole, their keys fetched a register's run of marks at a time.
+// A source of marks given whole.
 class CMarkSource {
 public:
     explicit CMarkSource(std::span<const CMark> marks) : marks_(marks) {}
