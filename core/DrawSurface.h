@@ -83,6 +83,9 @@ enum class ESystemColour {
     ButtonHighlight,
     ButtonText,
     GrayText,
+    // A selected row's background and text: rows are never inverted, as not every display can.
+    Highlight,
+    HighlightText,
 };
 
 enum class EBackgroundMode { Transparent, Opaque };

@@ -13,6 +13,9 @@ public:
     // Same record number, register code and section as the mark before it in its list.
     static constexpr std::uint32_t kDuplicate = 0x4;
     static constexpr std::uint32_t kKept = 0x10;
+    // Drawn whole in the icon display, in the list display.
+    static constexpr std::uint32_t kSeenInIcons = 0x20;
+    static constexpr std::uint32_t kSeenInList = 0x40;
     static constexpr std::uint32_t kViewedBits = 0xe0;
     static constexpr std::uint32_t kAnyKeep = kPermanentKeep | kKept;
 

@@ -86,3 +86,15 @@ void CWString::Reserve(std::size_t need) {
     if (need > units_.capacity())
         units_.reserve(std::max({need, 2 * units_.capacity(), kMinCapacity}));
 }
+
+void CWString::TextOutN(IDrawSurface& surface, int x, int y, int n) const {
+    surface.TextOut(x, y, View().substr(0, Clamped(n, units_.size())));
+}
+
+CSize CWString::GetExtent(const IDrawSurface& surface) const {
+    return surface.GetTextExtent(View());
+}
+
+CSize CWString::GetExtentOf(const IDrawSurface& surface, int n) const {
+    return surface.GetTextExtent(View().substr(0, Clamped(n, units_.size())));
+}

@@ -2,6 +2,8 @@
 // UTF-16 text made from 8-bit record text, Western (Windows-1252) or Greek (Windows-1253), with
 // HTML character references decoded; what the windows draw and measure.
 
+#include "core/DrawSurface.h"
+
 #include <string>
 #include <string_view>
 
@@ -28,6 +30,13 @@ public:
     // Always NUL-terminated.
     const char16_t* GetData() const { return units_.c_str(); }
     std::u16string_view View() const { return units_; }
+
+    // Drawn and measured on a surface: the whole text, or its first n units (n clamped to
+    // 0..length).
+    void TextOut(IDrawSurface& surface, int x, int y) const { surface.TextOut(x, y, View()); }
+    void TextOutN(IDrawSurface& surface, int x, int y, int n) const;
+    CSize GetExtent(const IDrawSurface& surface) const;
+    CSize GetExtentOf(const IDrawSurface& surface, int n) const;
 
 private:
     explicit CWString(std::u16string_view units);

@@ -10,7 +10,12 @@
 //
 // Subclasses supply the register's names, number texts, sort key, device test, summary lines and
 // details-header texts; the built-in ones are in BuiltInDbs.h.
+//
+// A register draws its marks' rows of the list display (the short form) and cells of the icon
+// display (the long form) through a drawing surface, with the check box of the view's kind
+// (CheckBox.h); sizes, boxes and hit tests all follow from the display fonts (DisplayInfo.h).
 
+#include "core/DrawSurface.h"
 #include "core/Mark.h"
 #include "core/Ping.h"
 #include "core/ZrData.h"
@@ -25,6 +30,7 @@
 #include <vector>
 
 class CCriteria;
+class CDisplayInfo;
 class CPresenter;
 class CSearch;
 class CZrDbs;
@@ -135,6 +141,54 @@ public:
     // The icon of a device mark's summary record as PNG; false for a word mark, without icon or
     // when the icon is damaged (error text set).
     bool GetIcon(const CMark& mark, CPing& image);
+
+    // Drawing (ZrDbDrawing.cpp).
+    static constexpr int kBitmapWidth = 18;
+    static constexpr int kBitmapHeight = 12;
+    // The row from its top left: background, icon, word mark, box, flag, summary and a line
+    // along its bottom; the record's error text in place of a record that cannot be had. The
+    // mark takes its packed number from the record. Returns the row's height.
+    int DrawShortForm(CMark& mark, IDrawSurface& surface, const CRect& row, int boxType,
+                      bool selected, const CDisplayInfo& info);
+    // The cell: background, the icon centred, the box, and grid lines along its bottom and
+    // right edges.
+    void DrawLongForm(CMark& mark, IDrawSurface& surface, const CRect& cell, int boxType,
+                      bool selected, const CDisplayInfo& info);
+    // In a Keep list kept marks take the user's kept colours, selected ones white on half the
+    // kept background; other marks the standard colours, exchanged when selected.
+    void GetRowColours(const CMark& mark, int boxType, bool selected, CColour& text,
+                       CColour& background) const;
+    int GetShortRowHeight(const CMark& mark, const CDisplayInfo& info) const {
+        return CalcShortRowHeight(IsDeviceMark(mark), info);
+    }
+    // A word mark's row is one line of each font and three quarters; a device mark's at least
+    // its icon's height.
+    static int CalcShortRowHeight(bool deviceMark, const CDisplayInfo& info);
+    static int CalcLongRowHeight(const CDisplayInfo& info);
+    // The check boxes: of a row, of an icon cell, and of the details header.
+    static CRect GetShortBoxRect(const CRect& row, const CDisplayInfo& info);
+    static CRect GetLongBoxRect(const CRect& cell, const CDisplayInfo& info);
+    static CRect GetAltBoxRect(const CRect& row, const CDisplayInfo& info);
+    static bool HitTestShortBox(const CRect& row, CPoint point, const CDisplayInfo& info);
+    static bool HitTestLongBox(const CRect& cell, CPoint point, const CDisplayInfo& info);
+    static bool HitTestAltBox(const CRect& row, CPoint point, const CDisplayInfo& info);
+    // Where the details header shows the sound button; empty without sound.
+    CRect GetSoundIconRect(const CMark& mark, const CRect& row, const CDisplayInfo& info);
+    // The summary record's "ICON" in the rectangle.
+    void DrawIcon(const CMark& mark, IDrawSurface& surface, const CRect& rect);
+    // The record's "ICON0" (PNG) at icon size, else its "ICON" (a packed bitmap) in the icon
+    // cell; the image error when neither can be drawn.
+    void DrawIconOrImage(const CMark& mark, IDrawSurface& surface, CPoint at, const CZrData& record,
+                         const CDisplayInfo& info) const;
+    // A packed bitmap at its size, or stretched to the rectangle; false, with nothing drawn,
+    // when the bytes do not hold one whole.
+    static bool DrawImage(IDrawSurface& surface, const CRect& rect,
+                          std::span<const std::uint8_t> dib);
+    // The register's flag at (x, y); returns its width.
+    virtual int DrawBitmap(IDrawSurface& surface, int x, int y) const;
+    // "<name> Could not acceess SGE: 0x<record id>" (and " AppNum: 0x<number>"), or "SGE err"
+    // when that does not fit, centred.
+    void ReportImageError(const CMark& mark, IDrawSurface& surface, const CRect& rect) const;
 
     // The engine.
     // Takes the engine and its restriction: the old engine is told it is no longer used, the new

@@ -307,3 +307,10 @@ std::unique_ptr<CZrDb> CreateWebDb(CZrDbs& table, int code, const CZrDbEngine& e
     db->LoadLayout(engine);
     return db;
 }
+
+int CZrDb_Web::DrawBitmap(IDrawSurface& surface, int x, int y) const {
+    std::size_t length = 0;
+    if (const std::uint8_t* png = flag_.GetPngData(length); png && length > 0)
+        surface.DrawImage(EImageFormat::Png, {png, length}, {x, y});
+    return kBitmapWidth;
+}

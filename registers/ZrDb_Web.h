@@ -73,8 +73,9 @@ public:
     void PresentRecord(const CMark& mark, CPresenter& output, std::uint32_t flags, int context1,
                        int context2) override;
 
-    // The flag as PNG; empty when the layout has none (the header then draws no flag).
+    // The flag as PNG; empty when the layout has none (rows and the header then draw no flag).
     const CPing& GetFlagImage() const { return flag_; }
+    int DrawBitmap(IDrawSurface& surface, int x, int y) const override;
     const std::vector<CZrDb_WebField>& GetFields() const { return fields_; }
 
 protected:

@@ -5,33 +5,12 @@
 #include "app/Announcements.h"
 #include "app/MainFrameCommands.h"
 #include "app/SearchRunFlow.h"
-#include "app/ui/MainFrame.h"
 
-// The search progress window, the watch run, the results and details windows.
-class CPendingSearchWindows : public ISearchProgressRun,
-                              public IWatchRun,
-                              public IResultsWindow,
-                              public IDetailsOpener {
+// The watch run.
+class CPendingWatchRun : public IWatchRun {
 public:
-    bool RunSearch(int) override { return false; }
     void RunCollected() override {}
     void RunAllSearches() override {}
-    bool IsOpen() const override { return false; }
-    bool GetShownSearch(int&) const override { return false; }
-    void ForgetSelection() override {}
-    void Focus() override {}
-    void Open(bool) override {}
-    void Close() override {}
-    bool CanOpenDetails() const override { return false; }
-    void OpenDetails(const CFilter&, int) override {}
-    void CloseAll() override {}
-};
-
-// The main and watch views.
-class CPendingViews : public IMainViewFactory {
-public:
-    wxWindow* CreateMainView(wxWindow*) override { return nullptr; }
-    wxWindow* CreateWatchView(wxWindow*) override { return nullptr; }
 };
 
 // The maker's announcements page and its window.

@@ -22,8 +22,19 @@
 #include "registers/ZrDbs.h"
 #include "report/ui/ProgressDlg.h"
 
+#include <ctime>
 #include <filesystem>
 #include <wx/settings.h>
+
+namespace {
+
+CZrDate Today() {
+    CZrDate today;
+    today.SetTime(std::time(nullptr));
+    return today;
+}
+
+} // namespace
 
 // The document's windows: the main frame's layout and status line, its file dialogs, questions
 // and messages.
@@ -59,12 +70,33 @@ private:
     CZrProgram& program_;
 };
 
+// The main view's print commands on the program's printing.
+class CZrProgram::CViewPrinting : public IMarkPrinting {
+public:
+    explicit CViewPrinting(CZrProgram& program) : program_(program) {}
+
+    void Print(const CZrDocData& document, const CZrDocData* selection, bool preview) override {
+        program_.printing_.PrintExamination(program_.FrameWindow(), document, selection,
+                                            preview ? EPrintAction::Preview
+                                                    : EPrintAction::Dialog);
+    }
+
+private:
+    CZrProgram& program_;
+};
+
 CZrProgram::CZrProgram(Options options)
     : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
       repository_(TheRepository()),
       fileDialogs_(options_.fileDialogs ? *options_.fileDialogs : wxFileDialogs_),
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
+      printRegisters_(TheZrDbs()),
+      printing_(
+          printRegisters_, TheUserOptions(), Today,
+          [this](const std::string& caption) { return host_->OpenProgress(caption); },
+          options_.printer),
+      viewPrinting_(std::make_unique<CViewPrinting>(*this)),
       help_("", platform::OpenUrl),
       announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
@@ -75,6 +107,7 @@ CZrProgram::~CZrProgram() {
         frame->Destroy();
     TheRepository().DisconnectAll();
     InstallRegisterTable(nullptr);
+    InstallActiveExamination(nullptr);
 }
 
 CMainFrame* CZrProgram::GetMainFrame() const {
@@ -131,16 +164,24 @@ void CZrProgram::InitCaches() {
 void CZrProgram::CreateDocuments() {
     host_ = std::make_unique<CFrameHost>(*this);
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
+    // Search runs record their run order in the active examination.
+    InstallActiveExamination(document_.get());
     wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
+    views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
+        *document_, fileDialogs_,
+        [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
+        [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
+        [this]() -> wxWindow* { return GetMainFrame(); },
+        [] { return TheZrDbs().HasConnectedTrainingDb(); },
+        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
-                                                      searchWindows_.Close();
-                                                      searchWindows_.CloseAll();
+                                                      views_->GetResultsWindow().Close();
+                                                      views_->CloseAll();
                                                   });
-    flow_ = std::make_unique<CSearchRunFlow>(CSearchRunWindows{searchWindows_, searchWindows_,
-                                                               searchWindows_, searchWindows_,
-                                                               noNewMarks_},
-                                             TheUserOptions());
+    flow_ = std::make_unique<CSearchRunFlow>(
+        CSearchRunWindows{*views_, watchRun_, views_->GetResultsWindow(), *views_, noNewMarks_},
+        TheUserOptions());
 
     CMainFrameServices services;
     services.canClose = [this] { return CanCloseMainFrame(); };
@@ -148,12 +189,11 @@ void CZrProgram::CreateDocuments() {
     services.documentTitle = [this] { return docManager_->GetTitle(); };
     services.isWatch = [this] { return document_->IsWatch(); };
     services.showHelp = [this](int contextId) { help_.ShowHelp(contextId); };
-    auto* frame = new CMainFrame(views_, std::move(services));
+    auto* frame = new CMainFrame(*views_, std::move(services));
     frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
-        *document_,
-        CMainFrameCommands::Services{*flow_, searchWindows_, *frame, reports_, fileDialogs_,
-                                     TheUserOptions(), TheSystemOptions()});
+        *document_, CMainFrameCommands::Services{*flow_, watchRun_, *frame, reports_, fileDialogs_,
+                                                 TheUserOptions(), TheSystemOptions()});
     recentFiles_.UseMenu(frame->GetRecentFilesMenu());
     BindFrameCommands();
 }
@@ -184,6 +224,7 @@ void CZrProgram::BindFrameCommands() {
     }
     CMainFrameCommands& commands = *commands_;
     frame.BindCommand(kCmdReport, [&commands] { commands.Report(); });
+    frame.BindCommand(kCmdPrintSetup, [this, &frame] { printing_.PrintSetup(&frame); });
     frame.BindCommand(
         kCmdWatchAll, [&commands] { commands.WatchAll(); },
         [&commands] { return commands.CanWatchAll(); });

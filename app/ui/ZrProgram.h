@@ -19,9 +19,12 @@
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
+#include "app/ui/ProgramViews.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
+#include "report/print/ZrDbsPrintRegisters.h"
+#include "report/print/ui/Printing.h"
 
 #include <memory>
 #include <optional>
@@ -43,6 +46,8 @@ public:
         std::string recentFilesIni;
         // The file dialogs; null for wxFileDialog.
         IFileDialogs* fileDialogs = nullptr;
+        // The printer; null for the desktop's.
+        IPrintRunner* printer = nullptr;
     };
 
     explicit CZrProgram(Options options);
@@ -60,9 +65,12 @@ public:
     CMainFrame* GetMainFrame() const;
     CZR2000Doc& GetDocument() { return *document_; }
     CZrDocManager& GetDocManager() { return *docManager_; }
+    CProgramViews& GetViews() { return *views_; }
     const CAnnouncements& GetAnnouncements() const { return announcements_; }
     const wxFont& GetAppFont() const { return appFont_; }
     CHelp& GetHelp() { return help_; }
+    // The printer choices and the print commands of the views and the details window.
+    CZrPrinting& GetPrinting() { return printing_; }
     bool RunSearch(int searchId, bool openDetails);
     bool ShowResults(int searchId, bool force, int found);
     // Dropped files: the first examination file among them opens.
@@ -93,6 +101,7 @@ public:
 
 private:
     class CFrameHost;
+    class CViewPrinting;
 
     wxWindow* FrameWindow() const;
     IDocumentHost& Host();
@@ -104,8 +113,7 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingSearchWindows searchWindows_;
-    CPendingViews views_;
+    CPendingWatchRun watchRun_;
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
@@ -114,11 +122,16 @@ private:
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;
     CRecentFiles recentFiles_;
+    CZrDbsPrintRegisters printRegisters_;
+    CZrPrinting printing_;
+    std::unique_ptr<CViewPrinting> viewPrinting_;
     CHelp help_;
     CAnnouncements announcements_;
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    // Before the document goes, the views let go of it.
+    std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CDefaultNewExamination> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;

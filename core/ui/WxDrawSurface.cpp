@@ -3,12 +3,18 @@
 #include "core/ImagePixels.h"
 #include "core/ui/WxText.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <list>
 #include <optional>
 #include <tuple>
+#include <unordered_map>
 #include <wx/bitmap.h>
 #include <wx/dc.h>
+#include <wx/dcmemory.h>
 #include <wx/image.h>
+#include <wx/module.h>
 #include <wx/settings.h>
 
 namespace {
@@ -37,6 +43,10 @@ wxSystemColour ToWxSystemColour(ESystemColour colour) {
         return wxSYS_COLOUR_BTNTEXT;
     case ESystemColour::GrayText:
         return wxSYS_COLOUR_GRAYTEXT;
+    case ESystemColour::Highlight:
+        return wxSYS_COLOUR_HIGHLIGHT;
+    case ESystemColour::HighlightText:
+        return wxSYS_COLOUR_HIGHLIGHTTEXT;
     }
     return wxSYS_COLOUR_WINDOW;
 }
@@ -49,8 +59,8 @@ std::vector<wxPoint> ToWxPoints(std::span<const CPoint> points) {
     return out;
 }
 
-std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
-                                 wxSize size = wxDefaultSize) {
+std::optional<wxBitmap> DecodeBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                     wxSize size) {
     std::optional<CRgbaImage> decoded = DecodeImage(format, bytes);
     if (!decoded)
         return std::nullopt;
@@ -72,12 +82,101 @@ std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8
     return wxBitmap(image);
 }
 
+// Rows draw the same flags and icons on every paint: the bitmaps last made, by the image's bytes
+// and the size drawn, most recent first.
+class CBitmapCache {
+public:
+    static constexpr std::size_t kCapacity = 256;
+
+    std::optional<wxBitmap> Get(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                wxSize size) {
+        Key key{format, size.GetWidth(), size.GetHeight(), {bytes.begin(), bytes.end()}};
+        if (const auto found = index_.find(key); found != index_.end()) {
+            entries_.splice(entries_.begin(), entries_, found->second);
+            return found->second->second;
+        }
+        std::optional<wxBitmap> bitmap = DecodeBitmap(format, bytes, size);
+        if (!bitmap)
+            return std::nullopt;
+        entries_.emplace_front(std::move(key), *bitmap);
+        index_.emplace(entries_.front().first, entries_.begin());
+        if (entries_.size() > kCapacity) {
+            index_.erase(entries_.back().first);
+            entries_.pop_back();
+        }
+        return bitmap;
+    }
+    void Clear() {
+        index_.clear();
+        entries_.clear();
+    }
+
+private:
+    struct Key {
+        EImageFormat format;
+        int width;
+        int height;
+        std::string bytes;
+        bool operator==(const Key&) const = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const {
+            return std::hash<std::string>()(key.bytes) ^
+                   (static_cast<std::size_t>(key.width) << 16) ^
+                   static_cast<std::size_t>(key.height) ^ static_cast<std::size_t>(key.format);
+        }
+    };
+    using Entries = std::list<std::pair<Key, wxBitmap>>;
+    Entries entries_;
+    std::unordered_map<Key, Entries::iterator, KeyHash> index_;
+};
+
+CBitmapCache& TheBitmapCache() {
+    static CBitmapCache cache;
+    return cache;
+}
+
+// The cached bitmaps go with the toolkit, not after it.
+class CBitmapCacheModule : public wxModule {
+public:
+    bool OnInit() override { return true; }
+    void OnExit() override { TheBitmapCache().Clear(); }
+
+private:
+    wxDECLARE_DYNAMIC_CLASS(CBitmapCacheModule);
+};
+
+
+// A memory context measures only with a bitmap selected.
+struct CMeasuringContext {
+    wxBitmap bitmap{1, 1};
+    wxMemoryDC dc{bitmap};
+};
+
+class CMeasuringSurface : private CMeasuringContext, public CWxDrawSurface {
+public:
+    explicit CMeasuringSurface(const wxFont& font) : CWxDrawSurface((dc.SetFont(font), dc)) {}
+};
+
 } // namespace
 
-CWxDrawSurface::CWxDrawSurface(wxDC& dc) : dc_(dc) {
+wxIMPLEMENT_DYNAMIC_CLASS(CBitmapCacheModule, wxModule);
+
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size) {
+    return TheBitmapCache().Get(format, bytes, size);
+}
+
+std::unique_ptr<IDrawSurface> MakeMeasuringSurface(const wxFont& font) {
+    return std::make_unique<CMeasuringSurface>(font);
+}
+
+CWxDrawSurface::CWxDrawSurface(wxDC& dc, double fontScale) : dc_(dc), fontScale_(fontScale) {
     const wxFont current = dc_.GetFont().IsOk() ? dc_.GetFont() : *wxNORMAL_FONT;
     font_.face = FromWx(current.GetFaceName());
-    font_.points = current.GetPointSize();
+    // The context's font is already at the surface's scale.
+    font_.points =
+        std::max(1, static_cast<int>(std::lround(current.GetFractionalPointSize() / fontScale_)));
     font_.weight = current.GetNumericWeight();
     font_.italic = current.GetStyle() == wxFONTSTYLE_ITALIC;
     SetFont(font_);
@@ -107,7 +206,7 @@ const wxFont& CWxDrawSurface::FontOf(const CFontSpec& spec) {
     if (found == fonts_.end()) {
         // Text reaches the context as Unicode, so the Greek character set needs no font of its
         // own here.
-        wxFontInfo info(spec.points);
+        wxFontInfo info(spec.points * fontScale_);
         info.FaceName(ToWx(spec.face)).Weight(spec.weight).Italic(spec.italic);
         found = fonts_.emplace(key, wxFont(info)).first;
     }
@@ -206,7 +305,7 @@ void CWxDrawSurface::DrawPolygon(std::span<const CPoint> points, CColour fill) {
 
 bool CWxDrawSurface::DrawImage(EImageFormat format, std::span<const std::uint8_t> bytes,
                                CPoint at) {
-    const std::optional<wxBitmap> bitmap = ToBitmap(format, bytes);
+    const std::optional<wxBitmap> bitmap = ImageToBitmap(format, bytes);
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, at.x, at.y, true);
@@ -218,7 +317,7 @@ bool CWxDrawSurface::StretchImage(EImageFormat format, std::span<const std::uint
     if (target.Width() < 1 || target.Height() < 1)
         return false;
     const std::optional<wxBitmap> bitmap =
-        ToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
+        ImageToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, target.left, target.top, true);

@@ -1,5 +1,6 @@
 #include "RecordingSurface.h"
 
+#include "core/ImagePixels.h"
 #include "core/Utf8.h"
 
 #include <cstdio>
@@ -91,6 +92,10 @@ CColour CRecordingSurface::GetSystemColour(ESystemColour colour) const {
         return MakeColour(0x01, 0x01, 0x01);
     case ESystemColour::GrayText:
         return MakeColour(0x6D, 0x6D, 0x6D);
+    case ESystemColour::Highlight:
+        return MakeColour(0x30, 0x60, 0xC0);
+    case ESystemColour::HighlightText:
+        return MakeColour(0xFD, 0xFD, 0xFD);
     }
     return kBlack;
 }
@@ -175,12 +180,12 @@ bool CRecordingSurface::DrawImage(EImageFormat format, std::span<const std::uint
                                   CPoint at) {
     Record(std::string("DrawImage(") + FormatName(format) + ", " + std::to_string(bytes.size()) +
            " bytes, " + Point(at) + ")");
-    return !bytes.empty();
+    return DecodeImage(format, bytes).has_value();
 }
 
 bool CRecordingSurface::StretchImage(EImageFormat format, std::span<const std::uint8_t> bytes,
                                      const CRect& target) {
     Record(std::string("StretchImage(") + FormatName(format) + ", " + std::to_string(bytes.size()) +
            " bytes, " + Rect(target) + ")");
-    return !bytes.empty();
+    return DecodeImage(format, bytes).has_value();
 }

@@ -3,7 +3,8 @@
 // TextOut(10, 20, "ACME") or FillRect(0, 0, 100, 20, #FFFFFF), for window-free tests of whatever
 // draws. Its metrics are fixed: every character is 10 units wide and a blank 5; a font's height
 // is twice its points unless a test sets it; the average character width is 10. Measuring is
-// recorded too, apart from drawing, so that tests can look at either.
+// recorded too, apart from drawing, so that tests can look at either. Images are decoded to
+// tell whether they could be drawn, as a device would.
 
 #include "core/DrawSurface.h"
 

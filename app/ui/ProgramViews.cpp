@@ -1,0 +1,106 @@
+#include "app/ui/ProgramViews.h"
+
+#include "app/document/SearchDocument.h"
+#include "app/ui/ZrClipboard.h"
+#include "app/ui/ZrStatusBar.h"
+#include "app/views/ui/MainViewWindow.h"
+#include "core/SystemOptions.h"
+#include "core/UserOptions.h"
+#include "engines/SearchEngines.h"
+#include "engines/SearchProgress.h"
+#include "engines/ui/SearchProgressDlg.h"
+#include "registers/ZrDbs.h"
+
+CProgramViews::CProgramViews(Services services)
+    : services_(std::move(services)), context_{services_.document,   TheZrDbs(), TheUserOptions(),
+                                               TheSystemOptions(),   *this,      *this,
+                                               services_.fileDialogs},
+      results_(context_, ResultsOptions()) {
+    context_.printing = &services_.printing;
+}
+
+CProgramViews::~CProgramViews() {
+    results_.Close();
+    // At once, not when the main window goes: the view follows the document.
+    if (mainView_)
+        mainView_->Destroy();
+}
+
+CResultsFrameOptions CProgramViews::ResultsOptions() {
+    CResultsFrameOptions options;
+    options.showWebDiff = TheSystemOptions().GetTestSetting("ShowWebDiff", 0) != 0;
+    options.mainWindow = services_.mainWindow;
+    options.showHelp = services_.showHelp;
+    options.makeStatusBar = [hasTrainingDb = services_.hasTrainingDb](wxFrame& frame) {
+        auto* bar = new CZrStatusBar(&frame, hasTrainingDb);
+        bar->Bind(wxEVT_IDLE, [bar](wxIdleEvent& event) {
+            event.Skip();
+            bar->UpdateLockKeys();
+        });
+        return bar;
+    };
+    return options;
+}
+
+wxWindow* CProgramViews::CreateMainView(wxWindow* parent) {
+    auto* window = new CMainViewWindow(parent, context_);
+    mainView_ = window;
+    return window;
+}
+
+bool CProgramViews::RunInProgressWindow(const std::function<void(CSearchProgress&)>& addSearches) {
+    CSearchDocument document(services_.document);
+    CSearchProgress progress(document, TheSearchServices());
+    addSearches(progress);
+    CSearchProgressDlg dialog(services_.mainWindow(), progress);
+    return dialog.ShowModal() == wxID_OK;
+}
+
+bool CProgramViews::RunSearch(int searchId) {
+    return RunInProgressWindow([searchId](CSearchProgress& run) { run.AddSearch(searchId); });
+}
+
+bool CProgramViews::RunSearches(const CFilter& filter) {
+    return RunInProgressWindow([&filter](CSearchProgress& run) { run.AddSearches(filter); });
+}
+
+bool CProgramViews::RunSearch(int searchId, bool openDetails) {
+    return services_.runSearch(searchId, openDetails);
+}
+
+bool CProgramViews::ShowResults(int searchId, bool force, int found) {
+    return services_.showResults(searchId, force, found);
+}
+
+bool CProgramViews::CanOpenDetails() const {
+    return mainView_ && mainView_->GetView().HasRoomForDetails();
+}
+
+void CProgramViews::OpenDetails(const CFilter& filter, int index) {
+    if (mainView_)
+        mainView_->GetView().OpenDetails(filter, index);
+}
+
+void CProgramViews::CloseAll() {
+    if (mainView_)
+        mainView_->GetView().CloseAllDetails();
+}
+
+bool CProgramViews::Put(std::span<const CMark> marks) {
+    CZrClipboard clipboard;
+    for (const CMark& mark : marks)
+        clipboard.Add(mark);
+    return clipboard.PutOnClipboard();
+}
+
+bool CProgramViews::Read(std::vector<CMark>& marks) {
+    CZrClipboard clipboard;
+    if (!clipboard.ReadClipboard())
+        return false;
+    marks.insert(marks.end(), clipboard.GetMarks().begin(), clipboard.GetMarks().end());
+    return true;
+}
+
+bool CProgramViews::HasMarks() const {
+    return CZrClipboard::ClipboardHasMarks();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The program's views and the windows that show searches: the main view (made for the main
+// window), the one results window, the search progress window and the marks on the clipboard,
+// put together over the program's document, registers and settings. Windows that later parts of
+// the program bring are null in the views' context, and their commands are disabled.
+
+#include "app/SearchRunFlow.h"
+#include "app/ui/MainFrame.h"
+#include "app/views/ViewServices.h"
+#include "app/views/ui/ResultsFrame.h"
+
+#include <functional>
+#include <wx/weakref.h>
+
+class CMainViewWindow;
+class CZrProgram;
+
+class CProgramViews : public IMainViewFactory,
+                      public ISearchProgressRun,
+                      public IDetailsOpener,
+                      private IViewHost,
+                      private IMarkClipboard {
+public:
+    struct Services {
+        CZR2000Doc& document;
+        IFileDialogs& fileDialogs;
+        // The search flow of the program.
+        std::function<bool(int searchId, bool openDetails)> runSearch;
+        std::function<bool(int searchId, bool force, int found)> showResults;
+        std::function<wxWindow*()> mainWindow;
+        std::function<bool()> hasTrainingDb;
+        std::function<void(int contextId)> showHelp;
+        // The print commands of the main view.
+        IMarkPrinting& printing;
+    };
+
+    explicit CProgramViews(Services services);
+    // Ends the results window's review and destroys the main view, before the program
+    // destroys the document.
+    ~CProgramViews() override;
+
+    IResultsWindow& GetResultsWindow() { return results_; }
+    CMainViewWindow* GetMainViewWindow() const { return mainView_.get(); }
+
+    // IMainViewFactory: the watch view comes with the watch.
+    wxWindow* CreateMainView(wxWindow* parent) override;
+    wxWindow* CreateWatchView(wxWindow*) override { return nullptr; }
+
+    // ISearchProgressRun.
+    bool RunSearch(int searchId) override;
+
+    // IDetailsOpener: the main view's details windows.
+    bool CanOpenDetails() const override;
+    void OpenDetails(const CFilter& filter, int index) override;
+    void CloseAll() override;
+
+private:
+    // IViewHost.
+    bool RunSearch(int searchId, bool openDetails) override;
+    bool ShowResults(int searchId, bool force, int found) override;
+    bool RunSearches(const CFilter& filter) override;
+    bool IsResultsWindowOpen() const override { return results_.IsOpen(); }
+    void CloseResultsWindow() override { results_.Close(); }
+
+    // IMarkClipboard.
+    bool Put(std::span<const CMark> marks) override;
+    bool Read(std::vector<CMark>& marks) override;
+    bool HasMarks() const override;
+
+    // The searches that pass run in the progress window.
+    bool RunInProgressWindow(const std::function<void(class CSearchProgress&)>& addSearches);
+    CResultsFrameOptions ResultsOptions();
+
+    Services services_;
+    CViewContext context_;
+    CResultsWindow results_;
+    wxWeakRef<CMainViewWindow> mainView_;
+};

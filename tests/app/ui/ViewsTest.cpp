@@ -1,0 +1,234 @@
+// The views' windows in the program, against the local search service, under the (virtual)
+// display: a search run through the progress window into the results window, rows drawn from
+// the registers' records, a click that keeps a mark, kept marks dropped on another section, and
+// the examination previewed and its selection printed.
+
+#include "PostScriptPrinter.h"
+#include "PrintedPages.h"
+#include "WxTestSupport.h"
+#include "app/document/ClipboardMarks.h"
+#include "app/ui/ZrProgram.h"
+#include "app/views/ui/MainViewWindow.h"
+#include "app/views/ui/SectionTabs.h"
+#include "core/IniFile.h"
+#include "core/SystemOptions.h"
+#include "core/ui/WxText.h"
+#include "engines/ui/SearchProgressDlg.h"
+#include "registers/ZrDbs.h"
+#include "report/print/ui/PrintRangeDlg.h"
+#include "report/print/ui/ZrPrintout.h"
+#include "tests/core/TempFolder.h"
+#include "tests/support/LocalService.h"
+
+#include <wx/button.h>
+#include <wx/print.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/uiaction.h>
+
+namespace {
+
+using platform::MessageAnswer;
+using Texts = std::vector<std::string>;
+
+// The program logged in automatically to the local service, on a new examination of every
+// database it serves.
+class ViewsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const TestServiceAddresses& service = local_service::Process().Addresses();
+        const std::string system =
+            folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
+                                                   "\n[Repository]\nRemote1=" + service.remote +
+                                                   "\nLocal=" + service.local + "\n");
+        std::filesystem::create_directories(folder_ / "home");
+        CSystemOptions settings;
+        settings.Load(folder_ / "prog");
+        ASSERT_TRUE(settings.SaveDefaultLogin(local_service::kCompanyId, local_service::kUserId,
+                                              local_service::kPassword));
+        CIniFile(system).WriteBool("DefaultLogin", "AutoLogin", true);
+        control_ = local_service::ResetControl();
+        program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
+            {}, folder_ / "prog", folder_ / "config/ZR2000.ini", nullptr, &printer_});
+        startup_ = program_->MakeStartup();
+        ASSERT_TRUE(startup_.Run());
+    }
+    void TearDown() override {
+        program_.reset();
+        wx_test::Pump();
+        std::filesystem::current_path(workingDir_);
+    }
+
+    CZR2000Doc& Document() { return program_->GetDocument(); }
+    CResultsFrame* Results() {
+        return static_cast<CResultsWindow&>(program_->GetViews().GetResultsWindow()).GetFrame();
+    }
+    CMainViewWindow& MainView() { return *program_->GetViews().GetMainViewWindow(); }
+    int AddSearchOfAll(const std::string& codes) {
+        CSearch search(0);
+        search.GetCriteria().ResetWithDbIds(codes);
+        search.GetCriteria().FillDefaults();
+        return Document().AddSearch(search);
+    }
+    // The first row of the results, drawn.
+    const CMark& FirstShownMark() {
+        CResultsFrame& results = *Results();
+        results.GetCanvas().Refresh();
+        results.GetCanvas().Update();
+        wx_test::Pump();
+        return results.GetView().GetShownMark(0);
+    }
+
+    std::filesystem::path workingDir_ = std::filesystem::current_path();
+    CTempFolder folder_;
+    CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
+    CPostScriptRunner printer_{folder_ / "printed.ps"};
+    ZrTestControl_var control_;
+    std::unique_ptr<CZrProgram> program_;
+    CStartupSequence startup_;
+};
+
+TEST_F(ViewsTest, ASearchWithAFailingEngineRunsThroughTheProgressWindowIntoTheResults) {
+    control_->SetEngineFault("c", "failSearch", "Out of service", 0);
+    const int id = AddSearchOfAll("uc");
+    wx_test::RecordedMessages messages({MessageAnswer::Yes});
+    wx_test::DialogScripts dialogs;
+    Texts progress;
+    dialogs.Add([&progress](wxDialog& dialog) {
+        for (const int id :
+             {CSearchProgressDlg::kHeaderId, CSearchProgressDlg::kFirstNameId,
+              CSearchProgressDlg::kFirstNameId + 1, CSearchProgressDlg::kFirstNameId + 2})
+            progress.push_back(FromWx(wx_test::Child<wxStaticText>(dialog, id).GetLabel()));
+        progress.push_back(
+            wx_test::Child<wxStaticText>(dialog, CSearchProgressDlg::kFirstNameId + 2).IsShown()
+                ? "third row shown"
+                : "two rows");
+    });
+    ASSERT_TRUE(program_->RunSearch(id, false));
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Searching"}));
+    EXPECT_EQ(progress, (Texts{"Performing search", "UK:", "EUTM:", "", "two rows"}));
+    EXPECT_EQ(messages.Texts(),
+              (Texts{"|Search on EUTM database has failed.\nWould you like to remove this "
+                     "database and continue searching the remaining database?"}));
+
+    ASSERT_NE(Results(), nullptr);
+    CResultsView& results = Results()->GetView();
+    EXPECT_EQ(results.GetShownSearchId(), id);
+    EXPECT_EQ(results.GetMarkCount(), Document().FindSearch(id).GetFound());
+    EXPECT_GT(results.GetMarkCount(), 0);
+    EXPECT_EQ(results.GetLabels().search, "Search 1 of 1");
+    EXPECT_EQ(FromWx(Results()->GetTitle()), "Search Results");
+
+    // The shown rows were drawn from their records: seen in the list, numbers taken.
+    const CMark& first = FirstShownMark();
+    EXPECT_TRUE(first.HasFlag(CMark::kSeenInList));
+    EXPECT_NE(first.GetAppNumber(), 0);
+}
+
+TEST_F(ViewsTest, AClickOnAMarksBoxKeepsIt) {
+    const int id = AddSearchOfAll("u");
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(program_->RunSearch(id, false));
+    ASSERT_NE(Results(), nullptr);
+    CResultsFrame& results = *Results();
+    results.Raise();
+    ASSERT_TRUE(wx_test::PumpUntil([&results] { return results.IsShownOnScreen(); }));
+    FirstShownMark();
+
+    const CDisplayInfo& info = results.GetView().GetSubView().GetDisplayInfo();
+    const wxSize size = results.GetCanvas().GetClientSize();
+    const CRect box = CZrDb::GetShortBoxRect({0, 0, size.x, 0}, info);
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(results.GetCanvas().ClientToScreen(
+        {(box.left + box.right) / 2, (box.top + box.bottom) / 2}));
+    wx_test::Pump();
+    simulator.MouseClick();
+    EXPECT_TRUE(wx_test::PumpUntil(
+        [&results] { return results.GetView().GetShownMark(0).HasFlag(CMark::kKept); },
+        std::chrono::seconds(10)));
+    EXPECT_EQ(results.GetView().GetLabels().marks.rfind("Marks 1 to ", 0), 0u);
+}
+
+TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
+    std::vector<CMark> kept;
+    for (const std::uint32_t record : {16u, 32u, 48u})
+        kept.emplace_back(record, 'u', 0, 0, 0, CMark::kPermanentKeep);
+    Document().AddMarks(kept, 0, 0);
+    CMainView& view = MainView().GetView();
+    view.SetSection(0);
+    view.ShowKeptMarks(true);
+    ASSERT_EQ(view.GetMarkCount(), 3);
+    view.SelectAll();
+    const std::vector<CMark> dragged = view.GetSelectedMarks();
+
+    CSectionTabs& tabs = MainView().GetTabs();
+    ASSERT_TRUE(tabs.IsShown());
+    const std::vector<CTabShape> shapes =
+        tabs.GetLayout().VisibleTabs({tabs.GetClientSize().x, tabs.GetClientSize().y});
+    ASSERT_GE(shapes.size(), 3u);
+    auto& target = dynamic_cast<CZrDropTarget&>(*tabs.GetDropTarget());
+    const std::string bytes = EncodeClipboardMarks(dragged);
+    static_cast<wxCustomDataObject*>(target.GetDataObject())->SetData(bytes.size(), bytes.data());
+    // Onto its own tab nothing happens; Ctrl copies onto section 3, a plain drop moves to 2.
+    EXPECT_EQ(target.DropMarks(shapes[0].textX, 5, wxDragMove), wxDragNone);
+    EXPECT_EQ(target.DropMarks(shapes[2].textX, 5, wxDragCopy), wxDragCopy);
+    view.FinishDrag(dragged, EDropEffect::Copy);
+    EXPECT_EQ(target.DropMarks(shapes[1].textX, 5, wxDragMove), wxDragMove);
+    view.FinishDrag(dragged, EDropEffect::Move);
+
+    const auto keptIn = [this](int section) {
+        return Document().CountMarks(MakeSectionFilter(section, false));
+    };
+    EXPECT_EQ(keptIn(0), 0);
+    EXPECT_EQ(keptIn(1), 3);
+    EXPECT_EQ(keptIn(2), 3);
+    view.SetSection(1);
+    EXPECT_EQ(view.GetMarkCount(), 3);
+    EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
+}
+
+TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {
+    std::vector<CMark> kept;
+    for (const std::uint32_t record : {16u, 32u, 48u})
+        kept.emplace_back(record, 'u', 0, 0, 0, CMark::kPermanentKeep);
+    Document().AddMarks(kept, 0, 0);
+    Document().AddMarks(std::vector<CMark>{{64u, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 1, 0);
+    CMainView& view = MainView().GetView();
+    view.SetSection(0);
+    view.ShowKeptMarks(true);
+    const auto command = [this](int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        program_->GetMainFrame()->ProcessWindowEvent(event);
+    };
+
+    // Nothing selected: the whole examination, a page a section.
+    command(wxID_PREVIEW);
+    wxPreviewFrame* preview = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* found = dynamic_cast<wxPreviewFrame*>(window))
+            preview = found;
+    ASSERT_NE(preview, nullptr);
+    const auto* shown = dynamic_cast<const CZrPrintout*>(
+        preview->GetControlBar()->GetPrintPreview()->GetPrintout());
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(wx_test::PumpUntil([shown] { return shown->GetPageCount() > 0; }));
+    EXPECT_EQ(shown->GetPageCount(), 2);
+    preview->Close(true);
+    wx_test::Pump();
+
+    // Rows selected: Print... offers the selection first, and prints it alone.
+    view.SelectAll();
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([](wxDialog& dialog) {
+        EXPECT_TRUE(wx_test::Child<wxRadioButton>(dialog, CPrintRangeDlg::kSelectionId).GetValue());
+        wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_OK));
+    });
+    command(wxID_PRINT);
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Print"}));
+    ASSERT_EQ(printer_.GetRuns(), 1);
+    CPrintedPages pages(folder_ / "printed.ps");
+    ASSERT_TRUE(pages.IsOk());
+    EXPECT_EQ(pages.PageCount(), 1);
+}
+
+} // namespace
