@@ -35,12 +35,14 @@ public:
         std::uint32_t flags = mark.GetFlags() & ~CMark::kDuplicate;
         if (!sameRecord)
             flags |= (keep ? CMark::kKept : 0) | (isLong ? CMark::kLong : 0);
-        CMark copy(mark);
         if (!duplicate) {
-            copy.SetFlags(flags);
-            output_.Add(copy);
+            // Copied whole, then flagged where it lies: a copy flagged first would be read back
+            // whole before its flags reached memory, which stalls the processor on every mark.
+            output_.Add(mark);
+            (output_.end() - 1)->SetFlags(flags);
             return 1;
         }
+        CMark copy(mark);
         copy.SetFlags(flags | CMark::kDuplicate);
         AddDuplicate(copy);
         return 0;

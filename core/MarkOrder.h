@@ -270,11 +270,15 @@ private:
         return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
     }
 
+    // Every word takes its part, if only a zero: a word chosen at run time would keep the key in
+    // memory, and the key read back whole right after its words were written stalls the
+    // processor on every mark.
     template <std::size_t W>
     static void Put(TMarkKey<W>& key, const CSlot& slot, std::uint64_t code) {
-        key[slot.word] |= code << slot.shift;
-        if (W > 1 && slot.crossesWord)
-            key[slot.word - 1] |= code >> (64 - slot.shift);
+        const std::uint64_t low = code << slot.shift;
+        const std::uint64_t high = W > 1 && slot.crossesWord ? code >> (64 - slot.shift) : 0;
+        for (std::size_t word = 0; word < W; ++word)
+            key[word] |= word == slot.word ? low : word + 1 == slot.word ? high : 0;
     }
 
     template <std::size_t W>
