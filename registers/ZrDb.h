@@ -86,6 +86,10 @@ public:
     // Sets the mark's packed number from its summary record when the mark has none.
     virtual void SetMarkAppNum(CMark& mark, const CZrData& summary) const = 0;
     virtual std::uint64_t GetSortKey(const CMark& mark) const = 0;
+    // GetSortKey of the register's marks of many records at once, keys[i] that of
+    // recordNumbers[i] (both of one size).
+    virtual void GetSortKeys(std::span<const std::uint32_t> recordNumbers,
+                             std::span<std::uint64_t> keys) const;
     virtual bool IsDeviceMark(const CMark& mark) const = 0;
     virtual bool HasWordMark(const CMark& mark) const = 0;
     // Whether the mark's text record says it has a sound.
