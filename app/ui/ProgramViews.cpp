@@ -10,18 +10,34 @@
 #include "engines/SearchProgress.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
+#include "search/ui/WatchViewWindow.h"
+
+namespace {
+
+// The watch view as the main window steps through the watch's sections.
+class CProgramWatchView : public CWatchViewWindow, public IWatchSectionView {
+public:
+    using CWatchViewWindow::CWatchViewWindow;
+    void ShowSection(int section) override { GetWatchView().ShowSection(section); }
+};
+
+} // namespace
 
 CProgramViews::CProgramViews(Services services)
     : services_(std::move(services)), context_{services_.document,   TheZrDbs(), TheUserOptions(),
                                                TheSystemOptions(),   *this,      *this,
                                                services_.fileDialogs},
-      results_(context_, ResultsOptions()) {}
+      results_(context_, ResultsOptions()) {
+    context_.watch = services_.watch;
+}
 
 CProgramViews::~CProgramViews() {
     results_.Close();
-    // At once, not when the main window goes: the view follows the document.
+    // At once, not when the main window goes: the views follow the document.
     if (mainView_)
         mainView_->Destroy();
+    if (watchView_)
+        watchView_->Destroy();
 }
 
 CResultsFrameOptions CProgramViews::ResultsOptions() {
@@ -44,6 +60,19 @@ wxWindow* CProgramViews::CreateMainView(wxWindow* parent) {
     auto* window = new CMainViewWindow(parent, context_);
     mainView_ = window;
     return window;
+}
+
+wxWindow* CProgramViews::CreateWatchView(wxWindow* parent) {
+    auto* window = new CProgramWatchView(parent, context_);
+    watchView_ = window;
+    return window;
+}
+
+void CProgramViews::ShowWatch() {
+    if (mainView_)
+        mainView_->GetView().ShowKeptMarks(false);
+    if (watchView_ && watchView_->GetWatchView().GetMarkCount() > 0)
+        watchView_->GetWatchView().SelectRow(0, 0);
 }
 
 bool CProgramViews::RunInProgressWindow(const std::function<void(CSearchProgress&)>& addSearches) {

@@ -134,6 +134,14 @@ void CZrProgram::CreateDocuments() {
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
     // Search runs record their run order in the active examination.
     InstallActiveExamination(document_.get());
+    watch_ = std::make_unique<CProgramWatch>(CProgramWatch::Services{
+        *document_, *host_, [this]() -> wxWindow* { return GetMainFrame(); },
+        [this] {
+            const bool saved = docManager_->FileSave();
+            GetMainFrame()->UpdateTitle();
+            return saved;
+        },
+        [this] { views_->ShowWatch(); }, [this](int contextId) { help_.ShowHelp(contextId); }});
     wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
     views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
         *document_, fileDialogs_,
@@ -141,14 +149,14 @@ void CZrProgram::CreateDocuments() {
         [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
         [this]() -> wxWindow* { return GetMainFrame(); },
         [] { return TheZrDbs().HasConnectedTrainingDb(); },
-        [this](int contextId) { help_.ShowHelp(contextId); }});
+        [this](int contextId) { help_.ShowHelp(contextId); }, watch_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
                                                       views_->GetResultsWindow().Close();
                                                       views_->CloseAll();
                                                   });
     flow_ = std::make_unique<CSearchRunFlow>(
-        CSearchRunWindows{*views_, watchRun_, views_->GetResultsWindow(), *views_, noNewMarks_},
+        CSearchRunWindows{*views_, *watch_, views_->GetResultsWindow(), *views_, noNewMarks_},
         TheUserOptions());
 
     CMainFrameServices services;
@@ -160,7 +168,7 @@ void CZrProgram::CreateDocuments() {
     auto* frame = new CMainFrame(*views_, std::move(services));
     frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
-        *document_, CMainFrameCommands::Services{*flow_, watchRun_, *frame, reports_, fileDialogs_,
+        *document_, CMainFrameCommands::Services{*flow_, *watch_, *frame, reports_, fileDialogs_,
                                                  TheUserOptions(), TheSystemOptions()});
     recentFiles_.UseMenu(frame->GetRecentFilesMenu());
     BindFrameCommands();

@@ -20,6 +20,7 @@
 #include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
 #include "app/ui/ProgramViews.h"
+#include "app/ui/ProgramWatch.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -106,7 +107,6 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingWatchRun watchRun_;
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
@@ -120,6 +120,8 @@ private:
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    // Goes before the document, as its pending conversion would reach it.
+    std::unique_ptr<CProgramWatch> watch_;
     // Before the document goes, the views let go of it.
     std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CDefaultNewExamination> wizard_;

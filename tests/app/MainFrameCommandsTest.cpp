@@ -68,7 +68,7 @@ struct Fakes : IWatchRun,
                IResultsWindow,
                IDetailsOpener,
                ISearchPrompts {
-    void RunCollected() override { calls.push_back("watch collected"); }
+    void RunCollected(int) override { calls.push_back("watch collected"); }
     void RunAllSearches() override {
         calls.push_back("watch all");
         if (onWatchAll)
