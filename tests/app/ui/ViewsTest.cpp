@@ -2,18 +2,12 @@
 // display: a search run through the progress window into the results window, rows drawn from
 // the registers' records, a click that keeps a mark, and kept marks dropped on another section.
 
-#include "WxTestSupport.h"
+#include "LoggedInProgram.h"
 #include "app/document/ClipboardMarks.h"
-#include "app/ui/ZrProgram.h"
-#include "app/views/ui/MainViewWindow.h"
 #include "app/views/ui/SectionTabs.h"
-#include "core/IniFile.h"
-#include "core/SystemOptions.h"
 #include "core/ui/WxText.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
-#include "tests/core/TempFolder.h"
-#include "tests/support/LocalService.h"
 
 #include <wx/stattext.h>
 #include <wx/uiaction.h>
@@ -23,39 +17,8 @@ namespace {
 using platform::MessageAnswer;
 using Texts = std::vector<std::string>;
 
-// The program logged in automatically to the local service, on a new examination of every
-// database it serves.
-class ViewsTest : public ::testing::Test {
+class ViewsTest : public LoggedInProgram {
 protected:
-    void SetUp() override {
-        const TestServiceAddresses& service = local_service::Process().Addresses();
-        const std::string system =
-            folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
-                                                   "\n[Repository]\nRemote1=" + service.remote +
-                                                   "\nLocal=" + service.local + "\n");
-        std::filesystem::create_directories(folder_ / "home");
-        CSystemOptions settings;
-        settings.Load(folder_ / "prog");
-        ASSERT_TRUE(settings.SaveDefaultLogin(local_service::kCompanyId, local_service::kUserId,
-                                              local_service::kPassword));
-        CIniFile(system).WriteBool("DefaultLogin", "AutoLogin", true);
-        control_ = local_service::ResetControl();
-        program_ = std::make_unique<CZrProgram>(
-            CZrProgram::Options{{}, folder_ / "prog", folder_ / "config/ZR2000.ini"});
-        startup_ = program_->MakeStartup();
-        ASSERT_TRUE(startup_.Run());
-    }
-    void TearDown() override {
-        program_.reset();
-        wx_test::Pump();
-        std::filesystem::current_path(workingDir_);
-    }
-
-    CZR2000Doc& Document() { return program_->GetDocument(); }
-    CResultsFrame* Results() {
-        return static_cast<CResultsWindow&>(program_->GetViews().GetResultsWindow()).GetFrame();
-    }
-    CMainViewWindow& MainView() { return *program_->GetViews().GetMainViewWindow(); }
     int AddSearchOfAll(const std::string& codes) {
         CSearch search(0);
         search.GetCriteria().ResetWithDbIds(codes);
@@ -70,13 +33,6 @@ protected:
         wx_test::Pump();
         return results.GetView().GetShownMark(0);
     }
-
-    std::filesystem::path workingDir_ = std::filesystem::current_path();
-    CTempFolder folder_;
-    CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
-    ZrTestControl_var control_;
-    std::unique_ptr<CZrProgram> program_;
-    CStartupSequence startup_;
 };
 
 TEST_F(ViewsTest, ASearchWithAFailingEngineRunsThroughTheProgressWindowIntoTheResults) {
