@@ -44,8 +44,9 @@ void CFinderLineDrawer::DrawLine(IDrawSurface& surface, int index, const CRect& 
     const CFoundString line = selection_.GetLine(index);
     const bool ticked = selection_.IsSelected(line);
     // GTK's 3-D light colour is the window's own, so a ticked line takes the button face.
-    surface.FillRect(
-        rect, surface.GetSystemColour(ticked ? ESystemColour::ButtonFace : ESystemColour::Window));
+    const CColour background =
+        surface.GetSystemColour(ticked ? ESystemColour::ButtonFace : ESystemColour::Window);
+    surface.FillRect(rect, background);
     if (line.GetText().empty())
         return;
     const int side = rect.Height();
@@ -57,6 +58,8 @@ void CFinderLineDrawer::DrawLine(IDrawSurface& surface, int index, const CRect& 
         DrawStrings(surface, line, rect);
     else
         DrawCodeLine(surface, line, rect);
+    if (selection_.GetKind() != EFinderList::Strings || selection_.IsAligned())
+        DrawFlags(surface, line.GetCodes(), rect, background);
 }
 
 void CFinderLineDrawer::DrawStrings(IDrawSurface& surface, const CFoundString& line,
@@ -72,7 +75,6 @@ void CFinderLineDrawer::DrawStrings(IDrawSurface& surface, const CFoundString& l
     const int aligned = UnitOf(text, CFinderSelection::GetAlignedCharacter(line));
     const CWString wide = Wide(text);
     wide.TextOut(surface, column - wide.GetExtentOf(surface, aligned).width, rect.top);
-    DrawFlags(surface, line.GetCodes(), rect);
 }
 
 void CFinderLineDrawer::DrawCodeLine(IDrawSurface& surface, const CFoundString& line,
@@ -83,7 +85,6 @@ void CFinderLineDrawer::DrawCodeLine(IDrawSurface& surface, const CFoundString& 
         selection_.GetKind() == EFinderList::Vienna ? kViennaColumn : kLocarnoColumn;
     DrawDescription(surface, line.GetText(), left + Wide(column).GetExtent(surface).width,
                     rect.top);
-    DrawFlags(surface, line.GetCodes(), rect);
 }
 
 void CFinderLineDrawer::DrawDescription(IDrawSurface& surface, const std::string& description,
@@ -107,7 +108,10 @@ void CFinderLineDrawer::DrawDescription(IDrawSurface& surface, const std::string
 }
 
 void CFinderLineDrawer::DrawFlags(IDrawSurface& surface, const std::string& codes,
-                                  const CRect& rect) const {
+                                  const CRect& rect, CColour background) const {
+    // Over a text too long for its room.
+    surface.FillRect({rect.right - FlagsWidth(codes.size()), rect.top, rect.right, rect.bottom},
+                     background);
     const int y = rect.top + (rect.Height() - CZrDb::kBitmapHeight) / 2;
     int x = rect.right;
     for (auto code = codes.rbegin(); code != codes.rend(); ++code) {

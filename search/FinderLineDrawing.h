@@ -42,8 +42,10 @@ private:
     // The description, and over it the words that start with the typed text in the highlight
     // colours.
     void DrawDescription(IDrawSurface& surface, const std::string& description, int x, int y) const;
-    // The registers' flags from the last code to the first, right to left, centred vertically.
-    void DrawFlags(IDrawSurface& surface, const std::string& codes, const CRect& rect) const;
+    // The registers' flags from the last code to the first, right to left, centred vertically,
+    // on the line's background.
+    void DrawFlags(IDrawSurface& surface, const std::string& codes, const CRect& rect,
+                   CColour background) const;
 
     CFinderSelection& selection_;
     const CZrDbs& registers_;

@@ -64,7 +64,8 @@ TEST_F(FinderLineDrawingTest, AnAlignedEntryPutsItsPositionAtTheColumnAndItsRegi
     // 22 + 4 * 236 / 9 = 126, and "SMITH & " is 70 wide.
     const std::vector<std::string> calls = Draw(2);
     EXPECT_THAT(Matching(calls, "TextOut"), ElementsAre("TextOut(56, 40, \"SMITH & JONES\")"));
-    // From the last code to the first, right to left, centred on the line.
+    // From the last code to the first, right to left, centred on the line, over the text.
+    EXPECT_THAT(calls, testing::Contains("FillRect(258, 40, 300, 60, #FFFFFF)"));
     const std::vector<std::string> flags = Matching(calls, "DrawImage");
     ASSERT_EQ(flags.size(), 2u);
     EXPECT_THAT(flags[0], EndsWith(", 280, 44)"));
