@@ -52,8 +52,10 @@ void CWatchView::ShowSection(int section) {
 }
 
 void CWatchView::RunSection(int section) {
-    GetContext().host.RunSearch(section, false);
+    // Current before the run: showing the results makes it current without telling the views
+    // that follow the current section.
     GetDocument().SetCurrentSearch(section);
+    GetContext().host.RunSearch(section, false);
     // The run's new marks rebuilt the list; the section's row is selected again.
     SelectCurrentSection();
     GetWindow().TakeFocus();

@@ -103,6 +103,10 @@ TEST_F(WatchTest, ConvertToWatchShowsTheWatchAndRunsItsFirstSection) {
     const int section = Watch().GetShownMark(0).GetSection();
     EXPECT_EQ(Document().GetCurrentSearch(), section);
     EXPECT_EQ(Watch().GetSelectedRows(), std::set<int>{0});
+    // The main view below reviews the section's searches.
+    const int searches = Document().CountSearches(MakeSearchMarksFilter(section, true));
+    EXPECT_GT(searches, 1);
+    EXPECT_EQ(MainView().GetView().GetSearchRowCount(), searches);
 
     // The results window shows what the section found: more than the watched mark.
     ASSERT_NE(Results(), nullptr);
