@@ -6,6 +6,7 @@
 
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
+#include "bench/Toolkit.h"
 #include "core/IniFile.h"
 #include "core/SystemOptions.h"
 #include "engines/Orb.h"
@@ -18,7 +19,6 @@
 #include <stdexcept>
 #include <unistd.h>
 #include <wx/app.h>
-#include <wx/init.h>
 
 namespace {
 
@@ -59,12 +59,7 @@ public:
     CShellBench()
         : folder_(std::filesystem::temp_directory_path() /
                   ("zr_shell_bench_" + std::to_string(::getpid()))) {
-        static char name[] = "zr_bench";
-        static char* arguments[] = {name, nullptr};
-        int count = 1;
-        wxApp::SetInstance(new wxApp);
-        if (!wxEntryStart(count, arguments) || !wxTheApp->CallOnInit())
-            throw std::runtime_error("no display (run under xvfb-run)");
+        StartToolkit();
         if (!InitOrb())
             throw std::runtime_error("cannot start the ORB");
         std::string error;

@@ -20,6 +20,8 @@ packages=(
     wamerican hunspell-el
     # reads back RTF output in the tests
     libreoffice-writer-nogui
+    # prints to PostScript files and reads them back in the tests
+    libcairo2-dev ghostscript poppler-utils
 )
 
 missing=()

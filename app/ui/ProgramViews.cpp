@@ -28,6 +28,7 @@ CProgramViews::CProgramViews(Services services)
                                                TheSystemOptions(),   *this,      *this,
                                                services_.fileDialogs},
       results_(context_, ResultsOptions()) {
+    context_.printing = &services_.printing;
     context_.watch = services_.watch;
 }
 

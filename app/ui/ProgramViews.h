@@ -32,6 +32,8 @@ public:
         std::function<wxWindow*()> mainWindow;
         std::function<bool()> hasTrainingDb;
         std::function<void(int contextId)> showHelp;
+        // The print commands of the main view.
+        IMarkPrinting& printing;
         // Convert to Watch; null keeps it disabled.
         IWatchConverter* watch = nullptr;
     };

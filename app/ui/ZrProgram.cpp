@@ -22,8 +22,19 @@
 #include "registers/ZrDbs.h"
 #include "report/ui/ProgressDlg.h"
 
+#include <ctime>
 #include <filesystem>
 #include <wx/settings.h>
+
+namespace {
+
+CZrDate Today() {
+    CZrDate today;
+    today.SetTime(std::time(nullptr));
+    return today;
+}
+
+} // namespace
 
 // The document's windows: the main frame's layout and status line, its file dialogs, questions
 // and messages.
@@ -59,13 +70,32 @@ private:
     CZrProgram& program_;
 };
 
+// The main view's print commands on the program's printing.
+class CZrProgram::CViewPrinting : public IMarkPrinting {
+public:
+    explicit CViewPrinting(CZrProgram& program) : program_(program) {}
+
+    void Print(const CZrDocData& document, const CZrDocData* selection, bool preview) override {
+        program_.printing_.PrintExamination(program_.FrameWindow(), document, selection,
+                                            preview ? EPrintAction::Preview : EPrintAction::Dialog);
+    }
+
+private:
+    CZrProgram& program_;
+};
+
 CZrProgram::CZrProgram(Options options)
     : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
       repository_(TheRepository()),
       fileDialogs_(options_.fileDialogs ? *options_.fileDialogs : wxFileDialogs_),
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
-      help_("", platform::OpenUrl),
+      printRegisters_(TheZrDbs()),
+      printing_(
+          printRegisters_, TheUserOptions(), Today,
+          [this](const std::string& caption) { return host_->OpenProgress(caption); },
+          options_.printer),
+      viewPrinting_(std::make_unique<CViewPrinting>(*this)), help_("", platform::OpenUrl),
       announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
@@ -149,7 +179,7 @@ void CZrProgram::CreateDocuments() {
         [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
         [this]() -> wxWindow* { return GetMainFrame(); },
         [] { return TheZrDbs().HasConnectedTrainingDb(); },
-        [this](int contextId) { help_.ShowHelp(contextId); }, watch_.get()});
+        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_, watch_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
                                                       views_->GetResultsWindow().Close();
@@ -200,6 +230,7 @@ void CZrProgram::BindFrameCommands() {
     }
     CMainFrameCommands& commands = *commands_;
     frame.BindCommand(kCmdReport, [&commands] { commands.Report(); });
+    frame.BindCommand(kCmdPrintSetup, [this, &frame] { printing_.PrintSetup(&frame); });
     frame.BindCommand(
         kCmdWatchAll, [&commands] { commands.WatchAll(); },
         [&commands] { return commands.CanWatchAll(); });

@@ -24,6 +24,8 @@
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
+#include "report/print/ZrDbsPrintRegisters.h"
+#include "report/print/ui/Printing.h"
 
 #include <memory>
 #include <optional>
@@ -45,6 +47,8 @@ public:
         std::string recentFilesIni;
         // The file dialogs; null for wxFileDialog.
         IFileDialogs* fileDialogs = nullptr;
+        // The printer; null for the desktop's.
+        IPrintRunner* printer = nullptr;
     };
 
     explicit CZrProgram(Options options);
@@ -66,6 +70,8 @@ public:
     const CAnnouncements& GetAnnouncements() const { return announcements_; }
     const wxFont& GetAppFont() const { return appFont_; }
     CHelp& GetHelp() { return help_; }
+    // The printer choices and the print commands of the views and the details window.
+    CZrPrinting& GetPrinting() { return printing_; }
     bool RunSearch(int searchId, bool openDetails);
     bool ShowResults(int searchId, bool force, int found);
     // Dropped files: the first examination file among them opens.
@@ -96,6 +102,7 @@ public:
 
 private:
     class CFrameHost;
+    class CViewPrinting;
 
     wxWindow* FrameWindow() const;
     IDocumentHost& Host();
@@ -115,6 +122,9 @@ private:
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;
     CRecentFiles recentFiles_;
+    CZrDbsPrintRegisters printRegisters_;
+    CZrPrinting printing_;
+    std::unique_ptr<CViewPrinting> viewPrinting_;
     CHelp help_;
     CAnnouncements announcements_;
     wxFont appFont_;

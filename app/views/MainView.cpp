@@ -8,6 +8,7 @@
 #include "engines/MakerSite.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenUrl.h"
+#include "report/print/PrintData.h"
 
 #include <set>
 #include <tuple>
@@ -487,11 +488,6 @@ void CMainView::Print(bool preview) {
         return;
     }
     // The selection alone, each mark as if of the first section.
-    CZrDocData selection;
-    selection.SetOneClassOnly(true);
-    for (CMark mark : GetSelectedMarks()) {
-        mark.SetSection(0);
-        selection.MergeMark(mark);
-    }
+    const CZrDocData selection = MakeSelectionPrintData(GetSelectedMarks());
     GetContext().printing->Print(document, &selection, preview);
 }

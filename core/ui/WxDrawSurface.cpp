@@ -3,6 +3,8 @@
 #include "core/ImagePixels.h"
 #include "core/ui/WxText.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <list>
 #include <optional>
@@ -144,10 +146,6 @@ private:
     wxDECLARE_DYNAMIC_CLASS(CBitmapCacheModule);
 };
 
-std::optional<wxBitmap> ToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
-                                 wxSize size = wxDefaultSize) {
-    return TheBitmapCache().Get(format, bytes, size);
-}
 
 // A memory context measures only with a bitmap selected.
 struct CMeasuringContext {
@@ -164,14 +162,21 @@ public:
 
 wxIMPLEMENT_DYNAMIC_CLASS(CBitmapCacheModule, wxModule);
 
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size) {
+    return TheBitmapCache().Get(format, bytes, size);
+}
+
 std::unique_ptr<IDrawSurface> MakeMeasuringSurface(const wxFont& font) {
     return std::make_unique<CMeasuringSurface>(font);
 }
 
-CWxDrawSurface::CWxDrawSurface(wxDC& dc) : dc_(dc) {
+CWxDrawSurface::CWxDrawSurface(wxDC& dc, double fontScale) : dc_(dc), fontScale_(fontScale) {
     const wxFont current = dc_.GetFont().IsOk() ? dc_.GetFont() : *wxNORMAL_FONT;
     font_.face = FromWx(current.GetFaceName());
-    font_.points = current.GetPointSize();
+    // The context's font is already at the surface's scale.
+    font_.points =
+        std::max(1, static_cast<int>(std::lround(current.GetFractionalPointSize() / fontScale_)));
     font_.weight = current.GetNumericWeight();
     font_.italic = current.GetStyle() == wxFONTSTYLE_ITALIC;
     SetFont(font_);
@@ -201,7 +206,7 @@ const wxFont& CWxDrawSurface::FontOf(const CFontSpec& spec) {
     if (found == fonts_.end()) {
         // Text reaches the context as Unicode, so the Greek character set needs no font of its
         // own here.
-        wxFontInfo info(spec.points);
+        wxFontInfo info(spec.points * fontScale_);
         info.FaceName(ToWx(spec.face)).Weight(spec.weight).Italic(spec.italic);
         found = fonts_.emplace(key, wxFont(info)).first;
     }
@@ -300,7 +305,7 @@ void CWxDrawSurface::DrawPolygon(std::span<const CPoint> points, CColour fill) {
 
 bool CWxDrawSurface::DrawImage(EImageFormat format, std::span<const std::uint8_t> bytes,
                                CPoint at) {
-    const std::optional<wxBitmap> bitmap = ToBitmap(format, bytes);
+    const std::optional<wxBitmap> bitmap = ImageToBitmap(format, bytes);
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, at.x, at.y, true);
@@ -312,7 +317,7 @@ bool CWxDrawSurface::StretchImage(EImageFormat format, std::span<const std::uint
     if (target.Width() < 1 || target.Height() < 1)
         return false;
     const std::optional<wxBitmap> bitmap =
-        ToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
+        ImageToBitmap(format, bytes, wxSize(target.Width(), target.Height()));
     if (!bitmap)
         return false;
     dc_.DrawBitmap(*bitmap, target.left, target.top, true);

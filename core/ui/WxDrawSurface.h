@@ -7,13 +7,22 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <wx/bitmap.h>
 #include <wx/font.h>
 
 class wxDC;
 
+// An image's bytes as a bitmap, rescaled to the size when one is given; none when the bytes
+// hold no image. The bitmaps made last are kept for the next drawing of the same image.
+std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
+                                      wxSize size = wxDefaultSize);
+
 class CWxDrawSurface : public IDrawSurface {
 public:
-    explicit CWxDrawSurface(wxDC& dc);
+    // Fonts are made fontScale times their size in points: a printer page's context sets a
+    // font at the screen's size in its own units, which the printer's resolution makes small.
+    explicit CWxDrawSurface(wxDC& dc, double fontScale = 1.0);
 
     CSize GetDotsPerInch() const override;
     CSize GetPageSize() const override;
@@ -50,6 +59,7 @@ private:
     const wxFont& FontOf(const CFontSpec& spec);
 
     wxDC& dc_;
+    double fontScale_;
     CFontSpec font_;
     CColour text_ = kBlack;
     CColour background_ = kWhite;

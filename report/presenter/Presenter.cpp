@@ -1,9 +1,19 @@
 #include "report/presenter/Presenter.h"
 
+#include "core/CodePages.h"
+
 #include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <utility>
+
+bool IsGreekText(std::string_view text, int mode) {
+    if (mode == kTextGreek)
+        return true;
+    if (mode == kTextLatin)
+        return false;
+    return ScoreFavoursSecondTable(text);
+}
 
 void CPresenter::AddField(int /*kind*/, std::string_view label, std::string_view text,
                           unsigned style, int mode, bool forceBreak, bool pendingAfter) {

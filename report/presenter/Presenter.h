@@ -31,6 +31,9 @@ inline constexpr int kTextGreek = 0;  // always the Greek-capable font
 inline constexpr int kTextLatin = 1;  // plain text
 inline constexpr int kTextDecide = 2; // the Greek font when the text reads as Greek
 
+// Whether a text in that mode is shown in the Greek font.
+bool IsGreekText(std::string_view text, int mode);
+
 // Field kinds.
 inline constexpr int kFieldPlain = 0;
 inline constexpr int kFieldGoods = 4; // goods text, in which the search terms may be highlighted

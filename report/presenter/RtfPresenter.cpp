@@ -7,14 +7,6 @@
 
 namespace {
 
-bool IsGreekMode(std::string_view text, int mode) {
-    if (mode == kTextGreek)
-        return true;
-    if (mode == kTextLatin)
-        return false;
-    return ScoreFavoursSecondTable(text);
-}
-
 // \uN takes a signed 16-bit number; "?" stands in for readers without Unicode.
 void AppendUnicode(std::string& rtf, char16_t unit) {
     rtf += "\\u" + std::to_string(static_cast<std::int16_t>(unit)) + "?";
@@ -67,7 +59,7 @@ void CRtfPresenter::AddField(int kind, std::string_view label, std::string_view 
         AddText(" ", 0);
     }
     // Terms are found in the record's own text, before it turns into RTF.
-    AppendStyled(ConvertRuns(SplitAtTerms(kind, text), IsGreekMode(text, mode)),
+    AppendStyled(ConvertRuns(SplitAtTerms(kind, text), IsGreekText(text, mode)),
                  style & kStyleTextMask);
     body_ += " \\line ";
     SetParagraphPending(pendingAfter);
@@ -106,7 +98,7 @@ void CRtfPresenter::AddText(std::string_view text, unsigned style) {
 }
 
 std::string CRtfPresenter::ConvertText(std::string_view text, int mode) {
-    return ConvertRuns({CTextRun{false, std::string(text)}}, IsGreekMode(text, mode));
+    return ConvertRuns({CTextRun{false, std::string(text)}}, IsGreekText(text, mode));
 }
 
 std::string CRtfPresenter::GetRtf(std::string_view face, int pointSize) const {

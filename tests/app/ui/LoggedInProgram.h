@@ -25,8 +25,8 @@ protected:
                                               local_service::kPassword));
         CIniFile(system).WriteBool("DefaultLogin", "AutoLogin", true);
         control_ = local_service::ResetControl();
-        program_ = std::make_unique<CZrProgram>(
-            CZrProgram::Options{{}, folder_ / "prog", folder_ / "config/ZR2000.ini"});
+        program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
+            {}, folder_ / "prog", folder_ / "config/ZR2000.ini", nullptr, Printer()});
         startup_ = program_->MakeStartup();
         ASSERT_TRUE(startup_.Run());
     }
@@ -35,6 +35,9 @@ protected:
         wx_test::Pump();
         std::filesystem::current_path(workingDir_);
     }
+
+    // The printer the program prints on; null for the desktop's.
+    virtual IPrintRunner* Printer() { return nullptr; }
 
     CZR2000Doc& Document() { return program_->GetDocument(); }
     CResultsFrame* Results() {

@@ -110,6 +110,7 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     EXPECT_FALSE(menus.IsEnabled(kCmdWatchAll)); // an examination
     EXPECT_TRUE(menus.IsEnabled(wxID_OPEN));
     EXPECT_TRUE(menus.IsEnabled(kCmdMerge));
+    EXPECT_TRUE(menus.IsEnabled(kCmdPrintSetup));
     const wxMenuItem* recent =
         Frame().GetFileMenu()->FindChildItem(Frame().GetFileMenu()->FindItem("Recent Files"));
     ASSERT_NE(recent, nullptr);

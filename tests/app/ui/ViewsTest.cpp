@@ -1,14 +1,22 @@
 // The views' windows in the program, against the local search service, under the (virtual)
 // display: a search run through the progress window into the results window, rows drawn from
-// the registers' records, a click that keeps a mark, and kept marks dropped on another section.
+// the registers' records, a click that keeps a mark, kept marks dropped on another section, and
+// the examination previewed and its selection printed.
 
 #include "LoggedInProgram.h"
+#include "PostScriptPrinter.h"
+#include "PrintedPages.h"
 #include "app/document/ClipboardMarks.h"
 #include "app/views/ui/SectionTabs.h"
 #include "core/ui/WxText.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
+#include "report/print/ui/PrintRangeDlg.h"
+#include "report/print/ui/ZrPrintout.h"
 
+#include <wx/button.h>
+#include <wx/print.h>
+#include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/uiaction.h>
 
@@ -19,6 +27,7 @@ using Texts = std::vector<std::string>;
 
 class ViewsTest : public LoggedInProgram {
 protected:
+    IPrintRunner* Printer() override { return &printer_; }
     int AddSearchOfAll(const std::string& codes) {
         CSearch search(0);
         search.GetCriteria().ResetWithDbIds(codes);
@@ -33,6 +42,8 @@ protected:
         wx_test::Pump();
         return results.GetView().GetShownMark(0);
     }
+
+    CPostScriptRunner printer_{folder_ / "printed.ps"};
 };
 
 TEST_F(ViewsTest, ASearchWithAFailingEngineRunsThroughTheProgressWindowIntoTheResults) {
@@ -132,6 +143,50 @@ TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
     view.SetSection(1);
     EXPECT_EQ(view.GetMarkCount(), 3);
     EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
+}
+
+TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {
+    std::vector<CMark> kept;
+    for (const std::uint32_t record : {16u, 32u, 48u})
+        kept.emplace_back(record, 'u', 0, 0, 0, CMark::kPermanentKeep);
+    Document().AddMarks(kept, 0, 0);
+    Document().AddMarks(std::vector<CMark>{{64u, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 1, 0);
+    CMainView& view = MainView().GetView();
+    view.SetSection(0);
+    view.ShowKeptMarks(true);
+    const auto command = [this](int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        program_->GetMainFrame()->ProcessWindowEvent(event);
+    };
+
+    // Nothing selected: the whole examination, a page a section.
+    command(wxID_PREVIEW);
+    wxPreviewFrame* preview = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* found = dynamic_cast<wxPreviewFrame*>(window))
+            preview = found;
+    ASSERT_NE(preview, nullptr);
+    const auto* shown = dynamic_cast<const CZrPrintout*>(
+        preview->GetControlBar()->GetPrintPreview()->GetPrintout());
+    ASSERT_NE(shown, nullptr);
+    ASSERT_TRUE(wx_test::PumpUntil([shown] { return shown->GetPageCount() > 0; }));
+    EXPECT_EQ(shown->GetPageCount(), 2);
+    preview->Close(true);
+    wx_test::Pump();
+
+    // Rows selected: Print... offers the selection first, and prints it alone.
+    view.SelectAll();
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([](wxDialog& dialog) {
+        EXPECT_TRUE(wx_test::Child<wxRadioButton>(dialog, CPrintRangeDlg::kSelectionId).GetValue());
+        wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_OK));
+    });
+    command(wxID_PRINT);
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Print"}));
+    ASSERT_EQ(printer_.GetRuns(), 1);
+    CPrintedPages pages(folder_ / "printed.ps");
+    ASSERT_TRUE(pages.IsOk());
+    EXPECT_EQ(pages.PageCount(), 1);
 }
 
 } // namespace
