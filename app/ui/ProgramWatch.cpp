@@ -13,6 +13,9 @@ void CProgramWatch::ConvertToWatch(CZR2000Doc& document) {
 }
 
 void CProgramWatch::GenerateWatch(CZR2000Doc& document) {
+    // A second request queued behind the first finds a watch.
+    if (document.IsWatch())
+        return;
     CTableWatchRecords records(TheZrDbs());
     CWatchController controller(document, services_.host, *this, records, TheUserOptions());
     controller.GenerateWatch();
