@@ -24,12 +24,18 @@ public:
 } // namespace
 
 CProgramViews::CProgramViews(Services services)
-    : services_(std::move(services)), context_{services_.document,   TheZrDbs(), TheUserOptions(),
-                                               TheSystemOptions(),   *this,      *this,
-                                               services_.fileDialogs},
+    : services_(std::move(services)), context_(MakeContext()),
       results_(context_, ResultsOptions()) {
     context_.printing = &services_.printing;
-    context_.watch = services_.watch;
+}
+
+CViewContext CProgramViews::MakeContext() {
+    CViewContext context{services_.document,   TheZrDbs(), TheUserOptions(),
+                         TheSystemOptions(),   *this,      *this,
+                         services_.fileDialogs};
+    context.webDiff = services_.webDiff;
+    context.watch = services_.watch;
+    return context;
 }
 
 CProgramViews::~CProgramViews() {

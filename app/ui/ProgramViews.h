@@ -34,6 +34,8 @@ public:
         std::function<void(int contextId)> showHelp;
         // The print commands of the main view.
         IMarkPrinting& printing;
+        // The difference check of the views' Web Diff.
+        IWebDiff* webDiff = nullptr;
         // Convert to Watch; null keeps it disabled.
         IWatchConverter* watch = nullptr;
     };
@@ -78,6 +80,7 @@ private:
     // The searches that pass run in the progress window.
     bool RunInProgressWindow(const std::function<void(class CSearchProgress&)>& addSearches);
     CResultsFrameOptions ResultsOptions();
+    CViewContext MakeContext();
 
     Services services_;
     CViewContext context_;

@@ -179,7 +179,8 @@ void CZrProgram::CreateDocuments() {
         [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
         [this]() -> wxWindow* { return GetMainFrame(); },
         [] { return TheZrDbs().HasConnectedTrainingDb(); },
-        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_, watch_.get()});
+        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_, &webDiff_,
+        watch_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *wizard_, [this] {
                                                       views_->GetResultsWindow().Close();

@@ -21,6 +21,7 @@
 #include "app/ui/ProgramReports.h"
 #include "app/ui/ProgramViews.h"
 #include "app/ui/ProgramWatch.h"
+#include "app/ui/ProgramWebDiff.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -121,6 +122,9 @@ private:
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;
+    CProgramWebDiff webDiff_{[this] { return FrameWindow(); },
+                             [this]() -> IDocumentHost& { return Host(); }, fileDialogs_,
+                             [this](int contextId) { help_.ShowHelp(contextId); }};
     CRecentFiles recentFiles_;
     CZrDbsPrintRegisters printRegisters_;
     CZrPrinting printing_;

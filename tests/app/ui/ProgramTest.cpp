@@ -15,12 +15,17 @@
 #include "report/ui/ReportSelectDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
+#include "tests/support/RegisterPageMaker.h"
+#include "tests/support/WebServer.h"
+#include "web/ui/DiffDlg.h"
 
 #include <deque>
+#include <fstream>
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -259,6 +264,41 @@ TEST_F(ProgramTest, ReportWritesTheExaminationThroughTheChosenTemplate) {
     const std::string expected = "|W306 Cannot write: " + folder_ / "home/missing/zenith.txt";
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0].substr(0, expected.size()), expected);
+}
+
+TEST_F(ProgramTest, WebDiffChecksTheKeptMarksAgainstTheirRegistersPages) {
+    LoopbackWebServer server;
+    CRegisterPageMaker pages(server);
+    std::ofstream(folder_ / "prog/ZrSystem.ini", std::ios::app)
+        << "[Test]\nShowWebDiff=1\n[WebServers]\nUK=" << server.BaseUrl() << "\n";
+    SaveAutoLogin();
+    ASSERT_TRUE(Start());
+    const EngineInfoSeq_var engines = local_service::Logon(local_service::Remote(), "");
+    const std::vector<CORBA::ULong> found =
+        local_service::Search(local_service::Find(engines.in(), 'u'), "TMARK=\"ZENITH\"");
+    ASSERT_FALSE(found.empty());
+    const CMark mark(found.front(), 'u', 0, 0, 0, CMark::kPermanentKeep | CMark::kKept);
+    program_->GetDocument().MergeMark(mark);
+    const RecordPtr record = TheZrDbs().GetDb('u')->FetchTextRecord(mark);
+    ASSERT_NE(record, nullptr);
+    pages.Add('u', *record, PageChange::WordMark);
+
+    wx_test::DialogScripts scripts;
+    Texts lines;
+    scripts.Add([&lines](wxDialog& dialog) {
+        auto& status = wx_test::Child<wxStaticText>(dialog, CDiffDlg::kStatusText);
+        ASSERT_TRUE(wx_test::PumpUntil([&] { return status.GetLabel().StartsWith("1 out of"); }));
+        for (const wxString& line :
+             wx_test::Child<wxListBox>(dialog, CDiffDlg::kReportList).GetStrings())
+            lines.push_back(FromWx(line));
+        wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
+    });
+    control_->ClearCallLog();
+    Command(kCmdWebDiff);
+    EXPECT_TRUE(scripts.AllUsed());
+    EXPECT_EQ(lines, (Texts{"Differences for UK AppNum: " + std::string(record->GetField("APPNUM")),
+                            "  Word mark", "    Have:\t\tZENITH", "    Should be:\tZENITH PLUS"}));
+    EXPECT_EQ(local_service::LoggedCalls(control_, "FlagSuspectSGEs").size(), 1u);
 }
 
 } // namespace
