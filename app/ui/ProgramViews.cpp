@@ -35,6 +35,7 @@ CViewContext CProgramViews::MakeContext() {
                          services_.fileDialogs};
     context.webDiff = services_.webDiff;
     context.watch = services_.watch;
+    context.sheets = services_.sheets;
     return context;
 }
 

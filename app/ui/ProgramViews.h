@@ -38,6 +38,8 @@ public:
         IWebDiff* webDiff = nullptr;
         // Convert to Watch; null keeps it disabled.
         IWatchConverter* watch = nullptr;
+        // The search sheets; null keeps their commands disabled.
+        ISearchSheets* sheets = nullptr;
     };
 
     explicit CProgramViews(Services services);

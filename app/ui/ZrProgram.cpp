@@ -1,6 +1,5 @@
 #include "app/ui/ZrProgram.h"
 
-#include "app/DefaultNewExamination.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "core/FilePath.h"
@@ -164,6 +163,12 @@ void CZrProgram::CreateDocuments() {
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
     // Search runs record their run order in the active examination.
     InstallActiveExamination(document_.get());
+    searchWindows_ = std::make_unique<CProgramSearchWindows>(
+        CSearchWindows::Services{TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
+                                 TheSystemOptions(), [this] { return FrameWindow(); },
+                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_,
+                                 &finderDialogs_},
+        *document_);
     watch_ = std::make_unique<CProgramWatch>(CProgramWatch::Services{
         *document_, *host_, [this]() -> wxWindow* { return GetMainFrame(); },
         [this] {
@@ -172,7 +177,6 @@ void CZrProgram::CreateDocuments() {
             return saved;
         },
         [this] { views_->ShowWatch(); }, [this](int contextId) { help_.ShowHelp(contextId); }});
-    wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
     views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
         *document_, fileDialogs_,
         [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
@@ -180,9 +184,9 @@ void CZrProgram::CreateDocuments() {
         [this]() -> wxWindow* { return GetMainFrame(); },
         [] { return TheZrDbs().HasConnectedTrainingDb(); },
         [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_, &webDiff_,
-        watch_.get()});
+        watch_.get(), searchWindows_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
-                                                  recentFiles_, *wizard_, [this] {
+                                                  recentFiles_, *searchWindows_, [this] {
                                                       views_->GetResultsWindow().Close();
                                                       views_->CloseAll();
                                                   });

@@ -19,14 +19,18 @@
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
+#include "app/ui/ProgramSearchWindows.h"
 #include "app/ui/ProgramViews.h"
 #include "app/ui/ProgramWatch.h"
 #include "app/ui/ProgramWebDiff.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
+#include "registers/ZrDbs.h"
 #include "report/print/ZrDbsPrintRegisters.h"
 #include "report/print/ui/Printing.h"
+#include "search/CorbaStringFinder.h"
+#include "search/ui/StringFinderDialogs.h"
 
 #include <memory>
 #include <optional>
@@ -34,8 +38,6 @@
 #include <vector>
 #include <wx/font.h>
 #include <wx/weakref.h>
-
-class CDefaultNewExamination;
 
 class CZrProgram : public IStartupActions {
 public:
@@ -132,13 +134,17 @@ private:
     CHelp help_;
     CAnnouncements announcements_;
     wxFont appFont_;
+    CRegisterStringFinders registerFinders_{TheZrDbs()};
+    CStringFinderDialogs finderDialogs_{
+        registerFinders_,
+        {TheZrDbs(), appFont_, [this](int contextId) { help_.ShowHelp(contextId); }}};
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    std::unique_ptr<CProgramSearchWindows> searchWindows_;
     // Goes before the document, as its pending conversion would reach it.
     std::unique_ptr<CProgramWatch> watch_;
     // Before the document goes, the views let go of it.
     std::unique_ptr<CProgramViews> views_;
-    std::unique_ptr<CDefaultNewExamination> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;
     std::unique_ptr<CMainFrameCommands> commands_;

@@ -17,8 +17,8 @@
 // What the dialogs draw with and where their Help leads.
 struct CFinderDlgServices {
     const CZrDbs& registers;
-    // The list's font.
-    wxFont font;
+    // The list's font, as it is when a dialog opens.
+    const wxFont& font;
     // Opens a help topic by its context id.
     std::function<void(int contextId)> showHelp;
 };

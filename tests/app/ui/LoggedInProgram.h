@@ -1,7 +1,8 @@
 #pragma once
-// The program logged in automatically to the local search service, on a new examination of every
-// database it serves, under the (virtual) display.
+// The program logged in automatically to the local search service, on a new examination of the
+// United Kingdom's databases, under the (virtual) display.
 
+#include "NewExamScript.h"
 #include "WxTestSupport.h"
 #include "app/ui/ZrProgram.h"
 #include "app/views/ui/MainViewWindow.h"
@@ -28,6 +29,8 @@ protected:
         program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
             {}, folder_ / "prog", folder_ / "config/ZR2000.ini", nullptr, Printer()});
         startup_ = program_->MakeStartup();
+        wx_test::DialogScripts wizard;
+        wizard.Add(FinishNewExamination);
         ASSERT_TRUE(startup_.Run());
     }
     void TearDown() override {

@@ -2,6 +2,7 @@
 // the (virtual) display: logging in, the main window, its files and its closing. Dialogs are
 // driven by scripts, message boxes answered from lists and file dialogs from queues.
 
+#include "NewExamScript.h"
 #include "WxTestSupport.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
@@ -97,12 +98,15 @@ protected:
 TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     SaveAutoLogin();
     wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
+    EXPECT_EQ(scripts.Opened(), (Texts{"New Examination - Standard Details"}));
     EXPECT_TRUE(Frame().IsShown());
     EXPECT_EQ(Title(), "Untitled - RO Vedaridarevu");
     EXPECT_FALSE(local_service::LoggedCalls(control_, "GetAvailableEngines2").empty());
     EXPECT_EQ(TheSystemOptions().GetUserId(), "examiner");
-    // The new examination takes every database the service has an engine for.
+    // The new examination takes the databases ticked in the wizard.
     EXPECT_FALSE(program_->GetDocument().GetDatabaseCodes().empty());
     EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdOptions)), "&Options for examiner");
     EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdUsageStatistics)),
@@ -130,6 +134,7 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     EXPECT_TRUE(Frame().GetSplitter()->IsSplit());
     EXPECT_EQ(Frame().GetSplitter()->GetSplitMode(), wxSPLIT_HORIZONTAL);
     EXPECT_EQ(Title(), "watch.zre - RO Vedaridarevu (Watching)");
+    scripts.Add(FinishNewExamination);
     Command(wxID_NEW);
     EXPECT_EQ(Frame().GetSplitter(), nullptr);
 }
@@ -147,9 +152,11 @@ TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
         wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
     });
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(scripts.Opened(), (Texts{"RO Vedaridarevu Login"}));
+    EXPECT_EQ(scripts.Opened(),
+              (Texts{"RO Vedaridarevu Login", "New Examination - Standard Details"}));
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(Frame().IsShown());
     // The login was saved for the next start, without the password.
@@ -170,6 +177,8 @@ TEST_F(ProgramTest, CancelAtLoginEndsStartUpWithoutAMainWindow) {
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     CZR2000Doc& document = program_->GetDocument();
     CSearch search(2);
@@ -181,6 +190,7 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     EXPECT_EQ(Title(), "acme.zre - RO Vedaridarevu");
     EXPECT_FALSE(document.IsModified());
 
+    scripts.Add(FinishNewExamination);
     Command(wxID_NEW);
     EXPECT_EQ(document.GetSearchCount(), 0);
     EXPECT_EQ(Title(), "Untitled - RO Vedaridarevu");
@@ -192,6 +202,7 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
 
     // The recent files survive the program.
     program_.reset();
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     files_.answers.clear();
     Command(wxID_FILE1);
@@ -200,6 +211,8 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
 
 TEST_F(ProgramTest, ClosingAModifiedExaminationAsksAndCancelStays) {
     SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     CSearch search(1);
     program_->GetDocument().AddSearch(search);
@@ -223,6 +236,8 @@ TEST_F(ProgramTest, ReportWritesTheExaminationThroughTheChosenTemplate) {
     folder_.Write("home/template/marks.txt",
                   "[[CLIENT]]\n[[STARTMARK]][[DATABASE]] [[WORDMARK]]\n[[ENDMARK]]");
     std::filesystem::create_directories(folder_ / "home/reports");
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     CZR2000Doc& document = program_->GetDocument();
     document.SetClient("Client & Co");
@@ -236,7 +251,6 @@ TEST_F(ProgramTest, ReportWritesTheExaminationThroughTheChosenTemplate) {
     const RecordPtr record = uk.FetchTextRecord(mark);
     ASSERT_NE(record, nullptr);
 
-    wx_test::DialogScripts scripts;
     Texts offered;
     scripts.Add([&offered](wxDialog& chooser) {
         auto& list = wx_test::Child<wxListBox>(chooser, CReportSelectDlg::kTemplateList);
@@ -272,7 +286,11 @@ TEST_F(ProgramTest, WebDiffChecksTheKeptMarksAgainstTheirRegistersPages) {
     std::ofstream(folder_ / "prog/ZrSystem.ini", std::ios::app)
         << "[Test]\nShowWebDiff=1\n[WebServers]\nUK=" << server.BaseUrl() << "\n";
     SaveAutoLogin();
-    ASSERT_TRUE(Start());
+    {
+        wx_test::DialogScripts wizard;
+        wizard.Add(FinishNewExamination);
+        ASSERT_TRUE(Start());
+    }
     const EngineInfoSeq_var engines = local_service::Logon(local_service::Remote(), "");
     const std::vector<CORBA::ULong> found =
         local_service::Search(local_service::Find(engines.in(), 'u'), "TMARK=\"ZENITH\"");

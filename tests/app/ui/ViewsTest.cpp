@@ -1,7 +1,7 @@
 // The views' windows in the program, against the local search service, under the (virtual)
 // display: a search run through the progress window into the results window, rows drawn from
-// the registers' records, a click that keeps a mark, kept marks dropped on another section, and
-// the examination previewed and its selection printed.
+// the registers' records, a click that keeps a mark, kept marks dropped on another section, the
+// examination previewed and its selection printed, and a search typed into the Search sheet.
 
 #include "LoggedInProgram.h"
 #include "PostScriptPrinter.h"
@@ -13,11 +13,14 @@
 #include "registers/ZrDbs.h"
 #include "report/print/ui/PrintRangeDlg.h"
 #include "report/print/ui/ZrPrintout.h"
+#include "search/ui/GeneralPageWindow.h"
+#include "search/ui/SearchDlg.h"
 
 #include <wx/button.h>
 #include <wx/print.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 namespace {
@@ -143,6 +146,32 @@ TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
     view.SetSection(1);
     EXPECT_EQ(view.GetMarkCount(), 3);
     EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
+}
+
+TEST_F(ViewsTest, SearchOpensTheSheetAndRunsWhatWasTypedAsItsWrittenCriteriaRun) {
+    const std::string written =
+        "DBIDS=\"" + Document().GetDatabaseCodes() + "\" AND WORDM=\"zenith\" AND STATS=\"rpla\"";
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([](wxDialog& sheet) {
+        auto& page = *static_cast<CSearchDlg&>(sheet).GetPages().at(0);
+        wx_test::Child<wxTextCtrl>(page, CGeneralPageWindow::kGroupIds[0]).SetValue("zenith");
+        wx_test::Click(*sheet.FindWindow(wxID_OK));
+    });
+    dialogs.Add([](wxDialog&) {}); // the progress window ends by itself
+    MainView().GetView().Run(EMainCommand::Search);
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Searching"}));
+    ASSERT_EQ(Document().GetSearchCount(), 1);
+    const int typed = Document().GetSearch(0).GetSearchId();
+    EXPECT_EQ(Document().FindSearch(typed).GetCriteria().WriteCriteriaText(true), written);
+
+    CSearch byHand(0);
+    ASSERT_TRUE(byHand.GetCriteria().ReadCriteriaText(written));
+    const int id = Document().AddSearch(byHand);
+    dialogs.Add([](wxDialog&) {});
+    ASSERT_TRUE(program_->RunSearch(id, false));
+    EXPECT_GT(Document().FindSearch(typed).GetFound(), 0);
+    EXPECT_EQ(Document().FindSearch(id).GetFound(), Document().FindSearch(typed).GetFound());
 }
 
 TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {

@@ -4,9 +4,12 @@
 // other sections; Watch Mark and Watch All run them again.
 
 #include "LoggedInProgram.h"
+#include "app/DefaultNewExamination.h"
+#include "app/ProgramRepository.h"
 #include "app/ui/CommandIds.h"
 #include "core/UserOptions.h"
 #include "core/ui/WxText.h"
+#include "engines/Repository.h"
 #include "registers/ZrDbs.h"
 #include "search/ui/WatchDlg.h"
 #include "search/ui/WatchViewWindow.h"
@@ -20,12 +23,16 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// An examination whose kept marks are the domain names acme-zenith.co.uk and acmex.co.uk, with
-// the watch searches run over the whole register: each finds the names that share its words.
+// An examination of every register the service serves, whose kept marks are the domain names
+// acme-zenith.co.uk and acmex.co.uk, with the watch searches run over the whole register: each
+// finds the names that share its words.
 class WatchTest : public LoggedInProgram {
 protected:
     void SetUp() override {
         LoggedInProgram::SetUp();
+        const CProgramRepository repository(TheRepository());
+        Document().NewExamination(MakeDefaultExamination(
+            TheUserOptions(), repository, TheZrDbs().GetDbCodes(), TheZrDbs().GetDbSelection()));
         TheUserOptions().SetWatchSet("");
         kept_ = {RecordOf(2, "acme-zenith.co.uk"), RecordOf(7, "acmex.co.uk")};
         Document().AddFoundMarks(kept_, 'k', 0, 0, true, false);

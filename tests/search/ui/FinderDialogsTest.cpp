@@ -59,9 +59,9 @@ protected:
 
     CRegisterStringFinders finders_{zrDbs_};
     std::vector<int> helpShown_;
-    CStringFinderDialogs dialogs_{finders_, {zrDbs_, wxFont(wxFontInfo(10)), [this](int contextId) {
-                                                 helpShown_.push_back(contextId);
-                                             }}};
+    wxFont font_{wxFontInfo(10)};
+    CStringFinderDialogs dialogs_{
+        finders_, {zrDbs_, font_, [this](int contextId) { helpShown_.push_back(contextId); }}};
 };
 
 } // namespace
