@@ -1,7 +1,8 @@
 // The views' windows in the program, against the local search service, under the (virtual)
 // display: a search run through the progress window into the results window, rows drawn from
 // the registers' records, a click that keeps a mark, kept marks dropped on another section, the
-// examination previewed and its selection printed, and a search typed into the Search sheet.
+// examination previewed and its selection printed, a search typed into the Search sheet and a
+// word ticked in its Word Index.
 
 #include "LoggedInProgram.h"
 #include "PostScriptPrinter.h"
@@ -15,6 +16,7 @@
 #include "report/print/ui/ZrPrintout.h"
 #include "search/ui/GeneralPageWindow.h"
 #include "search/ui/SearchDlg.h"
+#include "search/ui/StringFinderListBox.h"
 
 #include <wx/button.h>
 #include <wx/print.h>
@@ -172,6 +174,35 @@ TEST_F(ViewsTest, SearchOpensTheSheetAndRunsWhatWasTypedAsItsWrittenCriteriaRun)
     ASSERT_TRUE(program_->RunSearch(id, false));
     EXPECT_GT(Document().FindSearch(typed).GetFound(), 0);
     EXPECT_EQ(Document().FindSearch(id).GetFound(), Document().FindSearch(typed).GetFound());
+}
+
+TEST_F(ViewsTest, TheSheetsIndexButtonTicksAWordOfTheExaminationsRegistersIntoItsFirstGroup) {
+    std::string ticked;
+    std::string taken;
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([&taken](wxDialog& sheet) {
+        auto& page = *static_cast<CSearchDlg&>(sheet).GetPages().at(0);
+        wx_test::Child<wxTextCtrl>(page, CGeneralPageWindow::kLocate).SetValue("ZEN");
+        wx_test::Click(wx_test::Child<wxButton>(page, CGeneralPageWindow::kIndex));
+        taken =
+            FromWx(wx_test::Child<wxTextCtrl>(page, CGeneralPageWindow::kGroupIds[0]).GetValue());
+        wx_test::Click(*sheet.FindWindow(wxID_CANCEL));
+    });
+    dialogs.Add([&ticked](wxDialog& finder) {
+        auto& list = wx_test::Child<CStringFinderListBox>(finder, CStringFinderListBox::kId);
+        ticked = list.GetSelection().GetLine(0).GetText();
+        wxMouseEvent click(wxEVT_LEFT_DOWN);
+        click.SetEventObject(&list);
+        click.m_x = 40;
+        click.m_y = 2;
+        list.GetEventHandler()->ProcessEvent(click);
+        wx_test::Click(*finder.FindWindow(wxID_OK));
+    });
+    MainView().GetView().Run(EMainCommand::Search);
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Word Index"}));
+    EXPECT_EQ(ticked.substr(0, 3), "ZEN");
+    EXPECT_EQ(taken, ticked);
+    EXPECT_EQ(Document().GetSearchCount(), 0);
 }
 
 TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {
