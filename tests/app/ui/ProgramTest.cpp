@@ -286,11 +286,9 @@ TEST_F(ProgramTest, WebDiffChecksTheKeptMarksAgainstTheirRegistersPages) {
     std::ofstream(folder_ / "prog/ZrSystem.ini", std::ios::app)
         << "[Test]\nShowWebDiff=1\n[WebServers]\nUK=" << server.BaseUrl() << "\n";
     SaveAutoLogin();
-    {
-        wx_test::DialogScripts wizard;
-        wizard.Add(FinishNewExamination);
-        ASSERT_TRUE(Start());
-    }
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
     const EngineInfoSeq_var engines = local_service::Logon(local_service::Remote(), "");
     const std::vector<CORBA::ULong> found =
         local_service::Search(local_service::Find(engines.in(), 'u'), "TMARK=\"ZENITH\"");
@@ -301,7 +299,6 @@ TEST_F(ProgramTest, WebDiffChecksTheKeptMarksAgainstTheirRegistersPages) {
     ASSERT_NE(record, nullptr);
     pages.Add('u', *record, PageChange::WordMark);
 
-    wx_test::DialogScripts scripts;
     Texts lines;
     scripts.Add([&lines](wxDialog& dialog) {
         auto& status = wx_test::Child<wxStaticText>(dialog, CDiffDlg::kStatusText);
