@@ -168,6 +168,11 @@ public:
     static bool HitTestShortBox(const CRect& row, CPoint point, const CDisplayInfo& info);
     static bool HitTestLongBox(const CRect& cell, CPoint point, const CDisplayInfo& info);
     static bool HitTestAltBox(const CRect& row, CPoint point, const CDisplayInfo& info);
+    // The details header of the mark in the rectangle: three lines of the register's texts
+    // around its flag, the check box of the box type, the face of the sound button and the word
+    // mark centred below; the error text in place of a record that cannot be had.
+    void DrawFullRecord(const CMark& mark, IDrawSurface& surface, const CRect& rect, int boxType,
+                        const CDisplayInfo& info);
     // Where the details header shows the sound button; empty without sound.
     CRect GetSoundIconRect(const CMark& mark, const CRect& row, const CDisplayInfo& info);
     // The summary record's "ICON" in the rectangle.
