@@ -6,13 +6,6 @@
 #include "app/MainFrameCommands.h"
 #include "app/SearchRunFlow.h"
 
-// The watch run.
-class CPendingWatchRun : public IWatchRun {
-public:
-    void RunCollected() override {}
-    void RunAllSearches() override {}
-};
-
 // The maker's announcements page.
 class CPendingAnnouncements : public IAnnouncementSource {
 public:

@@ -10,6 +10,18 @@
 #include "engines/SearchProgress.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
+#include "search/ui/WatchViewWindow.h"
+
+namespace {
+
+// The watch view as the main window steps through the watch's sections.
+class CProgramWatchView : public CWatchViewWindow, public IWatchSectionView {
+public:
+    using CWatchViewWindow::CWatchViewWindow;
+    void ShowSection(int section) override { GetWatchView().ShowSection(section); }
+};
+
+} // namespace
 
 namespace {
 
@@ -40,15 +52,18 @@ CViewContext CProgramViews::MakeContext() {
                          TheSystemOptions(),    *this,      *this,
                          services_.fileDialogs, &details_,  &details_};
     context.webDiff = services_.webDiff;
+    context.watch = services_.watch;
     context.sheets = services_.sheets;
     return context;
 }
 
 CProgramViews::~CProgramViews() {
     results_.Close();
-    // At once, not when the main window goes: the view follows the document.
+    // At once, not when the main window goes: the views follow the document.
     if (mainView_)
         mainView_->Destroy();
+    if (watchView_)
+        watchView_->Destroy();
 }
 
 CResultsFrameOptions CProgramViews::ResultsOptions() {
@@ -64,6 +79,19 @@ wxWindow* CProgramViews::CreateMainView(wxWindow* parent) {
     auto* window = new CMainViewWindow(parent, context_);
     mainView_ = window;
     return window;
+}
+
+wxWindow* CProgramViews::CreateWatchView(wxWindow* parent) {
+    auto* window = new CProgramWatchView(parent, context_);
+    watchView_ = window;
+    return window;
+}
+
+void CProgramViews::ShowWatch() {
+    if (mainView_)
+        mainView_->GetView().ShowKeptMarks(false);
+    if (watchView_ && watchView_->GetWatchView().GetMarkCount() > 0)
+        watchView_->GetWatchView().SelectRow(0, 0);
 }
 
 bool CProgramViews::RunInProgressWindow(const std::function<void(CSearchProgress&)>& addSearches) {

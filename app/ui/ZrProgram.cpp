@@ -166,8 +166,17 @@ void CZrProgram::CreateDocuments() {
     searchWindows_ = std::make_unique<CProgramSearchWindows>(
         CSearchWindows::Services{TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
                                  TheSystemOptions(), [this] { return FrameWindow(); },
-                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_},
+                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_,
+                                 &finderDialogs_},
         *document_);
+    watch_ = std::make_unique<CProgramWatch>(CProgramWatch::Services{
+        *document_, *host_, [this]() -> wxWindow* { return GetMainFrame(); },
+        [this] {
+            const bool saved = docManager_->FileSave();
+            GetMainFrame()->UpdateTitle();
+            return saved;
+        },
+        [this] { views_->ShowWatch(); }, [this](int contextId) { help_.ShowHelp(contextId); }});
     views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
         *document_, fileDialogs_,
         [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
@@ -178,14 +187,14 @@ void CZrProgram::CreateDocuments() {
         [this](wxWindow* parent, const CMark& mark, bool longForm) {
             printing_.PrintMark(parent, mark, longForm);
         },
-        &webDiff_, searchWindows_.get()});
+        &webDiff_, watch_.get(), searchWindows_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *searchWindows_, [this] {
                                                       views_->GetResultsWindow().Close();
                                                       views_->CloseAll();
                                                   });
     flow_ = std::make_unique<CSearchRunFlow>(
-        CSearchRunWindows{*views_, watchRun_, views_->GetResultsWindow(), *views_, noNewMarks_},
+        CSearchRunWindows{*views_, *watch_, views_->GetResultsWindow(), *views_, noNewMarks_},
         TheUserOptions());
 
     CMainFrameServices services;
@@ -197,7 +206,7 @@ void CZrProgram::CreateDocuments() {
     auto* frame = new CMainFrame(*views_, std::move(services));
     frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
-        *document_, CMainFrameCommands::Services{*flow_, watchRun_, *frame, reports_, fileDialogs_,
+        *document_, CMainFrameCommands::Services{*flow_, *watch_, *frame, reports_, fileDialogs_,
                                                  TheUserOptions(), TheSystemOptions()});
     recentFiles_.UseMenu(frame->GetRecentFilesMenu());
     BindFrameCommands();

@@ -22,12 +22,16 @@
 #include "app/ui/ProgramReports.h"
 #include "app/ui/ProgramSearchWindows.h"
 #include "app/ui/ProgramViews.h"
+#include "app/ui/ProgramWatch.h"
 #include "app/ui/ProgramWebDiff.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
+#include "registers/ZrDbs.h"
 #include "report/print/ZrDbsPrintRegisters.h"
 #include "report/print/ui/Printing.h"
+#include "search/CorbaStringFinder.h"
+#include "search/ui/StringFinderDialogs.h"
 
 #include <memory>
 #include <optional>
@@ -114,7 +118,6 @@ private:
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingWatchRun watchRun_;
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
@@ -134,9 +137,15 @@ private:
     CHelp help_;
     CAnnouncements announcements_;
     wxFont appFont_;
+    CRegisterStringFinders registerFinders_{TheZrDbs()};
+    CStringFinderDialogs finderDialogs_{
+        registerFinders_,
+        {TheZrDbs(), appFont_, [this](int contextId) { help_.ShowHelp(contextId); }}};
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
     std::unique_ptr<CProgramSearchWindows> searchWindows_;
+    // Goes before the document, as its pending conversion would reach it.
+    std::unique_ptr<CProgramWatch> watch_;
     // Before the document goes, the views let go of it.
     std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CZrDocManager> docManager_;
