@@ -5,6 +5,8 @@
 #include "app/Announcements.h"
 #include "app/MainFrameCommands.h"
 #include "app/SearchRunFlow.h"
+#include "platform/MessageBox.h"
+#include "platform/OpenUrl.h"
 
 // The watch run.
 class CPendingWatchRun : public IWatchRun {
@@ -13,9 +15,17 @@ public:
     void RunAllSearches() override {}
 };
 
-// The maker's announcements page and its window.
-class CPendingAnnouncements : public IAnnouncementSource, public IAnnouncementWindow {
+// The announcements window: an announcement picked from the menu opens in the browser; none is
+// shown by itself at start-up, where the user could not ask not to see it again.
+class CPendingAnnouncementWindow : public IAnnouncementWindow {
 public:
-    std::vector<CAnnouncementItem> Fetch(std::string&) override { return {}; }
-    bool Show(const std::string&, bool) override { return true; }
+    bool Show(const std::string& url, bool firstTime) override {
+        if (firstTime)
+            return true;
+        if (const int result = platform::OpenUrl(url); result <= 32)
+            platform::ShowMessageBox(
+                {"W307 Unable to open hyperlink:\n\n" + platform::OpenUrlErrorText(result), "",
+                 platform::MessageButtons::Ok, platform::MessageIcon::Warning});
+        return true;
+    }
 };

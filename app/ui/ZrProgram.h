@@ -10,6 +10,7 @@
 #include "app/Help.h"
 #include "app/MainFrameCommands.h"
 #include "app/ProgramRepository.h"
+#include "app/ProxyCredentialsPrompt.h"
 #include "app/SearchRunFlow.h"
 #include "app/Startup.h"
 #include "app/ZrDocManager.h"
@@ -25,6 +26,7 @@
 #include "registers/EngineRegisterTable.h"
 #include "report/print/ZrDbsPrintRegisters.h"
 #include "report/print/ui/Printing.h"
+#include "web/WebClient.h"
 
 #include <memory>
 #include <optional>
@@ -109,6 +111,10 @@ private:
     bool CanCloseMainFrame();
 
     Options options_;
+    // Every web fetch of the program asks the user through it; it outlives their threads.
+    CProxyCredentialsPrompt proxyPrompt_;
+    CScopedProxyCredentialsHandler proxyCredentials_{
+        [this](const std::string& proxy) { return proxyPrompt_.Ask(proxy); }};
     CEngineRegisterTable engineTable_;
     CTableRegisters registers_;
     CProgramRepository repository_;
@@ -117,7 +123,7 @@ private:
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
-    CPendingAnnouncements pendingAnnouncements_;
+    CPendingAnnouncementWindow pendingAnnouncementWindow_;
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;
@@ -127,6 +133,7 @@ private:
     std::unique_ptr<CViewPrinting> viewPrinting_;
     CHelp help_;
     CAnnouncements announcements_;
+    std::unique_ptr<CAnnouncementsFetch> announcementsFetch_;
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;

@@ -3,6 +3,7 @@
 // driven by scripts, message boxes answered from lists and file dialogs from queues.
 
 #include "WxTestSupport.h"
+#include "app/MakerServer.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
@@ -15,8 +16,11 @@
 #include "report/ui/ReportSelectDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
+#include "tests/support/WebServer.h"
 
 #include <deque>
+#include <future>
+#include <httplib.h>
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
@@ -47,9 +51,7 @@ protected:
     void SetUp() override {
         workingDir_ = std::filesystem::current_path();
         const TestServiceAddresses& service = local_service::Process().Addresses();
-        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
-                                               "\n[Repository]\nRemote1=" + service.remote +
-                                               "\nLocal=" + service.local + "\n");
+        WriteSettings("Remote1=" + service.remote + "\nLocal=" + service.local + "\n");
         std::filesystem::create_directories(folder_ / "home");
         control_ = local_service::ResetControl();
     }
@@ -59,6 +61,11 @@ protected:
         std::filesystem::current_path(workingDir_);
     }
 
+    // The system settings with this [Repository] section and more sections after it.
+    void WriteSettings(const std::string& repository, const std::string& more = "") {
+        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
+                                               "\n[Repository]\n" + repository + more);
+    }
     // The test account saved for the automatic login, as the login itself saves it.
     void SaveAutoLogin() {
         CSystemOptions settings;
@@ -138,6 +145,8 @@ TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kUserId).SetValue("examiner");
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("wrong");
         wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
+        ASSERT_TRUE(wx_test::PumpUntil(
+            [&login] { return !static_cast<CLoginDlg&>(login).IsConnecting(); }));
         stayedOpen = login.IsModal();
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
         wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
@@ -161,6 +170,82 @@ TEST_F(ProgramTest, CancelAtLoginEndsStartUpWithoutAMainWindow) {
     EXPECT_FALSE(Start());
     EXPECT_EQ(startup_.GetStepsRun().back(), "Login");
     EXPECT_FALSE(Frame().IsShown());
+}
+
+TEST_F(ProgramTest, TheLoginDialogStaysLiveWhileTheServiceHangsAndCancelEndsIt) {
+    control_->SetRepositoryFault("remote", "slow", "", 2000);
+    control_->SetRepositoryFault("local", "slow", "", 2000);
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add([](wxDialog& shown) {
+        auto& login = static_cast<CLoginDlg&>(shown);
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kCompanyId).SetValue("TESTCO");
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kUserId).SetValue("examiner");
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
+        wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
+        // The window goes on handling events while the repository is silent.
+        bool handled = false;
+        login.CallAfter([&handled] { handled = true; });
+        EXPECT_TRUE(wx_test::PumpUntil([&handled] { return handled; }));
+        EXPECT_TRUE(login.IsModal());
+        EXPECT_TRUE(login.IsConnecting());
+        EXPECT_FALSE(wx_test::Child<wxButton>(login, wxID_OK).IsEnabled());
+        EXPECT_FALSE(wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).IsEnabled());
+        wx_test::Click(wx_test::Child<wxButton>(login, wxID_CANCEL));
+        EXPECT_FALSE(login.IsModal());
+    });
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(startup_.GetStepsRun().back(), "Login");
+    // The connection left behind asked no further repository and said nothing.
+    EXPECT_EQ(local_service::LoggedCalls(control_, "GetAvailableEngines2").size(), 1u);
+    EXPECT_EQ(messages.Texts(), Texts{});
+    CSystemOptions saved;
+    saved.Load(folder_ / "prog");
+    EXPECT_EQ(saved.GetDefaultCompId(), "");
+}
+
+TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLater) {
+    LoopbackWebServer maker;
+    maker.Page("/repositories/index.html",
+               "<repository>" + local_service::Process().Addresses().remote + "</repository>");
+    // The announcements page is held back until the program has started.
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    maker.Route(CWebAnnouncementSource::kPath,
+                [released](const httplib::Request&, httplib::Response& response) {
+                    released.wait_for(std::chrono::seconds(10));
+                    response.set_content("<table id=announcements>"
+                                         "<tr><td>2 Mar 2017<td><a href=/b.htm>Second</a></tr>"
+                                         "<tr><td>1 Mar 2017<td><a href=/a.htm>First</a></tr>"
+                                         "</table>",
+                                         "text/html");
+                });
+    WriteSettings("", "[WebServers]\nMaker=" + maker.BaseUrl() + "\n");
+    SaveAutoLogin();
+    wx_test::DialogScripts noDialogs;
+    wx_test::RecordedMessages messages;
+    const bool started = Start();
+    const bool listedBeforeThePageCame =
+        started && Frame().GetHelpMenu()->FindItem("Recent Announcements") != wxNOT_FOUND;
+    release.set_value();
+    ASSERT_TRUE(started);
+    EXPECT_FALSE(listedBeforeThePageCame);
+    EXPECT_EQ(local_service::LoggedCalls(control_, "GetAvailableEngines2").size(), 1u);
+    EXPECT_EQ(TheSystemOptions().GetUserId(), "examiner");
+
+    wxMenu& help = *Frame().GetHelpMenu();
+    ASSERT_TRUE(wx_test::PumpUntil(
+        [&help] { return help.FindItem("Recent Announcements") != wxNOT_FOUND; }));
+    const wxMenuItem* recent = help.FindItemByPosition(2);
+    ASSERT_TRUE(recent->IsSubMenu());
+    wxMenu& items = *recent->GetSubMenu();
+    ASSERT_EQ(items.GetMenuItemCount(), 2u);
+    EXPECT_EQ(FromWx(items.FindItemByPosition(0)->GetItemLabelText()), "Second");
+    EXPECT_EQ(FromWx(items.FindItemByPosition(1)->GetItemLabelText()), "First");
+    EXPECT_TRUE(help.FindItemByPosition(3)->IsSeparator());
+    EXPECT_EQ(maker.Log(),
+              (Texts{"GET /repositories/index.html", "GET /announcements/index.html"}));
+    EXPECT_EQ(messages.Texts(), Texts{});
 }
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
