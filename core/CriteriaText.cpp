@@ -126,8 +126,10 @@ std::string CCriteria::WriteText(bool withDbIds, bool forEngine) const {
     std::string text;
     for (const std::string& part : wanted)
         AppendJoined(text, part, " AND ");
-    // An engine asked for nothing gets every application; exclusions are subtracted from them.
-    if (forEngine && !SelectsMarks())
+    // An engine asked for nothing gets every application. The same term stands in front of
+    // exclusions that nothing else would precede, so that an engine text never starts with
+    // ANDNOT; anything written before them, a status or classes too, leaves them as they are.
+    if (forEngine && (IsEmpty() || text.empty()))
         AppendJoined(text, kEveryApplication, " AND ");
     // With nothing in front, the stored text starts with ANDNOT, so that reading it back keeps
     // the exclusions exclusions.

@@ -1,26 +1,80 @@
 #include "core/IniFile.h"
 
-#include "platform/AtomicFile.h"
-
+#include <chrono>
 #include <climits>
 #include <cstdlib>
-#include <filesystem>
 
-CIniDocument CIniFile::Read() const {
+namespace {
+
+// Kept documents are trusted only for files last modified longer ago than this: file systems
+// keep times in ticks of up to two seconds, and within its tick an edit in place of the same
+// length could leave the stamp as it was. Later edits always give a later time.
+constexpr std::int64_t kSettledNs = 2'000'000'000;
+
+std::shared_ptr<const CIniDocument> EmptyDocument() {
+    static const auto empty = std::make_shared<const CIniDocument>();
+    return empty;
+}
+
+} // namespace
+
+CIniFile::CCache& CIniFile::CCache::operator=(const CCache&) {
+    std::lock_guard lock(mutex_);
+    stamp_.reset();
+    document_.reset();
+    return *this;
+}
+
+std::shared_ptr<const CIniDocument> CIniFile::CCache::Find(const platform::FileStamp& stamp) const {
+    std::lock_guard lock(mutex_);
+    return stamp_ == stamp ? document_ : nullptr;
+}
+
+void CIniFile::CCache::Keep(const platform::FileStamp& stamp,
+                            std::shared_ptr<const CIniDocument> document) {
+    const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
+    std::lock_guard lock(mutex_);
+    if (stamp.modifiedNs > now - kSettledNs) {
+        stamp_.reset();
+        document_.reset();
+        return;
+    }
+    stamp_ = stamp;
+    document_ = std::move(document);
+}
+
+std::shared_ptr<const CIniDocument> CIniFile::Current() const {
+    if (path_.empty())
+        return EmptyDocument();
+    // Taken before reading: a change while the file is read gives a new stamp, read again next.
+    const std::optional<platform::FileStamp> stamp = platform::GetFileStamp(path_);
+    if (!stamp)
+        return EmptyDocument();
+    if (auto kept = cache_.Find(*stamp))
+        return kept;
     std::string text;
-    if (path_.empty() || !platform::ReadWholeFile(path_, text))
-        return CIniDocument();
-    return CIniDocument(text);
+    if (!platform::ReadWholeFile(path_, text))
+        return nullptr;
+    auto document = std::make_shared<const CIniDocument>(text);
+    cache_.Keep(*stamp, document);
+    return document;
+}
+
+std::shared_ptr<const CIniDocument> CIniFile::Read() const {
+    std::shared_ptr<const CIniDocument> document = Current();
+    return document ? document : EmptyDocument();
 }
 
 std::string CIniFile::GetString(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
-    return Read().Find(section, key).value_or(defaultValue);
+    return Read()->Find(section, key).value_or(defaultValue);
 }
 
 bool CIniFile::GetStringIfSet(const std::string& section, const std::string& key,
                               std::string& value) const {
-    std::optional<std::string> found = Read().Find(section, key);
+    std::optional<std::string> found = Read()->Find(section, key);
     value = found.value_or(std::string());
     return found.has_value();
 }
@@ -44,7 +98,7 @@ int CIniFile::GetInt(const std::string& section, const std::string& key, int def
 
 char CIniFile::GetChar(const std::string& section, const std::string& key,
                        char defaultValue) const {
-    const std::optional<std::string> value = Read().Find(section, key);
+    const std::optional<std::string> value = Read()->Find(section, key);
     if (!value)
         return defaultValue;
     return value->empty() ? '\0' : value->front();
@@ -55,14 +109,13 @@ bool CIniFile::Update(const std::function<bool(CIniDocument&)>& change) {
         lastError_ = "No settings file name";
         return false;
     }
-    std::string text;
-    std::error_code ignored;
-    if (!platform::ReadWholeFile(path_, text) && std::filesystem::exists(path_, ignored)) {
+    const std::shared_ptr<const CIniDocument> current = Current();
+    if (!current) {
         // Writing now would drop whatever the file holds.
         lastError_ = "Cannot read " + path_;
         return false;
     }
-    CIniDocument document(text);
+    CIniDocument document(*current);
     if (!change(document)) {
         lastError_ = "A setting name or value cannot be stored in " + path_;
         return false;
@@ -92,7 +145,7 @@ bool CIniFile::WriteChar(const std::string& section, const std::string& key, cha
 }
 
 void CIniFile::ReadSection(const std::string& section, CIniPairs& pairs) const {
-    pairs = Read().ReadSection(section);
+    pairs = Read()->ReadSection(section);
 }
 
 bool CIniFile::WriteSection(const std::string& section, const CIniPairs& pairs,

@@ -36,6 +36,10 @@ int CSearchList::GetFilteredIds(const CFilter& filter, std::vector<int>& ids) co
     return static_cast<int>(ids.size());
 }
 
+void CSearchList::RestoreOrder() {
+    std::stable_sort(searches_.begin(), searches_.end());
+}
+
 int CSearchList::Add(const CSearch& search) {
     CSearch added(search);
     if (added.GetSearchId() == 0)

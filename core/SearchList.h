@@ -21,6 +21,9 @@ public:
     // Reads by index are checked and throw "out of bounds".
     const CSearch& GetAt(int index) const { return searches_.GetAt(index); }
     void ResetAt(int index) { searches_.GetAt(index).Reset(); }
+    // Back in search order after searches changed in place (ResetAt); equal searches keep their
+    // order.
+    void RestoreOrder();
 
     int NewSearchId() { return nextSearchId_++; }
     int NewOrder() { return nextOrder_++; }
@@ -41,6 +44,9 @@ public:
     int Add(const CSearch& search);
     // Overwrites the search of the same id: its index, or -1 when there is none.
     int Replace(const CSearch& search);
+    // Overwrites the search at the index (checked) with one that keeps its place in search
+    // order; also where a damaged file gave two searches one id.
+    void SetAt(int index, const CSearch& search) { searches_.GetAt(index) = search; }
     int FindIndex(int searchId) const;
     // Throws "out of bounds" when there is no search of that id.
     const CSearch& FindSearch(int searchId) const;

@@ -1,7 +1,5 @@
-// Examination files and clipboard marks as the disc and other programs deliver them: every
-// reader runs over the input. What reads without damage is written again, and what was written
-// must read back.
-#include "app/document/ClipboardMarks.h"
+// Examination files as the disc and other programs deliver them: every reader runs over the
+// input. What reads without damage is written again, and what was written must read back.
 #include "app/document/RegisterCodeNames.h"
 #include "app/document/TextException.h"
 #include "app/document/ZreFile.h"
@@ -69,13 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const CTextException&) {
             __builtin_trap();
         }
-    }
-
-    std::vector<CMark> marks;
-    try {
-        DecodeClipboardMarks(bytes, marks);
-    } catch (const CTextException&) {
-        // Damaged clipboard data: refused with a message.
     }
     return 0;
 }

@@ -69,6 +69,11 @@ void SyncFolder(const fs::path& target) {
 
 constexpr std::size_t kBufferSize = 64 * 1024;
 
+FileReadCheck& ReadCheck() {
+    static FileReadCheck check;
+    return check;
+}
+
 } // namespace
 
 bool CReplacingFile::Fail(const std::string& what, const std::string& path) {
@@ -155,6 +160,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, F
 
 bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
+    if (ReadCheck() && !ReadCheck()(path)) {
+        errno = EIO;
+        return false;
+    }
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return false;
@@ -178,6 +187,26 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     if (!ok)
         contents.clear();
     return ok;
+}
+
+std::optional<FileStamp> GetFileStamp(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    const auto nanoseconds = [](const timespec& time) {
+        return std::int64_t{time.tv_sec} * 1'000'000'000 + time.tv_nsec;
+    };
+    return FileStamp{static_cast<std::uint64_t>(info.st_dev),
+                     static_cast<std::uint64_t>(info.st_ino),
+                     static_cast<std::uint64_t>(info.st_size), nanoseconds(info.st_mtim),
+                     nanoseconds(info.st_ctim)};
+}
+
+ScopedFileReadCheck::ScopedFileReadCheck(FileReadCheck check)
+    : previous_(std::exchange(ReadCheck(), std::move(check))) {}
+
+ScopedFileReadCheck::~ScopedFileReadCheck() {
+    ReadCheck() = std::move(previous_);
 }
 
 } // namespace platform

@@ -2,6 +2,9 @@
 // Replacing a file's whole contents so that a crash or a full disc never leaves it half written.
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -56,5 +59,37 @@ bool WriteFileAtomically(const std::string& path, const std::string& contents, F
 
 // The whole file as bytes; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& contents);
+
+// One state of a file on the disc. A replacement through WriteFileAtomically is a new file; an
+// edit in place changes its size or its times.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0; // since 1 January 1970
+    std::int64_t changedNs = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file a path names (a symbolic link is followed); nothing when there is no
+// such file or it cannot be examined.
+std::optional<FileStamp> GetFileStamp(const std::string& path);
+
+// Tests watch file reads and make them fail as a damaged disc would (they run as root, so
+// permissions refuse nothing): while a check is installed, ReadWholeFile asks it first and fails
+// when it answers false.
+using FileReadCheck = std::function<bool(const std::string& path)>;
+
+class ScopedFileReadCheck {
+public:
+    explicit ScopedFileReadCheck(FileReadCheck check);
+    ~ScopedFileReadCheck();
+    ScopedFileReadCheck(const ScopedFileReadCheck&) = delete;
+    ScopedFileReadCheck& operator=(const ScopedFileReadCheck&) = delete;
+
+private:
+    FileReadCheck previous_;
+};
 
 } // namespace platform

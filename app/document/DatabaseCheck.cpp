@@ -1,6 +1,7 @@
 #include "app/document/DatabaseCheck.h"
 
 #include "app/document/DocumentServices.h"
+#include "app/document/ZrDocData.h"
 #include "core/MarkList.h"
 #include "core/SearchList.h"
 
@@ -42,6 +43,14 @@ std::string CDatabaseCheck::DescribeDatabases(const std::string& codes,
         }
     }
     return text;
+}
+
+CDbInfo SavedDatabase(char code, const CZrDbEngine& engine) {
+    CDbInfo database;
+    database.SetRegisterCode(code);
+    database.SetDates(engine.GetDate2(), engine.GetDate());
+    database.SetEngine(engine.GetName(), static_cast<int>(engine.GetFlags()));
+    return database;
 }
 
 std::string CDatabaseCheck::CheckDatabases(const std::vector<CDbInfo>& saved,
@@ -129,12 +138,13 @@ void CDatabaseCheck::ResetChangedSearches(const std::string& changed, bool reset
                 searches.ResetAt(i);
             }
         }
+        // Unrun searches go behind the run ones of their section.
+        searches.RestoreOrder();
         marks.RemoveSearches(resetIds);
     }
     for (char code : changed)
         ReidentifyMarks(code, marks);
-    marks.Sort();
-    marks.SetGroupFlags();
+    SortAndGroup(marks);
 }
 
 void CDatabaseCheck::ReidentifyMarks(char code, CMarkList& marks) {

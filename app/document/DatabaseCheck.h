@@ -11,9 +11,13 @@
 
 class CMarkList;
 class CSearchList;
+class CZrDbEngine;
 class IDocumentHost;
 class IExamRegisters;
 class IExamRepository;
+
+// What an examination saves of the engine of a database, for the check when it is opened again.
+CDbInfo SavedDatabase(char code, const CZrDbEngine& engine);
 
 class CDatabaseCheck {
 public:

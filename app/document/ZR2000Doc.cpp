@@ -301,7 +301,7 @@ bool CZR2000Doc::RecomputeSearchStats() {
             changed = true;
         }
         if (changed) {
-            searches_.Replace(search);
+            searches_.SetAt(i, search);
             anyChanged = true;
         }
     }

@@ -2,6 +2,7 @@
 // search over a saved examination.
 
 #include "app/document/DatabaseCheck.h"
+#include "app/document/MarkRecord.h"
 #include "app/document/TextException.h"
 #include "app/document/ZR2000Doc.h"
 #include "app/document/ZreFile.h"
@@ -10,7 +11,6 @@
 #include "core/UserOptions.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
@@ -72,8 +72,7 @@ void CZR2000Doc::ReadExamination(CZreFile& file, CLoaded& loaded) const {
         loaded.selection.SetSelectionString(selection);
     else
         loaded.selection.SelectFromDbCodes(loaded.codes);
-    loaded.marks.Sort();
-    loaded.marks.SetGroupFlags();
+    SortAndGroup(loaded.marks);
 }
 
 void CZR2000Doc::ReportLoadFailure(const std::string& path, const std::string& reason) {
@@ -154,6 +153,9 @@ bool CZR2000Doc::SaveToFile(const std::string& path) {
     progress->SetRange(marks_.GetCount(), 0, 33);
     if (!FillAppNumbers(*progress))
         return false;
+    // Saved in the order a reader restores: marks equal in the mark order stand in the order of
+    // their numbers and flags, which filling in numbers and merging new marks leave as they were.
+    SortAndGroup(marks_);
     SetValue(CExamInfo::kDbSelection, selection_.GetSelectionString());
 
     std::string error;
@@ -212,14 +214,8 @@ bool CZR2000Doc::FillAppNumbers(IProgress& progress) {
 
 std::vector<CDbInfo> CZR2000Doc::GetDatabaseInfos() const {
     std::vector<CDbInfo> databases;
-    for (char code : GetConnectedDatabaseCodes()) {
-        const CZrDbEngine engine = registers_.GetDbEngine(code);
-        CDbInfo database;
-        database.SetRegisterCode(code);
-        database.SetDates(engine.GetDate2(), engine.GetDate());
-        database.SetEngine(engine.GetName(), static_cast<int>(engine.GetFlags()));
-        databases.push_back(database);
-    }
+    for (char code : GetConnectedDatabaseCodes())
+        databases.push_back(SavedDatabase(code, registers_.GetDbEngine(code)));
     return databases;
 }
 
@@ -258,7 +254,8 @@ bool CZR2000Doc::MergeDocument(const std::string& path) {
     for (int i = 0; i < loaded.marks.GetCount(); ++i)
         highestId = std::max(highestId, loaded.marks.GetAt(i).GetSearchId());
     const int firstId = searches_.NewSearchId();
-    if (static_cast<long long>(firstId) - 1 + highestId >= INT_MAX) {
+    // Ids beyond those a file holds could not be saved.
+    if (static_cast<long long>(firstId) - 1 + highestId > kMaxStoredNumber) {
         ReportLoadFailure(path, "its search ids do not fit after this examination's");
         return false;
     }

@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+void SortAndGroup(CMarkList& marks) {
+    marks.Sort();
+    marks.SetGroupFlags();
+    marks.Sort();
+}
+
 void CZrDocData::GetSearchPosition(int id, int& position, int& count) const {
     if (IsWatch())
         marks_.GetSectionPosition(id, &position, &count);

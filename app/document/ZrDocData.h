@@ -15,6 +15,11 @@
 
 class IExamRegisters;
 
+// Sorts the marks and sets their group flags. The duplicate flag takes part in the mark order, so
+// the marks are sorted once more with the flags they have now: sorting or grouping them again
+// changes nothing, and an examination saved reads back in the order it was saved.
+void SortAndGroup(CMarkList& marks);
+
 class CZrDocData {
 public:
     CZrDocData() = default;

@@ -133,7 +133,5 @@ CCriteria ConvertV3Criteria(const CBinaryReader& in, std::size_t offset, char re
 
     criteria.SetWordTerms(ReadWords(in, offset + kWords));
     criteria.SetAndWordTerms(ReadWords(in, offset + kAndWords));
-    // Criteria read from a file are completed, as the text form's reader completes them.
-    criteria.FillDefaults();
     return criteria;
 }

@@ -7,8 +7,6 @@
 #include "core/MarkList.h"
 #include "core/SearchList.h"
 
-#include <algorithm>
-
 void CZreFileVer3::ReadDirectory(std::uint32_t offset, std::uint32_t count) {
     if (!Directory().empty())
         return;
@@ -44,7 +42,6 @@ std::string CZreFileVer3::GetDatabaseCodes() const {
 void CZreFileVer3::ReadSearches(CSearchList& searches) {
     const CBinaryReader& in = Input();
     const IRegisterCodeNames& codeNames = File().CodeNames();
-    std::vector<CSearch> read;
     constexpr std::size_t kSize = kOldSearchFixedSize + kOldCriteriaSize;
     ForEachBlock(kOldSearches, kSize, "old searches", [&](const CZreDirEntry& entry) {
         for (std::uint32_t i = 0; i < entry.count; ++i) {
@@ -57,13 +54,10 @@ void CZreFileVer3::ReadSearches(CSearchList& searches) {
             if ((search.GetFlags() & CSearch::kHasRun) != 0)
                 search.SetRunDatabases(criteria.GetDbIds());
             search.SetCriteria(criteria);
-            read.push_back(search);
+            // In the file's order: one stored without an id takes the next id of that moment.
+            searches.Add(search);
         }
     });
-    // Sorted first, each joins the end of the list: the order of adding them one by one.
-    std::stable_sort(read.begin(), read.end());
-    for (const CSearch& search : read)
-        searches.Add(search);
 }
 
 void CZreFileVer3::ReadMarks(CMarkList& marks) {

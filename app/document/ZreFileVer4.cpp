@@ -9,7 +9,6 @@
 #include "core/SearchList.h"
 #include "core/ZrVersion.h"
 
-#include <algorithm>
 #include <cstdint>
 
 std::uint32_t CZreFileVer4::GetProgramVersionWord() {
@@ -95,20 +94,17 @@ void CZreFileVer4::ReadSearches(CSearchList& searches) {
     if (!entry)
         return;
     Input().Require(entry->offset, entry->count, kSearchFixedSize, "the searches");
-    std::vector<CSearch> read;
-    read.reserve(entry->count);
     std::size_t at = entry->offset;
     for (std::uint32_t i = 0; i < entry->count; ++i) {
         std::size_t length = 0;
-        read.push_back(ReadSearch(at, length));
-        at += length;
-    }
-    // In search order each one joins the end of the list, as adding them one by one would
-    // place them, without moving the others every time.
-    std::stable_sort(read.begin(), read.end());
-    for (const CSearch& search : read) {
-        searches.Add(search);
+        // In the file's order: a search stored without an id takes the list's next id of that
+        // moment, as every reader of the file gives it.
+        const CSearch search = ReadSearch(at, length);
+        if (searches.Add(search) > kMaxStoredNumber)
+            Input().Fail("a search without an id at offset " + std::to_string(at) +
+                         " finds no id left");
         searches.ReserveOrdersTo(search.GetOrder());
+        at += length;
     }
 }
 
@@ -140,6 +136,15 @@ std::string RunDatabasesField(const std::string& runDatabases, std::size_t width
     return distinct;
 }
 
+// A number the readers take up to kMaxStoredNumber only: one beyond it is refused rather than
+// written into a file that could not be opened again.
+std::uint32_t Stored(int value, const char* what) {
+    if (value < 0 || value > kMaxStoredNumber)
+        throw CTextException("The examination cannot be saved: " + std::string(what) + " " +
+                             std::to_string(value) + " is out of range");
+    return static_cast<std::uint32_t>(value);
+}
+
 void CheckText(int key, const std::string& text) {
     if (key < 0 || key > 0xffff)
         throw CTextException("The examination setting key " + std::to_string(key) +
@@ -162,7 +167,7 @@ void CZreFileVer4::WriteHeader(const CExamInfo& info, const std::vector<CDbInfo>
     out.PutU32(kWrittenVersion);
     out.PutU32(0);
     out.PutU32(static_cast<std::uint32_t>(info.GetCreated()));
-    out.PutU32(static_cast<std::uint32_t>(info.GetSections()));
+    out.PutU32(Stored(info.GetSections(), "the number of sections"));
     out.PutU32(info.IsOneClassOnly() ? kOneClassOnly : 0);
     out.PutU32(kHeaderSize);
     out.PutU32(entryCount_);
@@ -205,9 +210,9 @@ void CZreFileVer4::WriteDatabase(const CDbInfo& database) {
 void CZreFileVer4::WriteSearch(const CSearch& search) {
     CBinaryWriter& out = File().Output();
     const std::string criteria = search.GetCriteria().WriteCriteriaText(true);
-    out.PutU32(static_cast<std::uint32_t>(search.GetSearchId()));
-    out.PutU32(static_cast<std::uint32_t>(search.GetOrder()));
-    out.PutU32(static_cast<std::uint32_t>(search.GetSection()));
+    out.PutU32(Stored(search.GetSearchId(), "a search id"));
+    out.PutU32(Stored(search.GetOrder(), "a search's run order"));
+    out.PutU32(Stored(search.GetSection(), "a search's section"));
     out.PutU32(search.GetFlags());
     out.PutU32(static_cast<std::uint32_t>(search.GetFound()));
     out.PutText(RunDatabasesField(search.GetRunDatabases(), kRunDatabasesSize), kRunDatabasesSize);
@@ -235,7 +240,10 @@ void CZreFileVer4::WriteMarks(const CMarkList& marks, IProgress* progress) {
     for (int i = 0; i < marks.GetCount(); ++i) {
         if (progress)
             progress->SetProgress("Saving marks", i);
-        WriteMarkRecord(out, marks.GetAt(i));
+        const CMark& mark = marks.GetAt(i);
+        Stored(mark.GetSection(), "a mark's section");
+        Stored(mark.GetSearchId(), "a mark's search id");
+        WriteMarkRecord(out, mark);
     }
     EndBlock(kMarks, 0, start, static_cast<std::size_t>(marks.GetCount()));
 }

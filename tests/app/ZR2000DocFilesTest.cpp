@@ -54,7 +54,47 @@ protected:
         platform::ReadWholeFile(path, bytes);
         return bytes;
     }
+
+    // A file of these marks in this order, as another program may have written it, saved with
+    // the registers' engines.
+    std::string WriteMarks(const std::string& name, std::initializer_list<CMark> marks) {
+        CMarkList list;
+        for (const CMark& mark : marks)
+            list.Append(mark);
+        std::vector<CDbInfo> databases;
+        for (char code : registers.connectedCodes)
+            databases.push_back(SavedDatabase(code, registers.GetDbEngine(code)));
+        CZreFile file;
+        const std::string path = folder / name;
+        file.OpenForWrite(path);
+        file.WriteHeader(CExamInfo(), databases);
+        file.WriteSearches(CSearchList(), nullptr);
+        file.WriteMarks(list, nullptr);
+        std::string error;
+        EXPECT_TRUE(file.Close(error)) << error;
+        return path;
+    }
+    // Opens the file and saves it under the name; the saved bytes.
+    std::string OpenAndSave(const std::string& path, const std::string& name) {
+        CZR2000Doc document(registers, repository, host);
+        EXPECT_TRUE(document.OnOpenDocument(path));
+        EXPECT_TRUE(document.OnSaveDocument(folder / name));
+        return Bytes(folder / name);
+    }
 };
+
+// Every field of every mark, in list order.
+std::vector<std::string> MarkFields(const CZrDocData& data) {
+    std::vector<std::string> fields;
+    for (int i = 0; i < data.GetMarkCount(); ++i) {
+        const CMark& m = data.GetMark(i);
+        fields.push_back(std::to_string(m.GetRecordNumber()) + "|" +
+                         std::to_string(m.GetRegisterCode()) + "|" +
+                         std::to_string(m.GetAppNumber()) + "|" + std::to_string(m.GetSearchId()) +
+                         "|" + std::to_string(m.GetSection()) + "|" + std::to_string(m.GetFlags()));
+    }
+    return fields;
+}
 
 TEST_F(DocFilesTest, SavedExaminationOpensAsItWas) {
     const std::string path = folder / "exam.zre";
@@ -147,6 +187,57 @@ TEST_F(DocFilesTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag) {
               1);
 }
 
+// One record held several times in one section, partly by one search, and its marks' group
+// flags and numbers as another program left them: opened and saved, then opened and saved
+// again without an edit, the file is the same.
+TEST_F(DocFilesTest, AnExaminationSavedAgainWithoutAnEditKeepsItsBytes) {
+    const std::string numbered =
+        WriteMarks("numbered.zre", {CMark(10, 'u', 1, 5, 1010, 0), CMark(10, 'u', 1, 3, 1010, 0),
+                                    CMark(10, 'u', 1, 1, 1010, CMark::kDuplicate)});
+    const std::string a = OpenAndSave(numbered, "a.zre");
+    EXPECT_EQ(OpenAndSave(folder / "a.zre", "b.zre"), a);
+
+    // Numbers filled in while saving take part in the order of otherwise equal marks.
+    const std::string unnumbered =
+        WriteMarks("unnumbered.zre", {CMark(10, 'u', 1, 3, 0, 0), CMark(10, 'u', 1, 5, 0, 0),
+                                      CMark(10, 'u', 1, 5, 7, 0), CMark(12, 'u', 1, 5, 0, 0)});
+    const std::string c = OpenAndSave(unnumbered, "c.zre");
+    EXPECT_EQ(OpenAndSave(folder / "c.zre", "d.zre"), c);
+}
+
+// Pasted marks of one record whose group flags came with them: merged, they stand in mark order,
+// but their numbers no longer order those equal in it; the file has the order a reader restores.
+TEST_F(DocFilesTest, PastedMarksAreSavedInTheOrderOfReading) {
+    const CMark pasted[] = {CMark(10, 'u', 0, 0, 100, CMark::kKept),
+                            CMark(10, 'u', 0, 0, 300, CMark::kKept),
+                            CMark(10, 'u', 0, 0, 200, CMark::kKept | CMark::kDuplicate)};
+    doc.AddMarks(pasted, 1, 0);
+    const std::string path = folder / "pasted.zre";
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    EXPECT_EQ(OpenAndSave(path, "again.zre"), Bytes(path));
+    EXPECT_EQ(MarkFields(doc), (std::vector<std::string>{"10|117|100|0|1|16", "10|117|200|0|1|20",
+                                                         "10|117|300|0|1|20"}));
+}
+
+// Marks of registers that no database block names (no engine when saved, or no register here)
+// are saved with the others and come back unchanged.
+TEST_F(DocFilesTest, MarksOfRegistersWithoutADatabaseBlockSurvive) {
+    const std::string path = folder / "exam.zre";
+    const std::uint32_t uk[] = {10};
+    doc.AddFoundMarks(uk, 'u', 1, 0, true, false);
+    const CMark others[] = {CMark(20, 'd', 1, 0, 2020, CMark::kPermanentKeep),
+                            CMark(30, 'z', 2, 0, 3030, CMark::kPermanentKeep | CMark::kLong)};
+    doc.MergeMarks(others);
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    CZR2000Doc opened(registers, repository, host);
+    ASSERT_TRUE(opened.OnOpenDocument(path));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(opened.CZrDocData::GetDatabaseCodes(), "uc");
+    EXPECT_EQ(MarkFields(opened), MarkFields(doc));
+    EXPECT_EQ(MarkFields(opened).size(), 3u);
+}
+
 TEST_F(DocFilesTest, CancelledPreparationSavesNothing) {
     const std::uint32_t records[] = {1};
     doc.AddFoundMarks(records, 'u', 1, 0, false, false);
@@ -228,6 +319,34 @@ TEST_F(DocFilesTest, ChangedDatabaseResetsItsSearchesOnOpening) {
     }
     EXPECT_EQ(ukMarks, 3);
     EXPECT_EQ(registers.recordCalls, (std::vector<std::size_t>{3}));
+}
+
+TEST_F(DocFilesTest, ResetSearchesGoBehindTheRunOnesOfTheirSection) {
+    const int uk = doc.AddSearch(MakeRunSearch(1, "u", 1, 3));
+    const int eu = doc.AddSearch(MakeRunSearch(1, "c", 2, 1));
+    const std::string path = folder / "exam.zre";
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+    repository.engines['u'] = {MakeEngine('u', kNewer, 0x20000, "Office")};
+    CZR2000Doc opened(registers, repository, host);
+    ASSERT_TRUE(opened.OnOpenDocument(path));
+    ASSERT_EQ(opened.GetSearchCount(), 2);
+    EXPECT_EQ(opened.GetSearch(0).GetSearchId(), eu);
+    EXPECT_EQ(opened.GetSearch(1).GetSearchId(), uk);
+    EXPECT_FALSE(opened.GetSearch(1).HasRun());
+}
+
+TEST_F(DocFilesTest, ReidentifiedMarksStayInMarkOrder) {
+    // Records 10 and 12 turn out to be one record of the new data: one group, in mark order.
+    const std::string path = WriteMarks(
+        "exam.zre", {CMark(10, 'u', 1, 3, 1010, CMark::kPermanentKeep),
+                     CMark(10, 'u', 1, 1, 1010, CMark::kPermanentKeep | CMark::kDuplicate),
+                     CMark(12, 'u', 1, 2, 1010, CMark::kPermanentKeep)});
+    repository.engines['u'] = {MakeEngine('u', kNewer, 0x20000, "Office")};
+    registers.newRecordOffset = 5000;
+    ASSERT_TRUE(doc.OnOpenDocument(path));
+    EXPECT_EQ(MarkFields(doc),
+              (std::vector<std::string>{"6010|117|1010|2|1|1", "6010|117|1010|1|1|5",
+                                        "6010|117|1010|3|1|5"}));
 }
 
 TEST_F(DocFilesTest, ChangedWatchIsToldInItsOwnWords) {

@@ -164,6 +164,22 @@ TEST_F(DocFixture, StatisticsCountGroupsAndViews) {
     EXPECT_FALSE(doc.RecomputeSearchStats());
 }
 
+TEST_F(DocFixture, StatisticsKeepSearchesThatShareAnId) {
+    // As a damaged file may give them: two searches of one id in different sections.
+    CSearch first = MakeRunSearch(1, "u", 1, 3);
+    first.SetSearchId(3);
+    first.SetMarkCount(5);
+    CSearch second = MakeRunSearch(2, "c", 2, 0);
+    second.SetSearchId(3);
+    doc.AddSearch(first);
+    doc.AddSearch(second);
+    EXPECT_TRUE(doc.RecomputeSearchStats());
+    ASSERT_EQ(doc.GetSearchCount(), 2);
+    EXPECT_EQ(doc.GetSearch(0).GetSection(), 1);
+    EXPECT_EQ(doc.GetSearch(0).GetMarkCount(), 0);
+    EXPECT_EQ(doc.GetSearch(1).GetSection(), 2);
+}
+
 TEST_F(DocFixture, WatchContentsReplaceTheExaminationAsANewDocument) {
     doc.SetPathName(folder / "exam.zre");
     doc.SetClient("Acme");

@@ -171,6 +171,70 @@ TEST(ZreFileGoldenTest, EngineNamesKeep31CharactersAndRunDatabasesTheirLetters) 
     search.SetRunDatabases(std::string(20, 'u') + std::string(20, 'c'));
     exam.searches.Replace(search);
     EXPECT_EQ(Read(Written(exam)).searches.GetAt(0).GetRunDatabases(), "uc");
+
+    // The field holds 31 letters and a zero: one shorter and exactly full stay as they are, one
+    // longer keeps its letters once; the last database is never cut off.
+    for (const std::size_t length : {30u, 31u, 32u}) {
+        const std::string text = std::string(length - 1, 'u') + "c";
+        search.SetRunDatabases(text);
+        exam.searches.Replace(search);
+        EXPECT_EQ(Read(Written(exam)).searches.GetAt(0).GetRunDatabases(),
+                  length < 32 ? text : "uc")
+            << length;
+    }
+}
+
+// A file of unrun searches in one section with these ids, in this order.
+std::string WithSearchIds(std::uint32_t version, const std::vector<std::uint32_t>& ids) {
+    CHandBytes file;
+    file.U32(kId).U32(version).U32(0).U32(0).U32(1).U32(0).U32(256).U32(1);
+    file.U32(0).U32(0).U32(0x40526).PadTo(256);
+    const std::size_t directory = file.Size();
+    file.Zeros(32);
+    const std::size_t searches = file.Size();
+    for (std::uint32_t id : ids) {
+        if (version == 3)
+            file.U8(1).Zeros(7).U16(static_cast<std::uint16_t>(id)).Zeros(22).Zeros(884);
+        else
+            file.U32(id).U32(0).U32(1).Zeros(40).U32(1).Zeros(12).Zeros(1);
+    }
+    CHandBytes entry;
+    AddEntry(entry, version == 3 ? 4 : 3, 0, static_cast<std::uint32_t>(searches),
+             static_cast<std::uint32_t>(file.Size() - searches),
+             static_cast<std::uint32_t>(ids.size()));
+    std::string bytes = file.Get();
+    bytes.replace(directory, entry.Size(), entry.Get());
+    return bytes;
+}
+
+TEST(ZreFileGoldenTest, SearchesWithoutIdTakeTheNextIdInFileOrder) {
+    for (const std::uint32_t version : {3u, 5u}) {
+        SCOPED_TRACE(version);
+        // The 0 comes after 4 and 2: it takes 5, before 9 and 7 are read.
+        CReadBack read = Read(WithSearchIds(version, {4, 2, 0, 9, 7}));
+        std::vector<int> ids;
+        for (int i = 0; i < read.searches.GetCount(); ++i)
+            ids.push_back(read.searches.GetAt(i).GetSearchId());
+        EXPECT_EQ(ids, (std::vector<int>{2, 4, 5, 7, 9}));
+        EXPECT_EQ(read.searches.NewSearchId(), 10);
+    }
+}
+
+TEST(ZreFileGoldenTest, NumbersAFileCannotHoldAreRefused) {
+    // The last id a file holds leaves none for a search without one.
+    EXPECT_EQ(ReadFailure(WithSearchIds(5, {0x3fffffff, 0})),
+              "ZRE file is damaged or incomplete: a search without an id at offset 357 finds no "
+              "id left");
+    CSmallExam exam = MakeSmallExam();
+    CSearch search(1, 0x40000000);
+    exam.searches.Add(search);
+    try {
+        Written(exam);
+        ADD_FAILURE() << "written";
+    } catch (const CTextException& e) {
+        EXPECT_STREQ(e.what(),
+                     "The examination cannot be saved: a search id 1073741824 is out of range");
+    }
 }
 
 TEST(ZreFileGoldenTest, ReadsVersionFive) {
@@ -272,9 +336,9 @@ TEST(ZreFileGoldenTest, RefusesOtherFilesAndVersions) {
 }
 
 // An old criteria record: 884 bytes.
-std::string OldCriteria(bool ukClasses) {
+std::string OldCriteria(bool ukClasses, std::uint32_t statusBits) {
     CHandBytes record;
-    record.U32(0x200000 | 0x400000).Text("Week1", 64);
+    record.U32(statusBits).Text("Week1", 64);
     const std::size_t classes = record.Size();
     record.Zeros(256);
     std::string bytes = record.Get();
@@ -309,8 +373,9 @@ std::string HandBuiltVersion3() {
     file.Zeros(4).U32(0x07D40105).U32(0x07D40106).Zeros(244);
     file.Zeros(4).U32(0x07D30101).U32(0x07D30102).Zeros(244);
     const std::size_t searches = file.Size();
-    file.U8(2).Zeros(3).U32(1).U32(0x70005).U32(15).Zeros(16).Bytes(OldCriteria(true));
-    file.U8(1).Zeros(3).U32(0).U32(6).U32(0).Zeros(16).Bytes(OldCriteria(false));
+    file.U8(2).Zeros(3).U32(1).U32(0x70005).U32(15).Zeros(16);
+    file.Bytes(OldCriteria(true, 0x200000 | 0x400000));
+    file.U8(1).Zeros(3).U32(0).U32(6).U32(0).Zeros(16).Bytes(OldCriteria(false, 0));
     const std::size_t marks = file.Size();
     file.U32(100).U8(2).U8(0x11).U16(5).U32(4000);
     file.U32(200).U8(1).U8(0x1).U16(6).U32(0);
@@ -346,7 +411,12 @@ TEST(ZreFileGoldenTest, ReadsVersionThree) {
     const CSearch& eu = read.searches.GetAt(0); // section 1 sorts first
     EXPECT_EQ(eu.GetSearchId(), 6);
     EXPECT_EQ(eu.GetRunDatabases(), "");
-    EXPECT_TRUE(eu.GetCriteria().HasAllClasses());
+    // No status bits and every class flag: no status and no classes, as the old record gives
+    // them; they are not completed here.
+    EXPECT_EQ(eu.GetCriteria().WriteCriteriaText(true),
+              "DBIDS=\"c\" AND (WORDM=\"ALPHA\" OR WORDM=\"BETA\") AND WORDM=\"GAMMA\" AND "
+              "APPNO=\"1234-\" AND APPDA=\"20040105-\" AND IMCAT=\"c2-66051\" AND "
+              "(PROPN=\"c0-5\" OR PROPN=\"c0-9\") AND SERVN=\"c1-3\" AND SET=\"Week1\"");
     const CSearch& uk = read.searches.GetAt(1);
     EXPECT_EQ(uk.GetSection(), 2);
     EXPECT_EQ(uk.GetSearchId(), 5); // the low 16 bits

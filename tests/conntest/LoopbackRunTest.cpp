@@ -151,3 +151,19 @@ TEST_F(LoopbackRun, NoWebServerShowsTheLibraryMessage) {
               "There seems to be a problem accessing the Velorin web site.");
     EXPECT_EQ(window_.mainCells, Column("OK", "OK"));
 }
+
+TEST_F(LoopbackRun, EveryStatusButOkIsAFailedPage) {
+    for (const int status : {204, 302, 500}) {
+        SCOPED_TRACE(status);
+        window_ = RecordingWindow();
+        const HttpServer web(status, status == 204 ? 0 : 512);
+        Run(std::vector<int>(kRowCount, open_.Port()), web.Port(), false);
+        EXPECT_EQ(window_.log.at(7), "... HTTP ERROR (127.0.0.1 access failed with code: " +
+                                         std::to_string(status) + ")");
+        EXPECT_EQ(window_.conclusion,
+                  (Lines{"There seems to be a problem accessing the Velorin web site.",
+                         "Check this application is not being stopped by a firewall and",
+                         "make sure you can access localhost with a browser."}));
+        EXPECT_TRUE(window_.messages.empty());
+    }
+}

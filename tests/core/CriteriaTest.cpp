@@ -160,9 +160,14 @@ TEST(Criteria, ExclusionsAloneStayExclusions) {
     EXPECT_EQ(criteria.WriteCriteriaText(true),
               "DBIDS=\"u\" ANDNOT GOODS=\"shoe\" ANDNOT (WORDM=\"X\" OR WORDM=\"Y\")");
 
+    // Anything else in front of the exclusions is sent as it is, without the every-record term.
     criteria.SetDefaultStatus();
-    EXPECT_EQ(criteria.WriteEngineText(), "STATS=\"rpla\" AND APPNO=\"1-\" ANDNOT GOODS=\"shoe\" "
-                                          "ANDNOT (WORDM=\"X\" OR WORDM=\"Y\")");
+    EXPECT_EQ(criteria.WriteEngineText(),
+              "STATS=\"rpla\" ANDNOT GOODS=\"shoe\" ANDNOT (WORDM=\"X\" OR WORDM=\"Y\")");
+    CCriteria classes;
+    classes.AddExcludedWord("X");
+    ASSERT_TRUE(classes.SetClasses("9"));
+    EXPECT_EQ(classes.WriteEngineText(), "CLASS=\"9\" ANDNOT WORDM=\"X\"");
 
     CCriteria read;
     ASSERT_TRUE(read.ReadCriteriaText(criteria.WriteCriteriaText(true)));

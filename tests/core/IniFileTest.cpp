@@ -1,7 +1,9 @@
 #include "core/IniFile.h"
 
+#include "platform/AtomicFile.h"
 #include "tests/core/TempFolder.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -16,6 +18,11 @@ mode_t ModeOf(const std::string& path) {
     struct stat info {};
     ::stat(path.c_str(), &info);
     return info.st_mode & 0777;
+}
+
+// As if the file had last been written an hour ago.
+void Settle(const std::string& path) {
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
 }
 
 } // namespace
@@ -194,4 +201,48 @@ TEST(IniFile, MixedLineBreaksSurviveARewrite) {
     EXPECT_EQ(ini.GetString("S", "Windows", ""), "line");
     EXPECT_TRUE(ini.WriteString("S", "Key", "new"));
     EXPECT_EQ(folder.Read("mixed.ini"), "[S]\nWindows=line\r\nKey=new\nStray\rcarriage=return\n");
+}
+
+TEST(IniFile, AFileThatExistsButCannotBeReadIsNeverWritten) {
+    CTempFolder folder;
+    const std::string path = folder.Write("user.ini", "[Exam]\nAgency=Smith\n[Misc]\nKept=1\n");
+    CIniFile ini(path);
+    {
+        const platform::ScopedFileReadCheck failing(
+            [&](const std::string& read) { return read != path; });
+        EXPECT_EQ(ini.GetString("Exam", "Agency", "none"), "none");
+        EXPECT_FALSE(ini.WriteString("Exam", "Agency", "Jones"));
+        EXPECT_EQ(ini.GetLastError(), "Cannot read " + path);
+        EXPECT_FALSE(ini.WriteSection("Exam", {{"Agency", "Jones"}}, {"Agency"}));
+        EXPECT_EQ(folder.Read("user.ini"), "[Exam]\nAgency=Smith\n[Misc]\nKept=1\n");
+    }
+    EXPECT_TRUE(ini.WriteString("Exam", "Agency", "Jones"));
+    EXPECT_EQ(folder.Read("user.ini"), "[Exam]\nAgency=Jones\n[Misc]\nKept=1\n");
+}
+
+TEST(IniFile, AFileIsReadOnceWhileItStaysTheSame) {
+    CTempFolder folder;
+    const std::string path = folder.Write("a.ini", "[S]\nA=1\nB=2\n");
+    Settle(path);
+    int reads = 0;
+    const platform::ScopedFileReadCheck counting([&](const std::string& read) {
+        reads += read == path ? 1 : 0;
+        return true;
+    });
+    const CIniFile ini(path);
+    EXPECT_EQ(ini.GetString("S", "A", ""), "1");
+    EXPECT_EQ(ini.GetInt("S", "B", 0), 2);
+    EXPECT_FALSE(ini.GetBool("S", "C", false));
+    EXPECT_EQ(reads, 1);
+
+    // Rewritten in place to the same length and the same time: read again.
+    folder.Write("a.ini", "[S]\nA=3\nB=4\n");
+    Settle(path);
+    EXPECT_EQ(ini.GetString("S", "A", ""), "3");
+    EXPECT_EQ(reads, 2);
+    // A file written a moment ago may still change unseen within its time stamp: read each time.
+    folder.Write("a.ini", "[S]\nA=5\n");
+    EXPECT_EQ(ini.GetString("S", "A", ""), "5");
+    EXPECT_EQ(ini.GetString("S", "A", ""), "5");
+    EXPECT_EQ(reads, 4);
 }

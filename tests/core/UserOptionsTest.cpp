@@ -1,9 +1,11 @@
 #include "core/UserOptions.h"
 
 #include "core/TermMapper.h"
+#include "platform/AtomicFile.h"
 #include "tests/core/SettingsFixture.h"
 #include "tests/core/TestServices.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -327,6 +329,19 @@ TEST_F(UserOptions, MappersFollowTheSpecialCharacters) {
     EXPECT_EQ(display.Map("A*B?"), "A*B?");
     EXPECT_EQ(display.Map(input.Map("SEMI-SOFT%")), "SEMI-SOFT%")
         << "input and display undo each other";
+}
+
+TEST_F(UserOptions, LoadingReadsTheUserFileOnce) {
+    home_.Folder().Write("velorin/jsmith/ZrUser.ini", "[Exam]\nAgency=Smith & Co\n");
+    fs::last_write_time(UserFile(), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    int reads = 0;
+    const platform::ScopedFileReadCheck counting([&](const std::string& path) {
+        reads += path == UserFile() ? 1 : 0;
+        return true;
+    });
+    options_.Load(system_);
+    EXPECT_EQ(options_.GetAgency(), "Smith & Co");
+    EXPECT_EQ(reads, 1);
 }
 
 TEST_F(UserOptions, AFailedSaveIsReportedAndTriedAgain) {

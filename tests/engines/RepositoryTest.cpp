@@ -195,6 +195,18 @@ TEST_F(RepositoryTest, RefusedLogonsGiveTheRepositoriesTexts) {
     EXPECT_EQ(remote_, "");
 }
 
+TEST_F(RepositoryTest, EnginesThatComeWithARefusalHaveTheirSessionsDropped) {
+    const CORBA::ULong open = control_->CountOpenSessions();
+    control_->SetRepositoryFault("remote", "refuseOffering", "Account suspended", 0);
+    control_->SetRepositoryFault("local", "refuseOffering", "Licence expired", 0);
+    EXPECT_FALSE(Connect());
+    EXPECT_EQ(remote_, "Account suspended");
+    EXPECT_EQ(local_, "Licence expired (ZrAdmin)");
+    EXPECT_TRUE(repository_.GetEngines('u').empty());
+    EXPECT_FALSE(Calls(".DropSession(").empty());
+    EXPECT_EQ(control_->CountOpenSessions(), open);
+}
+
 TEST_F(RepositoryTest, TheNewVersionNoticeComesFromTheRemoteSide) {
     control_->SetRepositoryFault("remote", "newVersion", "4\t5.0\thttp://x/setup.exe", 0);
     control_->SetRepositoryFault("local", "newVersion", "local notices are not read", 0);

@@ -59,6 +59,24 @@ TEST_F(SearchCollectionTest, ChunkBoundaries) {
     EXPECT_EQ(MarksOf(id), 1200);
 }
 
+TEST_F(SearchCollectionTest, AFirstReplyLongerThanItsTotalGivesTheTotal) {
+    const int id = document_.AddSearchOfAll("u");
+    const std::vector<CORBA::ULong> all =
+        Search(Find(Logon(Remote(), ""), 'u'),
+               document_.FindSearch(id).GetCriteria().WriteEngineText().c_str());
+    ASSERT_GT(all.size(), 3u);
+    // The engine sends every id in its first list but reports three fewer.
+    control_->SetEngineFault("u", "overTotal", "", 3);
+    Run(id);
+    EXPECT_EQ(document_.FindSearch(id).GetFound(), static_cast<int>(all.size() - 3));
+    std::set<CORBA::ULong> marked;
+    for (const CMark& mark : MarksOfSearch(id))
+        marked.insert(mark.GetRecordNumber());
+    EXPECT_EQ(marked, std::set<CORBA::ULong>(all.begin(), all.end() - 3));
+    EXPECT_EQ(MarksOf(id), static_cast<int>(all.size() - 3));
+    EXPECT_TRUE(Calls("search.u.GetMarks").empty());
+}
+
 TEST_F(SearchCollectionTest, ADatabaseWhoseIdsDoNotAllComeIsLeftOut) {
     // The EUTM engine never delivers its last three ids, the DE engine no first list.
     control_->SetEngineFault("c", "firstList", "", 100);

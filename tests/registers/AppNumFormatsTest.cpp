@@ -130,8 +130,77 @@ const std::vector<NumberCase> kCases = {
     {"UKDOM", ParseUkdomAppNum, FormatUkdomAppNum, "m1", kMadridAppNum, 2, nullptr},
 };
 
-TEST(AppNumFormats, EveryRegisterParsesAndShowsItsNumbers) {
-    for (const NumberCase& c : kCases) {
+// Every threshold of every register: the value below it, at it and above it; and fields that
+// would spill into their neighbours when too large for their bits.
+const std::vector<NumberCase> kThresholds = {
+    // Comma groups start at 1,000 and 1,000,000
+    {"IR", ParseInAppNum, FormatAppNum, "999", Generic(999), 3, "999"},
+    {"IR", ParseInAppNum, FormatAppNum, "1001", Generic(1001), 4, "1,001"},
+    {"IR", ParseInAppNum, FormatAppNum, "999999", Generic(999999), 6, "999,999"},
+    {"IR", ParseInAppNum, FormatAppNum, "1000000", Generic(1000000), 7, "1,000,000"},
+    // Letter counts keep 7 bits: 128 would set the "B" bit
+    {"IR", ParseInAppNum, FormatAppNum, "1dw", Generic(1, 127), 3, "1dw"},
+    {"IR", ParseInAppNum, FormatAppNum, "1dx", Generic(1, 0), 3, "1", false},
+    {"IR", ParseInAppNum, FormatAppNum, "1dy", Generic(1, 1), 3, "1a", false},
+    // UK international designations from 8,000,000 on; "M" adds it only below
+    {"UK", ParseUkAppNum, FormatUkAppNum, "7999999", Generic(7999999), 7, "7,999,999"},
+    {"UK", ParseUkAppNum, FormatUkAppNum, "8000000", Generic(8000000), 7, "M0", false},
+    {"UK", ParseUkAppNum, FormatUkAppNum, "8000001", Generic(8000001), 7, "M1"},
+    {"UK", ParseUkAppNum, FormatUkAppNum, "M7999999", Generic(15999999), 8, "M7,999,999"},
+    {"UK", ParseUkAppNum, FormatUkAppNum, "M8000000", Generic(8000000), 8, "M0", false},
+    {"UK", ParseUkAppNum, FormatUkAppNum, "M8000001", Generic(8000001), 8, "M1"},
+    // US serial numbers only above 70,000,000; the registration number's bits take what fits
+    {"US", ParseUsAppNum, FormatUsAppNum, "69999999", 69999999u << 8, 8, nullptr},
+    {"US", ParseUsAppNum, FormatUsAppNum, "70000000", 70000000u << 8, 8, nullptr},
+    {"US", ParseUsAppNum, FormatUsAppNum, "70000001", 70000001 | kUsSerial, 8, "70-000001"},
+    {"US", ParseUsAppNum, FormatUsAppNum, "8388607", Generic(8388607), 7, "8,388,607"},
+    // IE: the international form from 4,000,000 on; 24 number bits; 4 letter bits below the
+    // form bits
+    {"IE", ParseIeAppNum, FormatIeAppNum, "3999999", Ie(3999999), 7, "3999999"},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "4000000", Ie(4000000), 7, "4000000"},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "4000001", Ie(4000001), 7, "M1", false},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "16777215", Ie(16777215), 8, "M12777215", false},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "16777216", Ie(0), 8, "0", false},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "1o", Ie(1, 15), 2, "1o"},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "1p", Ie(1), 2, "1", false},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "1q", Ie(1, 1), 2, "1a", false},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "1999/99999", Ie(9999999, kIeYear | kIeInternational), 10,
+     "1999/99999"},
+    {"IE", ParseIeAppNum, FormatIeAppNum, "2000/00000", Ie(10000000, kIeYear | kIeInternational),
+     10, "2000/00000"},
+    // DE: a prefix counts only when the text is at least its width long
+    {"DE", ParseDeAppNum, FormatDeAppNum, "DES", De(0, 32), 2, "DE0", false},
+    {"DE", ParseDeAppNum, FormatDeAppNum, "DEST", De(0, 50), 3, "DES0", false},
+    {"DE", ParseDeAppNum, FormatDeAppNum, "DEST1", De(1, 52), 5, "DEST1"},
+    {"DE", ParseDeAppNum, FormatDeAppNum, "DESCH", De(0, 50), 3, "DES0", false},
+    {"DE", ParseDeAppNum, FormatDeAppNum, "DESCH12", De(12, 51), 7, "DESCH12"},
+    // PL: 23 number bits, 4 letter bits; 257 letters would reach the number
+    {"PL", ParsePlAppNum, FormatPlAppNum, "8388607", Generic(8388607), 7, "8,388,607"},
+    {"PL", ParsePlAppNum, FormatPlAppNum, "8388608", Generic(0), 7, "0", false},
+    {"PL", ParsePlAppNum, FormatPlAppNum, "1o", Generic(1, 15), 2, "1o"},
+    {"PL", ParsePlAppNum, FormatPlAppNum, "1p", Generic(1), 2, "1", false},
+    {"PL", ParsePlAppNum, FormatPlAppNum, "1iw", Generic(1, 1), 3, "1a", false},
+    // CD: ten index bits; 1024 would add one to the application number
+    {"CD", ParseCdAppNum, FormatCdAppNum, "6-1023", Cd(6, 1023), 6, "6-1023"},
+    {"CD", ParseCdAppNum, FormatCdAppNum, "6-1024", Cd(6, 0), 6, "6-0", false},
+    {"CD", ParseCdAppNum, FormatCdAppNum, "6-1025", Cd(6, 1), 6, "6-1", false},
+    // CA: the extension is kept modulo 256; 256 would add one to the number
+    {"CA", ParseCaAppNum, FormatCaAppNum, "6-255", Generic(6, 255), 5, "6-255"},
+    {"CA", ParseCaAppNum, FormatCaAppNum, "6-256", Generic(6), 5, "6", false},
+    {"CA", ParseCaAppNum, FormatCaAppNum, "6-257", Generic(6, 1), 5, "6-01", false},
+    {"CA", ParseCaAppNum, FormatCaAppNum, "6-9", Generic(6, 9), 3, "6-09", false},
+    {"CA", ParseCaAppNum, FormatCaAppNum, "6-10", Generic(6, 10), 4, "6-10"},
+    // AU: 24 number bits
+    {"AU", ParseAuAppNum, FormatAuAppNum, "16777216", Generic(0), 8, "0", false},
+    // Reserved Words: four digits at least
+    {"RW", ParseA6AppNum, FormatA6AppNum, "999", Generic(999), 3, "0999"},
+    {"RW", ParseA6AppNum, FormatA6AppNum, "9999", Generic(9999), 4, "9999"},
+    {"RW", ParseA6AppNum, FormatA6AppNum, "10000", Generic(10000), 5, "10000"},
+};
+
+// Parses, counts and shows each case; the shown text parses back where the case says so.
+void CheckNumbers(const std::vector<NumberCase>& cases) {
+    for (const NumberCase& c : cases) {
         SCOPED_TRACE(std::string(c.format) + " \"" + c.text + "\"");
         int used = -1;
         EXPECT_EQ(c.parse(c.text, &used), c.key);
@@ -144,6 +213,22 @@ TEST(AppNumFormats, EveryRegisterParsesAndShowsItsNumbers) {
             EXPECT_EQ(c.parse(c.show(c.key), nullptr), c.key);
         }
     }
+}
+
+TEST(AppNumFormats, EveryRegisterParsesAndShowsItsNumbers) {
+    CheckNumbers(kCases);
+}
+
+TEST(AppNumFormats, ThresholdsAndFieldWidthsOfEveryRegister) {
+    CheckNumbers(kThresholds);
+    // Formatters at their widths: the US series code in two places, the DE padding.
+    EXPECT_EQ(FormatUsAppNum(9999999 | kUsSerial), " 9-999999");
+    EXPECT_EQ(FormatUsAppNum(10000000 | kUsSerial), "10-000000");
+    EXPECT_EQ(FormatDeAppNum(De(123456, 60)), "302000123456");
+    EXPECT_EQ(FormatDeAppNum(De(1234567, 60)), "302001234567");
+    EXPECT_EQ(FormatDeAppNum(De(12345678, 60)), "3020012345678");
+    for (const char* text : {"7999999", "8000000", "8000001"})
+        EXPECT_EQ(IsUkMadridAppNum(text), std::string(text) != "7999999") << text;
 }
 
 TEST(AppNumFormats, MillionsOfTenAndMoreAreShownInFull) {

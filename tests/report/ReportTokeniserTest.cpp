@@ -54,6 +54,42 @@ TEST(ReportTokeniser, TestsAndTheirEnd) {
     EXPECT_EQ(Tokens("[[!OWNER]][[!A=b=c]]"), (Lines{"[!OWNER]", "[!A=b=c]"}));
 }
 
+// Fields compared one by one: an "=" belongs to the name of a tag that is no test, and only the
+// first "=" of a test ends its name.
+TEST(ReportTokeniser, EqualsSignsInNamesAndValues) {
+    struct Case {
+        const char* text;
+        bool isTest;
+        bool negated;
+        const char* name;
+        const char* value;
+        std::vector<CReportToken::Attribute> attributes;
+    };
+    const Case cases[] = {
+        {"[[A=B]]", false, false, "A=B", "", {}},
+        {"[[=]]", false, false, "=", "", {}},
+        {"[[A==B][K=V=W]]", false, false, "A==B", "", {{"K", "V=W"}}},
+        {"[[?A=B]]", true, false, "A", "B", {}},
+        {"[[!A=b=c]]", true, true, "A", "b=c", {}},
+        {"[[?=x]]", true, false, "", "x", {}},
+        {"[[?A=]]", true, false, "A", "", {}},
+        {"[[?A=B][=C]]", true, false, "A", "B", {{"", "C"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        CReportTokeniser tokeniser(c.text);
+        CReportToken token;
+        ASSERT_TRUE(tokeniser.NextToken(token));
+        EXPECT_TRUE(token.isTag);
+        EXPECT_EQ(token.isTest, c.isTest);
+        EXPECT_EQ(token.negated, c.negated);
+        EXPECT_EQ(token.name, c.name);
+        EXPECT_EQ(token.value, c.value);
+        EXPECT_EQ(token.attributes, c.attributes);
+        EXPECT_FALSE(tokeniser.NextToken(token));
+    }
+}
+
 TEST(ReportTokeniser, Attributes) {
     EXPECT_EQ(Tokens("[[STARTSECTION] [FIRST=2]\r\n[LAST=3]]"),
               (Lines{"[STARTSECTION (FIRST|2) (LAST|3)]"}));

@@ -14,6 +14,9 @@ public:
     void SetRepositoryFault(const char* repository, const char* fault, const char* text,
                             CORBA::ULong value) override;
     void Reset() override { state_.Reset(); }
+    CORBA::ULong CountOpenSessions() override {
+        return static_cast<CORBA::ULong>(state_.CountSessions());
+    }
     CallLog* GetCallLog() override;
     void ClearCallLog() override { state_.ClearCallLog(); }
     void Shutdown() override;

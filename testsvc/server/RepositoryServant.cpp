@@ -28,7 +28,7 @@ EngineInfoSeq* CEngineDirectory::GetAvailableEngines2(const ClientInfo& client,
         !state_.CheckLogon(Text(client.companyId), Text(client.userId), Text(client.password)))
         error = "Logon refused: unknown company id, user id or password";
     errorText = CORBA::string_dup(error.c_str());
-    if (!error.empty())
+    if (!error.empty() && !behaviour.offersAnyway)
         return engines._retn();
 
     // "*" or nothing asks for every variant; otherwise only the engines of that name. The

@@ -82,8 +82,10 @@ UlongSeq* CSearchServant::GetResults(CORBA::ULong& total) {
         total = 0;
         return NewUlongSeq(ids_, 0, 0);
     }
-    total = static_cast<CORBA::ULong>(ids_.size());
-    return NewUlongSeq(ids_, 0, std::min<std::size_t>(ids_.size(), behaviour.firstListSize));
+    const std::size_t first = std::min<std::size_t>(ids_.size(), behaviour.firstListSize);
+    total = static_cast<CORBA::ULong>(ids_.size() -
+                                      std::min<std::size_t>(ids_.size(), behaviour.totalShortBy));
+    return NewUlongSeq(ids_, 0, first);
 }
 
 void CSearchServant::Dispose() {

@@ -51,6 +51,11 @@ bool CServiceState::DropSession(int engineId, std::uint32_t session, const std::
     return true;
 }
 
+std::size_t CServiceState::CountSessions() const {
+    std::lock_guard lock(mutex_);
+    return sessions_.size();
+}
+
 void CServiceState::Pause(std::uint32_t delayMs) {
     if (delayMs)
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
@@ -127,6 +132,8 @@ void CServiceState::SetEngineFault(const std::string& dbCodes, const std::string
             behaviour.firstListSize = value;
         } else if (fault == "shortMarks") {
             behaviour.marksShortBy = value;
+        } else if (fault == "overTotal") {
+            behaviour.totalShortBy = value;
         } else if (fault == "criteriaInvalid") {
             behaviour.rejectCriteria = true;
             behaviour.rejectText = text;
@@ -156,9 +163,10 @@ void CServiceState::SetRepositoryFault(const std::string& repository, const std:
         behaviour.exception = fault;
     else if (fault == "slow")
         behaviour.delayMs = value;
-    else if (fault == "error")
+    else if (fault == "error" || fault == "refuseOffering") {
         behaviour.errorText = text;
-    else if (fault == "newVersion")
+        behaviour.offersAnyway = fault == "refuseOffering";
+    } else if (fault == "newVersion")
         behaviour.newVersion = text;
     else
         throw std::invalid_argument("unknown repository fault " + fault);

@@ -30,6 +30,7 @@ struct EngineBehaviour {
     std::uint32_t loseAfterPolls = 0;
     std::uint32_t firstListSize = 1000;
     std::uint32_t marksShortBy = 0;
+    std::uint32_t totalShortBy = 0; // GetResults reports this many fewer than its first list
     bool rejectCriteria = false;
     std::string rejectText;
     RecordDefect recordDefect;
@@ -41,8 +42,9 @@ struct EngineBehaviour {
 struct RepositoryBehaviour {
     std::string exception;
     std::uint32_t delayMs = 0;
-    std::string errorText;  // not empty: the logon fails with it
-    std::string newVersion; // the new-version notice of a remote repository
+    std::string errorText;     // not empty: the logon fails with it
+    bool offersAnyway = false; // a failing logon still offers the engines with their sessions
+    std::string newVersion;    // the new-version notice of a remote repository
 };
 
 class CServiceState {
@@ -56,6 +58,7 @@ public:
     bool HasSession(int engineId, std::uint32_t session) const;
     // Closes the session when the password is the one it was opened with.
     bool DropSession(int engineId, std::uint32_t session, const std::string& password);
+    std::size_t CountSessions() const;
 
     // Logs one engine call, waits and raises as the database's behaviour says, and returns the
     // behaviour for the call to follow.
