@@ -45,14 +45,6 @@ CLoginDlg::CLoginDlg(wxWindow* parent, CLoginController& controller)
     Bind(wxEVT_BUTTON, &CLoginDlg::OnLogin, this, wxID_OK);
 }
 
-CLoginDlg::~CLoginDlg() {
-    // The worker may still queue its answer until it has ended; the queue goes with the dialog.
-    if (worker_.joinable()) {
-        worker_.request_stop();
-        worker_.join();
-    }
-}
-
 void CLoginDlg::OnLogin(wxCommandEvent&) {
     if (IsConnecting())
         return;

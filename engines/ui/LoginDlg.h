@@ -25,7 +25,6 @@ public:
     };
 
     CLoginDlg(wxWindow* parent, CLoginController& controller);
-    ~CLoginDlg() override;
 
     bool IsConnecting() const { return worker_.joinable(); }
 
@@ -39,5 +38,7 @@ private:
     wxTextCtrl* userId_;
     wxTextCtrl* password_;
     wxCheckBox* remember_;
+    // Stopped and waited for as the dialog goes, before the event queue it posts its answer to
+    // (members end before their bases).
     std::jthread worker_;
 };
