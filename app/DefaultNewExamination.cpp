@@ -1,7 +1,6 @@
 #include "app/DefaultNewExamination.h"
 
 #include "core/UserOptions.h"
-#include "registers/ZrDbs.h"
 
 CNewExamination MakeDefaultExamination(const CUserOptions& user, const IExamRepository& repository,
                                        const std::string& dbCodes, CDbSelection catalogue) {
@@ -20,10 +19,4 @@ CNewExamination MakeDefaultExamination(const CUserOptions& user, const IExamRepo
     catalogue.SelectFromDbCodes(choices.databaseCodes);
     choices.selection = catalogue;
     return choices;
-}
-
-bool CDefaultNewExamination::Run(CZR2000Doc& document) {
-    document.NewExamination(
-        MakeDefaultExamination(user_, repository_, table_.GetDbCodes(), table_.GetDbSelection()));
-    return true;
 }

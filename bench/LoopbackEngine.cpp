@@ -17,6 +17,24 @@ EngineInfoSeq_var LogOnToRemote(const CTestServiceProcess& service) {
     return repository->GetAvailableEngines2(client, "", "", errorText.out(), version.out());
 }
 
+std::vector<CORBA::ULong> SearchAll(ZrEngine_ptr engine, CORBA::ULong session) {
+    CORBA::Boolean started = false;
+    ZrEngineSearch_var search =
+        engine->StartSearch2(session, "APPNO=\"1-\"", "", "", "", 0, started);
+    CORBA::String_var status;
+    while (!search->GetProgress(status.out())) {
+    }
+    CORBA::ULong total = 0;
+    UlongSeq_var first = search->GetResults(total);
+    std::vector<CORBA::ULong> ids(first->get_buffer(), first->get_buffer() + first->length());
+    if (ids.size() < total) {
+        UlongSeq_var rest = search->GetMarks(static_cast<CORBA::ULong>(ids.size()), total - 1);
+        ids.insert(ids.end(), rest->get_buffer(), rest->get_buffer() + rest->length());
+    }
+    search->Dispose();
+    return ids;
+}
+
 CLoopbackEngine& CLoopbackEngine::Get() {
     static CLoopbackEngine engine;
     return engine;
@@ -35,18 +53,7 @@ CLoopbackEngine::CLoopbackEngine() {
     session_ = engines[0].sessionId;
     dataDate_ = engines[0].dataDate;
 
-    CORBA::Boolean started = false;
-    ZrEngineSearch_var search =
-        engine_->StartSearch2(session_, "APPNO=\"1-\"", "", "", "", 0, started);
-    CORBA::String_var status;
-    while (!search->GetProgress(status.out())) {
-    }
-    CORBA::ULong total = 0;
-    UlongSeq_var first = search->GetResults(total);
-    ids_.assign(first->get_buffer(), first->get_buffer() + first->length());
-    UlongSeq_var rest = search->GetMarks(static_cast<CORBA::ULong>(ids_.size()), total - 1);
-    ids_.insert(ids_.end(), rest->get_buffer(), rest->get_buffer() + rest->length());
-    search->Dispose();
+    ids_ = SearchAll(engine_.in(), session_);
 }
 
 CLoopbackEngine::~CLoopbackEngine() {

@@ -11,6 +11,8 @@
 
 // Logs on to the service's remote repository with its test account: the engines it offers.
 EngineInfoSeq_var LogOnToRemote(const CTestServiceProcess& service);
+// The record ids of every mark of the engine's register.
+std::vector<CORBA::ULong> SearchAll(ZrEngine_ptr engine, CORBA::ULong session);
 
 class CLoopbackEngine {
 public:

@@ -12,6 +12,11 @@ if(ZR_SANITIZE)
         -fno-omit-frame-pointer)
     add_compile_options(${ZR_SANITIZER_FLAGS})
     add_link_options(${ZR_SANITIZER_FLAGS})
+    # Over a hundred test programs each carry the libraries they link: line tables are all a
+    # sanitizer report needs, compressed, and position-dependent programs need no table of the
+    # sanitizers' many data relocations. That keeps the build within a CI machine's disk.
+    add_compile_options(-g1 -gz)
+    add_link_options(-Wl,--compress-debug-sections=zlib -no-pie)
 endif()
 
 if(ZR_FUZZ)

@@ -23,3 +23,11 @@ std::string FormatHex(int value) {
 std::string GetHostName() {
     return platform::HostName();
 }
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+    if (from.empty())
+        return text;
+    for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+    return text;
+}

@@ -54,6 +54,12 @@ std::size_t ReceiveHeader(char* bytes, std::size_t size, std::size_t count, void
     return line.size();
 }
 
+// Ends the transfer once the caller's cancel answers true.
+int CheckCancelled(void* data, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    const auto& isCancelled = *static_cast<const std::function<bool()>*>(data);
+    return isCancelled() ? 1 : 0;
+}
+
 long Milliseconds(std::chrono::milliseconds duration) {
     return static_cast<long>(duration.count());
 }
@@ -164,6 +170,11 @@ HttpReply CCurlTransport::Exchange(const HttpExchange& exchange) {
     curl_easy_setopt(curl, CURLOPT_HEADERFUNCTION, ReceiveHeader);
     curl_easy_setopt(curl, CURLOPT_HEADERDATA, &receiver);
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, message);
+    if (options_.isCancelled) {
+        curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, CheckCancelled);
+        curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &options_.isCancelled);
+    }
 
     const CURLcode code = curl_easy_perform(curl);
     long status = 0;
@@ -187,6 +198,8 @@ HttpReply CCurlTransport::Exchange(const HttpExchange& exchange) {
                               (code == CURLE_OPERATION_TIMEDOUT && requestBytes == 0);
         if (receiver.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
             reply.error = TooLargeText(options_.maxBodyBytes);
+        else if (code == CURLE_ABORTED_BY_CALLBACK)
+            reply.error = kCancelledText;
         else
             reply.error = message[0] ? message : curl_easy_strerror(code);
         reply.body.clear();

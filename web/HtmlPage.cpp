@@ -131,6 +131,7 @@ void CHtmlPage::ParseResponse(IHtmlSource& source) {
     CHtmlToken token;
     while (parser.NextToken(token))
         OnToken(token);
+    OnEndOfTokens();
 }
 
 void CHtmlPage::OnToken(const CHtmlToken& token) {

@@ -47,6 +47,9 @@ public:
     virtual void SetError(std::string text) { error_ = std::move(text); }
     virtual void SetHttpError(int status);
     virtual void OnToken(const CHtmlToken& token);
+    // After the last token of a parse, so that a page that ends early (cut off, or without its
+    // closing tags) still hands over what it was collecting.
+    virtual void OnEndOfTokens() {}
 
     // Empty when the last fetch or parse succeeded.
     const std::string& GetError() const { return error_; }

@@ -73,6 +73,11 @@ HttpReply CWebClient::Exchange(HttpExchange exchange) {
         refused.error = "Not an http or https address: " + exchange.url;
         return refused;
     }
+    if (IsCancelled()) {
+        HttpReply cancelled;
+        cancelled.error = kCancelledText;
+        return cancelled;
+    }
     const std::string host = url.GetHostName();
     if (const NameValuePairs cookies = GetCookies(host); !cookies.empty())
         exchange.headers.push_back(CookieHeader(cookies));
@@ -81,7 +86,7 @@ HttpReply CWebClient::Exchange(HttpExchange exchange) {
     for (int retries = 0;;) {
         exchange.proxyCredentials = proxyCredentials_;
         reply = transport_->Exchange(exchange);
-        if (reply.connectFailed && retries < options_.connectRetries) {
+        if (reply.connectFailed && retries < options_.connectRetries && !IsCancelled()) {
             ++retries;
             std::this_thread::sleep_for(options_.connectBackOff);
             continue;

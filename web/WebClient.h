@@ -30,7 +30,8 @@ public:
 
     // One exchange with an http or https address: the host's cookies are sent and those the
     // response sets are kept; a connection that cannot be made is tried again after the
-    // back-off, and a proxy's 407 asks the credentials handler.
+    // back-off, and a proxy's 407 asks the credentials handler. Once the options' cancel answers
+    // true no exchange starts and none is tried again.
     HttpReply Exchange(HttpExchange exchange);
 
     // Cookies are kept by host name (without port, ignoring case); a later one of the same name
@@ -43,6 +44,7 @@ public:
     }
 
 private:
+    bool IsCancelled() const { return options_.isCancelled && options_.isCancelled(); }
     void KeepCookies(const std::string& host, const std::string& headers);
 
     CWebOptions options_;

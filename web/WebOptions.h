@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <functional>
 #include <string>
 
 struct CWebOptions {
@@ -24,4 +25,10 @@ struct CWebOptions {
     // A file of certificate authorities trusted besides the system's; certificates and host
     // names are always verified.
     std::string extraCaFile;
+    // Asked from the exchange's thread while it waits (about once a second, and as bytes move):
+    // true ends the exchange at once with kCancelledText and makes no further attempt. It may
+    // read a flag that another thread sets.
+    std::function<bool()> isCancelled;
 };
+
+inline constexpr const char* kCancelledText = "The transfer was cancelled";

@@ -12,11 +12,18 @@
 #include "registers/ZrDbs.h"
 
 CProgramViews::CProgramViews(Services services)
-    : services_(std::move(services)), context_{services_.document,   TheZrDbs(), TheUserOptions(),
-                                               TheSystemOptions(),   *this,      *this,
-                                               services_.fileDialogs},
+    : services_(std::move(services)), context_(MakeContext()),
       results_(context_, ResultsOptions()) {
     context_.printing = &services_.printing;
+}
+
+CViewContext CProgramViews::MakeContext() {
+    CViewContext context{services_.document,   TheZrDbs(), TheUserOptions(),
+                         TheSystemOptions(),   *this,      *this,
+                         services_.fileDialogs};
+    context.webDiff = services_.webDiff;
+    context.sheets = services_.sheets;
+    return context;
 }
 
 CProgramViews::~CProgramViews() {

@@ -32,6 +32,10 @@ public:
         std::function<void(int contextId)> showHelp;
         // The print commands of the main view.
         IMarkPrinting& printing;
+        // The difference check of the views' Web Diff.
+        IWebDiff* webDiff = nullptr;
+        // The search sheets; null keeps their commands disabled.
+        ISearchSheets* sheets = nullptr;
     };
 
     explicit CProgramViews(Services services);
@@ -70,6 +74,7 @@ private:
     // The searches that pass run in the progress window.
     bool RunInProgressWindow(const std::function<void(class CSearchProgress&)>& addSearches);
     CResultsFrameOptions ResultsOptions();
+    CViewContext MakeContext();
 
     Services services_;
     CViewContext context_;

@@ -1,6 +1,5 @@
 #include "app/ui/ZrProgram.h"
 
-#include "app/DefaultNewExamination.h"
 #include "app/MakerServer.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
@@ -84,8 +83,7 @@ public:
 
     void Print(const CZrDocData& document, const CZrDocData* selection, bool preview) override {
         program_.printing_.PrintExamination(program_.FrameWindow(), document, selection,
-                                            preview ? EPrintAction::Preview
-                                                    : EPrintAction::Dialog);
+                                            preview ? EPrintAction::Preview : EPrintAction::Dialog);
     }
 
 private:
@@ -106,8 +104,7 @@ CZrProgram::CZrProgram(Options options)
           printRegisters_, TheUserOptions(), Today,
           [this](const std::string& caption) { return host_->OpenProgress(caption); },
           options_.printer),
-      viewPrinting_(std::make_unique<CViewPrinting>(*this)),
-      help_("", platform::OpenUrl),
+      viewPrinting_(std::make_unique<CViewPrinting>(*this)), help_("", platform::OpenUrl),
       announcements_(pendingAnnouncementWindow_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
@@ -179,16 +176,21 @@ void CZrProgram::CreateDocuments() {
     document_ = std::make_unique<CZR2000Doc>(registers_, repository_, *host_);
     // Search runs record their run order in the active examination.
     InstallActiveExamination(document_.get());
-    wizard_ = std::make_unique<CDefaultNewExamination>(TheUserOptions(), repository_, TheZrDbs());
+    searchWindows_ = std::make_unique<CProgramSearchWindows>(
+        CSearchWindows::Services{TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
+                                 TheSystemOptions(), [this] { return FrameWindow(); },
+                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_},
+        *document_);
     views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
         *document_, fileDialogs_,
         [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
         [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
         [this]() -> wxWindow* { return GetMainFrame(); },
         [] { return TheZrDbs().HasConnectedTrainingDb(); },
-        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_});
+        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_, &webDiff_,
+        searchWindows_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
-                                                  recentFiles_, *wizard_, [this] {
+                                                  recentFiles_, *searchWindows_, [this] {
                                                       views_->GetResultsWindow().Close();
                                                       views_->CloseAll();
                                                   });

@@ -20,7 +20,9 @@
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
+#include "app/ui/ProgramSearchWindows.h"
 #include "app/ui/ProgramViews.h"
+#include "app/ui/ProgramWebDiff.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
@@ -34,8 +36,6 @@
 #include <vector>
 #include <wx/font.h>
 #include <wx/weakref.h>
-
-class CDefaultNewExamination;
 
 class CZrProgram : public IStartupActions {
 public:
@@ -127,6 +127,9 @@ private:
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;
+    CProgramWebDiff webDiff_{[this] { return FrameWindow(); },
+                             [this]() -> IDocumentHost& { return Host(); }, fileDialogs_,
+                             [this](int contextId) { help_.ShowHelp(contextId); }};
     CRecentFiles recentFiles_;
     CZrDbsPrintRegisters printRegisters_;
     CZrPrinting printing_;
@@ -137,9 +140,9 @@ private:
     wxFont appFont_;
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
+    std::unique_ptr<CProgramSearchWindows> searchWindows_;
     // Before the document goes, the views let go of it.
     std::unique_ptr<CProgramViews> views_;
-    std::unique_ptr<CDefaultNewExamination> wizard_;
     std::unique_ptr<CZrDocManager> docManager_;
     std::unique_ptr<CSearchRunFlow> flow_;
     std::unique_ptr<CMainFrameCommands> commands_;

@@ -9,6 +9,9 @@
 
 // Record text in its code page.
 wxString RecordTextToWx(std::string_view text, bool greek);
+// Western record text (Windows-1252) of what the user typed; a character without a byte there
+// becomes '?'.
+std::string WxToRecordText(const wxString& text);
 wxString Utf16ToWx(std::u16string_view text);
 // UTF-8 when the bytes are, else Western record text.
 wxString ToWx(std::string_view text);

@@ -31,13 +31,6 @@ int ReadBlockNumber(const std::string& text, int offset, int low) {
     return static_cast<int>(std::clamp<long long>(value, low, INT_MAX));
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-    return text;
-}
-
 std::string CReportItem::LookupField(std::string_view name) {
     return parent_ ? parent_->LookupField(name) : std::string();
 }

@@ -169,8 +169,5 @@ bool LookupIn(const CReportFieldEntry<Node> (&table)[N], Node& node, std::string
     return false;
 }
 
-// Every `from` in the text replaced by `to`, left to right.
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
-
 // A block attribute's decimal number less the offset, at least `low`; a non-number reads as 0.
 int ReadBlockNumber(const std::string& text, int offset, int low);

@@ -1,6 +1,7 @@
 #include "report/job/ReportMarkBlocks.h"
 
 #include "app/document/ZrDocData.h"
+#include "core/SmallHelpers.h"
 #include "core/VmRec.h"
 #include "report/job/ReportPresenter.h"
 #include "report/job/ReportRegisters.h"

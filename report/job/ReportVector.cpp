@@ -1,6 +1,7 @@
 #include "report/job/ReportVector.h"
 
 #include "core/AddressSplitter.h"
+#include "core/SmallHelpers.h"
 #include "report/job/ReportLists.h"
 
 #include <algorithm>

@@ -1,10 +1,13 @@
 #pragma once
 // Hand-built tagged records for tests and benchmarks: the client itself never writes fields.
 
+#include "core/ZrData.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace record_bytes {
@@ -40,6 +43,17 @@ inline Bytes RecordBytes(const std::vector<Bytes>& entries) {
     for (const Bytes& entry : entries)
         bytes.insert(bytes.end(), entry.begin(), entry.end());
     return bytes;
+}
+
+// A record of text fields, in order.
+inline CZrData TextRecord(const std::vector<std::pair<std::string, std::string>>& fields) {
+    std::vector<Bytes> entries;
+    for (const auto& [name, value] : fields)
+        entries.push_back(Text(name, value));
+    const Bytes bytes = RecordBytes(entries);
+    CZrData record;
+    record.Assign(bytes.data(), bytes.size());
+    return record;
 }
 
 } // namespace record_bytes

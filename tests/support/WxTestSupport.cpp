@@ -5,6 +5,7 @@
 #include <thread>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/dialog.h>
 #include <wx/init.h>
 
@@ -43,6 +44,14 @@ void Click(wxWindow& button) {
     wxCommandEvent click(wxEVT_BUTTON, button.GetId());
     click.SetEventObject(&button);
     button.GetEventHandler()->ProcessEvent(click);
+}
+
+void Tick(wxCheckBox& check, bool ticked) {
+    check.SetValue(ticked);
+    wxCommandEvent click(wxEVT_CHECKBOX, check.GetId());
+    click.SetEventObject(&check);
+    click.SetInt(ticked ? 1 : 0);
+    check.GetEventHandler()->ProcessEvent(click);
 }
 
 wxWindow* FindChild(wxWindow& parent, int id) {

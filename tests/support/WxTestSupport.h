@@ -13,6 +13,7 @@
 #include <vector>
 #include <wx/eventfilter.h>
 
+class wxCheckBox;
 class wxDialog;
 class wxWindow;
 
@@ -36,6 +37,8 @@ void Pump();
 
 // Clicks a button: its command event, as a user's click sends it.
 void Click(wxWindow& button);
+// Ticks or unticks a check box as a user's click does: the value, then its command event.
+void Tick(wxCheckBox& check, bool ticked);
 // The child window of that id, of the type asked for; fails the test when there is none.
 template <class T>
 T& Child(wxWindow& parent, int id);

@@ -4,7 +4,6 @@
 
 #include "WebFixture.h"
 #include "registers/AppNumFormats.h"
-#include "tests/core/RecordBytes.h"
 #include "web/HttpStatus.h"
 #include "web/RegisterSites.h"
 #include "web/SpecialSites.h"
@@ -22,16 +21,6 @@ SiteMaker Make() {
     return [](CWebClient& client, const CWebServers& servers) {
         return std::make_unique<Site>(client, servers);
     };
-}
-
-CZrData Record(const std::vector<std::pair<std::string, std::string>>& fields) {
-    std::vector<record_bytes::Bytes> entries;
-    for (const auto& [name, value] : fields)
-        entries.push_back(record_bytes::Text(name, value));
-    const record_bytes::Bytes bytes = record_bytes::RecordBytes(entries);
-    CZrData record;
-    record.Assign(bytes.data(), bytes.size());
-    return record;
 }
 
 class Sites : public WebFixture {

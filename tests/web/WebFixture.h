@@ -1,7 +1,9 @@
 #pragma once
 // A web client with short limits and a loopback web server, for the tests that fetch pages.
 
+#include "core/ZrData.h"
 #include "platform/Process.h"
+#include "tests/core/RecordBytes.h"
 #include "tests/support/LoopbackPorts.h"
 #include "tests/support/WebServer.h"
 #include "web/HtmlPage.h"
@@ -60,4 +62,9 @@ inline CWebServers ServersAt(const std::string& baseUrl) {
     for (std::size_t i = 0; i < CWebServers::kCount; ++i)
         servers.Set(static_cast<WebServer>(i), baseUrl);
     return servers;
+}
+
+// A record of text fields.
+inline CZrData Record(const std::vector<std::pair<std::string, std::string>>& fields) {
+    return record_bytes::TextRecord(fields);
 }

@@ -71,8 +71,11 @@ void WriteHeadFields(CRecordWriter& writer, const CTestRegisterData& data, const
         if (mark.language2 != mark.language1)
             writer.AddText("LANG2", languages[mark.language2]);
     }
-    if (info.traits & kReservedWords)
-        writer.AddText("SUBSET", mark.seq % 2 ? "RWO" : "EGI");
+    if (info.traits & kReservedWords) {
+        // Article 6ter emblems, and the names of two other lists.
+        static const char* const kSubsets[] = {"EGI", "A6", "RWO"};
+        writer.AddText("SUBSET", kSubsets[mark.seq % 3]);
+    }
     if (info.traits & kDesigns) {
         const LocarnoClass& locarno = CVocabulary::Get().Locarno()[mark.locarno];
         writer.AddText("LOCAR", locarno.Text());
@@ -156,10 +159,15 @@ void WriteRegisterFields(CRecordWriter& writer, const CTestRegisterData& data,
     if (traits & kMadrid) {
         writer.AddText("RNDATE", DateText(mark.appDay + 3652));
         writer.AddText("ORIG_COUNTRY", "CH");
-        writer.AddText("MAD_PROTO", Designations(mark));
+        writer.AddText("ORIG_REG", "CH " + std::to_string(500000 + mark.seq));
+        writer.AddText("MKDUR", mark.seq % 5 ? "10" : "20");
+        writer.AddText("MARKDESCR", mark.device ? "The mark consists of a figurative element" : "");
+        // Older registrations designate under the Agreement, the rest under the Protocol.
+        writer.AddText(mark.seq % 3 ? "MAD_PROTO" : "MAD_AGRMNT", Designations(mark));
     }
     if (traits & kReservedWords)
-        writer.AddText("PKEY", "Reserved list " + std::to_string(mark.seq % 3 + 1));
+        writer.AddText("PKEY", "Reserved list " + std::to_string(mark.seq % 3 + 1) + " #" +
+                                   std::to_string(mark.seq));
     if (traits & kDesigns) {
         const CVocabulary& vocabulary = CVocabulary::Get();
         const LocarnoClass& locarno = vocabulary.Locarno()[mark.locarno];
@@ -168,6 +176,8 @@ void WriteRegisterFields(CRecordWriter& writer, const CTestRegisterData& data,
             vocabulary.Designers()[mark.seq % vocabulary.Designers().size()];
         writer.AddText("DESTX", FormatPairList({{designer.name, designer.address}}));
     }
+    if (traits & kDomains)
+        writer.AddText("Status", StatusWord(mark.status));
     if (data.Code() == 's')
         writer.AddText("USSTATUS", mark.status == MarkStatus::Registered ? "Registered" : "Dead");
     if (data.Code() == 'c')

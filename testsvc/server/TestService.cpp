@@ -206,6 +206,9 @@ int RunTestService(const ServiceOptions& options) {
         return 2;
     }
     int result = 0;
+    // A termination signal that comes before the ORB runs shuts it down first, and run() then
+    // answers with BAD_INV_ORDER: still an orderly end.
+    std::atomic<bool> signalled{false};
     try {
         CServedObjects objects(options, orb);
         CORBA::Object_var fixedObject = orb->resolve_initial_references("omniINSPOA");
@@ -223,18 +226,22 @@ int RunTestService(const ServiceOptions& options) {
         std::printf("zr_testsvc serving on 127.0.0.1:%d\n", options.port);
         std::fflush(stdout);
 
-        std::atomic<bool> stopped{false};
-        std::thread signalWatcher([&] {
-            while (!stopped) {
+        // Joined however the block is left.
+        std::jthread signalWatcher([&](std::stop_token stop) {
+            while (!stop.stop_requested()) {
                 if (platform::WaitForTerminationSignal(std::chrono::milliseconds(200))) {
+                    signalled = true;
                     orb->shutdown(false);
                     return;
                 }
             }
         });
         orb->run();
-        stopped = true;
-        signalWatcher.join();
+    } catch (const CORBA::BAD_INV_ORDER& e) {
+        if (!signalled) {
+            std::fprintf(stderr, "zr_testsvc: %s (%s)\n", e._name(), e.NP_minorString());
+            result = 2;
+        }
     } catch (const CORBA::SystemException& e) {
         std::fprintf(stderr, "zr_testsvc: %s (%s)\n", e._name(), e.NP_minorString());
         result = 2;

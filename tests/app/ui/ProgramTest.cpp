@@ -2,6 +2,7 @@
 // the (virtual) display: logging in, the main window, its files and its closing. Dialogs are
 // driven by scripts, message boxes answered from lists and file dialogs from queues.
 
+#include "NewExamScript.h"
 #include "WxTestSupport.h"
 #include "app/MakerServer.h"
 #include "app/ui/CommandIds.h"
@@ -16,15 +17,19 @@
 #include "report/ui/ReportSelectDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
+#include "tests/support/RegisterPageMaker.h"
 #include "tests/support/WebServer.h"
+#include "web/ui/DiffDlg.h"
 
 #include <deque>
+#include <fstream>
 #include <future>
 #include <httplib.h>
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -99,12 +104,15 @@ protected:
 TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     SaveAutoLogin();
     wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
+    EXPECT_EQ(scripts.Opened(), (Texts{"New Examination - Standard Details"}));
     EXPECT_TRUE(Frame().IsShown());
     EXPECT_EQ(Title(), "Untitled - RO Vedaridarevu");
     EXPECT_FALSE(local_service::LoggedCalls(control_, "GetAvailableEngines2").empty());
     EXPECT_EQ(TheSystemOptions().GetUserId(), "examiner");
-    // The new examination takes every database the service has an engine for.
+    // The new examination takes the databases ticked in the wizard.
     EXPECT_FALSE(program_->GetDocument().GetDatabaseCodes().empty());
     EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdOptions)), "&Options for examiner");
     EXPECT_EQ(FromWx(Frame().GetToolsMenu()->GetLabel(kCmdUsageStatistics)),
@@ -132,6 +140,7 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     EXPECT_TRUE(Frame().GetSplitter()->IsSplit());
     EXPECT_EQ(Frame().GetSplitter()->GetSplitMode(), wxSPLIT_HORIZONTAL);
     EXPECT_EQ(Title(), "watch.zre - RO Vedaridarevu (Watching)");
+    scripts.Add(FinishNewExamination);
     Command(wxID_NEW);
     EXPECT_EQ(Frame().GetSplitter(), nullptr);
 }
@@ -151,9 +160,11 @@ TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
         wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
     });
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(scripts.Opened(), (Texts{"RO Vedaridarevu Login"}));
+    EXPECT_EQ(scripts.Opened(),
+              (Texts{"RO Vedaridarevu Login", "New Examination - Standard Details"}));
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_TRUE(Frame().IsShown());
     // The login was saved for the next start, without the password.
@@ -222,7 +233,8 @@ TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLa
                 });
     WriteSettings("", "[WebServers]\nMaker=" + maker.BaseUrl() + "\n");
     SaveAutoLogin();
-    wx_test::DialogScripts noDialogs;
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     wx_test::RecordedMessages messages;
     const bool started = Start();
     const bool listedBeforeThePageCame =
@@ -250,6 +262,8 @@ TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLa
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     CZR2000Doc& document = program_->GetDocument();
     CSearch search(2);
@@ -261,6 +275,7 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     EXPECT_EQ(Title(), "acme.zre - RO Vedaridarevu");
     EXPECT_FALSE(document.IsModified());
 
+    scripts.Add(FinishNewExamination);
     Command(wxID_NEW);
     EXPECT_EQ(document.GetSearchCount(), 0);
     EXPECT_EQ(Title(), "Untitled - RO Vedaridarevu");
@@ -272,6 +287,7 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
 
     // The recent files survive the program.
     program_.reset();
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     files_.answers.clear();
     Command(wxID_FILE1);
@@ -280,6 +296,8 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
 
 TEST_F(ProgramTest, ClosingAModifiedExaminationAsksAndCancelStays) {
     SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     CSearch search(1);
     program_->GetDocument().AddSearch(search);
@@ -303,6 +321,8 @@ TEST_F(ProgramTest, ReportWritesTheExaminationThroughTheChosenTemplate) {
     folder_.Write("home/template/marks.txt",
                   "[[CLIENT]]\n[[STARTMARK]][[DATABASE]] [[WORDMARK]]\n[[ENDMARK]]");
     std::filesystem::create_directories(folder_ / "home/reports");
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
     ASSERT_TRUE(Start());
     CZR2000Doc& document = program_->GetDocument();
     document.SetClient("Client & Co");
@@ -316,7 +336,6 @@ TEST_F(ProgramTest, ReportWritesTheExaminationThroughTheChosenTemplate) {
     const RecordPtr record = uk.FetchTextRecord(mark);
     ASSERT_NE(record, nullptr);
 
-    wx_test::DialogScripts scripts;
     Texts offered;
     scripts.Add([&offered](wxDialog& chooser) {
         auto& list = wx_test::Child<wxListBox>(chooser, CReportSelectDlg::kTemplateList);
@@ -344,6 +363,42 @@ TEST_F(ProgramTest, ReportWritesTheExaminationThroughTheChosenTemplate) {
     const std::string expected = "|W306 Cannot write: " + folder_ / "home/missing/zenith.txt";
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_EQ(messages.Texts()[0].substr(0, expected.size()), expected);
+}
+
+TEST_F(ProgramTest, WebDiffChecksTheKeptMarksAgainstTheirRegistersPages) {
+    LoopbackWebServer server;
+    CRegisterPageMaker pages(server);
+    std::ofstream(folder_ / "prog/ZrSystem.ini", std::ios::app)
+        << "[Test]\nShowWebDiff=1\n[WebServers]\nUK=" << server.BaseUrl() << "\n";
+    SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
+    const EngineInfoSeq_var engines = local_service::Logon(local_service::Remote(), "");
+    const std::vector<CORBA::ULong> found =
+        local_service::Search(local_service::Find(engines.in(), 'u'), "TMARK=\"ZENITH\"");
+    ASSERT_FALSE(found.empty());
+    const CMark mark(found.front(), 'u', 0, 0, 0, CMark::kPermanentKeep | CMark::kKept);
+    program_->GetDocument().MergeMark(mark);
+    const RecordPtr record = TheZrDbs().GetDb('u')->FetchTextRecord(mark);
+    ASSERT_NE(record, nullptr);
+    pages.Add('u', *record, PageChange::WordMark);
+
+    Texts lines;
+    scripts.Add([&lines](wxDialog& dialog) {
+        auto& status = wx_test::Child<wxStaticText>(dialog, CDiffDlg::kStatusText);
+        ASSERT_TRUE(wx_test::PumpUntil([&] { return status.GetLabel().StartsWith("1 out of"); }));
+        for (const wxString& line :
+             wx_test::Child<wxListBox>(dialog, CDiffDlg::kReportList).GetStrings())
+            lines.push_back(FromWx(line));
+        wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
+    });
+    control_->ClearCallLog();
+    Command(kCmdWebDiff);
+    EXPECT_TRUE(scripts.AllUsed());
+    EXPECT_EQ(lines, (Texts{"Differences for UK AppNum: " + std::string(record->GetField("APPNUM")),
+                            "  Word mark", "    Have:\t\tZENITH", "    Should be:\tZENITH PLUS"}));
+    EXPECT_EQ(local_service::LoggedCalls(control_, "FlagSuspectSGEs").size(), 1u);
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // The views' windows in the program, against the local search service, under the (virtual)
 // display: a search run through the progress window into the results window, rows drawn from
-// the registers' records, a click that keeps a mark, kept marks dropped on another section, and
-// the examination previewed and its selection printed.
+// the registers' records, a click that keeps a mark, kept marks dropped on another section, the
+// examination previewed and its selection printed, and a search typed into the Search sheet.
 
+#include "NewExamScript.h"
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
 #include "WxTestSupport.h"
@@ -17,6 +18,8 @@
 #include "registers/ZrDbs.h"
 #include "report/print/ui/PrintRangeDlg.h"
 #include "report/print/ui/ZrPrintout.h"
+#include "search/ui/GeneralPageWindow.h"
+#include "search/ui/SearchDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
 
@@ -24,6 +27,7 @@
 #include <wx/print.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 namespace {
@@ -31,8 +35,8 @@ namespace {
 using platform::MessageAnswer;
 using Texts = std::vector<std::string>;
 
-// The program logged in automatically to the local service, on a new examination of every
-// database it serves.
+// The program logged in automatically to the local service, on a new examination of the United
+// Kingdom's databases.
 class ViewsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -51,6 +55,8 @@ protected:
         program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
             {}, folder_ / "prog", folder_ / "config/ZR2000.ini", nullptr, &printer_});
         startup_ = program_->MakeStartup();
+        wx_test::DialogScripts wizard;
+        wizard.Add(FinishNewExamination);
         ASSERT_TRUE(startup_.Run());
     }
     void TearDown() override {
@@ -185,6 +191,32 @@ TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
     view.SetSection(1);
     EXPECT_EQ(view.GetMarkCount(), 3);
     EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
+}
+
+TEST_F(ViewsTest, SearchOpensTheSheetAndRunsWhatWasTypedAsItsWrittenCriteriaRun) {
+    const std::string written =
+        "DBIDS=\"" + Document().GetDatabaseCodes() + "\" AND WORDM=\"zenith\" AND STATS=\"rpla\"";
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([](wxDialog& sheet) {
+        auto& page = *static_cast<CSearchDlg&>(sheet).GetPages().at(0);
+        wx_test::Child<wxTextCtrl>(page, CGeneralPageWindow::kGroupIds[0]).SetValue("zenith");
+        wx_test::Click(*sheet.FindWindow(wxID_OK));
+    });
+    dialogs.Add([](wxDialog&) {}); // the progress window ends by itself
+    MainView().GetView().Run(EMainCommand::Search);
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Searching"}));
+    ASSERT_EQ(Document().GetSearchCount(), 1);
+    const int typed = Document().GetSearch(0).GetSearchId();
+    EXPECT_EQ(Document().FindSearch(typed).GetCriteria().WriteCriteriaText(true), written);
+
+    CSearch byHand(0);
+    ASSERT_TRUE(byHand.GetCriteria().ReadCriteriaText(written));
+    const int id = Document().AddSearch(byHand);
+    dialogs.Add([](wxDialog&) {});
+    ASSERT_TRUE(program_->RunSearch(id, false));
+    EXPECT_GT(Document().FindSearch(typed).GetFound(), 0);
+    EXPECT_EQ(Document().FindSearch(id).GetFound(), Document().FindSearch(typed).GetFound());
 }
 
 TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {

@@ -101,6 +101,12 @@ TEST(WxText, RecordTextAndMessagesReachWindowsIntact) {
     EXPECT_EQ(ToWx("Caf\xC3\xA9"), wxString(L"Caf\u00E9"));
     EXPECT_EQ(ToWx("Caf\xE9"), wxString(L"Caf\u00E9")); // not UTF-8: Western
     EXPECT_EQ(FromWx(wxString(L"Caf\u00E9 \u20AC")), "Caf\xC3\xA9 \xE2\x82\xAC");
+    // Typed text as Western record text; every byte comes back as it went, undefined ones too.
+    EXPECT_EQ(WxToRecordText(wxString(L"Caf\u00E9 \u20AC \u0391\U0001F600")), "Caf\xE9 \x80 ??");
+    std::string everyByte;
+    for (int byte = 1; byte < 256; ++byte)
+        everyByte.push_back(static_cast<char>(byte));
+    EXPECT_EQ(WxToRecordText(RecordTextToWx(everyByte, false)), everyByte);
 }
 
 class FormDialog : public CZrDialog {

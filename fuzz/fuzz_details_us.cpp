@@ -1,0 +1,6 @@
+// The details-page parser and comparer of: United States.
+#include "DetailsPageFuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return details_fuzz::Fuzz<CDiffUs>(data, size);
+}

@@ -1,0 +1,29 @@
+#include "search/ui/SearchInfoDlg.h"
+
+#include "core/ui/WxText.h"
+
+#include <wx/listctrl.h>
+
+CSearchInfoDlg::CSearchInfoDlg(wxWindow* parent, const std::vector<CSearchInfoRow>& rows,
+                               std::function<void(int contextId)> showHelp)
+    : CZrDialog(parent, "Search Information", wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+    auto* list = new wxListCtrl(this, kList, wxDefaultPosition, wxDefaultSize,
+                                wxLC_REPORT | wxLC_SINGLE_SEL);
+    int width = 0;
+    for (const CSearchInfoColumn& column : kSearchInfoColumns) {
+        list->AppendColumn(column.heading, wxLIST_FORMAT_LEFT, FromDIP(column.width));
+        width += FromDIP(column.width);
+    }
+    for (const CSearchInfoRow& row : rows) {
+        const long line = list->InsertItem(list->GetItemCount(), ToWx(row.database));
+        list->SetItem(line, 1, row.hits);
+        list->SetItem(line, 2, row.newHits);
+    }
+    list->SetMinSize(wxSize(width + FromDIP(8), FromDIP(200)));
+    Body().Add(list, wxSizerFlags(1).Expand());
+    FinishLayout(wxCLOSE | wxHELP);
+    SetEscapeId(wxID_CLOSE);
+    Bind(
+        wxEVT_BUTTON, [showHelp = std::move(showHelp)](wxCommandEvent&) { showHelp(kHelpContext); },
+        wxID_HELP);
+}

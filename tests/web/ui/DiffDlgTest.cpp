@@ -1,0 +1,157 @@
+// The differences dialog on the (virtual) display over a run against the local search service
+// and register pages on loopback: its buttons through a run, its lines, its summary, saving the
+// report, the progress window's Cancel and closing in the middle of a run.
+
+#include "web/ui/DiffDlg.h"
+
+#include "../ServiceMarks.h"
+#include "../WebFixture.h"
+#include "WxTestSupport.h"
+#include "core/ui/WxText.h"
+#include "tests/core/TempFolder.h"
+#include "tests/support/FakeDocumentHost.h"
+
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+
+using namespace std::chrono_literals;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+// Answers the save dialog with a path.
+class ScriptedFileDialogs : public IFileDialogs {
+public:
+    bool Ask(const CFileDialogRequest& request, std::string& path) override {
+        requests.push_back(request.fileName + "|" + request.filter);
+        path = answer;
+        return true;
+    }
+    std::string answer;
+    Lines requests;
+};
+
+class DiffDlgTest : public WebFixture {
+protected:
+    // The dialog over the marks, shown; the run starts by itself.
+    CDiffDlg& Open(std::vector<CMark> marks) {
+        dialog_ = new CDiffDlg(nullptr, std::move(marks),
+                               {marks_.Table(), ServersAt(server_.BaseUrl()), host_, files_,
+                                [this](int id) { helpIds_.push_back(id); }, QuickOptions()});
+        dialog_->Show();
+        return *dialog_;
+    }
+    void TearDown() override {
+        if (dialog_)
+            dialog_->Destroy();
+        wx_test::Pump();
+    }
+    bool Enabled(int id) { return wx_test::Child<wxButton>(*dialog_, id).IsEnabled(); }
+    Lines Buttons() {
+        Lines enabled;
+        for (const auto& [id, name] : {std::pair<int, const char*>{wxID_CANCEL, "close"},
+                                       {CDiffDlg::kRunAgainButton, "again"},
+                                       {CDiffDlg::kSaveButton, "save"},
+                                       {wxID_HELP, "help"}})
+            if (Enabled(id))
+                enabled.push_back(name);
+        return enabled;
+    }
+    std::string Status() {
+        return FromWx(wx_test::Child<wxStaticText>(*dialog_, CDiffDlg::kStatusText).GetLabel());
+    }
+    Lines Shown() {
+        Lines lines;
+        for (const wxString& line :
+             wx_test::Child<wxListBox>(*dialog_, CDiffDlg::kReportList).GetStrings())
+            lines.push_back(FromWx(line));
+        return lines;
+    }
+    bool Requested(const std::string& path) {
+        const Lines log = server_.Log();
+        return std::find(log.begin(), log.end(), "GET " + path) != log.end();
+    }
+
+    CServiceMarks marks_{server_, "u"};
+    CFakeHost host_;
+    ScriptedFileDialogs files_;
+    std::vector<int> helpIds_;
+    CDiffDlg* dialog_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(DiffDlgTest, EveryRunKeepsItsButtonsDisabledAndEndsWithLinesAndSummary) {
+    const CMark changed = marks_.Served('u', "ACNE", PageChange::WordMark);
+    const CMark slow = marks_.Served('u', "ACME");
+    server_.Slow(marks_.UkPath(slow), 300ms,
+                 CRegisterPageMaker::Render('u', marks_.Record(slow), PageChange::None));
+    CDiffDlg& dialog = Open({changed, slow});
+    EXPECT_EQ(Status(), "Starting...");
+    EXPECT_EQ(Buttons(), Lines{"help"});
+
+    const Lines expected = {"Differences for UK AppNum: " + marks_.Field(changed, "APPNUM"),
+                            "  Word mark", "    Have:\t\tACNE", "    Should be:\tACNE PLUS"};
+    for (int run = 0; run < 2; ++run) {
+        server_.ClearRequests();
+        if (run == 1)
+            wx_test::Click(wx_test::Child<wxButton>(dialog, CDiffDlg::kRunAgainButton));
+        ASSERT_TRUE(wx_test::PumpUntil([&] { return Requested(marks_.UkPath(slow)); }));
+        EXPECT_EQ(Buttons(), Lines{"help"}) << run;
+        EXPECT_EQ(Status(), "Running...");
+        ASSERT_TRUE(wx_test::PumpUntil([&] { return !dialog.IsRunning(); }));
+        EXPECT_EQ(Shown(), expected);
+        EXPECT_EQ(Status(), "2 out of 2 marks checked of which 1 had differences");
+        EXPECT_EQ(Buttons(), (Lines{"close", "again", "save", "help"}));
+    }
+    EXPECT_EQ(host_.progressSteps,
+              (Lines{"range 2 0-100", "Checking mark 1 of 2 @0", "Checking mark 2 of 2 @1",
+                     "range 2 0-100", "Checking mark 1 of 2 @0", "Checking mark 2 of 2 @1"}));
+    EXPECT_EQ(host_.openProgresses, 0);
+    wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_HELP));
+    EXPECT_EQ(helpIds_, std::vector<int>{0x20000 + 202});
+}
+
+TEST_F(DiffDlgTest, SaveToFileWritesTheLinesOrSaysWhyItCannot) {
+    const CMark changed = marks_.Served('u', "ACNE", PageChange::Status);
+    CDiffDlg& dialog = Open({changed});
+    ASSERT_TRUE(wx_test::PumpUntil([&] { return Buttons().size() == 4; }));
+    CTempFolder folder;
+    files_.answer = folder / "report";
+    wx_test::Click(wx_test::Child<wxButton>(dialog, CDiffDlg::kSaveButton));
+    std::string expected;
+    for (const std::string& line : Shown())
+        expected += line + "\n";
+    EXPECT_EQ(folder.Read("report.txt"), expected);
+    EXPECT_EQ(Shown().size(), 4u);
+    EXPECT_EQ(files_.requests, Lines{"ZrDiff.txt|text files (*.txt)|*.txt|"});
+
+    wx_test::RecordedMessages messages;
+    files_.answer = folder / "missing/report.txt";
+    wx_test::Click(wx_test::Child<wxButton>(dialog, CDiffDlg::kSaveButton));
+    EXPECT_EQ(messages.Texts(),
+              Lines{"|W305 Cannot open: " + files_.answer + " due to: No such file or directory"});
+}
+
+TEST_F(DiffDlgTest, TheProgressWindowsCancelAndClosingMidRunEndTheRunAtOnce) {
+    const CMark first = marks_.Served('u', "ACME");
+    const CMark slow = marks_.Served('u', "ACNE");
+    server_.Trickle(marks_.UkPath(slow), 1000, 200ms);
+    host_.cancelAt = "Checking mark 2 of 3";
+    CDiffDlg& dialog = Open({first, slow, marks_.Served('u', "NOVA")});
+    ASSERT_TRUE(wx_test::PumpUntil([&] { return Buttons().size() == 4; }, 5s));
+    EXPECT_EQ(Status(), "1 out of 3 marks checked of which 0 had differences");
+
+    host_.cancelAt.clear();
+    server_.ClearRequests();
+    wx_test::Click(wx_test::Child<wxButton>(dialog, CDiffDlg::kRunAgainButton));
+    ASSERT_TRUE(wx_test::PumpUntil([&] { return Requested(marks_.UkPath(slow)); }));
+    const auto closing = std::chrono::steady_clock::now();
+    dialog.Close();
+    EXPECT_FALSE(dialog.IsRunning());
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, 3s);
+    EXPECT_EQ(host_.openProgresses, 0);
+    wx_test::Pump();
+    EXPECT_FALSE(dialog.IsShown());
+}
