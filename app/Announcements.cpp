@@ -81,17 +81,17 @@ CAnnouncementsFetch::CAnnouncementsFetch(std::unique_ptr<IAnnouncementSource> so
                                          Arrived arrived)
     : handover_(std::make_shared<Handover>(Handover{std::move(arrived), false, std::nullopt})),
       source_(std::move(source)) {
-    worker_ =
-        std::jthread([this, post = std::move(post), handover = std::weak_ptr<Handover>(handover_)] {
-            std::string error;
-            std::vector<CAnnouncementItem> fetched = source_->Fetch(error);
-            post([handover, page = Handover::Page{std::move(fetched), std::move(error)}]() mutable {
-                if (const std::shared_ptr<Handover> alive = handover.lock()) {
-                    alive->page = std::move(page);
-                    alive->HandOver();
-                }
-            });
+    worker_ = std::jthread([this, post = std::move(post),
+                            handover = std::weak_ptr<Handover>(handover_)](std::stop_token stop) {
+        std::string error;
+        std::vector<CAnnouncementItem> fetched = source_->Fetch(error, stop);
+        post([handover, page = Handover::Page{std::move(fetched), std::move(error)}]() mutable {
+            if (const std::shared_ptr<Handover> alive = handover.lock()) {
+                alive->page = std::move(page);
+                alive->HandOver();
+            }
         });
+    });
 }
 
 CAnnouncementsFetch::~CAnnouncementsFetch() = default;

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -23,8 +24,9 @@ public:
     virtual ~IAnnouncementSource() = default;
     // The page's announcements in page order; none when it could not be read. A failure of the
     // internet connection itself fills its text, which the user is shown. Called on a worker
-    // thread.
-    virtual std::vector<CAnnouncementItem> Fetch(std::string& internetError) = 0;
+    // thread; a stop ends the reading early, with nothing.
+    virtual std::vector<CAnnouncementItem> Fetch(std::string& internetError,
+                                                 std::stop_token stop) = 0;
 };
 
 // The announcements window on a page.
@@ -79,7 +81,7 @@ public:
 
     // Starts reading the page.
     CAnnouncementsFetch(std::unique_ptr<IAnnouncementSource> source, Post post, Arrived arrived);
-    // Waits for the reading (within the source's time-outs); nothing is handed over afterwards.
+    // Stops the reading and waits for it; nothing is handed over afterwards.
     ~CAnnouncementsFetch();
     CAnnouncementsFetch(const CAnnouncementsFetch&) = delete;
     CAnnouncementsFetch& operator=(const CAnnouncementsFetch&) = delete;

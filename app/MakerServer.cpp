@@ -55,12 +55,17 @@ void UseMakerRepositoryList(CSystemOptions& system) {
     system.SetRepositoryListSource(std::move(list));
 }
 
-std::vector<CAnnouncementItem> CWebAnnouncementSource::Fetch(std::string& internetError) {
-    CWebClient client(options_);
+std::vector<CAnnouncementItem> CWebAnnouncementSource::Fetch(std::string& internetError,
+                                                             std::stop_token stop) {
+    CWebOptions options = options_;
+    options.isCancelled = [stop] { return stop.stop_requested(); };
+    CWebClient client(options);
     CWebConnection connection(client, server_);
     CAnnouncementsPage page(&connection);
     page.SetUrl(kPath);
     page.FetchPage(false);
+    if (stop.stop_requested())
+        return {};
     if (page.FailedToConnect())
         internetError = page.GetError();
     std::vector<CAnnouncementItem> items;

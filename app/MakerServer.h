@@ -31,7 +31,7 @@ public:
 
     // An answer of the server that is not a page (404, 500) is no connection failure: the user
     // hears nothing of it.
-    std::vector<CAnnouncementItem> Fetch(std::string& internetError) override;
+    std::vector<CAnnouncementItem> Fetch(std::string& internetError, std::stop_token stop) override;
 
 private:
     CHtmlUrl server_;

@@ -3,16 +3,26 @@
 #include <condition_variable>
 #include <mutex>
 
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr std::chrono::milliseconds kCancelPoll = 100ms;
+
+} // namespace
+
 struct CProxyCredentialsPrompt::Shared {
     struct Request {
         std::optional<ProxyCredentials> answer;
         bool answered = false;
+        // The worker went on without the answer.
+        bool abandoned = false;
     };
 
     // On the window thread.
     void Answer(Request& request, const std::string& proxy) {
         std::optional<ProxyCredentials> answer;
-        if (!IsClosed())
+        if (!IsUnwanted(request))
             answer = dialog(proxy);
         {
             std::lock_guard lock(mutex);
@@ -24,6 +34,10 @@ struct CProxyCredentialsPrompt::Shared {
     bool IsClosed() {
         std::lock_guard lock(mutex);
         return closed;
+    }
+    bool IsUnwanted(const Request& request) {
+        std::lock_guard lock(mutex);
+        return closed || request.abandoned;
     }
 
     Dialog dialog;
@@ -38,7 +52,8 @@ CProxyCredentialsPrompt::CProxyCredentialsPrompt(Dialog dialog, Post post)
     shared_->dialog = std::move(dialog);
 }
 
-std::optional<ProxyCredentials> CProxyCredentialsPrompt::Ask(const std::string& proxy) {
+std::optional<ProxyCredentials>
+CProxyCredentialsPrompt::Ask(const std::string& proxy, const std::function<bool()>& isCancelled) {
     if (std::this_thread::get_id() == windowThread_)
         return shared_->dialog(proxy);
     if (shared_->IsClosed())
@@ -46,7 +61,15 @@ std::optional<ProxyCredentials> CProxyCredentialsPrompt::Ask(const std::string& 
     const auto request = std::make_shared<Shared::Request>();
     post_([shared = shared_, request, proxy] { shared->Answer(*request, proxy); });
     std::unique_lock lock(shared_->mutex);
-    shared_->changed.wait(lock, [&] { return request->answered || shared_->closed; });
+    const auto cancelled = [&isCancelled] { return isCancelled && isCancelled(); };
+    // The cancel is a flag of another thread, which tells nobody it changed: it is looked at
+    // often, as the web client looks at it during a transfer.
+    while (!shared_->changed.wait_for(lock, kCancelPoll,
+                                      [&] { return request->answered || shared_->closed; }))
+        if (cancelled()) {
+            request->abandoned = true;
+            return std::nullopt;
+        }
     return request->answered ? request->answer : std::nullopt;
 }
 

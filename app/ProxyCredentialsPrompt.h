@@ -24,7 +24,10 @@ public:
     CProxyCredentialsPrompt(const CProxyCredentialsPrompt&) = delete;
     CProxyCredentialsPrompt& operator=(const CProxyCredentialsPrompt&) = delete;
 
-    std::optional<ProxyCredentials> Ask(const std::string& proxy);
+    // A worker's fetch that is cancelled while it waits for the answer goes on unanswered: the
+    // window thread may be about to wait for it.
+    std::optional<ProxyCredentials> Ask(const std::string& proxy,
+                                        const std::function<bool()>& isCancelled);
     // For when the window thread is about to wait for the workers: a worker that waits for an
     // answer, or asks from now on, is answered as if the user cancelled.
     void Close();

@@ -95,7 +95,9 @@ HttpReply CWebClient::Exchange(HttpExchange exchange) {
             const ProxyCredentialsHandler handler =
                 proxyCredentialsHandler_ ? proxyCredentialsHandler_ : InstalledHandler();
             // A proxy's refusal reached no server, so asking again sends nothing twice.
-            proxyCredentials_ = handler ? handler(ProxyName(options_, url)) : std::nullopt;
+            proxyCredentials_ = handler && !IsCancelled()
+                                    ? handler(ProxyName(options_, url), options_.isCancelled)
+                                    : std::nullopt;
             if (proxyCredentials_)
                 continue;
         }

@@ -16,11 +16,12 @@
 
 class CWebClient {
 public:
-    // Asked when a proxy answers 407, with the proxy's address; no answer means the user
-    // cancelled, and the exchange ends with that 407. A client without a handler of its own asks
-    // the one installed for the program (CScopedProxyCredentialsHandler).
-    using ProxyCredentialsHandler =
-        std::function<std::optional<ProxyCredentials>(const std::string& proxy)>;
+    // Asked when a proxy answers 407, with the proxy's address and the options' cancel (which a
+    // handler that waits for the user heeds); no answer means the user cancelled, and the
+    // exchange ends with that 407. A client without a handler of its own asks the one installed
+    // for the program (CScopedProxyCredentialsHandler).
+    using ProxyCredentialsHandler = std::function<std::optional<ProxyCredentials>(
+        const std::string& proxy, const std::function<bool()>& isCancelled)>;
 
     // Over libcurl.
     explicit CWebClient(const CWebOptions& options = {});

@@ -114,7 +114,9 @@ private:
     // Every web fetch of the program asks the user through it; it outlives their threads.
     CProxyCredentialsPrompt proxyPrompt_;
     CScopedProxyCredentialsHandler proxyCredentials_{
-        [this](const std::string& proxy) { return proxyPrompt_.Ask(proxy); }};
+        [this](const std::string& proxy, const std::function<bool()>& isCancelled) {
+            return proxyPrompt_.Ask(proxy, isCancelled);
+        }};
     CEngineRegisterTable engineTable_;
     CTableRegisters registers_;
     CProgramRepository repository_;

@@ -123,7 +123,7 @@ private:
 class FixedSource : public IAnnouncementSource {
 public:
     explicit FixedSource(std::string title) : title_(std::move(title)) {}
-    std::vector<CAnnouncementItem> Fetch(std::string& internetError) override {
+    std::vector<CAnnouncementItem> Fetch(std::string& internetError, std::stop_token) override {
         internetError = "E";
         return {{"1 Mar 2017", "http://x.example/", title_}};
     }

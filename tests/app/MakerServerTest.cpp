@@ -9,6 +9,7 @@
 #include "tests/support/WebServer.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -37,7 +38,7 @@ protected:
         CWebAnnouncementSource source{CHtmlUrl(server), QuickOptions()};
         std::string error;
         Texts lines;
-        for (const CAnnouncementItem& item : source.Fetch(error))
+        for (const CAnnouncementItem& item : source.Fetch(error, {}))
             lines.push_back(item.date + "|" + item.url + "|" + item.title);
         lines.push_back("error: " + error);
         return lines;
@@ -81,6 +82,21 @@ TEST_F(MakerServerTest, AnnouncementsComeFromThePageAndOnlyAMissingConnectionIsA
     EXPECT_TRUE(nothing[0].starts_with("error: Failed to connect to 127.0.0.1") &&
                 nothing[0].ends_with("Couldn't connect to server"))
         << nothing[0];
+}
+
+TEST_F(MakerServerTest, AReadingThatGoesIsStoppedNotWaitedForTillItsTimeOut) {
+    const SilentPort silent;
+    const auto started = std::chrono::steady_clock::now();
+    {
+        CAnnouncementsFetch fetch(
+            std::make_unique<CWebAnnouncementSource>(
+                CHtmlUrl("http://127.0.0.1:" + std::to_string(silent.Port())), MakerPageOptions()),
+            [](std::function<void()>) {},
+            [](std::vector<CAnnouncementItem>, const std::string&) {});
+        std::this_thread::sleep_for(200ms);
+    }
+    // The connection alone would be given 10 s, twice.
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
 }
 
 } // namespace

@@ -49,7 +49,9 @@ protected:
         [](const std::string& proxy) { return AskProxyCredentials(nullptr, proxy); },
         [](std::function<void()> task) { wxTheApp->CallAfter(std::move(task)); }};
     CScopedProxyCredentialsHandler handler_{
-        [this](const std::string& proxy) { return prompt_.Ask(proxy); }};
+        [this](const std::string& proxy, const std::function<bool()>& isCancelled) {
+            return prompt_.Ask(proxy, isCancelled);
+        }};
 };
 
 TEST_F(ProxyCredentialsTest, AWorkersFetchIsAnsweredByTheDialogOnTheWindowThread) {
@@ -68,34 +70,74 @@ TEST_F(ProxyCredentialsTest, AWorkersFetchIsAnsweredByTheDialogOnTheWindowThread
     EXPECT_EQ(proxy_.Requests().back().Header("Proxy-Authorization"), "Basic dXNlcjpwYSBzcw==");
 }
 
-TEST(ProxyCredentialsPrompt, ClosingItLetsAWaitingWorkerGoWithoutAsking) {
-    std::mutex mutex;
-    std::condition_variable posted;
-    std::vector<std::function<void()>> questions;
-    int dialogs = 0;
-    CProxyCredentialsPrompt prompt(
-        [&dialogs](const std::string&) {
-            ++dialogs;
-            return std::optional<ProxyCredentials>({"user", "secret"});
-        },
-        [&](std::function<void()> question) {
-            std::lock_guard lock(mutex);
-            questions.push_back(std::move(question));
-            posted.notify_all();
-        });
-    std::optional<ProxyCredentials> answer = ProxyCredentials{};
-    std::thread worker([&] { answer = prompt.Ask("http://proxy.example:3128"); });
-    {
-        std::unique_lock lock(mutex);
-        posted.wait(lock, [&questions] { return !questions.empty(); });
+// A prompt whose questions wait until the test runs them, as if the window thread were busy.
+class ProxyCredentialsPromptTest : public ::testing::Test {
+protected:
+    void WaitForQuestions(std::size_t count) {
+        std::unique_lock lock(mutex_);
+        posted_.wait(lock, [&] { return questions_.size() == count; });
     }
+    // Waits until this many questions have been posted and runs the last.
+    void AnswerQuestion(std::size_t count) {
+        WaitForQuestions(count);
+        std::function<void()> question;
+        {
+            std::lock_guard lock(mutex_);
+            question = questions_.back();
+        }
+        question();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable posted_;
+    std::vector<std::function<void()>> questions_;
+    int dialogs_ = 0;
+    CProxyCredentialsPrompt prompt_{[this](const std::string&) {
+                                        ++dialogs_;
+                                        return std::optional<ProxyCredentials>({"user", "secret"});
+                                    },
+                                    [this](std::function<void()> question) {
+                                        std::lock_guard lock(mutex_);
+                                        questions_.push_back(std::move(question));
+                                        posted_.notify_all();
+                                    }};
+};
+
+TEST_F(ProxyCredentialsPromptTest, ClosingItLetsAWaitingWorkerGoWithoutAsking) {
+    std::optional<ProxyCredentials> answer = ProxyCredentials{};
+    std::thread worker([&] { answer = prompt_.Ask("http://proxy.example:3128", {}); });
+    WaitForQuestions(1);
     // The window thread is about to wait for the worker, as the program does when it ends.
-    prompt.Close();
+    prompt_.Close();
     worker.join();
     EXPECT_FALSE(answer);
     // The question it posted comes too late to open the dialog.
-    questions.front()();
-    EXPECT_EQ(dialogs, 0);
+    AnswerQuestion(1);
+    EXPECT_EQ(dialogs_, 0);
+}
+
+TEST_F(ProxyCredentialsPromptTest, ACancelledFetchStopsWaitingAndItsQuestionOpensNoDialog) {
+    // As a window that ends its run cancels the fetch, then waits for its thread.
+    std::atomic<bool> cancelled = false;
+    std::optional<ProxyCredentials> answer = ProxyCredentials{};
+    std::thread worker([&] {
+        answer =
+            prompt_.Ask("http://proxy.example:3128", [&cancelled] { return cancelled.load(); });
+    });
+    WaitForQuestions(1);
+    cancelled = true;
+    worker.join();
+    EXPECT_FALSE(answer);
+    AnswerQuestion(1);
+    EXPECT_EQ(dialogs_, 0);
+
+    // The prompt still answers the next fetch.
+    std::thread next([&] { answer = prompt_.Ask("http://proxy.example:3128", {}); });
+    AnswerQuestion(2);
+    next.join();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->user, "user");
+    EXPECT_EQ(dialogs_, 1);
 }
 
 } // namespace
