@@ -16,6 +16,7 @@
 #include "app/ZrDocManager.h"
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
+#include "app/ui/HtmlDlg.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
@@ -125,7 +126,8 @@ private:
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
-    CPendingAnnouncementWindow pendingAnnouncementWindow_;
+    CAnnouncementDialogs announcementWindow_{[this] { return FrameWindow(); },
+                                             [this](int context) { help_.ShowHelp(context); }};
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;

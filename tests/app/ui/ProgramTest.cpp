@@ -235,7 +235,8 @@ TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLa
     SaveAutoLogin();
     wx_test::DialogScripts scripts;
     scripts.Add(FinishNewExamination);
-    wx_test::RecordedMessages messages;
+    // The newest announcement opens in its window once the page has come.
+    scripts.Add([](wxDialog& window) { window.EndModal(wxID_CANCEL); });
     const bool started = Start();
     const bool listedBeforeThePageCame =
         started && Frame().GetHelpMenu()->FindItem("Recent Announcements") != wxNOT_FOUND;
@@ -255,9 +256,11 @@ TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLa
     EXPECT_EQ(FromWx(items.FindItemByPosition(0)->GetItemLabelText()), "Second");
     EXPECT_EQ(FromWx(items.FindItemByPosition(1)->GetItemLabelText()), "First");
     EXPECT_TRUE(help.FindItemByPosition(3)->IsSeparator());
-    EXPECT_EQ(maker.Log(),
+    const Texts log = maker.Log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(Texts(log.begin(), log.begin() + 2),
               (Texts{"GET /repositories/index.html", "GET /announcements/index.html"}));
-    EXPECT_EQ(messages.Texts(), Texts{});
+    EXPECT_TRUE(wx_test::PumpUntil([&scripts] { return scripts.AllUsed(); }));
 }
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
