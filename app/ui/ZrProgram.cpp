@@ -1,7 +1,9 @@
 #include "app/ui/ZrProgram.h"
 
+#include "app/MakerServer.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/ProxyCredentialsDlg.h"
 #include "core/FilePath.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
@@ -23,6 +25,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <wx/app.h>
 #include <wx/settings.h>
 
 namespace {
@@ -31,6 +34,10 @@ CZrDate Today() {
     CZrDate today;
     today.SetTime(std::time(nullptr));
     return today;
+}
+
+void PostToWindowThread(std::function<void()> task) {
+    wxTheApp->CallAfter(std::move(task));
 }
 
 } // namespace
@@ -84,8 +91,11 @@ private:
 };
 
 CZrProgram::CZrProgram(Options options)
-    : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
-      repository_(TheRepository()),
+    : options_(std::move(options)),
+      proxyPrompt_(
+          [this](const std::string& proxy) { return AskProxyCredentials(FrameWindow(), proxy); },
+          PostToWindowThread),
+      engineTable_(TheZrDbs()), registers_(TheZrDbs()), repository_(TheRepository()),
       fileDialogs_(options_.fileDialogs ? *options_.fileDialogs : wxFileDialogs_),
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
@@ -95,11 +105,13 @@ CZrProgram::CZrProgram(Options options)
           [this](const std::string& caption) { return host_->OpenProgress(caption); },
           options_.printer),
       viewPrinting_(std::make_unique<CViewPrinting>(*this)), help_("", platform::OpenUrl),
-      announcements_(pendingAnnouncements_, announcementWindow_, TheUserOptions()) {
+      announcements_(announcementWindow_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
 
 CZrProgram::~CZrProgram() {
+    // The fetches still running are waited for below; nobody is left to answer them.
+    proxyPrompt_.Close();
     if (CMainFrame* frame = GetMainFrame())
         frame->Destroy();
     TheRepository().DisconnectAll();
@@ -152,6 +164,7 @@ void CZrProgram::LoadSystemSettings() {
         TheSystemOptions().Load();
     else
         TheSystemOptions().Load(options_.programDir);
+    UseMakerRepositoryList(TheSystemOptions());
 }
 
 void CZrProgram::InitCaches() {
@@ -292,7 +305,11 @@ bool CZrProgram::AutoLogin() {
 bool CZrProgram::ShowLoginDialog() {
     CLoginController login(TheRepository(), TheSystemOptions());
     CLoginDlg dialog(nullptr, login);
-    return dialog.ShowModal() == wxID_OK;
+    if (dialog.ShowModal() == wxID_OK)
+        return true;
+    // The program ends: a connection the user left behind is waited for, not answered.
+    proxyPrompt_.Close();
+    return false;
 }
 
 std::string CZrProgram::GetNewVersionInfo() {
@@ -323,7 +340,16 @@ int CZrProgram::GetTestSetting(const std::string& key, int defaultValue) {
 }
 
 void CZrProgram::FetchAnnouncements() {
-    announcements_.FetchAndShowNewest();
+    const std::optional<CHtmlUrl> maker = NamedMakerServer(TheSystemOptions());
+    if (!maker)
+        return;
+    announcementsFetch_ = std::make_unique<CAnnouncementsFetch>(
+        std::make_unique<CWebAnnouncementSource>(*maker, MakerPageOptions()), PostToWindowThread,
+        [this](std::vector<CAnnouncementItem> fetched, const std::string& error) {
+            announcements_.Take(std::move(fetched), error);
+            if (CMainFrame* frame = GetMainFrame())
+                frame->SetAnnouncementsMenu(announcements_.GetMenuTitles());
+        });
 }
 
 bool CZrProgram::ProcessCommandLine() {
@@ -340,7 +366,8 @@ void CZrProgram::SetUserMenuTexts() {
 }
 
 void CZrProgram::BuildAnnouncementsMenu() {
-    GetMainFrame()->SetAnnouncementsMenu(announcements_.GetMenuTitles());
+    if (announcementsFetch_)
+        announcementsFetch_->Deliver();
 }
 
 void CZrProgram::AddWebDiffMenu() {

@@ -2,14 +2,12 @@
 // The program as a whole: the examination document and the main window with what they stand
 // on, put together and started by the start-up sequence (app/Startup.h), whose actions it
 // carries out. The application object makes one; window tests make their own.
-//
-// Windows and services that later parts of the program bring are placeholders here
-// (Placeholders.h); each is one member to replace.
 
 #include "app/Announcements.h"
 #include "app/Help.h"
 #include "app/MainFrameCommands.h"
 #include "app/ProgramRepository.h"
+#include "app/ProxyCredentialsPrompt.h"
 #include "app/SearchRunFlow.h"
 #include "app/Startup.h"
 #include "app/ZrDocManager.h"
@@ -18,7 +16,6 @@
 #include "app/ui/HtmlDlg.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
-#include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
 #include "app/ui/ProgramSearchWindows.h"
 #include "app/ui/ProgramViews.h"
@@ -32,6 +29,7 @@
 #include "report/print/ui/Printing.h"
 #include "search/CorbaStringFinder.h"
 #include "search/ui/StringFinderDialogs.h"
+#include "web/WebClient.h"
 
 #include <memory>
 #include <optional>
@@ -114,6 +112,12 @@ private:
     bool CanCloseMainFrame();
 
     Options options_;
+    // Every web fetch of the program asks the user through it; it outlives their threads.
+    CProxyCredentialsPrompt proxyPrompt_;
+    CScopedProxyCredentialsHandler proxyCredentials_{
+        [this](const std::string& proxy, const std::function<bool()>& isCancelled) {
+            return proxyPrompt_.Ask(proxy, isCancelled);
+        }};
     CEngineRegisterTable engineTable_;
     CTableRegisters registers_;
     CProgramRepository repository_;
@@ -121,7 +125,6 @@ private:
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
-    CPendingAnnouncements pendingAnnouncements_;
     CAnnouncementDialogs announcementWindow_{[this] { return FrameWindow(); },
                                              [this](int context) { help_.ShowHelp(context); }};
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
@@ -136,6 +139,7 @@ private:
     std::unique_ptr<CViewPrinting> viewPrinting_;
     CHelp help_;
     CAnnouncements announcements_;
+    std::unique_ptr<CAnnouncementsFetch> announcementsFetch_;
     wxFont appFont_;
     CRegisterStringFinders registerFinders_{TheZrDbs()};
     CStringFinderDialogs finderDialogs_{
