@@ -13,9 +13,8 @@ public:
     void RunAllSearches() override {}
 };
 
-// The maker's announcements page and its window.
-class CPendingAnnouncements : public IAnnouncementSource, public IAnnouncementWindow {
+// The maker's announcements page.
+class CPendingAnnouncements : public IAnnouncementSource {
 public:
     std::vector<CAnnouncementItem> Fetch(std::string&) override { return {}; }
-    bool Show(const std::string&, bool) override { return true; }
 };

@@ -11,16 +11,34 @@
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
 
+namespace {
+
+std::function<wxStatusBar*(wxFrame& frame)> StatusBarMaker(std::function<bool()> hasTrainingDb) {
+    return [hasTrainingDb = std::move(hasTrainingDb)](wxFrame& frame) {
+        auto* bar = new CZrStatusBar(&frame, hasTrainingDb);
+        bar->Bind(wxEVT_IDLE, [bar](wxIdleEvent& event) {
+            event.Skip();
+            bar->UpdateLockKeys();
+        });
+        return bar;
+    };
+}
+
+} // namespace
+
 CProgramViews::CProgramViews(Services services)
-    : services_(std::move(services)), context_(MakeContext()),
-      results_(context_, ResultsOptions()) {
+    : services_(std::move(services)),
+      details_({services_.document, TheZrDbs(), TheSystemOptions(), TheUserOptions(),
+                services_.mainWindow, StatusBarMaker(services_.hasTrainingDb), services_.showHelp,
+                services_.printMark}),
+      context_(MakeContext()), results_(context_, ResultsOptions()) {
     context_.printing = &services_.printing;
 }
 
 CViewContext CProgramViews::MakeContext() {
-    CViewContext context{services_.document,   TheZrDbs(), TheUserOptions(),
-                         TheSystemOptions(),   *this,      *this,
-                         services_.fileDialogs};
+    CViewContext context{services_.document,    TheZrDbs(), TheUserOptions(),
+                         TheSystemOptions(),    *this,      *this,
+                         services_.fileDialogs, &details_,  &details_};
     context.webDiff = services_.webDiff;
     context.sheets = services_.sheets;
     return context;
@@ -38,14 +56,7 @@ CResultsFrameOptions CProgramViews::ResultsOptions() {
     options.showWebDiff = TheSystemOptions().GetTestSetting("ShowWebDiff", 0) != 0;
     options.mainWindow = services_.mainWindow;
     options.showHelp = services_.showHelp;
-    options.makeStatusBar = [hasTrainingDb = services_.hasTrainingDb](wxFrame& frame) {
-        auto* bar = new CZrStatusBar(&frame, hasTrainingDb);
-        bar->Bind(wxEVT_IDLE, [bar](wxIdleEvent& event) {
-            event.Skip();
-            bar->UpdateLockKeys();
-        });
-        return bar;
-    };
+    options.makeStatusBar = StatusBarMaker(services_.hasTrainingDb);
     return options;
 }
 
@@ -84,8 +95,11 @@ bool CProgramViews::CanOpenDetails() const {
 }
 
 void CProgramViews::OpenDetails(const CFilter& filter, int index) {
-    if (mainView_)
-        mainView_->GetView().OpenDetails(filter, index);
+    if (!mainView_)
+        return;
+    CZrView& view = mainView_->GetView();
+    if (IDetailsWindow* window = details_.OpenEnquiry(view, filter, index))
+        view.AddDetails(window);
 }
 
 void CProgramViews::CloseAll() {

@@ -5,6 +5,7 @@
 // the program bring are null in the views' context, and their commands are disabled.
 
 #include "app/SearchRunFlow.h"
+#include "app/details/ui/DetailsWindows.h"
 #include "app/ui/MainFrame.h"
 #include "app/views/ViewServices.h"
 #include "app/views/ui/ResultsFrame.h"
@@ -32,6 +33,8 @@ public:
         std::function<void(int contextId)> showHelp;
         // The print commands of the main view.
         IMarkPrinting& printing;
+        // A details window's Print Long and Print Short.
+        std::function<void(wxWindow* parent, const CMark& mark, bool longForm)> printMark;
         // The difference check of the views' Web Diff.
         IWebDiff* webDiff = nullptr;
         // The search sheets; null keeps their commands disabled.
@@ -53,7 +56,8 @@ public:
     // ISearchProgressRun.
     bool RunSearch(int searchId) override;
 
-    // IDetailsOpener: the main view's details windows.
+    // IDetailsOpener: the main view's details windows; OpenDetails shows an enquiry, whose window
+    // keeps and commits what it kept when it closes.
     bool CanOpenDetails() const override;
     void OpenDetails(const CFilter& filter, int index) override;
     void CloseAll() override;
@@ -77,6 +81,7 @@ private:
     CViewContext MakeContext();
 
     Services services_;
+    CDetailsWindows details_;
     CViewContext context_;
     CResultsWindow results_;
     wxWeakRef<CMainViewWindow> mainView_;

@@ -95,7 +95,7 @@ CZrProgram::CZrProgram(Options options)
           [this](const std::string& caption) { return host_->OpenProgress(caption); },
           options_.printer),
       viewPrinting_(std::make_unique<CViewPrinting>(*this)), help_("", platform::OpenUrl),
-      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
+      announcements_(pendingAnnouncements_, announcementWindow_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
 
@@ -174,8 +174,11 @@ void CZrProgram::CreateDocuments() {
         [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
         [this]() -> wxWindow* { return GetMainFrame(); },
         [] { return TheZrDbs().HasConnectedTrainingDb(); },
-        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_, &webDiff_,
-        searchWindows_.get()});
+        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_,
+        [this](wxWindow* parent, const CMark& mark, bool longForm) {
+            printing_.PrintMark(parent, mark, longForm);
+        },
+        &webDiff_, searchWindows_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *searchWindows_, [this] {
                                                       views_->GetResultsWindow().Close();

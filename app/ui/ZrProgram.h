@@ -15,6 +15,7 @@
 #include "app/ZrDocManager.h"
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
+#include "app/ui/HtmlDlg.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
 #include "app/ui/Placeholders.h"
@@ -118,6 +119,8 @@ private:
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
     CPendingAnnouncements pendingAnnouncements_;
+    CAnnouncementDialogs announcementWindow_{[this] { return FrameWindow(); },
+                                             [this](int context) { help_.ShowHelp(context); }};
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;

@@ -7,6 +7,7 @@
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
 #include "WxTestSupport.h"
+#include "app/details/ui/DetailsFrame.h"
 #include "app/document/ClipboardMarks.h"
 #include "app/ui/ZrProgram.h"
 #include "app/views/ui/MainViewWindow.h"
@@ -191,6 +192,45 @@ TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
     view.SetSection(1);
     EXPECT_EQ(view.GetMarkCount(), 3);
     EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
+}
+
+// The details windows the program opens: from the results, one that keeps by key; for a search
+// shown in details (an enquiry) from the main view, one that commits what it kept on closing.
+TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAnEnquiry) {
+    const auto openFrames = [] {
+        std::vector<CDetailsFrame*> frames;
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* frame = dynamic_cast<CDetailsFrame*>(window); frame && frame->IsShown())
+                frames.push_back(frame);
+        return frames;
+    };
+    const auto keep = [](CDetailsFrame& frame) {
+        wxCommandEvent command(wxEVT_MENU, CDetailsFrame::kCmdKeep);
+        frame.GetEventHandler()->ProcessEvent(command);
+    };
+    const int id = AddSearchOfAll("u");
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(program_->RunSearch(id, false));
+    CResultsView& results = Results()->GetView();
+    results.OpenDetails(0);
+    ASSERT_EQ(openFrames().size(), 1u);
+    keep(*openFrames()[0]);
+    EXPECT_EQ(results.GetShownMark(0).GetFlags() & CMark::kAnyKeep, CMark::kKept);
+    openFrames()[0]->Close();
+    EXPECT_EQ(results.GetDetailsCount(), 0);
+
+    CMainView& main = MainView().GetView();
+    ASSERT_TRUE(program_->GetViews().CanOpenDetails());
+    program_->GetViews().OpenDetails(MakeSearchIdFilter(id, false, true), 1);
+    ASSERT_EQ(openFrames().size(), 1u);
+    EXPECT_EQ(main.GetDetailsCount(), 1);
+    const CMark shown = openFrames()[0]->GetController().GetShownMark();
+    keep(*openFrames()[0]);
+    openFrames()[0]->Close();
+    EXPECT_EQ(main.GetDetailsCount(), 0);
+    const int index = Document().FindFilteredIndex(MakeSearchIdFilter(id, false, true), 1);
+    EXPECT_TRUE(Document().GetMark(index).IsSameGroup(shown));
+    EXPECT_EQ(Document().GetMark(index).GetFlags() & CMark::kAnyKeep, CMark::kPermanentKeep);
 }
 
 TEST_F(ViewsTest, SearchOpensTheSheetAndRunsWhatWasTypedAsItsWrittenCriteriaRun) {
