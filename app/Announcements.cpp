@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -23,9 +24,8 @@ bool CAnnouncements::IsNewerThanDismissed(const std::string& date,
     return dismissed < announced;
 }
 
-void CAnnouncements::FetchAndShowNewest() {
-    std::string internetError;
-    std::vector<CAnnouncementItem> fetched = source_.Fetch(internetError);
+void CAnnouncements::Take(std::vector<CAnnouncementItem> fetched,
+                          const std::string& internetError) {
     if (!internetError.empty()) {
         platform::ShowMessageBox({internetError.substr(0, kMaxErrorLength), ""});
         return;
@@ -55,4 +55,48 @@ bool CAnnouncements::ShowAnnouncement(int index, bool firstTime) {
     if (url.empty())
         return true;
     return window_.Show(url, firstTime);
+}
+
+struct CAnnouncementsFetch::Handover {
+    struct Page {
+        std::vector<CAnnouncementItem> fetched;
+        std::string error;
+    };
+
+    void HandOver() {
+        if (!delivering || !page)
+            return;
+        // Taken first: what it is handed to may open a window, whose event loop runs on.
+        Page taken = std::move(*page);
+        page.reset();
+        arrived(std::move(taken.fetched), taken.error);
+    }
+
+    Arrived arrived;
+    bool delivering = false;
+    std::optional<Page> page;
+};
+
+CAnnouncementsFetch::CAnnouncementsFetch(std::unique_ptr<IAnnouncementSource> source, Post post,
+                                         Arrived arrived)
+    : handover_(std::make_shared<Handover>(Handover{std::move(arrived), false, std::nullopt})),
+      source_(std::move(source)) {
+    worker_ = std::jthread([this, post = std::move(post),
+                            handover = std::weak_ptr<Handover>(handover_)](std::stop_token stop) {
+        std::string error;
+        std::vector<CAnnouncementItem> fetched = source_->Fetch(error, stop);
+        post([handover, page = Handover::Page{std::move(fetched), std::move(error)}]() mutable {
+            if (const std::shared_ptr<Handover> alive = handover.lock()) {
+                alive->page = std::move(page);
+                alive->HandOver();
+            }
+        });
+    });
+}
+
+CAnnouncementsFetch::~CAnnouncementsFetch() = default;
+
+void CAnnouncementsFetch::Deliver() {
+    handover_->delivering = true;
+    handover_->HandOver();
 }

@@ -77,6 +77,8 @@ void CMainFrameCommands::WatchAll() {
         return;
     // Only the kept marks of no search stay: the watched marks themselves.
     document_.KeepFiltered(MakeSearchMarksFilter(0, false), true);
+    // The views' lists of marks would point past the marks that went.
+    document_.UpdateAllViews(nullptr, kHintContents);
     services_.panes.RefreshMainView();
     services_.watch.RunAllSearches();
     services_.panes.RefreshMainView();

@@ -17,7 +17,8 @@ constexpr const char* kNoMarksFound = "U206 No marks found";
 
 bool CSearchRunFlow::RunSearch(CZR2000Doc& document, int searchId, bool openDetails) {
     if (document.IsWatch()) {
-        windows_.watch.RunCollected();
+        // In a watch the id is the section's.
+        windows_.watch.RunCollected(searchId);
         ShowResults(document, searchId, false, -1);
         return true;
     }

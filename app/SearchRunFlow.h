@@ -21,8 +21,8 @@ public:
 class IWatchRun {
 public:
     virtual ~IWatchRun() = default;
-    // Collects the searches still to run and, when there are any, runs them modally.
-    virtual void RunCollected() = 0;
+    // Collects the section's searches still to run and, when there are any, runs them modally.
+    virtual void RunCollected(int section) = 0;
     // Runs every search of the document modally.
     virtual void RunAllSearches() = 0;
 };

@@ -39,11 +39,14 @@ public:
     virtual void LoadUserSettings() = 0;
     virtual void ChangeToUserDir() = 0;
     virtual int GetTestSetting(const std::string& key, int defaultValue) = 0;
+    // Starts reading the maker's announcements, which start-up does not wait for.
     virtual void FetchAnnouncements() = 0;
     // Opens the examination the command line names, else a new one; false when that fails.
     virtual bool ProcessCommandLine() = 0;
     // The Tools menu's items with the user's company and user ids.
     virtual void SetUserMenuTexts() = 0;
+    // From here on the announcements, when they have come, are shown and make the Recent
+    // Announcements menu.
     virtual void BuildAnnouncementsMenu() = 0;
     virtual void AddWebDiffMenu() = 0;
     virtual void ShowMainWindow() = 0;

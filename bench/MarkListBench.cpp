@@ -3,6 +3,8 @@
 #include "core/DataCache.h"
 #include "core/MarkList.h"
 #include "platform/LargeBlocks.h"
+#include "registers/ZrDbs.h"
+#include "testsvc/data/Registers.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -70,6 +72,36 @@ BENCHMARK(BM_MergeUnsortedHits)
     ->Args({1'000'000, 0})
     ->Args({1'000'000, 1'000'000})
     ->Unit(benchmark::kMillisecond);
+
+// The hits of a search over the twelve built-in registers, 8334 of each, merged at once into an
+// empty list with the register table in place, as a search run's collection merges them: the
+// marks part of BM_SearchTwelveEnginesBackToBack without the service.
+void BM_MergeTwelveRegistersHits(benchmark::State& state) {
+    constexpr std::uint32_t kPerRegister = 8334;
+    std::vector<std::vector<std::uint32_t>> hits;
+    std::vector<CRecordSet> sets;
+    for (const RegisterInfo& info : ServedRegisters()) {
+        if (info.layout == IdLayout::Web)
+            continue;
+        std::vector<std::uint32_t>& ids = hits.emplace_back();
+        for (std::uint32_t seq = 1; seq <= kPerRegister; ++seq)
+            ids.push_back(MakeRecordId(info.layout, seq, static_cast<MarkStatus>(seq * 7 % 10 / 3),
+                                       seq % 3 == 0));
+    }
+    std::size_t next = 0;
+    for (const RegisterInfo& info : ServedRegisters())
+        if (info.layout != IdLayout::Web)
+            sets.push_back({static_cast<unsigned char>(info.code), hits[next++]});
+    CZrDbs registers;
+    InstallRegisterServices(&registers);
+    CMarkList list;
+    for (auto _ : state) {
+        list.RemoveAll();
+        benchmark::DoNotOptimize(list.AddRecordSets(sets, 0, 1, false, false));
+    }
+    InstallRegisterServices(nullptr);
+}
+BENCHMARK(BM_MergeTwelveRegistersHits)->Unit(benchmark::kMillisecond);
 
 void BM_CountFiltered(benchmark::State& state) {
     const CMarkList list = ListOf(1'000'000);

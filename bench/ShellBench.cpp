@@ -103,11 +103,6 @@ private:
     CNoFileDialogs dialogs_;
 };
 
-void PumpEvents() {
-    wxTheApp->ProcessPendingEvents();
-    wxTheApp->Yield(true);
-}
-
 void BM_StartupToMainWindow(benchmark::State& state) {
     CShellBench* bench = CShellBench::Get();
     if (!bench) {

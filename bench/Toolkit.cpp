@@ -15,3 +15,8 @@ void StartToolkit() {
     if (!started)
         throw std::runtime_error("no display (run under xvfb-run)");
 }
+
+void PumpEvents() {
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->Yield(true);
+}

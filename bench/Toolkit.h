@@ -3,3 +3,5 @@
 
 // Throws std::runtime_error without a display (run under xvfb-run).
 void StartToolkit();
+// Lets the events waiting now run.
+void PumpEvents();

@@ -47,12 +47,16 @@ if(ZR_CCACHE)
 endif()
 
 # Windows: wxWidgets, linked only by the ui/ folders' libraries and the programs.
-find_package(wxWidgets REQUIRED COMPONENTS core base)
+find_package(wxWidgets REQUIRED COMPONENTS html core base)
 add_library(zr_wx INTERFACE)
 target_include_directories(zr_wx SYSTEM INTERFACE ${wxWidgets_INCLUDE_DIRS})
 target_compile_definitions(zr_wx INTERFACE ${wxWidgets_DEFINITIONS})
 target_compile_options(zr_wx INTERFACE ${wxWidgets_CXX_FLAGS})
 target_link_libraries(zr_wx INTERFACE ${wxWidgets_LIBRARIES})
+# The embedded browser and the media player, for the windows that show web pages or play sound.
+find_package(wxWidgets REQUIRED COMPONENTS webview media html core base)
+add_library(zr_wx_web INTERFACE)
+target_link_libraries(zr_wx_web INTERFACE zr_wx ${wxWidgets_LIBRARIES})
 
 # The windows of a source folder: every .cpp of its ui/ folder, over the given libraries.
 function(zr_add_ui_library name dir)

@@ -7,6 +7,7 @@
 // Installed objects are not owned and must outlive their installation.
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 class CMark;
@@ -17,6 +18,11 @@ public:
     virtual ~IRegisterServices() = default;
     // The ordering key that the mark's register derives from its record number.
     virtual std::uint64_t GetMarkKey(const CMark& mark) const = 0;
+    // The keys of many records of one register in one call, keys[i] that of recordNumbers[i]
+    // (both of one size): what GetMarkKey gives for marks of the register and those records.
+    // Merges fetch their keys this way, so that a register is found once for all its records.
+    virtual void GetMarkKeys(int registerCode, std::span<const std::uint32_t> recordNumbers,
+                             std::span<std::uint64_t> keys) const;
     // The one-letter codes of the databases whose register has an engine, in table order.
     virtual std::string GetConnectedDatabaseCodes() const = 0;
     // The registers' short names for the codes, sorted and separated by " ".

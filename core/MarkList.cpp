@@ -6,7 +6,8 @@
 #include "core/UserOptions.h"
 
 #include <algorithm>
-#include <optional>
+#include <array>
+#include <cstdint>
 
 namespace {
 
@@ -14,49 +15,125 @@ bool IsSameMark(const CMark& a, const CMark& b) {
     return a.IsSameGroup(b) && a.GetSearchId() == b.GetSearchId();
 }
 
-// The list's marks placed among the new marks' keys one by one, as the merge reaches them.
-template <std::size_t W>
-class TListPlaces {
+// The list's marks as the mark order compares them, their register keys fetched a chunk at a time
+// as the merge reaches them.
+class CListFields {
 public:
-    explicit TListPlaces(const CMarkKeyLayout& layout) : layout_(layout) {}
+    explicit CListFields(std::span<const CMark> list) : list_(list) {}
 
-    // Whether the list's mark goes before the new mark with that duplicate probe.
-    bool GoBefore(const CMark& listMark, const TMarkKey<W>& probe) {
-        if (&listMark != placedMark_) {
-            place_ = layout_.Place<W>(listMark, keyOf_(listMark));
-            placedMark_ = &listMark;
-        }
-        return place_ && !(probe < *place_);
+    CMarkFields::CValues At(std::size_t index) {
+        if (index - chunkStart_ >= chunkSize_)
+            FetchKeysFrom(index);
+        return CMarkFields::Of(list_[index], keys_[index - chunkStart_]);
     }
 
 private:
+    void FetchKeysFrom(std::size_t index) {
+        chunkStart_ = index;
+        chunkSize_ = std::min(CMarkKeys::kChunk, list_.size() - index);
+        std::uint64_t* next = keys_.data();
+        keyOf_.ForEachMark(list_.subspan(index, chunkSize_),
+                           [&](const CMark&, std::uint64_t registerKey) { *next++ = registerKey; });
+    }
+
     const CMarkKeys keyOf_;
-    const CMarkKeyLayout& layout_;
-    const CMark* placedMark_ = nullptr;
-    std::optional<TMarkKey<W>> place_;
+    std::span<const CMark> list_;
+    std::size_t chunkStart_ = 0;
+    std::size_t chunkSize_ = 0;
+    std::array<std::uint64_t, CMarkKeys::kChunk> keys_;
 };
 
-// Merges the count new marks that forEachNew hands out (see WithSortedMarkKeys) into the marks,
-// sorting them first; returns how many started a group of their own.
-template <class ForEachNew>
-int MergeNew(TVmRec<CMark>& marks, std::size_t count, const ForEachNew& forEachNew, bool keep,
-             bool isLong) {
-    return WithSortedMarkKeys(
-        count, forEachNew,
-        [&]<std::size_t W>(const CMarkKeyLayout& layout, const TLargeArray<TMarkKey<W>>& keys) {
-            CMarkListMerge merge(marks, marks.GetSize() + static_cast<int>(count));
-            TListPlaces<W> places(layout);
-            int added = 0;
-            for (const TMarkKey<W>& key : keys) {
-                const TMarkKey<W> probe = layout.DuplicateProbe(key);
-                merge.CopySourceWhile(
-                    [&](const CMark& next) { return places.GoBefore(next, probe); });
-                added += merge.Add(layout.Unpack(key), keep, isLong);
-            }
-            merge.Finish();
-            marks = std::move(merge.Result());
-            return added;
-        });
+// The hits of a search run as a source of new marks (MarkSort.h): record numbers of registers,
+// marks of one section and search with neither application number nor flags. Within a register
+// they differ only in record number and register key, so the lowest and highest of those stand
+// for all of them in the fit, and the rest of their keys is packed once.
+class CRecordSource {
+public:
+    CRecordSource(std::span<const CRecordSet> sets, int section, int searchId)
+        : sets_(sets), section_(section), searchId_(searchId) {}
+
+    std::size_t GetCount() const {
+        std::size_t count = 0;
+        for (const CRecordSet& set : sets_)
+            count += set.recordNumbers.size();
+        return count;
+    }
+    void Fit(CMarkKeyLayout::CFit& fit) const {
+        for (const CRecordSet& set : sets_) {
+            if (set.recordNumbers.empty())
+                continue;
+            std::uint32_t lowRecord = UINT32_MAX, highRecord = 0;
+            std::uint64_t lowKey = UINT64_MAX, highKey = 0;
+            keyOf_.ForEachRecord(set.registerCode, set.recordNumbers,
+                                 [&](std::uint32_t recordNumber, std::uint64_t registerKey) {
+                                     lowRecord = std::min(lowRecord, recordNumber);
+                                     highRecord = std::max(highRecord, recordNumber);
+                                     lowKey = std::min(lowKey, registerKey);
+                                     highKey = std::max(highKey, registerKey);
+                                 });
+            fit.Include(MarkOf(set, lowRecord), lowKey);
+            fit.Include(MarkOf(set, highRecord), highKey);
+        }
+    }
+    template <std::size_t W>
+    void Pack(const CMarkKeyLayout& layout, TMarkKey<W>* keys) const {
+        for (const CRecordSet& set : sets_) {
+            const auto pack = layout.RecordPacker<W>(MarkOf(set, 0));
+            keyOf_.ForEachRecord(set.registerCode, set.recordNumbers,
+                                 [&](std::uint32_t recordNumber, std::uint64_t registerKey) {
+                                     *keys++ = pack(recordNumber, registerKey);
+                                 });
+        }
+    }
+    // The new mark of a record.
+    CMark MarkOf(const CRecordSet& set, std::uint32_t recordNumber) const {
+        return CMark(recordNumber, set.registerCode, section_, searchId_);
+    }
+
+private:
+    CMarkKeys keyOf_;
+    std::span<const CRecordSet> sets_;
+    int section_;
+    int searchId_;
+};
+
+// Merges the sorted new marks into the marks; returns how many started a group of their own.
+// A function of its own, out of line: inlined where the key width is chosen, the merge would grow
+// that function past the compiler's limits and keep its steps for each mark as calls.
+template <std::size_t W>
+[[gnu::noinline]] int MergeSorted(TVmRec<CMark>& marks, const CMarkKeyLayout& layout,
+                                  std::span<const TMarkKey<W>> keys, bool keep, bool isLong) {
+    CMarkListMerge merge(marks, marks.GetSize() + static_cast<int>(keys.size()));
+    CListFields list({marks.data(), marks.size()});
+    int added = 0;
+    auto key = keys.begin();
+    for (; key != keys.end() && merge.HasSourceLeft(); ++key) {
+        const CMark mark = layout.Unpack(*key);
+        // The list's marks that are not after the new one taken as a duplicate go first: its
+        // group head and the group's duplicates of searches not above its search.
+        CMark probe = mark;
+        probe.SetFlags(mark.GetFlags() | CMark::kDuplicate);
+        const CMarkFields::CValues probeFields = CMarkFields::Of(probe, layout.RegisterKeyOf(*key));
+        merge.CopySourceWhile(
+            [&](int position) { return !CMarkFields::IsBefore(probeFields, list.At(position)); });
+        added += merge.Add(mark, keep, isLong);
+    }
+    // Past the list's last mark the new marks follow in their order.
+    for (; key != keys.end(); ++key)
+        added += merge.Add(layout.Unpack(*key), keep, isLong);
+    merge.Finish();
+    marks = std::move(merge.Result());
+    return added;
+}
+
+// Merges the new marks of a source (see WithSortedMarkKeys) into the marks, sorting them first;
+// returns how many started a group of their own.
+template <class Source>
+int MergeNew(TVmRec<CMark>& marks, const Source& source, bool keep, bool isLong) {
+    return WithSortedMarkKeys(source, [&]<std::size_t W>(const CMarkKeyLayout& layout,
+                                                         const TLargeArray<TMarkKey<W>>& keys) {
+        return MergeSorted<W>(marks, layout, {keys.begin(), keys.size()}, keep, isLong);
+    });
 }
 
 } // namespace
@@ -180,30 +257,20 @@ int CMarkList::AddRecords(std::span<const std::uint32_t> recordNumbers, int regi
 
 int CMarkList::AddRecordSets(std::span<const CRecordSet> sets, int section, int searchId, bool keep,
                              bool isLong) {
-    std::size_t count = 0;
-    for (const CRecordSet& set : sets)
-        count += set.recordNumbers.size();
-    auto forEachNew = [&](auto&& visit) {
-        for (const CRecordSet& set : sets)
-            for (std::uint32_t recordNumber : set.recordNumbers)
-                visit(CMark(recordNumber, set.registerCode, section, searchId));
-    };
-    return MergeNew(marks_, count, forEachNew, keep, isLong);
+    return MergeNew(marks_, CRecordSource(sets, section, searchId), keep, isLong);
 }
 
 int CMarkList::AddMarks(std::span<const CMark> marks, int section, int searchId) {
-    auto forEachNew = [&](auto&& visit) {
-        for (CMark mark : marks) {
-            mark.SetSection(section);
-            mark.SetSearchId(searchId);
-            visit(mark);
-        }
-    };
-    return MergeNew(marks_, marks.size(), forEachNew, false, false);
+    std::vector<CMark> copies(marks.begin(), marks.end());
+    for (CMark& copy : copies) {
+        copy.SetSection(section);
+        copy.SetSearchId(searchId);
+    }
+    return MergeMarks(copies);
 }
 
 int CMarkList::MergeMarks(std::span<const CMark> marks) {
-    return MergeNew(marks_, marks.size(), VisitEach(marks), false, false);
+    return MergeNew(marks_, CMarkSource(marks), false, false);
 }
 
 int CMarkList::MergeList(const CMarkList& other) {

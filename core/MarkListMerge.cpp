@@ -5,43 +5,13 @@ CMarkListMerge::CMarkListMerge(const TVmRec<CMark>& source, int expectedCount) :
 }
 
 void CMarkListMerge::Finish() {
-    for (; sourcePosition_ < source_.GetSize(); ++sourcePosition_)
-        AppendSource(source_.GetAt(sourcePosition_));
+    CopySourceWhile([](int) { return true; });
 }
 
-bool CMarkListMerge::SameGroupAsLast(const CMark& mark) const {
-    return !output_.IsEmpty() && output_.GetAt(output_.GetSize() - 1).IsSameGroup(mark);
-}
-
-void CMarkListMerge::AppendSource(const CMark& mark) {
-    // The flag follows the neighbour in the output, so a list that was grouped stays grouped.
-    CMark copy(mark);
-    const std::uint32_t flags = mark.GetFlags() & ~CMark::kDuplicate;
-    copy.SetFlags(SameGroupAsLast(mark) ? flags | CMark::kDuplicate : flags);
-    output_.Add(copy);
-}
-
-int CMarkListMerge::Add(const CMark& mark, bool keep, bool isLong) {
-    const bool sameRecord =
-        !output_.IsEmpty() && output_.GetAt(output_.GetSize() - 1).IsSameRecord(mark);
-    const bool duplicate = sameRecord && SameGroupAsLast(mark);
-    if (duplicate && mark.HasFlag(CMark::kPermanentKeep))
+void CMarkListMerge::AddDuplicate(const CMark& mark) {
+    if (mark.HasFlag(CMark::kPermanentKeep))
         PromotePermanentKeep();
-
-    std::uint32_t flags = mark.GetFlags() & ~CMark::kDuplicate;
-    if (duplicate)
-        flags |= CMark::kDuplicate;
-    if (!sameRecord && keep)
-        flags |= CMark::kKept;
-    if (!sameRecord && isLong)
-        flags |= CMark::kLong;
-    CMark copy(mark);
-    copy.SetFlags(flags);
-    if (duplicate)
-        output_.InsertAt(DuplicatePosition(mark), copy);
-    else
-        output_.Add(copy);
-    return duplicate ? 0 : 1;
+    output_.InsertAt(DuplicatePosition(mark), mark);
 }
 
 int CMarkListMerge::DuplicatePosition(const CMark& mark) const {

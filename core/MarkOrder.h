@@ -6,10 +6,9 @@
 // equal in the order are sorted by application number and flags, so that what a sort makes of
 // them does not depend on how it sorts.
 //
-// Marks are compared through packed keys: each field is offset by its lowest value among the
-// marks at hand and given just the bits its spread needs, and the fields are packed, most
-// significant first, into an unsigned number of one to four 64-bit words. One comparison of two
-// such numbers, or a radix sort over their bits, then decides.
+// Sorts go through packed keys: each field is offset by its lowest value among the marks at hand
+// and given just the bits its spread needs, and the fields are packed, most significant first,
+// into an unsigned number of one to four 64-bit words, which a radix sort orders by their bits.
 
 #include "core/CoreServices.h"
 #include "core/Mark.h"
@@ -18,9 +17,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
-#include <optional>
 #include <span>
-#include <utility>
 
 // SortOrder 1 moves the low byte of the key's high word to the top and bits 22-31 below it,
 // dropping bits 8-21; any other value leaves the key alone.
@@ -32,12 +29,57 @@ inline std::uint64_t ApplySortOrder(std::uint64_t key, int sortOrder) {
     return (std::uint64_t{rearranged} << 32) | (key & 0xffffffffu);
 }
 
-// Fetches sort keys for many marks with the settings read once.
+// Fetches sort keys for many marks with the settings read once, those of one register's records
+// in one call for many of them.
 class CMarkKeys {
 public:
+    // Marks whose keys the ForEach functions fetch at once: few enough for the first-level cache.
+    static constexpr std::size_t kChunk = 256;
+
     CMarkKeys();
     std::uint64_t operator()(const CMark& mark) const {
         return ApplySortOrder(registers_.GetMarkKey(mark), sortOrder_);
+    }
+    // keys[i] for the mark of recordNumbers[i] in the register; both of one size.
+    void operator()(int registerCode, std::span<const std::uint32_t> recordNumbers,
+                    std::span<std::uint64_t> keys) const {
+        registers_.GetMarkKeys(registerCode, recordNumbers, keys);
+        if (sortOrder_ == 1) {
+            for (std::uint64_t& key : keys)
+                key = ApplySortOrder(key, sortOrder_);
+        }
+    }
+
+    // Calls visit(recordNumber, key) for each record of the register, in order.
+    template <class Visit>
+    void ForEachRecord(int registerCode, std::span<const std::uint32_t> recordNumbers,
+                       Visit&& visit) const {
+        std::array<std::uint64_t, kChunk> keys;
+        for (std::size_t begin = 0; begin < recordNumbers.size(); begin += kChunk) {
+            const std::span<const std::uint32_t> chunk =
+                recordNumbers.subspan(begin, std::min(kChunk, recordNumbers.size() - begin));
+            (*this)(registerCode, chunk, {keys.data(), chunk.size()});
+            for (std::size_t i = 0; i < chunk.size(); ++i)
+                visit(chunk[i], keys[i]);
+        }
+    }
+
+    // Calls visit(mark, key) for each mark, in order.
+    template <class Visit>
+    void ForEachMark(std::span<const CMark> marks, Visit&& visit) const {
+        std::array<std::uint32_t, kChunk> records;
+        std::array<std::uint64_t, kChunk> keys;
+        for (std::size_t begin = 0, end = 0; begin < marks.size(); begin = end) {
+            // A run of marks of one register, as sorted marks mostly come.
+            const int registerCode = marks[begin].GetRegisterCode();
+            for (; end < marks.size() && end - begin < kChunk &&
+                   marks[end].GetRegisterCode() == registerCode;
+                 ++end)
+                records[end - begin] = marks[end].GetRecordNumber();
+            (*this)(registerCode, {records.data(), end - begin}, {keys.data(), end - begin});
+            for (std::size_t i = begin; i < end; ++i)
+                visit(marks[i], keys[i - begin]);
+        }
     }
 
 private:
@@ -45,15 +87,11 @@ private:
     int sortOrder_;
 };
 
-// A packed key, its most significant word first, so that keys compare as their numbers do.
-template <std::size_t Words>
-using TMarkKey = std::array<std::uint64_t, Words>;
-inline constexpr std::size_t kMaxMarkKeyWords = 4;
-
-// How the marks at hand are packed into keys. Fitted to them, it packs and unpacks each of them
-// exactly, and it places any other mark among their keys.
-class CMarkKeyLayout {
-    // The fields by weight: those of the mark order, then those that order marks equal in it.
+// The fields of a mark with its register key by weight, those of the mark order first, each as
+// an unsigned number that orders as the field does: the one definition of the order, which
+// packed keys follow.
+class CMarkFields {
+public:
     enum Field : std::size_t {
         kRegisterKey,
         kRegisterCode,
@@ -62,18 +100,83 @@ class CMarkKeyLayout {
         kDuplicate,
         kSearchId,
         kOrderFieldCount,
+        // What orders marks equal in the mark order.
         kAppNumber = kOrderFieldCount,
         kFlags,
         kFieldCount
     };
     using CValues = std::array<std::uint64_t, kFieldCount>;
 
+    static CValues Of(const CMark& mark, std::uint64_t registerKey) {
+        return {registerKey,
+                Unsigned(mark.GetRegisterCode()),
+                mark.GetRecordNumber(),
+                Unsigned(mark.GetSection()),
+                mark.IsDuplicate() ? 1u : 0u,
+                Unsigned(mark.GetSearchId()),
+                Unsigned(mark.GetAppNumber()),
+                WithoutDuplicateBit(mark.GetFlags())};
+    }
+    static CMark MarkOf(const CValues& values) {
+        const std::uint64_t flags = values[kFlags];
+        const std::uint64_t duplicate = values[kDuplicate] != 0 ? CMark::kDuplicate : 0;
+        return CMark(static_cast<std::uint32_t>(values[kRecordNumber]),
+                     Signed(values[kRegisterCode]), Signed(values[kSection]),
+                     Signed(values[kSearchId]), Signed(values[kAppNumber]),
+                     static_cast<std::uint32_t>(((flags >> 2) << 3) | duplicate | (flags & 3)));
+    }
+    static int Signed(std::uint64_t value) {
+        return static_cast<int>(static_cast<std::uint32_t>(value) ^ 0x80000000u);
+    }
+
+    // The mark order.
+    static bool IsBefore(const CValues& a, const CValues& b) {
+        return std::lexicographical_compare(a.begin(), a.begin() + kOrderFieldCount, b.begin(),
+                                            b.begin() + kOrderFieldCount);
+    }
+
+private:
+    static std::uint64_t Unsigned(int value) {
+        return static_cast<std::uint32_t>(value) ^ 0x80000000u;
+    }
+    // The order has compared the duplicate flag already; squeezed out, the rest of the flags fit
+    // in 31 bits and every field in four words.
+    static std::uint64_t WithoutDuplicateBit(std::uint32_t flags) {
+        return ((flags >> 3) << 2) | (flags & 3);
+    }
+};
+
+// A packed key, its most significant word first, so that keys compare as their numbers do.
+template <std::size_t Words>
+using TMarkKey = std::array<std::uint64_t, Words>;
+inline constexpr std::size_t kMaxMarkKeyWords = 4;
+
+// How the marks at hand are packed into keys. Fitted to them, it packs and unpacks each of them
+// exactly; their keys order as the marks do, those equal in the mark order by what orders them.
+class CMarkKeyLayout {
+    using Field = CMarkFields::Field;
+    using CValues = CMarkFields::CValues;
+    static constexpr std::size_t kFieldCount = CMarkFields::kFieldCount;
+
+    struct CSlot {
+        // The field's lowest fitted value, which packs as 0.
+        std::uint64_t low = 0;
+        // Bits of the field, and ones in as many low bits.
+        unsigned width = 0;
+        std::uint64_t mask = 0;
+        // The word of the key that holds the field's lowest bit, how far up it sits there, and
+        // whether the field runs on into the word above.
+        std::size_t word = 0;
+        unsigned shift = 0;
+        bool crossesWord = false;
+    };
+
 public:
     // The spread of every field over the marks to fit.
     class CFit {
     public:
         void Include(const CMark& mark, std::uint64_t registerKey) {
-            const CValues values = ValuesOf(mark, registerKey);
+            const CValues values = CMarkFields::Of(mark, registerKey);
             if (empty_) {
                 low_ = high_ = values;
                 empty_ = false;
@@ -94,167 +197,115 @@ public:
 
     explicit CMarkKeyLayout(const CFit& fit);
 
-    // Words of the keys, 1 to kMaxMarkKeyWords. Any word count from there up holds them too.
+    // Words of the keys, 1 to kMaxMarkKeyWords: the W of every TMarkKey<W> below.
     std::size_t GetWords() const { return words_; }
 
+    // Only the fields that vary among the fitted marks take bits; the others are their one value.
     template <std::size_t W>
     TMarkKey<W> Pack(const CMark& mark, std::uint64_t registerKey) const {
-        const CValues values = ValuesOf(mark, registerKey);
+        const CValues values = CMarkFields::Of(mark, registerKey);
         TMarkKey<W> key{};
-        ForEachField(
-            [&](auto field) { Put(key, slots_[field], values[field] - slots_[field].low); });
+        for (std::size_t i = 0; i < varyingCount_; ++i) {
+            const CSlot& slot = slots_[varying_[i]];
+            Put(key, slot, values[varying_[i]] - slot.low);
+        }
         return key;
     }
 
     template <std::size_t W>
     CMark Unpack(const TMarkKey<W>& key) const {
-        CValues values;
-        ForEachField(
-            [&](auto field) { values[field] = slots_[field].low + Get(key, slots_[field]); });
-        return MarkOf(values);
-    }
-
-    // The key of the packed mark taken as a duplicate. A mark of a list goes before the new mark
-    // when its place is not above this: behind it come the new mark's group head and the group's
-    // duplicates of searches not above the new mark's.
-    template <std::size_t W>
-    TMarkKey<W> DuplicateProbe(TMarkKey<W> key) const {
-        Put(key, slots_[kDuplicate], 1);
-        return key;
-    }
-
-    // For a mark the layout was not fitted to: a key that compares with the duplicate probe of
-    // every fitted mark as the mark does in the mark order (it leaves out what orders marks equal
-    // in the order, so equal ones go first). None when the mark is after every key the layout
-    // can pack.
-    template <std::size_t W>
-    std::optional<TMarkKey<W>> Place(const CMark& mark, std::uint64_t registerKey) const {
-        const CValues values = ValuesOf(mark, registerKey);
-        TMarkKey<W> key{};
-        for (std::size_t field = 0; field < kOrderFieldCount; ++field) {
-            const CSlot& slot = slots_[field];
-            // Out of the fitted spread the field decides: below it the mark goes before every
-            // key with the same fields so far, above it after them all.
-            if (values[field] < slot.low)
-                return key;
-            if (values[field] > slot.high)
-                return AddPowerOfTwo(key, slot.position + slot.width);
-            Put(key, slot, values[field] - slot.low);
+        if (onlyRecordsVary_) {
+            // As among the hits of a search: the rest of every mark is that of the lowest.
+            CMark mark = lowest_;
+            mark.SetRegisterCode(CMarkFields::Signed(ValueOf(key, CMarkFields::kRegisterCode)));
+            mark.SetRecordNumber(
+                static_cast<std::uint32_t>(ValueOf(key, CMarkFields::kRecordNumber)));
+            return mark;
         }
-        return key;
+        CValues values = lows_;
+        // A mark has no register key: that field, the first to vary when it does, is skipped.
+        for (std::size_t i = markFieldsFrom_; i < varyingCount_; ++i)
+            values[varying_[i]] += Get(key, slots_[varying_[i]]);
+        return CMarkFields::MarkOf(values);
     }
 
-    // The mark order of two packed marks, without what orders marks equal in it.
+    // The register key of a packed mark.
     template <std::size_t W>
-    bool IsBefore(TMarkKey<W> a, TMarkKey<W> b) const {
-        a[W - 1] &= ~LowBits(tieBits_);
-        b[W - 1] &= ~LowBits(tieBits_);
-        return a < b;
+    std::uint64_t RegisterKeyOf(const TMarkKey<W>& key) const {
+        return ValueOf(key, CMarkFields::kRegisterKey);
+    }
+
+    // Packs marks that are like a given one but for their record numbers and register keys, as
+    // the hits of one register are: what they share is packed once.
+    template <std::size_t W>
+    class TRecordPacker {
+    public:
+        TMarkKey<W> operator()(std::uint32_t recordNumber, std::uint64_t registerKey) const {
+            TMarkKey<W> key = shared_;
+            Put(key, registerKey_, registerKey - registerKey_.low);
+            Put(key, recordNumber_, recordNumber - recordNumber_.low);
+            return key;
+        }
+
+    private:
+        friend class CMarkKeyLayout;
+        TRecordPacker(const TMarkKey<W>& shared, const CSlot& registerKey,
+                      const CSlot& recordNumber)
+            : shared_(shared), registerKey_(registerKey), recordNumber_(recordNumber) {}
+
+        TMarkKey<W> shared_;
+        CSlot registerKey_;
+        CSlot recordNumber_;
+    };
+    template <std::size_t W>
+    TRecordPacker<W> RecordPacker(CMark like) const {
+        const CSlot& recordNumber = slots_[CMarkFields::kRecordNumber];
+        const CSlot& registerKey = slots_[CMarkFields::kRegisterKey];
+        like.SetRecordNumber(static_cast<std::uint32_t>(recordNumber.low));
+        return {Pack<W>(like, registerKey.low), registerKey, recordNumber};
     }
 
 private:
-    struct CSlot {
-        std::uint64_t low = 0;
-        std::uint64_t high = 0;
-        // Bits of the field, and where the lowest of them sits counted from the key's lowest.
-        unsigned width = 0;
-        unsigned position = 0;
-    };
-
-    // The one definition of the order: every field as an unsigned number that orders as the
-    // field does.
-    static CValues ValuesOf(const CMark& mark, std::uint64_t registerKey) {
-        return {registerKey,
-                Unsigned(mark.GetRegisterCode()),
-                mark.GetRecordNumber(),
-                Unsigned(mark.GetSection()),
-                mark.IsDuplicate() ? 1u : 0u,
-                Unsigned(mark.GetSearchId()),
-                Unsigned(mark.GetAppNumber()),
-                WithoutDuplicateBit(mark.GetFlags())};
-    }
-    static CMark MarkOf(const CValues& values) {
-        const std::uint64_t flags = values[kFlags];
-        const std::uint64_t duplicate = values[kDuplicate] != 0 ? CMark::kDuplicate : 0;
-        return CMark(static_cast<std::uint32_t>(values[kRecordNumber]),
-                     Signed(values[kRegisterCode]), Signed(values[kSection]),
-                     Signed(values[kSearchId]), Signed(values[kAppNumber]),
-                     static_cast<std::uint32_t>(((flags >> 2) << 3) | duplicate | (flags & 3)));
-    }
-
-    static std::uint64_t Unsigned(int value) {
-        return static_cast<std::uint32_t>(value) ^ 0x80000000u;
-    }
-    static int Signed(std::uint64_t value) {
-        return static_cast<int>(static_cast<std::uint32_t>(value) ^ 0x80000000u);
-    }
-    // The order has compared the duplicate flag already; squeezed out, the rest of the flags fit
-    // in 31 bits and every field in four words.
-    static std::uint64_t WithoutDuplicateBit(std::uint32_t flags) {
-        return ((flags >> 3) << 2) | (flags & 3);
-    }
     static std::uint64_t LowBits(unsigned count) {
         return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1;
     }
 
-    // Fields and words by indexes known at compile time, so that keys and values stay in
-    // registers instead of being stored piece by piece and read back whole.
-    template <class Visit>
-    static void ForEachField(Visit&& visit) {
-        [&]<std::size_t... Field>(std::index_sequence<Field...>) {
-            (visit(std::integral_constant<std::size_t, Field>()), ...);
-        }
-        (std::make_index_sequence<kFieldCount>());
-    }
-
+    // Every word takes its part, if only a zero: a word chosen at run time would keep the key in
+    // memory, and the key read back whole right after its words were written stalls the
+    // processor on every mark.
     template <std::size_t W>
     static void Put(TMarkKey<W>& key, const CSlot& slot, std::uint64_t code) {
-        const std::size_t word = W - 1 - slot.position / 64;
-        const unsigned shift = slot.position % 64;
-        // The bits that cross into the word above; none from a field that fits in one word.
-        const std::uint64_t crossing = shift == 0 ? 0 : code >> (64 - shift);
-        for (std::size_t i = 0; i < W; ++i) {
-            if (i == word)
-                key[i] |= code << shift;
-            if (i + 1 == word)
-                key[i] |= crossing;
-        }
+        const std::uint64_t low = code << slot.shift;
+        const std::uint64_t high = W > 1 && slot.crossesWord ? code >> (64 - slot.shift) : 0;
+        for (std::size_t word = 0; word < W; ++word)
+            key[word] |= word == slot.word ? low : word + 1 == slot.word ? high : 0;
     }
 
-    // Reads the key where it lies, which costs less than taking it into registers.
     template <std::size_t W>
     static std::uint64_t Get(const TMarkKey<W>& key, const CSlot& slot) {
-        if (slot.width == 0)
-            return 0;
-        const std::size_t word = W - 1 - slot.position / 64;
-        const unsigned shift = slot.position % 64;
-        std::uint64_t code = key[word] >> shift;
-        if constexpr (W > 1) {
-            if (shift != 0 && word > 0)
-                code |= key[word - 1] << (64 - shift);
-        }
-        return code & LowBits(slot.width);
+        std::uint64_t code = key[slot.word] >> slot.shift;
+        if (W > 1 && slot.crossesWord)
+            code |= key[slot.word - 1] << (64 - slot.shift);
+        return code & slot.mask;
     }
 
-    // key + 2 to the power of bit; none when the sum does not fit.
     template <std::size_t W>
-    static std::optional<TMarkKey<W>> AddPowerOfTwo(TMarkKey<W> key, unsigned bit) {
-        if (bit >= 64 * W)
-            return std::nullopt;
-        std::uint64_t carry = std::uint64_t{1} << (bit % 64);
-        for (std::size_t word = W - 1 - bit / 64;; --word) {
-            key[word] += carry;
-            if (key[word] >= carry)
-                return key;
-            if (word == 0)
-                return std::nullopt;
-            carry = 1;
-        }
+    std::uint64_t ValueOf(const TMarkKey<W>& key, Field field) const {
+        return slots_[field].low + Get(key, slots_[field]);
     }
 
     std::array<CSlot, kFieldCount> slots_;
-    // Bits of the fields below the mark order, at the bottom of the key.
-    unsigned tieBits_ = 0;
+    // The lowest fitted value of every field, the value of those that do not vary, and the mark
+    // of them all.
+    CValues lows_{};
+    CMark lowest_;
+    // Whether the fitted marks differ in register code and record number only, besides the
+    // register key.
+    bool onlyRecordsVary_ = true;
+    // The fields with bits, most significant first; from markFieldsFrom_ on those of the mark.
+    std::array<std::uint8_t, kFieldCount> varying_{};
+    std::size_t varyingCount_ = 0;
+    std::size_t markFieldsFrom_ = 0;
     std::size_t words_ = 1;
 };
 

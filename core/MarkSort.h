@@ -15,8 +15,8 @@
 #include <type_traits>
 #include <utility>
 
-// Below this many keys the plain sort is faster.
-inline constexpr std::size_t kRadixSortFrom = 64;
+// Below this many keys an insertion sort is faster.
+inline constexpr std::size_t kRadixSortFrom = 32;
 // Digits of at most this many bits, so that their counts stay in the first-level cache.
 inline constexpr unsigned kMaxDigitBits = 12;
 
@@ -66,19 +66,45 @@ std::optional<unsigned> HighestDifferingBit(std::span<const TMarkKey<W>> keys, u
     return std::nullopt;
 }
 
-// Sorts the keys, which agree on every bit from bitLimit up, using spare (as many keys) as
-// scratch space: a radix sort, most significant digit first. Each pass splits the keys by the
-// bits just below the highest one in which they differ, into buckets of about eight keys, so
-// that the first pass leaves buckets that fit in the cache and the next ones finish them there.
+// a < b, the words compared one by one, as std::array's operator< would compare them.
 template <std::size_t W>
-void SortKeysBelow(std::span<TMarkKey<W>> keys, std::span<TMarkKey<W>> spare, unsigned bitLimit) {
-    if (keys.size() < kRadixSortFrom) {
-        std::sort(keys.begin(), keys.end());
+bool IsLess(const TMarkKey<W>& a, const TMarkKey<W>& b) {
+    for (std::size_t word = 0; word + 1 < W; ++word) {
+        if (a[word] != b[word])
+            return a[word] < b[word];
+    }
+    return a[W - 1] < b[W - 1];
+}
+
+// For the few keys of a bucket.
+template <std::size_t W>
+void InsertionSort(std::span<TMarkKey<W>> keys) {
+    for (std::size_t i = 1; i < keys.size(); ++i) {
+        const TMarkKey<W> key = keys[i];
+        std::size_t j = i;
+        for (; j > 0 && IsLess(key, keys[j - 1]); --j)
+            keys[j] = keys[j - 1];
+        keys[j] = key;
+    }
+}
+
+// Sorts the keys, which agree on every bit from bitLimit up, into place, or into spare (as many
+// keys, its contents undefined) when intoSpare: a radix sort, most significant digit first,
+// whose passes move the keys between the two. Each pass splits the keys by the bits just below
+// the highest one in which they differ, into buckets of about eight keys, so that the first pass
+// leaves buckets that fit in the cache and the next ones finish them there.
+template <std::size_t W>
+void SortKeysBelow(std::span<TMarkKey<W>> keys, std::span<TMarkKey<W>> spare, unsigned bitLimit,
+                   bool intoSpare) {
+    const std::optional<unsigned> top =
+        keys.size() < kRadixSortFrom ? std::nullopt : HighestDifferingBit<W>(keys, bitLimit);
+    if (!top) {
+        if (keys.size() < kRadixSortFrom)
+            InsertionSort(keys);
+        if (intoSpare)
+            std::copy(keys.begin(), keys.end(), spare.begin());
         return;
     }
-    const std::optional<unsigned> top = HighestDifferingBit<W>(keys, bitLimit);
-    if (!top)
-        return;
     const unsigned bits =
         std::min({kMaxDigitBits, *top + 1, static_cast<unsigned>(std::bit_width(keys.size() / 8))});
     const unsigned lowBit = *top + 1 - bits;
@@ -94,11 +120,15 @@ void SortKeysBelow(std::span<TMarkKey<W>> keys, std::span<TMarkKey<W>> spare, un
         start += std::exchange(bounds[d], start);
     for (const TMarkKey<W>& key : keys)
         spare[bounds[digit.Of(key)]++] = key;
+    // The keys are in spare now: a bucket sorted into its own place there has reached spare.
     for (std::size_t d = 0, begin = 0; d < buckets; begin = bounds[d++]) {
         const std::size_t size = bounds[d] - begin;
-        SortKeysBelow(spare.subspan(begin, size), keys.subspan(begin, size), lowBit);
+        if (size > 1)
+            SortKeysBelow(spare.subspan(begin, size), keys.subspan(begin, size), lowBit,
+                          !intoSpare);
+        else if (size == 1 && !intoSpare)
+            keys[begin] = spare[begin];
     }
-    std::copy(spare.begin(), spare.end(), keys.begin());
 }
 
 // Ascending: a radix sort over the bits in which the keys differ, or a plain sort for a few.
@@ -106,7 +136,7 @@ void SortKeysBelow(std::span<TMarkKey<W>> keys, std::span<TMarkKey<W>> spare, un
 template <std::size_t W>
 void SortMarkKeys(TLargeArray<TMarkKey<W>>& keys) {
     TLargeArray<TMarkKey<W>> spare(keys.size() < kRadixSortFrom ? 0 : keys.size());
-    SortKeysBelow<W>({keys.begin(), keys.size()}, {spare.begin(), spare.size()}, 64 * W);
+    SortKeysBelow<W>({keys.begin(), keys.size()}, {spare.begin(), spare.size()}, 64 * W, false);
 }
 
 // Calls use(std::integral_constant<std::size_t, W>) for the word count W of a layout's keys.
@@ -124,38 +154,44 @@ decltype(auto) WithKeyWords(std::size_t words, Use&& use) {
     }
 }
 
-// Packs the marks that forEachMark hands out, in a layout fitted to them, sorts their keys and
-// returns use(layout, keys), keys being a const TLargeArray<TMarkKey<W>>. forEachMark(visit)
-// calls visit(mark) for each of count marks, the same marks in the same order every time.
-template <class ForEachMark, class Use>
-decltype(auto) WithSortedMarkKeys(std::size_t count, const ForEachMark& forEachMark, Use&& use) {
-    const CMarkKeys keyOf;
-    TLargeArray<std::uint64_t> registerKeys(count);
+// Packs the marks of a source in a layout fitted to them, sorts their keys and returns
+// use(layout, keys), keys being a const TLargeArray<TMarkKey<W>>. A source has GetCount(),
+// Fit(CMarkKeyLayout::CFit&) and Pack<W>(layout, TMarkKey<W>* keys), which fit the layout to its
+// marks and pack them in one order. Sources fetch register keys a chunk of marks at a time, once
+// to fit and again to pack: that costs less than keeping them all between the two.
+template <class Source, class Use>
+decltype(auto) WithSortedMarkKeys(const Source& source, Use&& use) {
     CMarkKeyLayout::CFit fit;
-    std::size_t next = 0;
-    forEachMark([&](const CMark& mark) {
-        registerKeys[next] = keyOf(mark);
-        fit.Include(mark, registerKeys[next++]);
-    });
+    source.Fit(fit);
     const CMarkKeyLayout layout(fit);
     return WithKeyWords(layout.GetWords(), [&](auto words) -> decltype(auto) {
         constexpr std::size_t W = decltype(words)::value;
-        TLargeArray<TMarkKey<W>> keys(count);
-        std::size_t index = 0;
-        forEachMark([&](const CMark& mark) {
-            keys[index] = layout.Pack<W>(mark, registerKeys[index]);
-            ++index;
-        });
-        registerKeys = {};
+        TLargeArray<TMarkKey<W>> keys(source.GetCount());
+        source.template Pack<W>(layout, keys.begin());
         SortMarkKeys(keys);
         return use(layout, std::as_const(keys));
     });
 }
 
-// A forEachMark over the marks of a span.
-inline auto VisitEach(std::span<const CMark> marks) {
-    return [marks](auto&& visit) {
-        for (const CMark& mark : marks)
-            visit(mark);
-    };
-}
+// A source of marks given whole.
+class CMarkSource {
+public:
+    explicit CMarkSource(std::span<const CMark> marks) : marks_(marks) {}
+
+    std::size_t GetCount() const { return marks_.size(); }
+    void Fit(CMarkKeyLayout::CFit& fit) const {
+        keyOf_.ForEachMark(marks_, [&](const CMark& mark, std::uint64_t registerKey) {
+            fit.Include(mark, registerKey);
+        });
+    }
+    template <std::size_t W>
+    void Pack(const CMarkKeyLayout& layout, TMarkKey<W>* keys) const {
+        keyOf_.ForEachMark(marks_, [&](const CMark& mark, std::uint64_t registerKey) {
+            *keys++ = layout.Pack<W>(mark, registerKey);
+        });
+    }
+
+private:
+    CMarkKeys keyOf_;
+    std::span<const CMark> marks_;
+};

@@ -52,19 +52,44 @@ std::string CLoginController::BuildMessage(const std::string& localError,
 
 bool CLoginController::Login(const std::string& companyId, const std::string& userId,
                              const std::string& password, bool remember) {
-    std::string localError, remoteError;
-    const bool connected =
-        repository_.Connect(companyId, userId, password, localError, remoteError);
-    const std::string message = BuildMessage(localError, remoteError, connected);
+    return Finish(Connect(companyId, userId, password, remember, {}));
+}
+
+CLoginAttempt CLoginController::Connect(const CLoginForm& typed, std::stop_token stop) {
+    return Connect(TrimBlanks(typed.companyId), TrimBlanks(typed.userId),
+                   TrimBlanks(typed.password), typed.remember, stop);
+}
+
+CLoginAttempt CLoginController::Connect(const std::string& companyId, const std::string& userId,
+                                        const std::string& password, bool remember,
+                                        const std::stop_token& stop) {
+    CLoginAttempt attempt;
+    attempt.companyId = companyId;
+    attempt.userId = userId;
+    attempt.password = password;
+    attempt.remember = remember;
+    platform::DeferredMessages messages;
+    attempt.connected = repository_.Connect(attempt.companyId, attempt.userId, attempt.password,
+                                            attempt.localError, attempt.remoteError, stop);
+    attempt.messages = messages.Take();
+    return attempt;
+}
+
+bool CLoginController::Finish(const CLoginAttempt& attempt) {
+    for (const platform::Message& message : attempt.messages)
+        platform::ShowMessageBox(message);
+    const std::string message =
+        BuildMessage(attempt.localError, attempt.remoteError, attempt.connected);
     if (!message.empty())
         ShowWarning(message);
-    if (!connected)
+    if (!attempt.connected)
         return false;
-    if (system_.SetUser(companyId, userId, password) != 0) {
-        ShowWarning("W308 Unable to create the user " + userId + ".");
+    if (system_.SetUser(attempt.companyId, attempt.userId, attempt.password) != 0) {
+        ShowWarning("W308 Unable to create the user " + attempt.userId + ".");
         return false;
     }
-    system_.SaveDefaultLogin(companyId, userId, remember ? password : std::string());
+    system_.SaveDefaultLogin(attempt.companyId, attempt.userId,
+                             attempt.remember ? attempt.password : std::string());
     return true;
 }
 
@@ -83,11 +108,6 @@ CLoginForm CLoginController::GetInitialForm() const {
     else
         form.focus = CLoginForm::Focus::Password;
     return form;
-}
-
-bool CLoginController::Submit(const CLoginForm& form) {
-    return Login(TrimBlanks(form.companyId), TrimBlanks(form.userId), TrimBlanks(form.password),
-                 form.remember);
 }
 
 std::string CLoginController::GetVersionLine() {

@@ -36,16 +36,18 @@ IRegisterTable& CZrRepository::Table() const {
 
 bool CZrRepository::Connect(const std::string& companyId, const std::string& userId,
                             const std::string& password, std::string& localError,
-                            std::string& remoteError) {
+                            std::string& remoteError, std::stop_token stop) {
     // Engines of an earlier attempt are dropped, not discovered a second time.
     DisconnectAll();
 
     bool anyRepositoryNamed = false;
-    bool connected = ConnectRemote(companyId, userId, password, remoteError, anyRepositoryNamed);
+    bool connected =
+        ConnectRemote(companyId, userId, password, remoteError, anyRepositoryNamed, stop);
     const std::string local = system_.GetLocalRepository(1);
     if (!local.empty()) {
         anyRepositoryNamed = true;
-        connected = ConnectLocal(companyId, userId, password, local, localError) || connected;
+        if (!stop.stop_requested())
+            connected = ConnectLocal(companyId, userId, password, local, localError) || connected;
     }
 
     SortEngines();
@@ -58,7 +60,7 @@ bool CZrRepository::Connect(const std::string& companyId, const std::string& use
 
 bool CZrRepository::ConnectRemote(const std::string& companyId, const std::string& userId,
                                   const std::string& password, std::string& remoteError,
-                                  bool& anyRepositoryNamed) {
+                                  bool& anyRepositoryNamed, const std::stop_token& stop) {
     const std::string proxy = system_.GetRepositoryProxy();
     if (!proxy.empty()) {
         // With a proxy the remote repositories are not consulted.
@@ -73,6 +75,8 @@ bool CZrRepository::ConnectRemote(const std::string& companyId, const std::strin
         if (remote.empty())
             return false;
         anyRepositoryNamed = true;
+        if (stop.stop_requested())
+            return false;
         remoteError.clear();
         if (Logon(companyId, userId, password, "", remoteError, remote, CZrDbEngine::kInternet))
             return true;

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <map>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,11 @@ public:
 
     // Logs on to the repositories of the [Repository] settings and chooses the engines. True when
     // the proxy, a remote or the local repository delivered its engines. The error texts tell
-    // what failed on the local and on the remote side ("" when nothing did).
+    // what failed on the local and on the remote side ("" when nothing did). Once a stop is
+    // requested, repositories not yet asked are left alone.
     bool Connect(const std::string& companyId, const std::string& userId,
-                 const std::string& password, std::string& localError, std::string& remoteError);
+                 const std::string& password, std::string& localError, std::string& remoteError,
+                 std::stop_token stop = {});
     // One repository, given by a stringified object reference; exceptions become error texts.
     bool Logon(const std::string& companyId, const std::string& userId, const std::string& password,
                const std::string& variant, std::string& errorText, const std::string& reference,
@@ -78,7 +81,7 @@ private:
     static void DropOffered(const EngineInfoSeq& offered, const std::string& password);
     bool ConnectRemote(const std::string& companyId, const std::string& userId,
                        const std::string& password, std::string& remoteError,
-                       bool& anyRepositoryNamed);
+                       bool& anyRepositoryNamed, const std::stop_token& stop);
     bool ConnectLocal(const std::string& companyId, const std::string& userId,
                       const std::string& password, const std::string& reference,
                       std::string& localError);

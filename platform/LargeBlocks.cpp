@@ -12,29 +12,20 @@ namespace platform {
 
 namespace {
 
-constexpr std::size_t kHugePageSize = std::size_t{2} << 20;
+// Blocks are whole multiples of this, so that given-back blocks fit later requests of about
+// their size and join their neighbours.
+constexpr std::size_t kBlockGrain = std::size_t{2} << 20;
 constexpr std::size_t kMaxKeptBlocks = 16;
 
 std::size_t RoundUp(std::size_t bytes) {
-    return (bytes + kHugePageSize - 1) / kHugePageSize * kHugePageSize;
+    return (bytes + kBlockGrain - 1) / kBlockGrain * kBlockGrain;
 }
 
 std::byte* MapBlock(std::size_t length) {
-    // Map one huge page more than needed and trim both ends to an aligned block.
-    const std::size_t mapped = length + kHugePageSize;
-    void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (raw == MAP_FAILED)
+    void* block = mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED)
         throw std::bad_alloc();
-    const auto start = reinterpret_cast<std::uintptr_t>(raw);
-    const std::uintptr_t aligned = (start + kHugePageSize - 1) / kHugePageSize * kHugePageSize;
-    if (aligned > start)
-        munmap(raw, aligned - start);
-    const std::uintptr_t end = start + mapped;
-    if (end > aligned + length)
-        munmap(reinterpret_cast<void*>(aligned + length), end - (aligned + length));
-    // Only advice: without huge pages the block still works with ordinary ones.
-    madvise(reinterpret_cast<void*>(aligned), length, MADV_HUGEPAGE);
-    return reinterpret_cast<std::byte*>(aligned);
+    return static_cast<std::byte*>(block);
 }
 
 struct CKeptBlock {
@@ -42,7 +33,7 @@ struct CKeptBlock {
     std::size_t length = 0;
 };
 
-// The given-back blocks, oldest first, and the bytes in use. Lengths are whole huge pages.
+// The given-back blocks, oldest first, and the bytes in use. Lengths are whole grains.
 class CBlockPool {
 public:
     std::byte* Allocate(std::size_t length) {
@@ -112,9 +103,6 @@ private:
             usage_.kept -= kept_[0].length;
             Remove(0);
         }
-        // The system may take the pages back while the block waits; if it does, the next user
-        // faults in fresh ones.
-        madvise(start, length, MADV_FREE);
         kept_[keptCount_++] = {start, length};
         usage_.kept += length;
     }
@@ -141,7 +129,7 @@ CBlockPool& Pool() {
 } // namespace
 
 void* AllocateLargeBlock(std::size_t bytes) {
-    if (bytes > SIZE_MAX - 2 * kHugePageSize)
+    if (bytes > SIZE_MAX - kBlockGrain)
         throw std::bad_alloc();
     return Pool().Allocate(RoundUp(bytes));
 }

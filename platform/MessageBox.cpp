@@ -11,6 +11,8 @@ MessageBoxHandler& InstalledHandler() {
     return handler;
 }
 
+thread_local DeferredMessages* deferred = nullptr;
+
 } // namespace
 
 MessageAnswer DefaultAnswer(MessageButtons buttons, bool secondIsDefault) {
@@ -27,10 +29,22 @@ MessageAnswer DefaultAnswer(MessageButtons buttons, bool secondIsDefault) {
 }
 
 MessageAnswer ShowMessageBox(const Message& message) {
+    if (deferred) {
+        deferred->kept_.push_back(message);
+        return DefaultAnswer(message.buttons, message.secondIsDefault);
+    }
     if (const MessageBoxHandler& handler = InstalledHandler())
         return handler(message);
     std::cerr << (message.caption.empty() ? "" : message.caption + ": ") << message.text << '\n';
     return DefaultAnswer(message.buttons, message.secondIsDefault);
+}
+
+DeferredMessages::DeferredMessages() {
+    deferred = this;
+}
+
+DeferredMessages::~DeferredMessages() {
+    deferred = nullptr;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -44,6 +45,24 @@ public:
 
 private:
     MessageBoxHandler previous_;
+};
+
+// Keeps the message boxes asked for on the thread that made it, for as long as it lives, each
+// answered with its default, instead of showing them: work on a worker thread hands what it had
+// to say to the window thread, which shows it afterwards. One per thread at a time.
+class DeferredMessages {
+public:
+    DeferredMessages();
+    ~DeferredMessages();
+    DeferredMessages(const DeferredMessages&) = delete;
+    DeferredMessages& operator=(const DeferredMessages&) = delete;
+
+    // The messages kept so far, in the order they were asked for.
+    std::vector<Message> Take() { return std::move(kept_); }
+
+private:
+    friend MessageAnswer ShowMessageBox(const Message& message);
+    std::vector<Message> kept_;
 };
 
 } // namespace platform

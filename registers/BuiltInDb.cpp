@@ -2,6 +2,8 @@
 
 #include "registers/RecordTexts.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Field(const CZrData& record, std::string_view name) {
@@ -52,6 +54,11 @@ void CBuiltInDb::SetMarkAppNum(CMark& mark, const CZrData& summary) const {
 
 std::uint64_t CBuiltInDb::GetSortKey(const CMark& mark) const {
     return traits_.sortKey(mark.GetRecordNumber());
+}
+
+void CBuiltInDb::GetSortKeys(std::span<const std::uint32_t> recordNumbers,
+                             std::span<std::uint64_t> keys) const {
+    std::transform(recordNumbers.begin(), recordNumbers.end(), keys.begin(), traits_.sortKey);
 }
 
 bool CBuiltInDb::IsDeviceMark(const CMark& mark) const {

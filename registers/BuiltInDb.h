@@ -85,6 +85,8 @@ public:
     std::string FormatMarkAppNum(const CMark& mark) const override;
     void SetMarkAppNum(CMark& mark, const CZrData& summary) const override;
     std::uint64_t GetSortKey(const CMark& mark) const override;
+    void GetSortKeys(std::span<const std::uint32_t> recordNumbers,
+                     std::span<std::uint64_t> keys) const override;
     bool IsDeviceMark(const CMark& mark) const override;
     bool HasWordMark(const CMark&) const override { return true; }
     bool HasSound(const CMark& mark) override;

@@ -5,6 +5,8 @@
 #include "registers/EngineReplies.h"
 #include "registers/ZrDbs.h"
 
+#include <algorithm>
+
 CZrDb::CZrDb(CZrDbs& table, int code, int bitmapId)
     : table_(table), current_(code), cacheEngine_(code), bitmapId_(bitmapId) {}
 
@@ -17,6 +19,13 @@ std::string CZrDb::GetAppNumPattern() const {
 }
 
 void CZrDb::ApplyRestriction(CCriteria&) const {}
+
+void CZrDb::GetSortKeys(std::span<const std::uint32_t> recordNumbers,
+                        std::span<std::uint64_t> keys) const {
+    std::transform(
+        recordNumbers.begin(), recordNumbers.end(), keys.begin(),
+        [this](std::uint32_t record) { return GetSortKey(CMark(record, GetCode(), 0, 0)); });
+}
 
 bool CZrDb::HasSound(const CMark&) {
     return false;

@@ -86,6 +86,10 @@ public:
     // Sets the mark's packed number from its summary record when the mark has none.
     virtual void SetMarkAppNum(CMark& mark, const CZrData& summary) const = 0;
     virtual std::uint64_t GetSortKey(const CMark& mark) const = 0;
+    // GetSortKey of the register's marks of many records at once, keys[i] that of
+    // recordNumbers[i] (both of one size).
+    virtual void GetSortKeys(std::span<const std::uint32_t> recordNumbers,
+                             std::span<std::uint64_t> keys) const;
     virtual bool IsDeviceMark(const CMark& mark) const = 0;
     virtual bool HasWordMark(const CMark& mark) const = 0;
     // Whether the mark's text record says it has a sound.
@@ -168,6 +172,11 @@ public:
     static bool HitTestShortBox(const CRect& row, CPoint point, const CDisplayInfo& info);
     static bool HitTestLongBox(const CRect& cell, CPoint point, const CDisplayInfo& info);
     static bool HitTestAltBox(const CRect& row, CPoint point, const CDisplayInfo& info);
+    // The details header of the mark in the rectangle: three lines of the register's texts
+    // around its flag, the check box of the box type, the face of the sound button and the word
+    // mark centred below; the error text in place of a record that cannot be had.
+    void DrawFullRecord(const CMark& mark, IDrawSurface& surface, const CRect& rect, int boxType,
+                        const CDisplayInfo& info);
     // Where the details header shows the sound button; empty without sound.
     CRect GetSoundIconRect(const CMark& mark, const CRect& row, const CDisplayInfo& info);
     // The summary record's "ICON" in the rectangle.

@@ -310,7 +310,9 @@ std::unique_ptr<CZrDb> CreateWebDb(CZrDbs& table, int code, const CZrDbEngine& e
 
 int CZrDb_Web::DrawBitmap(IDrawSurface& surface, int x, int y) const {
     std::size_t length = 0;
-    if (const std::uint8_t* png = flag_.GetPngData(length); png && length > 0)
-        surface.DrawImage(EImageFormat::Png, {png, length}, {x, y});
+    const std::uint8_t* png = flag_.GetPngData(length);
+    if (!png || length == 0)
+        return 0;
+    surface.DrawImage(EImageFormat::Png, {png, length}, {x, y});
     return kBitmapWidth;
 }

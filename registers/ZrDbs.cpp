@@ -96,6 +96,14 @@ std::uint64_t CZrDbs::GetMarkKey(const CMark& mark) const {
     return db ? db->GetSortKey(mark) : 0;
 }
 
+void CZrDbs::GetMarkKeys(int registerCode, std::span<const std::uint32_t> recordNumbers,
+                         std::span<std::uint64_t> keys) const {
+    if (const CZrDb* db = GetDb(registerCode))
+        db->GetSortKeys(recordNumbers, keys);
+    else
+        std::fill_n(keys.begin(), recordNumbers.size(), 0);
+}
+
 std::string CZrDbs::GetDbShortName(int code) const {
     if (const CZrDb* db = GetDb(code)) {
         if (std::string name = db->GetShortName(); !name.empty())

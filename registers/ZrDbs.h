@@ -61,6 +61,8 @@ public:
 
     // The sort key of the mark's register; 0 (first of all) for a code without register.
     std::uint64_t GetMarkKey(const CMark& mark) const override;
+    void GetMarkKeys(int registerCode, std::span<const std::uint32_t> recordNumbers,
+                     std::span<std::uint64_t> keys) const override;
     // The register's short name, else the catalogue's, else the code in single quotes.
     std::string GetDbShortName(int code) const;
     std::string GetShortName(char code) const override {

@@ -14,6 +14,8 @@ packages=(
     libcpp-httplib-dev libssl-dev openssl
     libomniorb4-dev omniidl omniorb-nameserver
     libwxgtk3.2-dev
+    # the details window: its embedded browser and its player of sound marks (MP3 over GStreamer)
+    libwxgtk-webview3.2-dev libwxgtk-media3.2-dev gstreamer1.0-plugins-good
     # run time: opening web pages and mail links
     xdg-utils
     # word lists that the code-page tables are made from
@@ -35,4 +37,13 @@ if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# wxWebView looks for its WebKit extension under the install prefix (lib/wx/3.2/web-extensions),
+# while Debian puts it in the multiarch library folder; without it pages load but scripts cannot
+# be run in them (RunScript, GetPageText).
+extensions=/usr/lib/$(gcc -print-multiarch)/wx/3.2/web-extensions
+if [ -d "$extensions" ] && [ ! -e /usr/lib/wx/3.2/web-extensions ]; then
+    mkdir -p /usr/lib/wx/3.2
+    ln -s "$extensions" /usr/lib/wx/3.2/web-extensions
 fi

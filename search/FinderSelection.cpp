@@ -18,8 +18,7 @@ CFoundString CFinderSelection::GetLine(int index) {
     return line;
 }
 
-bool CFinderSelection::IsLineSelected(int index) {
-    const CFoundString line = GetLine(index);
+bool CFinderSelection::IsSelected(const CFoundString& line) const {
     return !line.GetText().empty() && IsSelected(GetToggleText(line));
 }
 

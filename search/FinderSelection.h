@@ -41,7 +41,9 @@ public:
     // The entry of a line as shown; an empty entry past the list's ends.
     CFoundString GetLine(int index);
     bool LineExists(int index) { return !GetLine(index).GetText().empty(); }
-    bool IsLineSelected(int index);
+    bool IsLineSelected(int index) { return IsSelected(GetLine(index)); }
+    // Whether the string a click on the line ticks is ticked; never for an empty line.
+    bool IsSelected(const CFoundString& line) const;
     // Ticks the line's string, or unticks it when ticked; at the maximum an unticked line stays
     // so. Nothing for an empty line. Always true: the line is drawn again.
     bool ClickLine(int index);

@@ -26,7 +26,6 @@ void CWatchProgress::StoreResults() {
     AddResultsFor(search.GetDatabases());
     GetRunner().CollectWatchResults(GetDocument(), results_);
     section_ = search.GetSection();
-    lastSearchId_ = search.GetSearchId();
     const int next = GetCurrentIndex() + 1;
     if (next < GetSearchCount() && CSearchProgress::GetSearch(next).GetSection() == section_)
         return;
@@ -48,7 +47,7 @@ void CWatchProgress::AddSectionMarks() {
         if (!held.GetIds().empty())
             sets.push_back({held.GetDbCode(), held.GetIds()});
     if (!sets.empty())
-        GetDocument().AddFoundMarks(sets, section_, lastSearchId_, settings_.GetWatchAutoKeep(),
+        GetDocument().AddFoundMarks(sets, section_, section_, settings_.GetWatchAutoKeep(),
                                     settings_.GetWatchAutoLong());
     for (CSearchResults& held : results_)
         held.Reset();

@@ -2,9 +2,10 @@
 // The search progress of a watch run: every watch search runs over the record set of the
 // [Watch] Set setting whatever its saved criteria say, and the marks that the searches of one
 // watched mark find are added together, once, in that mark's section, after its last search (kept
-// and long as [Watch] AutoKeep and AutoLong say). A run that ends early, cancelled or stopped by
-// failed databases, still adds what the searches run so far in the section found, since those
-// searches are stored as run and will not run again.
+// and long as [Watch] AutoKeep and AutoLong say). In a watch a found mark's search is its section:
+// the views and the results window pick a section's marks by it. A run that ends early, cancelled
+// or stopped by failed databases, still adds what the searches run so far in the section found,
+// since those searches are stored as run and will not run again.
 
 #include "engines/SearchProgress.h"
 #include "engines/SearchResults.h"
@@ -34,7 +35,6 @@ private:
 
     const CUserOptions& settings_;
     std::vector<CSearchResults> results_;
-    // The section whose hits are gathered, and the last of its searches that ran; 0 when none.
+    // The section whose hits are gathered; 0 when none.
     int section_ = 0;
-    int lastSearchId_ = 0;
 };

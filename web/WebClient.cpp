@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -35,7 +36,29 @@ std::string ProxyName(const CWebOptions& options, const CHtmlUrl& url) {
     return {};
 }
 
+// The program's handler, asked from any thread.
+std::mutex installedHandlerMutex;
+CWebClient::ProxyCredentialsHandler installedHandler;
+
+CWebClient::ProxyCredentialsHandler InstalledHandler() {
+    std::lock_guard lock(installedHandlerMutex);
+    return installedHandler;
+}
+
+CWebClient::ProxyCredentialsHandler Install(CWebClient::ProxyCredentialsHandler handler) {
+    std::lock_guard lock(installedHandlerMutex);
+    return std::exchange(installedHandler, std::move(handler));
+}
+
 } // namespace
+
+CScopedProxyCredentialsHandler::CScopedProxyCredentialsHandler(
+    CWebClient::ProxyCredentialsHandler handler)
+    : previous_(Install(std::move(handler))) {}
+
+CScopedProxyCredentialsHandler::~CScopedProxyCredentialsHandler() {
+    Install(std::move(previous_));
+}
 
 CWebClient::CWebClient(const CWebOptions& options)
     : CWebClient(options, std::make_unique<CCurlTransport>(options)) {}
@@ -68,9 +91,13 @@ HttpReply CWebClient::Exchange(HttpExchange exchange) {
             std::this_thread::sleep_for(options_.connectBackOff);
             continue;
         }
-        if (reply.status == 407 && proxyCredentialsHandler_) {
+        if (reply.status == 407) {
+            const ProxyCredentialsHandler handler =
+                proxyCredentialsHandler_ ? proxyCredentialsHandler_ : InstalledHandler();
             // A proxy's refusal reached no server, so asking again sends nothing twice.
-            proxyCredentials_ = proxyCredentialsHandler_(ProxyName(options_, url));
+            proxyCredentials_ = handler && !IsCancelled()
+                                    ? handler(ProxyName(options_, url), options_.isCancelled)
+                                    : std::nullopt;
             if (proxyCredentials_)
                 continue;
         }

@@ -16,10 +16,12 @@
 
 class CWebClient {
 public:
-    // Asked when a proxy answers 407, with the proxy's address; no answer means the user
-    // cancelled, and the exchange ends with that 407.
-    using ProxyCredentialsHandler =
-        std::function<std::optional<ProxyCredentials>(const std::string& proxy)>;
+    // Asked when a proxy answers 407, with the proxy's address and the options' cancel (which a
+    // handler that waits for the user heeds); no answer means the user cancelled, and the
+    // exchange ends with that 407. A client without a handler of its own asks the one installed
+    // for the program (CScopedProxyCredentialsHandler).
+    using ProxyCredentialsHandler = std::function<std::optional<ProxyCredentials>(
+        const std::string& proxy, const std::function<bool()>& isCancelled)>;
 
     // Over libcurl.
     explicit CWebClient(const CWebOptions& options = {});
@@ -51,6 +53,19 @@ private:
     std::map<std::string, NameValuePairs> cookies_;
     ProxyCredentialsHandler proxyCredentialsHandler_;
     std::optional<ProxyCredentials> proxyCredentials_;
+};
+
+// Installs, for its lifetime, the handler asked by every client without one of its own: the
+// program's credentials dialog, which answers whichever thread asks. Without one a 407 stands.
+class CScopedProxyCredentialsHandler {
+public:
+    explicit CScopedProxyCredentialsHandler(CWebClient::ProxyCredentialsHandler handler);
+    ~CScopedProxyCredentialsHandler();
+    CScopedProxyCredentialsHandler(const CScopedProxyCredentialsHandler&) = delete;
+    CScopedProxyCredentialsHandler& operator=(const CScopedProxyCredentialsHandler&) = delete;
+
+private:
+    CWebClient::ProxyCredentialsHandler previous_;
 };
 
 // A web client with the server that object paths are sent to: what a page is fetched on.

@@ -10,36 +10,23 @@
 #include "engines/SearchProgress.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
+#include "search/ui/WatchViewWindow.h"
 
-CProgramViews::CProgramViews(Services services)
-    : services_(std::move(services)), caveatSets_(services_.mainWindow), context_(MakeContext()),
-      results_(context_, ResultsOptions()) {
-    context_.printing = &services_.printing;
-}
+namespace {
 
-CViewContext CProgramViews::MakeContext() {
-    CViewContext context{services_.document,   TheZrDbs(), TheUserOptions(),
-                         TheSystemOptions(),   *this,      *this,
-                         services_.fileDialogs};
-    context.webDiff = services_.webDiff;
-    context.sheets = services_.sheets;
-    context.caveatSets = &caveatSets_;
-    return context;
-}
+// The watch view as the main window steps through the watch's sections.
+class CProgramWatchView : public CWatchViewWindow, public IWatchSectionView {
+public:
+    using CWatchViewWindow::CWatchViewWindow;
+    void ShowSection(int section) override { GetWatchView().ShowSection(section); }
+};
 
-CProgramViews::~CProgramViews() {
-    results_.Close();
-    // At once, not when the main window goes: the view follows the document.
-    if (mainView_)
-        mainView_->Destroy();
-}
+} // namespace
 
-CResultsFrameOptions CProgramViews::ResultsOptions() {
-    CResultsFrameOptions options;
-    options.showWebDiff = TheSystemOptions().GetTestSetting("ShowWebDiff", 0) != 0;
-    options.mainWindow = services_.mainWindow;
-    options.showHelp = services_.showHelp;
-    options.makeStatusBar = [hasTrainingDb = services_.hasTrainingDb](wxFrame& frame) {
+namespace {
+
+std::function<wxStatusBar*(wxFrame& frame)> StatusBarMaker(std::function<bool()> hasTrainingDb) {
+    return [hasTrainingDb = std::move(hasTrainingDb)](wxFrame& frame) {
         auto* bar = new CZrStatusBar(&frame, hasTrainingDb);
         bar->Bind(wxEVT_IDLE, [bar](wxIdleEvent& event) {
             event.Skip();
@@ -47,6 +34,45 @@ CResultsFrameOptions CProgramViews::ResultsOptions() {
         });
         return bar;
     };
+}
+
+} // namespace
+
+CProgramViews::CProgramViews(Services services)
+    : services_(std::move(services)), caveatSets_(services_.mainWindow),
+      details_({services_.document, TheZrDbs(), TheSystemOptions(), TheUserOptions(),
+                services_.mainWindow, StatusBarMaker(services_.hasTrainingDb), services_.showHelp,
+                services_.printMark}),
+      context_(MakeContext()), results_(context_, ResultsOptions()) {
+    context_.printing = &services_.printing;
+}
+
+CViewContext CProgramViews::MakeContext() {
+    CViewContext context{services_.document,    TheZrDbs(), TheUserOptions(),
+                         TheSystemOptions(),    *this,      *this,
+                         services_.fileDialogs, &details_,  &details_};
+    context.webDiff = services_.webDiff;
+    context.watch = services_.watch;
+    context.sheets = services_.sheets;
+    context.caveatSets = &caveatSets_;
+    return context;
+}
+
+CProgramViews::~CProgramViews() {
+    results_.Close();
+    // At once, not when the main window goes: the views follow the document.
+    if (mainView_)
+        mainView_->Destroy();
+    if (watchView_)
+        watchView_->Destroy();
+}
+
+CResultsFrameOptions CProgramViews::ResultsOptions() {
+    CResultsFrameOptions options;
+    options.showWebDiff = TheSystemOptions().GetTestSetting("ShowWebDiff", 0) != 0;
+    options.mainWindow = services_.mainWindow;
+    options.showHelp = services_.showHelp;
+    options.makeStatusBar = StatusBarMaker(services_.hasTrainingDb);
     return options;
 }
 
@@ -54,6 +80,19 @@ wxWindow* CProgramViews::CreateMainView(wxWindow* parent) {
     auto* window = new CMainViewWindow(parent, context_);
     mainView_ = window;
     return window;
+}
+
+wxWindow* CProgramViews::CreateWatchView(wxWindow* parent) {
+    auto* window = new CProgramWatchView(parent, context_);
+    watchView_ = window;
+    return window;
+}
+
+void CProgramViews::ShowWatch() {
+    if (mainView_)
+        mainView_->GetView().ShowKeptMarks(false);
+    if (watchView_ && watchView_->GetWatchView().GetMarkCount() > 0)
+        watchView_->GetWatchView().SelectRow(0, 0);
 }
 
 bool CProgramViews::RunInProgressWindow(const std::function<void(CSearchProgress&)>& addSearches) {
@@ -85,8 +124,11 @@ bool CProgramViews::CanOpenDetails() const {
 }
 
 void CProgramViews::OpenDetails(const CFilter& filter, int index) {
-    if (mainView_)
-        mainView_->GetView().OpenDetails(filter, index);
+    if (!mainView_)
+        return;
+    CZrView& view = mainView_->GetView();
+    if (IDetailsWindow* window = details_.OpenEnquiry(view, filter, index))
+        view.AddDetails(window);
 }
 
 void CProgramViews::CloseAll() {

@@ -1,8 +1,10 @@
 #include "app/ui/ZrProgram.h"
 
+#include "app/MakerServer.h"
 #include "app/dialogs/ui/DocumentDialogs.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
+#include "app/ui/ProxyCredentialsDlg.h"
 #include "core/FilePath.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
@@ -25,6 +27,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <wx/app.h>
 #include <wx/settings.h>
 
 namespace {
@@ -33,6 +36,10 @@ CZrDate Today() {
     CZrDate today;
     today.SetTime(std::time(nullptr));
     return today;
+}
+
+void PostToWindowThread(std::function<void()> task) {
+    wxTheApp->CallAfter(std::move(task));
 }
 
 } // namespace
@@ -88,8 +95,11 @@ private:
 };
 
 CZrProgram::CZrProgram(Options options)
-    : options_(std::move(options)), engineTable_(TheZrDbs()), registers_(TheZrDbs()),
-      repository_(TheRepository()),
+    : options_(std::move(options)),
+      proxyPrompt_(
+          [this](const std::string& proxy) { return AskProxyCredentials(FrameWindow(), proxy); },
+          PostToWindowThread),
+      engineTable_(TheZrDbs()), registers_(TheZrDbs()), repository_(TheRepository()),
       fileDialogs_(options_.fileDialogs ? *options_.fileDialogs : wxFileDialogs_),
       recentFiles_(options_.recentFilesIni.empty() ? AppendPath(platform::ConfigDir(), "ZR2000.ini")
                                                    : options_.recentFilesIni),
@@ -99,11 +109,13 @@ CZrProgram::CZrProgram(Options options)
           [this](const std::string& caption) { return host_->OpenProgress(caption); },
           options_.printer),
       viewPrinting_(std::make_unique<CViewPrinting>(*this)), help_("", platform::OpenUrl),
-      announcements_(pendingAnnouncements_, pendingAnnouncements_, TheUserOptions()) {
+      announcements_(announcementWindow_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
 }
 
 CZrProgram::~CZrProgram() {
+    // The fetches still running are waited for below; nobody is left to answer them.
+    proxyPrompt_.Close();
     if (CMainFrame* frame = GetMainFrame())
         frame->Destroy();
     TheRepository().DisconnectAll();
@@ -156,6 +168,7 @@ void CZrProgram::LoadSystemSettings() {
         TheSystemOptions().Load();
     else
         TheSystemOptions().Load(options_.programDir);
+    UseMakerRepositoryList(TheSystemOptions());
 }
 
 void CZrProgram::InitCaches() {
@@ -170,23 +183,35 @@ void CZrProgram::CreateDocuments() {
     searchWindows_ = std::make_unique<CProgramSearchWindows>(
         CSearchWindows::Services{TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
                                  TheSystemOptions(), [this] { return FrameWindow(); },
-                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_},
+                                 [this](int contextId) { help_.ShowHelp(contextId); }, appFont_,
+                                 &finderDialogs_},
         *document_);
+    watch_ = std::make_unique<CProgramWatch>(CProgramWatch::Services{
+        *document_, *host_, [this]() -> wxWindow* { return GetMainFrame(); },
+        [this] {
+            const bool saved = docManager_->FileSave();
+            GetMainFrame()->UpdateTitle();
+            return saved;
+        },
+        [this] { views_->ShowWatch(); }, [this](int contextId) { help_.ShowHelp(contextId); }});
     views_ = std::make_unique<CProgramViews>(CProgramViews::Services{
         *document_, fileDialogs_,
         [this](int searchId, bool openDetails) { return RunSearch(searchId, openDetails); },
         [this](int searchId, bool force, int found) { return ShowResults(searchId, force, found); },
         [this]() -> wxWindow* { return GetMainFrame(); },
         [] { return TheZrDbs().HasConnectedTrainingDb(); },
-        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_, &webDiff_,
-        searchWindows_.get()});
+        [this](int contextId) { help_.ShowHelp(contextId); }, *viewPrinting_,
+        [this](wxWindow* parent, const CMark& mark, bool longForm) {
+            printing_.PrintMark(parent, mark, longForm);
+        },
+        &webDiff_, watch_.get(), searchWindows_.get()});
     docManager_ = std::make_unique<CZrDocManager>(*document_, TheSystemOptions(), fileDialogs_,
                                                   recentFiles_, *searchWindows_, [this] {
                                                       views_->GetResultsWindow().Close();
                                                       views_->CloseAll();
                                                   });
     flow_ = std::make_unique<CSearchRunFlow>(
-        CSearchRunWindows{*views_, watchRun_, views_->GetResultsWindow(), *views_, noNewMarks_},
+        CSearchRunWindows{*views_, *watch_, views_->GetResultsWindow(), *views_, noNewMarks_},
         TheUserOptions());
 
     CMainFrameServices services;
@@ -198,7 +223,7 @@ void CZrProgram::CreateDocuments() {
     auto* frame = new CMainFrame(*views_, std::move(services));
     frame_ = frame;
     commands_ = std::make_unique<CMainFrameCommands>(
-        *document_, CMainFrameCommands::Services{*flow_, watchRun_, *frame, reports_, fileDialogs_,
+        *document_, CMainFrameCommands::Services{*flow_, *watch_, *frame, reports_, fileDialogs_,
                                                  TheUserOptions(), TheSystemOptions()});
     recentFiles_.UseMenu(frame->GetRecentFilesMenu());
     BindFrameCommands();
@@ -286,7 +311,11 @@ bool CZrProgram::AutoLogin() {
 bool CZrProgram::ShowLoginDialog() {
     CLoginController login(TheRepository(), TheSystemOptions());
     CLoginDlg dialog(nullptr, login);
-    return dialog.ShowModal() == wxID_OK;
+    if (dialog.ShowModal() == wxID_OK)
+        return true;
+    // The program ends: a connection the user left behind is waited for, not answered.
+    proxyPrompt_.Close();
+    return false;
 }
 
 std::string CZrProgram::GetNewVersionInfo() {
@@ -317,7 +346,16 @@ int CZrProgram::GetTestSetting(const std::string& key, int defaultValue) {
 }
 
 void CZrProgram::FetchAnnouncements() {
-    announcements_.FetchAndShowNewest();
+    const std::optional<CHtmlUrl> maker = NamedMakerServer(TheSystemOptions());
+    if (!maker)
+        return;
+    announcementsFetch_ = std::make_unique<CAnnouncementsFetch>(
+        std::make_unique<CWebAnnouncementSource>(*maker, MakerPageOptions()), PostToWindowThread,
+        [this](std::vector<CAnnouncementItem> fetched, const std::string& error) {
+            announcements_.Take(std::move(fetched), error);
+            if (CMainFrame* frame = GetMainFrame())
+                frame->SetAnnouncementsMenu(announcements_.GetMenuTitles());
+        });
 }
 
 bool CZrProgram::ProcessCommandLine() {
@@ -334,7 +372,8 @@ void CZrProgram::SetUserMenuTexts() {
 }
 
 void CZrProgram::BuildAnnouncementsMenu() {
-    GetMainFrame()->SetAnnouncementsMenu(announcements_.GetMenuTitles());
+    if (announcementsFetch_)
+        announcementsFetch_->Deliver();
 }
 
 void CZrProgram::AddWebDiffMenu() {

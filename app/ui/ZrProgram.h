@@ -2,31 +2,34 @@
 // The program as a whole: the examination document and the main window with what they stand
 // on, put together and started by the start-up sequence (app/Startup.h), whose actions it
 // carries out. The application object makes one; window tests make their own.
-//
-// Windows and services that later parts of the program bring are placeholders here
-// (Placeholders.h); each is one member to replace.
 
 #include "app/Announcements.h"
 #include "app/Help.h"
 #include "app/MainFrameCommands.h"
 #include "app/ProgramRepository.h"
+#include "app/ProxyCredentialsPrompt.h"
 #include "app/SearchRunFlow.h"
 #include "app/Startup.h"
 #include "app/ZrDocManager.h"
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
+#include "app/ui/HtmlDlg.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/NoNewMarksFoundDlg.h"
-#include "app/ui/Placeholders.h"
 #include "app/ui/ProgramReports.h"
 #include "app/ui/ProgramSearchWindows.h"
 #include "app/ui/ProgramViews.h"
+#include "app/ui/ProgramWatch.h"
 #include "app/ui/ProgramWebDiff.h"
 #include "app/ui/RecentFiles.h"
 #include "app/ui/WxFileDialogs.h"
 #include "registers/EngineRegisterTable.h"
+#include "registers/ZrDbs.h"
 #include "report/print/ZrDbsPrintRegisters.h"
 #include "report/print/ui/Printing.h"
+#include "search/CorbaStringFinder.h"
+#include "search/ui/StringFinderDialogs.h"
+#include "web/WebClient.h"
 
 #include <memory>
 #include <optional>
@@ -112,15 +115,21 @@ private:
     bool CanCloseMainFrame();
 
     Options options_;
+    // Every web fetch of the program asks the user through it; it outlives their threads.
+    CProxyCredentialsPrompt proxyPrompt_;
+    CScopedProxyCredentialsHandler proxyCredentials_{
+        [this](const std::string& proxy, const std::function<bool()>& isCancelled) {
+            return proxyPrompt_.Ask(proxy, isCancelled);
+        }};
     CEngineRegisterTable engineTable_;
     CTableRegisters registers_;
     CProgramRepository repository_;
     wxWeakRef<CMainFrame> frame_;
-    CPendingWatchRun watchRun_;
     CProgramReports reports_{[this] { return FrameWindow(); },
                              [this]() -> IDocumentHost& { return Host(); },
                              [this](int contextId) { help_.ShowHelp(contextId); }};
-    CPendingAnnouncements pendingAnnouncements_;
+    CAnnouncementDialogs announcementWindow_{[this] { return FrameWindow(); },
+                                             [this](int context) { help_.ShowHelp(context); }};
     CNoNewMarksFoundDlg noNewMarks_{[this] { return FrameWindow(); }};
     CWxFileDialogs wxFileDialogs_{[this] { return FrameWindow(); }};
     IFileDialogs& fileDialogs_;
@@ -133,10 +142,17 @@ private:
     std::unique_ptr<CViewPrinting> viewPrinting_;
     CHelp help_;
     CAnnouncements announcements_;
+    std::unique_ptr<CAnnouncementsFetch> announcementsFetch_;
     wxFont appFont_;
+    CRegisterStringFinders registerFinders_{TheZrDbs()};
+    CStringFinderDialogs finderDialogs_{
+        registerFinders_,
+        {TheZrDbs(), appFont_, [this](int contextId) { help_.ShowHelp(contextId); }}};
     std::unique_ptr<CFrameHost> host_;
     std::unique_ptr<CZR2000Doc> document_;
     std::unique_ptr<CProgramSearchWindows> searchWindows_;
+    // Goes before the document, as its pending conversion would reach it.
+    std::unique_ptr<CProgramWatch> watch_;
     // Before the document goes, the views let go of it.
     std::unique_ptr<CProgramViews> views_;
     std::unique_ptr<CZrDocManager> docManager_;

@@ -120,6 +120,8 @@ public:
     void CloseAllDetails();
     // Every open window on the same record of the same register in the same section.
     void CloseDetailsOfMark(const CMark& mark);
+    // A window opened on the view's behalf (an enquiry shown in details) counts among its own.
+    void AddDetails(IDetailsWindow* window) { details_.push_back(window); }
     void RemoveDetails(IDetailsWindow* window);
     int GetDetailsCount() const { return static_cast<int>(details_.size()); }
 

@@ -200,9 +200,13 @@ private:
         document_.AddMarks(again, 1, smallSearch_);
     }
 
-    // The toolkit's application object, made before the toolkit starts on it.
+    // The toolkit's application object, made before the toolkit starts on it (unless another
+    // benchmark started it).
     struct CGuiApp {
-        CGuiApp() { wxApp::SetInstance(new wxApp); }
+        CGuiApp() {
+            if (!wxTheApp)
+                wxApp::SetInstance(new wxApp);
+        }
     } app_;
     wxInitializer toolkit_;
     std::filesystem::path folder_ =

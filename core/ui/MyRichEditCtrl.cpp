@@ -3,11 +3,13 @@
 #include <wx/menu.h>
 
 CMyRichEditCtrl::CMyRichEditCtrl(wxWindow* parent, wxWindowID id)
-    : wxTextCtrl(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize,
-                 wxTE_MULTILINE | wxTE_READONLY | wxTE_RICH2) {
+    : wxHtmlWindow(parent, id, wxDefaultPosition, wxDefaultSize,
+                   wxHW_SCROLLBAR_AUTO | wxBORDER_SUNKEN) {
     Bind(wxEVT_RIGHT_UP, &CMyRichEditCtrl::OnRightUp, this);
-    // Taking the button-down keeps the toolkit's own menu away; ours comes on button-up.
-    Bind(wxEVT_RIGHT_DOWN, [this](wxMouseEvent&) { SetFocus(); });
+}
+
+void CMyRichEditCtrl::SetHtml(const std::string& html) {
+    SetPage(wxString::FromUTF8(html.data(), html.size()));
 }
 
 void CMyRichEditCtrl::OnRightUp(wxMouseEvent& event) {

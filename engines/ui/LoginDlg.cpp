@@ -4,9 +4,9 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/cursor.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
 CLoginDlg::CLoginDlg(wxWindow* parent, CLoginController& controller)
     : CZrDialog(parent, "RO Vedaridarevu Login"), controller_(controller) {
@@ -42,14 +42,39 @@ CLoginDlg::CLoginDlg(wxWindow* parent, CLoginController& controller)
         FindWindow(wxID_OK)->SetFocus();
         break;
     }
+    Bind(wxEVT_BUTTON, &CLoginDlg::OnLogin, this, wxID_OK);
 }
 
-bool CLoginDlg::TransferDataFromWindow() {
+void CLoginDlg::OnLogin(wxCommandEvent&) {
+    if (IsConnecting())
+        return;
     CLoginForm form;
     form.companyId = FromWx(companyId_->GetValue());
     form.userId = FromWx(userId_->GetValue());
     form.password = FromWx(password_->GetValue());
     form.remember = remember_->GetValue();
-    wxBusyCursor wait;
-    return controller_.Submit(form);
+    ShowConnecting(true);
+    worker_ = std::jthread([this, form](std::stop_token stop) {
+        CLoginAttempt attempt = controller_.Connect(form, stop);
+        CallAfter([this, attempt = std::move(attempt)] { OnConnected(attempt); });
+    });
+}
+
+void CLoginDlg::OnConnected(const CLoginAttempt& attempt) {
+    worker_.join();
+    // A connection the user cancelled ends unheard.
+    if (!IsModal())
+        return;
+    if (controller_.Finish(attempt)) {
+        EndModal(wxID_OK);
+        return;
+    }
+    ShowConnecting(false);
+}
+
+void CLoginDlg::ShowConnecting(bool connecting) {
+    for (wxWindow* control : std::initializer_list<wxWindow*>{companyId_, userId_, password_,
+                                                              remember_, FindWindow(wxID_OK)})
+        control->Enable(!connecting);
+    SetCursor(connecting ? wxCursor(wxCURSOR_ARROWWAIT) : wxNullCursor);
 }

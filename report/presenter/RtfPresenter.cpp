@@ -48,57 +48,22 @@ std::string FontTableName(std::string_view face) {
 
 } // namespace
 
-void CRtfPresenter::AddField(int kind, std::string_view label, std::string_view text,
-                             unsigned style, int mode, bool forceBreak, bool pendingAfter) {
-    if (text.empty())
-        return;
-    if (IsParagraphPending() || forceBreak)
-        AppendParagraph();
-    if (!label.empty()) {
-        AddText(label, style & kStyleLabelMask);
-        AddText(" ", 0);
-    }
-    // Terms are found in the record's own text, before it turns into RTF.
-    AppendStyled(ConvertRuns(SplitAtTerms(kind, text), IsGreekText(text, mode)),
-                 style & kStyleTextMask);
-    body_ += " \\line ";
-    SetParagraphPending(pendingAfter);
-}
-
-void CRtfPresenter::AddPlainField(std::string_view label, std::string_view text, unsigned style,
-                                  int mode, bool forceBreak, bool pendingAfter) {
-    AddField(kFieldPlain, label, text, style, mode, forceBreak, pendingAfter);
-}
-
-void CRtfPresenter::EndParagraph(bool force) {
-    if (IsParagraphPending() || force)
-        AppendParagraph();
-}
-
 void CRtfPresenter::AddThreeColumns(std::string_view first, std::string_view second,
                                     std::string_view third, unsigned style, int valueMode) {
     AppendCell(first, style & kStyleLabelMask, kTextLatin);
-    body_ += "\\tab ";
+    Body() += "\\tab ";
     AppendCell(second, style & kStyleTextMask, valueMode);
-    body_ += "\\tab ";
+    Body() += "\\tab ";
     AppendCell(third, style & kStyleTextMask, valueMode);
-    body_ += " \\line ";
+    Body() += FieldEnd();
 }
 
 void CRtfPresenter::AddTwoColumns(std::string_view first, std::string_view second, unsigned style,
                                   int valueMode) {
     AppendCell(first, style & kStyleLabelMask, kTextLatin);
-    body_ += "\\tab ";
+    Body() += "\\tab ";
     AppendCell(second, style & kStyleTextMask, valueMode);
-    body_ += " \\line ";
-}
-
-void CRtfPresenter::AddText(std::string_view text, unsigned style) {
-    AppendCell(text, style, kTextLatin);
-}
-
-std::string CRtfPresenter::ConvertText(std::string_view text, int mode) {
-    return ConvertRuns({CTextRun{false, std::string(text)}}, IsGreekText(text, mode));
+    Body() += FieldEnd();
 }
 
 std::string CRtfPresenter::GetRtf(std::string_view face, int pointSize) const {
@@ -109,12 +74,12 @@ std::string CRtfPresenter::GetRtf(std::string_view face, int pointSize) const {
     rtf += "{\\pard\\tx" + std::to_string(pointSize * 140) + "\\tx" +
            std::to_string(pointSize * 240) + "\\plain\\f0\\fs" + std::to_string(pointSize * 2) +
            " ";
-    rtf += body_;
+    rtf += Body();
     rtf += "}}";
     return rtf;
 }
 
-std::string CRtfPresenter::ConvertRuns(const std::vector<CTextRun>& runs, bool greek) {
+std::string CRtfPresenter::ConvertRuns(const std::vector<CTextRun>& runs, bool greek) const {
     std::string rtf = greek ? "{\\f1 " : "";
     for (const CTextRun& run : runs) {
         if (run.highlighted)
@@ -128,23 +93,13 @@ std::string CRtfPresenter::ConvertRuns(const std::vector<CTextRun>& runs, bool g
     return rtf;
 }
 
-void CRtfPresenter::AppendStyled(std::string_view rtf, unsigned style) {
-    if (rtf.empty())
-        return;
-    body_ += "{";
-    if (style & kStyleAnyBold)
-        body_ += "\\b ";
-    if (style & kStyleAnyItalic)
-        body_ += "\\i ";
-    body_ += rtf;
-    body_ += "}";
-}
-
-void CRtfPresenter::AppendParagraph() {
-    body_ += body_.empty() ? "\\par " : " \\par ";
-}
-
-void CRtfPresenter::AppendCell(std::string_view text, unsigned style, int mode) {
-    if (!text.empty())
-        AppendStyled(ConvertText(text, mode), style);
+std::string CRtfPresenter::Styled(std::string_view rtf, bool bold, bool italic) const {
+    std::string group = "{";
+    if (bold)
+        group += "\\b ";
+    if (italic)
+        group += "\\i ";
+    group += rtf;
+    group += "}";
+    return group;
 }

@@ -68,7 +68,7 @@ struct Fakes : IWatchRun,
                IResultsWindow,
                IDetailsOpener,
                ISearchPrompts {
-    void RunCollected() override { calls.push_back("watch collected"); }
+    void RunCollected(int) override { calls.push_back("watch collected"); }
     void RunAllSearches() override {
         calls.push_back("watch all");
         if (onWatchAll)
@@ -168,8 +168,13 @@ TEST_F(MainFrameCommandsTest, WatchAllRunsEverySearchAndShowsTheFirstSection) {
     EXPECT_FALSE(commands.CanWatchAll());
     MakeWatch();
     ASSERT_TRUE(commands.CanWatchAll());
+    view.hints.clear();
     commands.WatchAll();
     EXPECT_EQ(fakes.calls, (Texts{"refresh", "watch all", "refresh", "results"}));
+    // The views rebuilt their lists before the run's marks came.
+    ASSERT_GE(view.hints.size(), 2u);
+    EXPECT_EQ(view.hints[0], kHintContents);
+    EXPECT_EQ(view.hints[1], kHintMarksAdded);
     // The earlier run's mark went before the run.
     std::vector<std::uint32_t> records;
     for (int i = 0; i < doc.GetMarkCount(); ++i)

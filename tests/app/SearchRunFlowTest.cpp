@@ -20,7 +20,9 @@ struct Windows : ISearchProgressRun, IWatchRun, IResultsWindow, IDetailsOpener, 
             onRun(searchId);
         return runOk;
     }
-    void RunCollected() override { calls.push_back("watch collected"); }
+    void RunCollected(int section) override {
+        calls.push_back("watch collected " + std::to_string(section));
+    }
     void RunAllSearches() override { calls.push_back("watch all"); }
     bool IsOpen() const override { return open; }
     bool GetShownSearch(int& searchId) const override {
@@ -175,8 +177,8 @@ TEST_F(SearchRunFlowTest, AWatchRunsItsCollectedSearchesAndAlwaysAnswersTrue) {
     CMarkList marks;
     CSearchList searches;
     doc.SetWatchContents(marks, searches);
-    EXPECT_TRUE(flow.RunSearch(doc, 1, true));
-    EXPECT_EQ(windows.calls, (Texts{"watch collected"}));
+    EXPECT_TRUE(flow.RunSearch(doc, 2, true));
+    EXPECT_EQ(windows.calls, (Texts{"watch collected 2"}));
     EXPECT_EQ(messages.Texts(), (Texts{"U206 No marks found"}));
 }
 

@@ -9,7 +9,6 @@
 #include "core/UserOptions.h"
 
 #include <algorithm>
-#include <climits>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -27,11 +26,13 @@ bool ReferenceBefore(const CMark& a, const CMark& b) {
     return OrderFields(a, a.GetSortKey()) < OrderFields(b, b.GetSortKey());
 }
 
+// The order of a sort: the mark order, then application number and flags.
+bool ReferenceSortBefore(const CMark& a, std::uint64_t keyA, const CMark& b, std::uint64_t keyB) {
+    return std::tuple_cat(OrderFields(a, keyA), std::make_tuple(a.GetAppNumber(), a.GetFlags())) <
+           std::tuple_cat(OrderFields(b, keyB), std::make_tuple(b.GetAppNumber(), b.GetFlags()));
+}
 bool ReferenceSortBefore(const CMark& a, const CMark& b) {
-    if (ReferenceBefore(a, b) || ReferenceBefore(b, a))
-        return ReferenceBefore(a, b);
-    return std::make_pair(a.GetAppNumber(), a.GetFlags()) <
-           std::make_pair(b.GetAppNumber(), b.GetFlags());
+    return ReferenceSortBefore(a, a.GetSortKey(), b, b.GetSortKey());
 }
 
 CMark AsDuplicate(CMark mark) {
@@ -55,24 +56,23 @@ std::string Describe(std::span<const CMark> marks) {
 
 // A plain sort of the new marks, then the merge's one pass, placing each new mark after the
 // list's marks that are not after it taken as a duplicate; the list takes the result. Expects
-// the same of a mark list's merge.
+// the same marks and count of new groups of a mark list that was the list and merged the new marks
+// its own way.
 void ExpectMergeAsReference(std::vector<CMark>& list, std::vector<CMark> added,
+                            const CMarkList& merged, int newGroups, bool keep, bool isLong,
                             const std::string& step) {
-    CMarkList merged;
-    for (const CMark& mark : list)
-        merged.Append(mark);
-    const int newGroups = merged.MergeMarks(added);
-
-    std::sort(added.begin(), added.end(), ReferenceSortBefore);
+    std::sort(added.begin(), added.end(),
+              [](const CMark& a, const CMark& b) { return ReferenceSortBefore(a, b); });
     TVmRec<CMark> source;
     for (const CMark& mark : list)
         source.Add(mark);
     CMarkListMerge merge(source, static_cast<int>(list.size() + added.size()));
     int expectedNewGroups = 0;
     for (const CMark& mark : added) {
-        merge.CopySourceWhile(
-            [&](const CMark& next) { return !ReferenceBefore(AsDuplicate(mark), next); });
-        expectedNewGroups += merge.Add(mark, false, false);
+        merge.CopySourceWhile([&](int position) {
+            return !ReferenceBefore(AsDuplicate(mark), source.GetAt(position));
+        });
+        expectedNewGroups += merge.Add(mark, keep, isLong);
     }
     merge.Finish();
     list.assign(merge.Result().begin(), merge.Result().end());
@@ -82,6 +82,42 @@ void ExpectMergeAsReference(std::vector<CMark>& list, std::vector<CMark> added,
     for (int i = 0; i < merged.GetCount(); ++i)
         result.push_back(merged.GetAt(i));
     ASSERT_EQ(Describe(result), Describe(list)) << step;
+}
+
+CMarkList ListOf(const std::vector<CMark>& marks) {
+    CMarkList list;
+    for (const CMark& mark : marks)
+        list.Append(mark);
+    return list;
+}
+
+void ExpectMergeAsReference(std::vector<CMark>& list, const std::vector<CMark>& added,
+                            const std::string& step) {
+    CMarkList merged = ListOf(list);
+    const int newGroups = merged.MergeMarks(added);
+    ExpectMergeAsReference(list, added, merged, newGroups, false, false, step);
+}
+
+// The hits of a search: record numbers by register.
+struct CHits {
+    std::vector<std::vector<std::uint32_t>> records;
+    std::vector<CRecordSet> sets;
+    int section = 0;
+    int searchId = 0;
+    bool keep = false;
+    bool isLong = false;
+};
+
+void ExpectHitsMergeAsReference(std::vector<CMark>& list, const CHits& hits,
+                                const std::string& step) {
+    CMarkList merged = ListOf(list);
+    const int newGroups =
+        merged.AddRecordSets(hits.sets, hits.section, hits.searchId, hits.keep, hits.isLong);
+    std::vector<CMark> added;
+    for (const CRecordSet& set : hits.sets)
+        for (std::uint32_t record : set.recordNumbers)
+            added.emplace_back(record, set.registerCode, hits.section, hits.searchId);
+    ExpectMergeAsReference(list, added, merged, newGroups, hits.keep, hits.isLong, step);
 }
 
 // Each field, at the case's choice, from a narrow range, so that groups, repeats and equal keys
@@ -114,6 +150,23 @@ public:
         return marks;
     }
 
+    // Up to four registers' hits, the same register twice at times.
+    CHits Hits() {
+        CHits hits;
+        hits.records.resize(static_cast<std::size_t>(Between(0, 4)));
+        for (std::vector<std::uint32_t>& records : hits.records) {
+            for (const CMark& mark : Marks())
+                records.push_back(mark.GetRecordNumber());
+            hits.sets.push_back({Mark().GetRegisterCode(), records});
+        }
+        const CMark like = Mark();
+        hits.section = like.GetSection();
+        hits.searchId = like.GetSearchId();
+        hits.keep = Between(0, 1) == 1;
+        hits.isLong = Between(0, 1) == 1;
+        return hits;
+    }
+
 private:
     std::uint32_t Field(int field, std::uint32_t narrow) {
         static constexpr std::uint32_t kEnds[] = {0, 1, 0x7fffffff, 0x80000000, 0xffffffff};
@@ -134,54 +187,51 @@ TEST(MarkSort, MergingMatchesAPlainSortAndMerge) {
         CRandomMarks random(seed);
         TheUserOptions().SetSortOrder(random.Between(0, 1));
         std::vector<CMark> list;
-        for (int step = 0; step < 4; ++step)
-            ASSERT_NO_FATAL_FAILURE(ExpectMergeAsReference(list, random.Marks(),
-                                                           "seed " + std::to_string(seed) +
-                                                               " step " + std::to_string(step)));
+        for (int step = 0; step < 6; ++step) {
+            const std::string name =
+                "seed " + std::to_string(seed) + " step " + std::to_string(step);
+            if (random.Between(0, 1) == 0)
+                ASSERT_NO_FATAL_FAILURE(ExpectMergeAsReference(list, random.Marks(), name));
+            else
+                ASSERT_NO_FATAL_FAILURE(ExpectHitsMergeAsReference(list, random.Hits(), name));
+        }
     }
 }
 
-TEST(MarkSort, MarksOutsideTheFittedOnesArePlacedByTheOrder) {
+TEST(MarkSort, PackedKeysOrderAsTheirMarks) {
     // Register keys given directly, so that they reach both ends of their range.
     static constexpr std::uint64_t kKeys[] = {0, 1, 0x7fffffff'ffffffff, 0x80000000'00000000,
                                               ~std::uint64_t{0}};
     for (unsigned seed = 1; seed <= 300; ++seed) {
         CRandomMarks random(seed);
-        auto keyed = [&] { return std::make_pair(random.Mark(), kKeys[random.Between(0, 4)]); };
-        std::vector<std::pair<CMark, std::uint64_t>> fitted(random.Between(1, 4));
+        std::vector<std::pair<CMark, std::uint64_t>> fitted(random.Between(1, 12));
         CMarkKeyLayout::CFit fit;
         for (auto& [mark, key] : fitted) {
-            std::tie(mark, key) = keyed();
+            mark = random.Mark();
+            key = kKeys[random.Between(0, 4)];
             fit.Include(mark, key);
         }
         const CMarkKeyLayout layout(fit);
         WithKeyWords(layout.GetWords(), [&](auto words) {
             constexpr std::size_t W = decltype(words)::value;
-            for (int outsider = 0; outsider < 20; ++outsider) {
-                const auto [mark, key] = outsider == 0 ? fitted[0] : keyed();
-                const auto place = layout.Place<W>(mark, key);
-                for (const auto& [fittedMark, fittedKey] : fitted) {
-                    const TMarkKey<W> packed = layout.Pack<W>(fittedMark, fittedKey);
-                    ASSERT_EQ(Describe(layout.Unpack(packed)), Describe(fittedMark));
-                    ASSERT_EQ(!place || layout.DuplicateProbe(packed) < *place,
-                              OrderFields(AsDuplicate(fittedMark), fittedKey) <
-                                  OrderFields(mark, key))
-                        << "seed " << seed << ": " << Describe(fittedMark) << "against "
-                        << Describe(mark);
-                }
+            // Hits are packed from what they share with one mark; they pack as marks do.
+            CMark like = fitted[0].first;
+            const auto packHit = layout.RecordPacker<W>(like);
+            for (const auto& [mark, key] : fitted) {
+                const TMarkKey<W> packed = layout.Pack<W>(mark, key);
+                ASSERT_EQ(Describe(layout.Unpack(packed)), Describe(mark)) << "seed " << seed;
+                ASSERT_EQ(layout.RegisterKeyOf(packed), key) << "seed " << seed;
+                like.SetRecordNumber(mark.GetRecordNumber());
+                ASSERT_EQ(packHit(mark.GetRecordNumber(), key), layout.Pack<W>(like, key))
+                    << "seed " << seed << ": " << Describe(like);
+                for (const auto& [other, otherKey] : fitted)
+                    ASSERT_EQ(packed < layout.Pack<W>(other, otherKey),
+                              ReferenceSortBefore(mark, key, other, otherKey))
+                        << "seed " << seed << ": " << Describe(mark) << "against "
+                        << Describe(other);
             }
         });
     }
-
-    // Register key, register code and record number fill two words with ones but for the
-    // duplicate flag's bit: a section above the fitted one is above every key that fits.
-    constexpr std::uint64_t kTop = ~std::uint64_t{0};
-    CMarkKeyLayout::CFit fit;
-    fit.Include(CMark(0, INT_MIN, 0, 0), 0);
-    fit.Include(CMark(0x7fffffff, INT_MAX, 0, 0), kTop);
-    const CMarkKeyLayout layout(fit);
-    ASSERT_EQ(layout.GetWords(), 2u);
-    EXPECT_EQ(layout.Place<2>(CMark(0x7fffffff, INT_MAX, 1, 0), kTop), std::nullopt);
 }
 
 TEST(MarkSort, EdgeCasesMergeAsAPlainMerge) {
@@ -211,7 +261,8 @@ TEST(MarkSort, EdgeCasesMergeAsAPlainMerge) {
     }
     std::vector<CMark> sorted = lowByte, expected = lowByte;
     SortInMarkOrder(sorted);
-    std::sort(expected.begin(), expected.end(), ReferenceSortBefore);
+    std::sort(expected.begin(), expected.end(),
+              [](const CMark& a, const CMark& b) { return ReferenceSortBefore(a, b); });
     EXPECT_EQ(Describe(sorted), Describe(expected));
     ExpectMergeAsReference(list, lowByte, "keys differing in their lowest byte");
 }

@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <gtest/gtest.h>
 
 using namespace local_service;
@@ -77,7 +78,7 @@ TEST_F(LoginTest, TypedTextsLoseTheirBlanksAndTheLoginIsSavedWithoutThePassword)
     form.userId = "\texaminer  ";
     form.password = " secret ";
     form.remember = false;
-    ASSERT_TRUE(login_.Submit(form));
+    ASSERT_TRUE(login_.Finish(login_.Connect(form)));
     EXPECT_TRUE(messages_.Shown().empty());
     EXPECT_EQ(System().GetDefaultCompId(), kCompanyId);
     EXPECT_EQ(System().GetDefaultUserId(), kUserId);
@@ -119,6 +120,34 @@ TEST_F(LoginTest, AHangingRepositoryOnBothSidesFailsTheLogin) {
     ASSERT_EQ(messages_.Shown().size(), 1u);
     EXPECT_EQ(messages_.Texts()[0], "W326 Unable to contact the repository. (ZrAdmin)\n"
                                     "W326 Unable to contact the repository.");
+}
+
+TEST_F(LoginTest, TheConnectionShowsNothingTillFinishedAndAStopLeavesRepositoriesAlone) {
+    class UnreachableList : public CRepositoryListSource {
+        bool FetchRepositoryList(const std::string&, std::vector<std::string>&,
+                                 std::string& error) override {
+            error = "List unreachable";
+            return false;
+        }
+    };
+    System().SetRepositoryListSource(std::make_unique<UnreachableList>());
+    CLoginForm form;
+    form.companyId = kCompanyId;
+    form.userId = kUserId;
+    form.password = kPassword;
+
+    std::stop_source stop;
+    stop.request_stop();
+    EXPECT_FALSE(login_.Connect(form, stop.get_token()).connected);
+    EXPECT_TRUE(LoggedCalls(control_, "GetAvailableEngines2").empty());
+
+    // As the dialog runs it: the connection on a worker thread, the rest on the window's.
+    const CLoginAttempt attempt =
+        std::async(std::launch::async, [&] { return login_.Connect(form); }).get();
+    EXPECT_TRUE(messages_.Shown().empty());
+    EXPECT_TRUE(login_.Finish(attempt));
+    EXPECT_EQ(messages_.Texts(), std::vector<std::string>{"List unreachable"});
+    EXPECT_EQ(System().GetUserId(), kUserId);
 }
 
 TEST_F(LoginTest, AUserFolderThatCannotBeMadeFailsTheLogin) {

@@ -8,6 +8,7 @@
 #include "engines/ZrDbEngineSet.h"
 #include "registers/AppNumFormats.h"
 #include "registers/SortKeys.h"
+#include "registers/ZrDb_Web.h"
 #include "tests/core/TempFolder.h"
 #include "tests/registers/TestRecords.h"
 
@@ -96,6 +97,21 @@ TEST(ZrDbs, EveryBuiltInCodeHasItsRegister) {
     // Marks of unknown registers sort first.
     EXPECT_EQ(table.GetMarkKey(CMark(0x400008, 'x', 0, 0)), 0u);
     EXPECT_EQ(table.GetMarkKey(CMark(0x400008, 't', 0, 0)), GetAuSortKey(0x400008));
+}
+
+TEST(ZrDbs, KeysOfManyRecordsAreThoseOfTheirMarks) {
+    CZrDbs table;
+    // A register that fetches its keys one mark at a time.
+    ASSERT_NE(table.AddWebDb(std::make_unique<CZrDb_Web>(table, 'x')), nullptr);
+    const std::vector<std::uint32_t> records = {0,          1,          8,          0x400008,
+                                                0x20000009, 0x60000003, 0xc0fffff9, 0xffffffff};
+    for (const int code : table.GetDbCodes() + "y") {
+        std::vector<std::uint64_t> keys(records.size(), 7);
+        table.GetMarkKeys(code, records, keys);
+        for (std::size_t i = 0; i < records.size(); ++i)
+            EXPECT_EQ(keys[i], table.GetMarkKey(CMark(records[i], code, 0, 0)))
+                << static_cast<char>(code) << " " << records[i];
+    }
 }
 
 TEST(ZrDbs, ShortNames) {

@@ -102,10 +102,11 @@ const EngineInfo& Find(const EngineInfoSeq& engines, char code) {
     throw std::runtime_error(std::string("no engine for ") + code);
 }
 
-std::vector<CORBA::ULong> Search(const EngineInfo& engine, const char* criteria) {
+std::vector<CORBA::ULong> Search(const EngineInfo& engine, const char* criteria,
+                                 const char* restriction) {
     CORBA::Boolean started = false;
-    ZrEngineSearch_var search =
-        engine.engine->StartSearch2(engine.sessionId, criteria, "", "Client", "Exam 1", 0, started);
+    ZrEngineSearch_var search = engine.engine->StartSearch2(engine.sessionId, criteria, restriction,
+                                                            "Client", "Exam 1", 0, started);
     for (int poll = 0; poll < 100; ++poll) {
         CORBA::String_var status;
         if (search->GetProgress(status.out()))

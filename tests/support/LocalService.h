@@ -31,8 +31,10 @@ EngineInfoSeq_var Logon(ZrRepository_ptr repository, const char* variant,
                         std::string* errorText = nullptr, std::string* newVersion = nullptr);
 // The entry of a database letter (as it travels) in a list of engines; fails the test without.
 const EngineInfo& Find(const EngineInfoSeq& engines, char code);
-// The record ids a search finds, polled to its end.
-std::vector<CORBA::ULong> Search(const EngineInfo& engine, const char* criteria);
+// The record ids a search finds, polled to its end; a restriction as a database of the catalogue
+// sends it ("BaseMadrid", "EM,GB").
+std::vector<CORBA::ULong> Search(const EngineInfo& engine, const char* criteria,
+                                 const char* restriction = "");
 // The calls the service logged that contain the text.
 std::vector<std::string> LoggedCalls(ZrTestControl_ptr control, const std::string& text);
 

@@ -8,6 +8,7 @@
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
 #include <wx/init.h>
+#include <wx/log.h>
 
 namespace wx_test {
 
@@ -18,6 +19,8 @@ void Environment::SetUp() {
     wxApp::SetInstance(new wxApp); // owned and deleted by wxEntryCleanup
     ASSERT_TRUE(wxEntryStart(count, arguments)) << "no display (run under xvfb-run)";
     ASSERT_TRUE(wxTheApp->CallOnInit());
+    // What the toolkit logs goes to the standard error, never into a message box.
+    delete wxLog::SetActiveTarget(new wxLogStderr);
 }
 
 void Environment::TearDown() {

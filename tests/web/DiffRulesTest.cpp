@@ -215,7 +215,8 @@ TEST_F(UkReservedMarks, OnlyNumbersFromFourToEightMillionAreLeftUnchecked) {
         const Lines lines =
             Report([&](auto& r) { uk.CheckMark(site, row.number << 8, Record({}), r); });
         EXPECT_EQ(server_.Log().size(), row.fetched ? 1u : 0u) << row.number;
-        if (!row.fetched)
+        if (!row.fetched) {
             EXPECT_EQ(lines, Lines{"Not checking UK Reserved mark: " + std::to_string(row.number)});
+        }
     }
 }

@@ -141,7 +141,7 @@ TEST_F(PageFetch, AProxyAsksForCredentials) {
     CWebClient client(options);
     std::vector<std::string> asked;
     std::vector<ProxyCredentials> answers = {{"user", "wrong"}, {"user", "pa:ss"}};
-    client.SetProxyCredentialsHandler([&](const std::string& proxy) {
+    client.SetProxyCredentialsHandler([&](const std::string& proxy, const auto&) {
         asked.push_back(proxy);
         std::optional<ProxyCredentials> answer;
         if (!answers.empty()) {
@@ -170,7 +170,8 @@ TEST_F(PageFetch, ACancelledProxyDialogIsAnError) {
     for (const bool withHandler : {false, true}) {
         CWebClient client(options);
         if (withHandler)
-            client.SetProxyCredentialsHandler([](const std::string&) { return std::nullopt; });
+            client.SetProxyCredentialsHandler(
+                [](const std::string&, const auto&) { return std::nullopt; });
         TextPage page;
         FetchInto(client, page, "http://www.velorin.example/news.htm");
         EXPECT_EQ(page.GetError(), "Proxy authentication required.");

@@ -4,6 +4,7 @@
 
 #include "NewExamScript.h"
 #include "WxTestSupport.h"
+#include "app/MakerServer.h"
 #include "app/controls/ui/HScrollListBox.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
@@ -23,6 +24,8 @@
 #include "web/ui/DiffDlg.h"
 
 #include <fstream>
+#include <future>
+#include <httplib.h>
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
@@ -40,9 +43,7 @@ protected:
     void SetUp() override {
         workingDir_ = std::filesystem::current_path();
         const TestServiceAddresses& service = local_service::Process().Addresses();
-        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
-                                               "\n[Repository]\nRemote1=" + service.remote +
-                                               "\nLocal=" + service.local + "\n");
+        WriteSettings("Remote1=" + service.remote + "\nLocal=" + service.local + "\n");
         std::filesystem::create_directories(folder_ / "home");
         control_ = local_service::ResetControl();
     }
@@ -52,6 +53,11 @@ protected:
         std::filesystem::current_path(workingDir_);
     }
 
+    // The system settings with this [Repository] section and more sections after it.
+    void WriteSettings(const std::string& repository, const std::string& more = "") {
+        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
+                                               "\n[Repository]\n" + repository + more);
+    }
     // The test account saved for the automatic login, as the login itself saves it.
     void SaveAutoLogin() {
         CSystemOptions settings;
@@ -152,6 +158,8 @@ TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kUserId).SetValue("examiner");
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("wrong");
         wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
+        ASSERT_TRUE(wx_test::PumpUntil(
+            [&login] { return !static_cast<CLoginDlg&>(login).IsConnecting(); }));
         stayedOpen = login.IsModal();
         wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
         wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
@@ -177,6 +185,86 @@ TEST_F(ProgramTest, CancelAtLoginEndsStartUpWithoutAMainWindow) {
     EXPECT_FALSE(Start());
     EXPECT_EQ(startup_.GetStepsRun().back(), "Login");
     EXPECT_FALSE(Frame().IsShown());
+}
+
+TEST_F(ProgramTest, TheLoginDialogStaysLiveWhileTheServiceHangsAndCancelEndsIt) {
+    control_->SetRepositoryFault("remote", "slow", "", 2000);
+    control_->SetRepositoryFault("local", "slow", "", 2000);
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add([](wxDialog& shown) {
+        auto& login = static_cast<CLoginDlg&>(shown);
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kCompanyId).SetValue("TESTCO");
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kUserId).SetValue("examiner");
+        wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
+        wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
+        // The window goes on handling events while the repository is silent.
+        bool handled = false;
+        login.CallAfter([&handled] { handled = true; });
+        EXPECT_TRUE(wx_test::PumpUntil([&handled] { return handled; }));
+        EXPECT_TRUE(login.IsModal());
+        EXPECT_TRUE(login.IsConnecting());
+        EXPECT_FALSE(wx_test::Child<wxButton>(login, wxID_OK).IsEnabled());
+        EXPECT_FALSE(wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).IsEnabled());
+        wx_test::Click(wx_test::Child<wxButton>(login, wxID_CANCEL));
+        EXPECT_FALSE(login.IsModal());
+    });
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(startup_.GetStepsRun().back(), "Login");
+    // The connection left behind asked no further repository and said nothing.
+    EXPECT_EQ(local_service::LoggedCalls(control_, "GetAvailableEngines2").size(), 1u);
+    EXPECT_EQ(messages.Texts(), Texts{});
+    CSystemOptions saved;
+    saved.Load(folder_ / "prog");
+    EXPECT_EQ(saved.GetDefaultCompId(), "");
+}
+
+TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLater) {
+    LoopbackWebServer maker;
+    maker.Page("/repositories/index.html",
+               "<repository>" + local_service::Process().Addresses().remote + "</repository>");
+    // The announcements page is held back until the program has started.
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    maker.Route(CWebAnnouncementSource::kPath,
+                [released](const httplib::Request&, httplib::Response& response) {
+                    released.wait_for(std::chrono::seconds(10));
+                    response.set_content("<table id=announcements>"
+                                         "<tr><td>2 Mar 2017<td><a href=/b.htm>Second</a></tr>"
+                                         "<tr><td>1 Mar 2017<td><a href=/a.htm>First</a></tr>"
+                                         "</table>",
+                                         "text/html");
+                });
+    WriteSettings("", "[WebServers]\nMaker=" + maker.BaseUrl() + "\n");
+    SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    // The newest announcement opens in its window once the page has come.
+    scripts.Add([](wxDialog& window) { window.EndModal(wxID_CANCEL); });
+    const bool started = Start();
+    const bool listedBeforeThePageCame =
+        started && Frame().GetHelpMenu()->FindItem("Recent Announcements") != wxNOT_FOUND;
+    release.set_value();
+    ASSERT_TRUE(started);
+    EXPECT_FALSE(listedBeforeThePageCame);
+    EXPECT_EQ(local_service::LoggedCalls(control_, "GetAvailableEngines2").size(), 1u);
+    EXPECT_EQ(TheSystemOptions().GetUserId(), "examiner");
+
+    wxMenu& help = *Frame().GetHelpMenu();
+    ASSERT_TRUE(wx_test::PumpUntil(
+        [&help] { return help.FindItem("Recent Announcements") != wxNOT_FOUND; }));
+    const wxMenuItem* recent = help.FindItemByPosition(2);
+    ASSERT_TRUE(recent->IsSubMenu());
+    wxMenu& items = *recent->GetSubMenu();
+    ASSERT_EQ(items.GetMenuItemCount(), 2u);
+    EXPECT_EQ(FromWx(items.FindItemByPosition(0)->GetItemLabelText()), "Second");
+    EXPECT_EQ(FromWx(items.FindItemByPosition(1)->GetItemLabelText()), "First");
+    EXPECT_TRUE(help.FindItemByPosition(3)->IsSeparator());
+    const Texts log = maker.Log();
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(Texts(log.begin(), log.begin() + 2),
+              (Texts{"GET /repositories/index.html", "GET /announcements/index.html"}));
+    EXPECT_TRUE(wx_test::PumpUntil([&scripts] { return scripts.AllUsed(); }));
 }
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {

@@ -1,18 +1,15 @@
 // The views' windows in the program, against the local search service, under the (virtual)
 // display: a search run through the progress window into the results window, rows drawn from
 // the registers' records, a click that keeps a mark, kept marks dropped on another section, the
-// examination previewed and its selection printed, and a search typed into the Search sheet.
+// examination previewed and its selection printed, a search typed into the Search sheet and a
+// word ticked in its Word Index.
 
-#include "NewExamScript.h"
+#include "LoggedInProgram.h"
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
-#include "WxTestSupport.h"
+#include "app/details/ui/DetailsFrame.h"
 #include "app/document/ClipboardMarks.h"
-#include "app/ui/ZrProgram.h"
-#include "app/views/ui/MainViewWindow.h"
 #include "app/views/ui/SectionTabs.h"
-#include "core/IniFile.h"
-#include "core/SystemOptions.h"
 #include "core/ui/WxText.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
@@ -20,8 +17,7 @@
 #include "report/print/ui/ZrPrintout.h"
 #include "search/ui/GeneralPageWindow.h"
 #include "search/ui/SearchDlg.h"
-#include "tests/core/TempFolder.h"
-#include "tests/support/LocalService.h"
+#include "search/ui/StringFinderListBox.h"
 
 #include <wx/button.h>
 #include <wx/print.h>
@@ -35,41 +31,9 @@ namespace {
 using platform::MessageAnswer;
 using Texts = std::vector<std::string>;
 
-// The program logged in automatically to the local service, on a new examination of the United
-// Kingdom's databases.
-class ViewsTest : public ::testing::Test {
+class ViewsTest : public LoggedInProgram {
 protected:
-    void SetUp() override {
-        const TestServiceAddresses& service = local_service::Process().Addresses();
-        const std::string system =
-            folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
-                                                   "\n[Repository]\nRemote1=" + service.remote +
-                                                   "\nLocal=" + service.local + "\n");
-        std::filesystem::create_directories(folder_ / "home");
-        CSystemOptions settings;
-        settings.Load(folder_ / "prog");
-        ASSERT_TRUE(settings.SaveDefaultLogin(local_service::kCompanyId, local_service::kUserId,
-                                              local_service::kPassword));
-        CIniFile(system).WriteBool("DefaultLogin", "AutoLogin", true);
-        control_ = local_service::ResetControl();
-        program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
-            {}, folder_ / "prog", folder_ / "config/ZR2000.ini", nullptr, &printer_});
-        startup_ = program_->MakeStartup();
-        wx_test::DialogScripts wizard;
-        wizard.Add(FinishNewExamination);
-        ASSERT_TRUE(startup_.Run());
-    }
-    void TearDown() override {
-        program_.reset();
-        wx_test::Pump();
-        std::filesystem::current_path(workingDir_);
-    }
-
-    CZR2000Doc& Document() { return program_->GetDocument(); }
-    CResultsFrame* Results() {
-        return static_cast<CResultsWindow&>(program_->GetViews().GetResultsWindow()).GetFrame();
-    }
-    CMainViewWindow& MainView() { return *program_->GetViews().GetMainViewWindow(); }
+    IPrintRunner* Printer() override { return &printer_; }
     int AddSearchOfAll(const std::string& codes) {
         CSearch search(0);
         search.GetCriteria().ResetWithDbIds(codes);
@@ -85,13 +49,7 @@ protected:
         return results.GetView().GetShownMark(0);
     }
 
-    std::filesystem::path workingDir_ = std::filesystem::current_path();
-    CTempFolder folder_;
-    CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
     CPostScriptRunner printer_{folder_ / "printed.ps"};
-    ZrTestControl_var control_;
-    std::unique_ptr<CZrProgram> program_;
-    CStartupSequence startup_;
 };
 
 TEST_F(ViewsTest, ASearchWithAFailingEngineRunsThroughTheProgressWindowIntoTheResults) {
@@ -193,6 +151,45 @@ TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
     EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
 }
 
+// The details windows the program opens: from the results, one that keeps by key; for a search
+// shown in details (an enquiry) from the main view, one that commits what it kept on closing.
+TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAnEnquiry) {
+    const auto openFrames = [] {
+        std::vector<CDetailsFrame*> frames;
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* frame = dynamic_cast<CDetailsFrame*>(window); frame && frame->IsShown())
+                frames.push_back(frame);
+        return frames;
+    };
+    const auto keep = [](CDetailsFrame& frame) {
+        wxCommandEvent command(wxEVT_MENU, CDetailsFrame::kCmdKeep);
+        frame.GetEventHandler()->ProcessEvent(command);
+    };
+    const int id = AddSearchOfAll("u");
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(program_->RunSearch(id, false));
+    CResultsView& results = Results()->GetView();
+    results.OpenDetails(0);
+    ASSERT_EQ(openFrames().size(), 1u);
+    keep(*openFrames()[0]);
+    EXPECT_EQ(results.GetShownMark(0).GetFlags() & CMark::kAnyKeep, CMark::kKept);
+    openFrames()[0]->Close();
+    EXPECT_EQ(results.GetDetailsCount(), 0);
+
+    CMainView& main = MainView().GetView();
+    ASSERT_TRUE(program_->GetViews().CanOpenDetails());
+    program_->GetViews().OpenDetails(MakeSearchIdFilter(id, false, true), 1);
+    ASSERT_EQ(openFrames().size(), 1u);
+    EXPECT_EQ(main.GetDetailsCount(), 1);
+    const CMark shown = openFrames()[0]->GetController().GetShownMark();
+    keep(*openFrames()[0]);
+    openFrames()[0]->Close();
+    EXPECT_EQ(main.GetDetailsCount(), 0);
+    const int index = Document().FindFilteredIndex(MakeSearchIdFilter(id, false, true), 1);
+    EXPECT_TRUE(Document().GetMark(index).IsSameGroup(shown));
+    EXPECT_EQ(Document().GetMark(index).GetFlags() & CMark::kAnyKeep, CMark::kPermanentKeep);
+}
+
 TEST_F(ViewsTest, SearchOpensTheSheetAndRunsWhatWasTypedAsItsWrittenCriteriaRun) {
     const std::string written =
         "DBIDS=\"" + Document().GetDatabaseCodes() + "\" AND WORDM=\"zenith\" AND STATS=\"rpla\"";
@@ -217,6 +214,35 @@ TEST_F(ViewsTest, SearchOpensTheSheetAndRunsWhatWasTypedAsItsWrittenCriteriaRun)
     ASSERT_TRUE(program_->RunSearch(id, false));
     EXPECT_GT(Document().FindSearch(typed).GetFound(), 0);
     EXPECT_EQ(Document().FindSearch(id).GetFound(), Document().FindSearch(typed).GetFound());
+}
+
+TEST_F(ViewsTest, TheSheetsIndexButtonTicksAWordOfTheExaminationsRegistersIntoItsFirstGroup) {
+    std::string ticked;
+    std::string taken;
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([&taken](wxDialog& sheet) {
+        auto& page = *static_cast<CSearchDlg&>(sheet).GetPages().at(0);
+        wx_test::Child<wxTextCtrl>(page, CGeneralPageWindow::kLocate).SetValue("ZEN");
+        wx_test::Click(wx_test::Child<wxButton>(page, CGeneralPageWindow::kIndex));
+        taken =
+            FromWx(wx_test::Child<wxTextCtrl>(page, CGeneralPageWindow::kGroupIds[0]).GetValue());
+        wx_test::Click(*sheet.FindWindow(wxID_CANCEL));
+    });
+    dialogs.Add([&ticked](wxDialog& finder) {
+        auto& list = wx_test::Child<CStringFinderListBox>(finder, CStringFinderListBox::kId);
+        ticked = list.GetSelection().GetLine(0).GetText();
+        wxMouseEvent click(wxEVT_LEFT_DOWN);
+        click.SetEventObject(&list);
+        click.m_x = 40;
+        click.m_y = 2;
+        list.GetEventHandler()->ProcessEvent(click);
+        wx_test::Click(*finder.FindWindow(wxID_OK));
+    });
+    MainView().GetView().Run(EMainCommand::Search);
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Word Index"}));
+    EXPECT_EQ(ticked.substr(0, 3), "ZEN");
+    EXPECT_EQ(taken, ticked);
+    EXPECT_EQ(Document().GetSearchCount(), 0);
 }
 
 TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {

@@ -324,8 +324,8 @@ TEST_F(MainViewTest, PrintingASelectionPrintsItsMarksAsOfTheFirstSection) {
 TEST(UsageStatistics, AnswersAreEncodedSoNoneChangesTheAddress) {
     EXPECT_EQ(BuildUsageStatisticsUrl("www.velorin.example", {"TEST CO", "A&B=c", "x?y#z/"}, "uc",
                                       true),
-              "http://www.velorin.example/cgi-bin/du2v.dll?Custom=zrstarta.htt&cookie=x%3Fy%23z%2F"
-              "&cname=A%26B%3Dc&company=TEST%20CO&db=uc&oneclass=1");
+              "http://www.velorin.example/cgi-bin/du2v.dll?Custom=zrstarta.htt&cookie=x%3fy%23z%2f"
+              "&cname=A%26B%3dc&company=TEST+CO&db=uc&oneclass=1");
 }
 
 } // namespace
