@@ -10,6 +10,7 @@
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
 #include "WxTestSupport.h"
+#include "app/controls/ui/HScrollListBox.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/ZrProgram.h"
 #include "app/views/ui/MainViewWindow.h"
@@ -425,9 +426,9 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             auto& runAgain = wx_test::Child<wxButton>(dialog, CDiffDlg::kRunAgainButton);
             EXPECT_TRUE(wx_test::PumpUntil([&] { return runAgain.IsEnabled(); }));
             differences.push_back(FromWx(status.GetLabel()));
-            for (const wxString& line :
-                 wx_test::Child<wxListBox>(dialog, CDiffDlg::kReportList).GetStrings())
-                differences.push_back(FromWx(line));
+            const auto& list = wx_test::Child<CHScrollListBox>(dialog, CDiffDlg::kReportList);
+            for (int i = 0; i < list.GetCount(); ++i)
+                differences.push_back(list.GetString(i));
             wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
         });
         Command(kCmdWebDiff);
