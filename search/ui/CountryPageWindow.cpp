@@ -1,19 +1,19 @@
 #include "search/ui/CountryPageWindow.h"
 
+#include "app/controls/ui/CountryListBox.h"
 #include "core/ui/WxText.h"
 #include "search/CountryPageModel.h"
 
 #include <wx/button.h>
-#include <wx/checklst.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
 CCountryPageWindow::CCountryPageWindow(wxWindow* book, CCountryPageModel& page)
     : CSearchPageWindow(book, page, 0x20000 + kDialogId), page_(page) {
     auto* top = new wxBoxSizer(wxHORIZONTAL);
-    countries_ = new wxCheckListBox(this, kCountries, wxDefaultPosition, FromDIP(wxSize(300, 200)));
-    for (const std::string& line : CCountryPageModel::GetLines())
-        countries_->Append(ToWx(line));
+    countries_ =
+        new CCountryListBox(this, kCountries, wxDefaultPosition, FromDIP(wxSize(300, 200)));
+    countries_->Set(CCountryPageModel::GetLines());
     countries_->Bind(wxEVT_CHECKLISTBOX, [this](wxCommandEvent& event) {
         page_.SetTicked(event.GetInt(), countries_->IsChecked(event.GetInt()));
         ShowValues();
@@ -42,8 +42,8 @@ CCountryPageWindow::CCountryPageWindow(wxWindow* book, CCountryPageModel& page)
 }
 
 void CCountryPageWindow::ShowValues() {
-    for (unsigned line = 0; line < countries_->GetCount(); ++line)
-        if (countries_->IsChecked(line) != page_.IsTicked(static_cast<int>(line)))
-            countries_->Check(line, page_.IsTicked(static_cast<int>(line)));
+    for (int line = 0; line < countries_->GetCount(); ++line)
+        if (countries_->IsChecked(line) != page_.IsTicked(line))
+            countries_->Check(line, page_.IsTicked(line));
     summary_->SetLabel(ToWx(page_.GetSummary()));
 }

@@ -4,8 +4,8 @@
 
 #include "search/ui/SearchPageWindow.h"
 
+class CCountryListBox;
 class CCountryPageModel;
-class wxCheckListBox;
 class wxStaticText;
 
 class CCountryPageWindow : public CSearchPageWindow {
@@ -24,6 +24,6 @@ public:
 
 private:
     CCountryPageModel& page_;
-    wxCheckListBox* countries_ = nullptr;
+    CCountryListBox* countries_ = nullptr;
     wxStaticText* summary_ = nullptr;
 };

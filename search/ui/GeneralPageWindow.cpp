@@ -1,11 +1,12 @@
 #include "search/ui/GeneralPageWindow.h"
 
+#include "app/controls/ui/HtmlComboBox.h"
+#include "core/ui/WxText.h"
 #include "search/GeneralPageModel.h"
 #include "search/ui/FinderDialogs.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
@@ -13,14 +14,6 @@ namespace {
 
 constexpr const char* kGroupLabels[] = {"&Matches any of:", "A&nd any of:", "&But none of:"};
 constexpr const char* kGroupOnLabels[] = {"", "A&nd", "&But not"};
-
-// The combo's item without its bold markup.
-wxString PlainItem(std::string_view item) {
-    wxString text(item.data(), item.size());
-    text.Replace("<b>", "");
-    text.Replace("</b>", "");
-    return text;
-}
 
 } // namespace
 
@@ -77,10 +70,10 @@ void CGeneralPageWindow::AddGroupRow(wxSizer& form, int group) {
                 });
             form.Add(groupOn_[group], wxSizerFlags().CentreVertical());
         }
-        kinds_[group] = new wxChoice(this, kKindIds[group]);
+        kinds_[group] = new CHtmlComboBox(this, kKindIds[group]);
         for (const std::string_view item : CGeneralPageModel::kKindItems)
-            kinds_[group]->Append(PlainItem(item));
-        kinds_[group]->Bind(wxEVT_CHOICE, [this, group](wxCommandEvent&) {
+            kinds_[group]->Append(ToWx(item));
+        kinds_[group]->Bind(wxEVT_COMBOBOX, [this, group](wxCommandEvent&) {
             page_.SetGroupKind(group, kinds_[group]->GetSelection());
         });
         form.Add(kinds_[group], wxSizerFlags().Expand().ReserveSpaceEvenIfHidden());

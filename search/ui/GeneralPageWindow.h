@@ -8,9 +8,9 @@
 #include <array>
 
 class CGeneralPageModel;
+class CHtmlComboBox;
 class IFinderDialogs;
 class wxButton;
-class wxChoice;
 
 class CGeneralPageWindow : public CSearchPageWindow {
 public:
@@ -39,7 +39,7 @@ private:
     IFinderDialogs* finders_;
     wxTextCtrl* classes_ = nullptr;
     std::array<wxTextCtrl*, 3> groups_{};
-    std::array<wxChoice*, 3> kinds_{};
+    std::array<CHtmlComboBox*, 3> kinds_{};
     std::array<wxCheckBox*, 3> groupOn_{};
     wxTextCtrl* locate_ = nullptr;
 };

@@ -1,12 +1,11 @@
 #include "search/ui/SelectionPageWindow.h"
 
-#include "core/ui/WxText.h"
+#include "app/controls/ui/UnicodeListBox.h"
 #include "search/SelectionPageModel.h"
 #include "search/ui/FinderDialogs.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/textctrl.h>
 
@@ -32,8 +31,7 @@ CSelectionPageWindow::CSelectionPageWindow(wxWindow* book, CSelectionPageModel& 
         return button;
     };
     auto* top = new wxBoxSizer(wxHORIZONTAL);
-    values_ = new wxListBox(this, kValues, wxDefaultPosition, FromDIP(wxSize(300, 180)), 0, nullptr,
-                            wxLB_SINGLE);
+    values_ = new CUnicodeListBox(this, kValues, wxDefaultPosition, FromDIP(wxSize(300, 180)));
     values_->SetFont(listFont);
     values_->Bind(wxEVT_LISTBOX, [this](wxCommandEvent&) {
         page_.SelectLine(values_->GetSelection());
@@ -86,13 +84,8 @@ CSelectionPageWindow::CSelectionPageWindow(wxWindow* book, CSelectionPageModel& 
 }
 
 void CSelectionPageWindow::ShowValues() {
-    values_->Freeze();
-    values_->Clear();
-    for (const std::string& value : page_.GetValues())
-        values_->Append(RecordTextToWx(value, false));
-    if (page_.GetSelectedLine() >= 0)
-        values_->SetSelection(page_.GetSelectedLine());
-    values_->Thaw();
+    values_->Set(page_.GetValues());
+    values_->SetSelection(page_.GetSelectedLine());
     ShowText(*locate_, page_.GetLocate());
     if (matchAll_)
         ShowMatchAll();

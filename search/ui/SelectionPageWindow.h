@@ -8,9 +8,9 @@
 #include <wx/font.h>
 
 class CSelectionPageModel;
+class CUnicodeListBox;
 class IFinderDialogs;
 class wxButton;
-class wxListBox;
 
 class CSelectionPageWindow : public CSearchPageWindow {
 public:
@@ -39,7 +39,7 @@ private:
 
     CSelectionPageModel& page_;
     IFinderDialogs* finders_;
-    wxListBox* values_ = nullptr;
+    CUnicodeListBox* values_ = nullptr;
     wxTextCtrl* locate_ = nullptr;
     wxButton* delete_ = nullptr;
     wxButton* add_ = nullptr;

@@ -30,6 +30,14 @@ int CCountryListBox::Append(const std::string& text) {
     return GetCount() - 1;
 }
 
+void CCountryListBox::Set(const std::vector<std::string>& texts) {
+    items_.clear();
+    for (const std::string& text : texts)
+        items_.push_back({text});
+    SetItemCount(items_.size());
+    Refresh();
+}
+
 void CCountryListBox::DeleteAllItems() {
     items_.clear();
     Clear();

@@ -34,6 +34,12 @@ bool CUnicodeListBox::Delete(int index) {
     return true;
 }
 
+void CUnicodeListBox::Set(std::vector<std::string> texts) {
+    items_ = std::move(texts);
+    SetItemCount(items_.size());
+    Refresh();
+}
+
 void CUnicodeListBox::DeleteAllItems() {
     items_.clear();
     Clear();

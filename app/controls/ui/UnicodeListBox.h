@@ -17,6 +17,8 @@ public:
     // Puts the text before the index (at the end for the count); -1 outside.
     int Insert(int index, const std::string& text);
     bool Delete(int index);
+    // Puts these texts in place of all items at once.
+    void Set(std::vector<std::string> texts);
     void DeleteAllItems();
     int GetCount() const { return static_cast<int>(items_.size()); }
     const std::string& GetString(int index) const {

@@ -98,6 +98,10 @@ TEST_F(ListControlsUiTest, TheSpaceBarTicksTheSelectedCountryUnlessItIsDisabled)
     EXPECT_EQ(ticked, std::vector<int>{0});
     EXPECT_TRUE(list->IsChecked(0));
     EXPECT_FALSE(list->IsChecked(1));
+    list->Set({"IT Italy"});
+    ASSERT_EQ(list->GetCount(), 1);
+    EXPECT_FALSE(list->IsChecked(0)) << "new rows start unticked";
+    EXPECT_TRUE(list->IsItemEnabled(0));
 }
 
 } // namespace

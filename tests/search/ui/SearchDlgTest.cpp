@@ -1,15 +1,19 @@
 // The search sheets' window under the display, driven through its widgets: typing enables OK,
 // a bad class turns its tab red, the clear buttons, the question before an empty search, the
-// class field's re-formatting, the finder buttons and the databases' rows; and the search
-// information's list.
+// class field's re-formatting, the finder buttons, the match kinds, the countries and the
+// databases' rows; and the search information's list.
 
 #include "search/ui/SearchDlg.h"
 
 #include "SearchFakes.h"
 #include "WxTestSupport.h"
+#include "app/controls/ui/CountryListBox.h"
+#include "app/controls/ui/HtmlComboBox.h"
+#include "app/controls/ui/UnicodeListBox.h"
 #include "core/ui/WxText.h"
 #include "search/GeneralPageModel.h"
 #include "search/SearchSheetModel.h"
+#include "search/ui/CountryPageWindow.h"
 #include "search/ui/DatabasesPageWindow.h"
 #include "search/ui/FinderDialogs.h"
 #include "search/ui/GeneralPageWindow.h"
@@ -20,7 +24,6 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/notebook.h>
 #include <wx/scrolbar.h>
@@ -191,7 +194,7 @@ TEST_F(SearchDlgTest, FinderButtonsHandTheirRequestOverOnlyWhenFindersExist) {
             auto& owners = Page(dialog, 3);
             wx_test::Child<wxTextCtrl>(owners, CSelectionPageWindow::kLocate).SetValue("AC");
             wx_test::Click(wx_test::Child<wxButton>(owners, CSelectionPageWindow::kBrowse));
-            auto& list = wx_test::Child<wxListBox>(owners, CSelectionPageWindow::kValues);
+            auto& list = wx_test::Child<CUnicodeListBox>(owners, CSelectionPageWindow::kValues);
             EXPECT_EQ(list.GetCount(), 2u);
             EXPECT_EQ(Mark(dialog, 3), 2);
             auto& add = wx_test::Child<wxButton>(owners, CSelectionPageWindow::kAdd);
@@ -218,6 +221,59 @@ TEST_F(SearchDlgTest, FinderButtonsHandTheirRequestOverOnlyWhenFindersExist) {
     EXPECT_EQ(finders.requests[0].maximum, 50);
     EXPECT_EQ(sheet_->GetSearch().GetCriteria().GetOwnerNames(),
               (std::vector<std::string>{"ZENITH LTD", "AC"}));
+}
+
+TEST_F(SearchDlgTest, TheMatchKindCombosShowTheirBoldItemsAndKeepTheChosenKind) {
+    Open(EKind::Full, NewCriteria());
+    Run([](CSearchDlg& dialog) {
+        auto& kind = In<CHtmlComboBox>(dialog, 0, CGeneralPageWindow::kKindIds[0]);
+        ASSERT_EQ(kind.GetCount(), 5u);
+        EXPECT_EQ(kind.GetString(3), "4. which are <b>exactly</b> these <b>words/patterns</b>");
+        EXPECT_EQ(kind.GetSelection(), 0);
+        In<wxTextCtrl>(dialog, 0, CGeneralPageWindow::kGroupIds[0]).SetValue("acme");
+        kind.SetSelection(3);
+        wxCommandEvent picked(wxEVT_COMBOBOX, kind.GetId());
+        picked.SetEventObject(&kind);
+        picked.SetInt(3);
+        kind.GetEventHandler()->ProcessEvent(picked);
+        wx_test::Click(*dialog.FindWindow(wxID_OK));
+    });
+    Open(EKind::Full, sheet_->GetSearch().GetCriteria());
+    Run([](CSearchDlg& dialog) {
+        EXPECT_EQ(In<CHtmlComboBox>(dialog, 0, CGeneralPageWindow::kKindIds[0]).GetSelection(), 3)
+            << "the exact kind read back";
+        wx_test::Click(*dialog.FindWindow(wxID_CANCEL));
+    });
+}
+
+TEST_F(SearchDlgTest, ACountryTickedByItsCheckBoxIsSummedUpAndStored) {
+    exam_.selection.SetSelected("GL", "", true);
+    exam_.selection.SetSelected("GL", "IN", true);
+    Open(EKind::Full, NewCriteria());
+    std::string code;
+    Run([&code](CSearchDlg& dialog) {
+        const int page = static_cast<int>(dialog.GetPages().size()) - 2;
+        auto& countries = In<CCountryListBox>(dialog, page, CCountryPageWindow::kCountries);
+        ASSERT_EQ(countries.GetCount(), CCountryList::kCount);
+        code = countries.GetString(0).substr(0, 2);
+        wxMouseEvent click(wxEVT_LEFT_DOWN);
+        click.m_x = 4;
+        click.m_y = 4;
+        countries.GetEventHandler()->ProcessEvent(click);
+        EXPECT_TRUE(countries.IsChecked(0));
+        EXPECT_NE(FromWx(In<wxStaticText>(dialog, page, CCountryPageWindow::kSummary).GetLabel())
+                      .find(code),
+                  std::string::npos);
+        wx_test::Click(In<wxButton>(dialog, page, CCountryPageWindow::kSelectAll));
+        EXPECT_TRUE(countries.IsChecked(CCountryList::kCount - 1));
+        wx_test::Click(In<wxButton>(dialog, page, CCountryPageWindow::kUnselectAll));
+        countries.GetEventHandler()->ProcessEvent(click);
+        EXPECT_TRUE(countries.IsChecked(0));
+        EXPECT_FALSE(countries.IsChecked(1));
+        In<wxTextCtrl>(dialog, 0, CGeneralPageWindow::kGroupIds[0]).SetValue("acme");
+        wx_test::Click(*dialog.FindWindow(wxID_OK));
+    });
+    EXPECT_NE(Stored().find(code), std::string::npos) << Stored();
 }
 
 TEST_F(SearchDlgTest, DatabaseRowsScrollAndTickingAustraliaNotesItOnTheDevicesPage) {
