@@ -9,6 +9,7 @@
 #include "app/details/ui/DetailsWindows.h"
 #include "app/ui/CaveatSetWindow.h"
 #include "app/ui/MainFrame.h"
+#include "app/views/UsageStatistics.h"
 #include "app/views/ViewServices.h"
 #include "app/views/ui/ResultsFrame.h"
 
@@ -90,6 +91,7 @@ private:
     CViewContext MakeContext();
 
     Services services_;
+    CMakerWebLogin webLogin_;
     CCaveatSetWindow caveatSets_;
     CDetailsWindows details_;
     CViewContext context_;
