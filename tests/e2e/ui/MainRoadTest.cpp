@@ -9,6 +9,7 @@
 #include "LibreOffice.h"
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
+#include "Screens.h"
 #include "WxTestSupport.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/ZrProgram.h"
@@ -167,7 +168,7 @@ protected:
     }
     // The Search sheet over the main view's section, filled in and run.
     void TypeSearch(int section, const std::string& word, const std::string& classes,
-                    bool withdrawnToo) {
+                    bool withdrawnToo, const std::string& screen = {}) {
         MainView().SetSection(section);
         wx_test::DialogScripts dialogs;
         dialogs.Add([&](wxDialog& sheet) {
@@ -178,6 +179,8 @@ protected:
             classList.GetEventHandler()->ProcessEvent(left);
             for (const int status : {CStatusCheckBoxes::kLapsed, CStatusCheckBoxes::kAbandoned})
                 wx_test::Tick(wx_test::Child<wxCheckBox>(sheet, status), withdrawnToo);
+            if (!screen.empty())
+                SaveScreen(sheet, screen);
             wx_test::Click(*sheet.FindWindow(wxID_OK));
         });
         dialogs.Add([](wxDialog&) {}); // the progress window ends with the run
@@ -228,6 +231,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             wx_test::Tick(wx_test::Child<wxCheckBox>(wizard, CStandardPageWindow::kOneClassOnly),
                           false);
             TickUnitedKingdom(wizard);
+            SaveScreen(wizard, "wizard");
             wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
         });
         program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
@@ -244,7 +248,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
     ASSERT_NE(databases.find('u'), std::string::npos);
 
     // Two searches typed into the sheet, each in its section, run over every database.
-    TypeSearch(0, "A-", "9, 25", false);
+    TypeSearch(0, "A-", "9, 25", false, "search-sheet");
     ASSERT_EQ(Document().GetSearchCount(), 1);
     const int wildcard = Document().GetSearch(0).GetSearchId();
     const std::string wildcardText =
@@ -261,6 +265,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
                                                "Marks 1 to " + std::to_string(wildcardFound) +
                                                    " of " + std::to_string(wildcardFound)}));
     EXPECT_EQ(FromWx(Results()->GetTitle()), "Search Results");
+    SaveScreen(*Results(), "results");
 
     // Rows 1 to 3 kept, the middle one discarded again.
     CResultsView& results = Results()->GetView();
@@ -318,6 +323,8 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
     view.SetSection(1);
     Command(wxID_PASTE);
     EXPECT_EQ(view.GetMarkCount(), exactFound);
+    view.SetSection(0);
+    SaveScreen(Frame(), "main-window");
     // What the report, the printout and the difference check show: each section's kept marks.
     std::vector<Texts> sectionLines(2);
     for (int section = 0; section < 2; ++section) {
@@ -340,6 +347,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             ASSERT_EQ(list.GetCount(), 1u);
             EXPECT_EQ(FromWx(list.GetString(0)), "road.rtf");
             list.SetSelection(0);
+            SaveScreen(chooser, "report-choice");
             wxCommandEvent pick(wxEVT_LISTBOX_DCLICK, list.GetId());
             pick.SetEventObject(&list);
             list.GetEventHandler()->ProcessEvent(pick);
@@ -424,6 +432,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             auto& status = wx_test::Child<wxStaticText>(dialog, CDiffDlg::kStatusText);
             auto& runAgain = wx_test::Child<wxButton>(dialog, CDiffDlg::kRunAgainButton);
             EXPECT_TRUE(wx_test::PumpUntil([&] { return runAgain.IsEnabled(); }));
+            SaveScreen(dialog, "differences");
             differences.push_back(FromWx(status.GetLabel()));
             for (const wxString& line :
                  wx_test::Child<wxListBox>(dialog, CDiffDlg::kReportList).GetStrings())
