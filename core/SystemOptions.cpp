@@ -256,6 +256,14 @@ bool CSystemOptions::GetRequireClientName() const {
     return SystemIni().GetBool("Config", "RequireClientName", false);
 }
 
+std::string CSystemOptions::GetMakerEmail() const {
+    return SystemIni().GetString("About", "Email", "support@velorin.example");
+}
+
+std::string CSystemOptions::GetMakerWebSite() const {
+    return SystemIni().GetString("About", "WebSite", "http://www.velorin.example/");
+}
+
 std::string CSystemOptions::GetPendingDir() const {
     return GetFolder(SystemIni(), "PendingDir", userDir_);
 }

@@ -78,6 +78,10 @@ public:
     int GetTestSetting(const std::string& key, int defaultValue) const;
     int GetCacheSetting(const std::string& key, int defaultValue) const;
     bool GetRequireClientName() const;
+    // [About] Email and WebSite: the maker's addresses that the about box shows; placeholders
+    // of the documentation ranges until a site names its own.
+    std::string GetMakerEmail() const;
+    std::string GetMakerWebSite() const;
 
     // [Locations] of the system ini, each by default the user's folder.
     std::string GetPendingDir() const;

@@ -60,8 +60,9 @@ bool CTabsLayout::ScrollRight() {
 namespace {
 
 void DrawTab(IDrawSurface& surface, const CTabsLayout& layout, const CTabShape& tab, int textY,
-             CColour face, CColour edge) {
+             CColour face, CColour edge, CColour caption) {
     surface.SetPen({surface.GetSystemColour(ESystemColour::ButtonText), 1});
+    surface.SetTextColour(caption);
     surface.DrawPolygon(tab.corners, face);
     surface.SetPen({edge, 1});
     surface.DrawLine(tab.corners[0], tab.corners[3]);
@@ -71,7 +72,8 @@ void DrawTab(IDrawSurface& surface, const CTabsLayout& layout, const CTabShape& 
 
 } // namespace
 
-void DrawTabs(IDrawSurface& surface, const CTabsLayout& layout, CSize client, int current) {
+void DrawTabs(IDrawSurface& surface, const CTabsLayout& layout, CSize client, int current,
+              std::span<const CColour> captionColours) {
     const CDrawStateSaver saver(surface);
     const CColour face = surface.GetSystemColour(ESystemColour::ButtonFace);
     const CColour text = surface.GetSystemColour(ESystemColour::ButtonText);
@@ -81,18 +83,22 @@ void DrawTabs(IDrawSurface& surface, const CTabsLayout& layout, CSize client, in
     surface.SetPen({text, 1});
     surface.DrawLine({0, h - 1}, {client.width, h - 1});
 
-    surface.SetTextColour(text);
+    const auto captionOf = [&](int index) {
+        return static_cast<std::size_t>(index) < captionColours.size()
+                   ? captionColours[static_cast<std::size_t>(index)]
+                   : text;
+    };
     surface.SetBackgroundMode(EBackgroundMode::Opaque);
     const int textY = (h - surface.GetTextExtent(std::string_view("A")).height) / 2;
     const std::vector<CTabShape> tabs = layout.VisibleTabs(client);
     for (const CTabShape& tab : tabs) {
-        DrawTab(surface, layout, tab, textY, face, text);
+        DrawTab(surface, layout, tab, textY, face, text, captionOf(tab.index));
         surface.SetPen({shadow, 1});
         surface.DrawLine({tab.corners[2].x - 1, tab.corners[2].y + 1},
                          {tab.corners[3].x - 1, tab.corners[3].y});
     }
     for (const CTabShape& tab : tabs) {
         if (tab.index == current)
-            DrawTab(surface, layout, tab, textY, kWhite, kWhite);
+            DrawTab(surface, layout, tab, textY, kWhite, kWhite, captionOf(tab.index));
     }
 }

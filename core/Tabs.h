@@ -7,6 +7,7 @@
 #include "core/DrawSurface.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,4 +55,7 @@ private:
 
 // The strip on the button face with a line along its bottom; the current tab is drawn last,
 // white and open towards the pane below.
-void DrawTabs(IDrawSurface& surface, const CTabsLayout& layout, CSize client, int current);
+// Each caption is drawn in its tab's colour of captionColours, when it has one there, else in the
+// button text colour.
+void DrawTabs(IDrawSurface& surface, const CTabsLayout& layout, CSize client, int current,
+              std::span<const CColour> captionColours = {});

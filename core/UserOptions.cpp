@@ -397,7 +397,10 @@ void CUserOptions::ReadMacroSection(const std::string& section, bool system,
 
 bool CUserOptions::WriteMacroSection(const std::string& section, const CIniPairs& pairs,
                                      const std::vector<std::string>& keysToDelete) {
-    return userMacroFile_.WriteSection(section, pairs, keysToDelete);
+    if (userMacroFile_.WriteSection(section, pairs, keysToDelete))
+        return true;
+    lastError_ = userMacroFile_.GetLastError();
+    return false;
 }
 
 std::uint32_t GetFormatFlags(const CFormatBlock& format) {

@@ -73,7 +73,10 @@ public:
     // settings then stay marked as changed. GetLastError says why.
     bool Save(bool force = false);
     bool IsChanged() const { return changed_; }
+    // Why the last Save or WriteMacroSection failed.
     const std::string& GetLastError() const { return lastError_; }
+    const std::string& GetUserFileName() const { return userFile_.GetFileName(); }
+    const std::string& GetUserMacroFileName() const { return userMacroFile_.GetFileName(); }
 
     // [Exam]
     const std::string& GetAgency() const { return agency_; }

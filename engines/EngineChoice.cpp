@@ -40,7 +40,7 @@ void CDbEngineSelectionSet::Build(const std::string& codes, const std::string& f
             if (same != candidates.end())
                 chosen = static_cast<int>(same - candidates.begin());
         }
-        selections_.emplace_back(code, chosen, std::move(candidates));
+        Add({code, chosen, std::move(candidates)});
     }
 }
 

@@ -46,6 +46,8 @@ public:
     void Build(const std::string& codes, const std::string& fixedCodes,
                const IRegisterTable& registers, const CZrRepository& repository);
 
+    // Appends a database's candidates and choice.
+    void Add(CDbEngineSelection selection) { selections_.push_back(std::move(selection)); }
     CDbEngineSelection* Find(int code);
     const CDbEngineSelection* Find(int code) const;
     bool HasEngines(int code) const;

@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const kReleaseDate = "20 Apr 2017";
-
 void ShowWarning(const std::string& text) {
     platform::ShowMessageBox(
         {text, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
@@ -113,6 +111,5 @@ CLoginForm CLoginController::GetInitialForm() const {
 }
 
 std::string CLoginController::GetVersionLine() {
-    return "Version: " + std::to_string(kZrVersionMajor) + "." + std::to_string(kZrVersionMinor) +
-           "." + std::to_string(kZrVersionPatch) + " (" + kReleaseDate + ")";
+    return std::string("Version: ") + kZrVersionText;
 }

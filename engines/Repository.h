@@ -53,6 +53,8 @@ public:
     // their copies.
     void DisconnectAll();
 
+    // Every discovered engine, in discovery order.
+    const std::vector<CZrDbEngine>& GetAllEngines() const { return engines_; }
     // Copies of the discovered engines of a database, in discovery order.
     std::vector<CZrDbEngine> GetEngines(int code) const;
     // The engine the user chose before for the database ([Exam] "<name>_Engine"), else the

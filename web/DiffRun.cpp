@@ -3,20 +3,10 @@
 #include "registers/DbCodes.h"
 #include "registers/ZrDbs.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace {
-
-// The system's reason for the last failure, as the W305 and W306 messages show it.
-std::string SystemReason() {
-    std::string reason = std::strerror(errno);
-    if (reason.size() > 255)
-        reason.resize(255);
-    return reason;
-}
 
 std::string Formatted(const char* format, int a, int b, int c = 0) {
     char text[120];
@@ -150,25 +140,4 @@ std::string CDiffRun::RunHere(CDiffChecker& checker, const std::function<bool()>
     for (CDiffJob job; !(cancelled && cancelled()) && ReadNext(job);)
         Take(job, checker.Check(job));
     return Finish();
-}
-
-bool SaveDiffReport(const std::string& path, const std::vector<std::string>& lines,
-                    std::string& message) {
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "w"));
-    if (!file) {
-        message = "W305 Cannot open: " + path + " due to: " + SystemReason();
-        return false;
-    }
-    bool written = true;
-    for (const std::string& line : lines)
-        written = written && std::fwrite(line.data(), 1, line.size(), file.get()) == line.size() &&
-                  std::fputc('\n', file.get()) != EOF;
-    if (!written || std::fclose(file.release()) != 0) {
-        message = "W306 Cannot write: " + path + " due to: " + SystemReason();
-        return false;
-    }
-    return true;
 }

@@ -119,8 +119,3 @@ private:
     static constexpr std::size_t kSlotCount = 15;
     std::array<std::vector<std::uint32_t>, kSlotCount> suspects_;
 };
-
-// Writes the lines, each ended by "\n"; false with "W305 Cannot open: <path> due to: <reason>"
-// or "W306 Cannot write: ..." in `message`.
-bool SaveDiffReport(const std::string& path, const std::vector<std::string>& lines,
-                    std::string& message);

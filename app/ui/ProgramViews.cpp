@@ -39,7 +39,8 @@ std::function<wxStatusBar*(wxFrame& frame)> StatusBarMaker(std::function<bool()>
 } // namespace
 
 CProgramViews::CProgramViews(Services services)
-    : services_(std::move(services)),
+    : services_(std::move(services)), webLogin_(TheSystemOptions()),
+      caveatSets_(services_.mainWindow),
       details_({services_.document, TheZrDbs(), TheSystemOptions(), TheUserOptions(),
                 services_.mainWindow, StatusBarMaker(services_.hasTrainingDb), services_.showHelp,
                 services_.printMark}),
@@ -52,8 +53,10 @@ CViewContext CProgramViews::MakeContext() {
                          TheSystemOptions(),    *this,      *this,
                          services_.fileDialogs, &details_,  &details_};
     context.webDiff = services_.webDiff;
+    context.webLogin = &webLogin_;
     context.watch = services_.watch;
     context.sheets = services_.sheets;
+    context.caveatSets = &caveatSets_;
     return context;
 }
 

@@ -7,7 +7,9 @@
 
 #include "app/SearchRunFlow.h"
 #include "app/details/ui/DetailsWindows.h"
+#include "app/ui/CaveatSetWindow.h"
 #include "app/ui/MainFrame.h"
+#include "app/views/UsageStatistics.h"
 #include "app/views/ViewServices.h"
 #include "app/views/ui/ResultsFrame.h"
 
@@ -89,6 +91,8 @@ private:
     CViewContext MakeContext();
 
     Services services_;
+    CMakerWebLogin webLogin_;
+    CCaveatSetWindow caveatSets_;
     CDetailsWindows details_;
     CViewContext context_;
     CResultsWindow results_;

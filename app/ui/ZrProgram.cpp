@@ -1,6 +1,7 @@
 #include "app/ui/ZrProgram.h"
 
 #include "app/MakerServer.h"
+#include "app/dialogs/ui/DocumentDialogs.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ProxyCredentialsDlg.h"
@@ -8,6 +9,7 @@
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
 #include "core/ui/WxText.h"
+#include "core/ui/ZrDialog.h"
 #include "engines/BgrJobs.h"
 #include "engines/Login.h"
 #include "engines/Orb.h"
@@ -57,8 +59,10 @@ public:
                                          platform::MessageIcon::Question, true}) ==
                platform::MessageAnswer::Yes;
     }
-    // The engine choice is a window of the options; until it exists the engines stay.
-    void ChangeEngines(const std::string&) override {}
+    void ChangeEngines(const std::string& codes) override {
+        RunChangeEngines(program_.FrameWindow(), codes, GetRegisterTable(), TheRepository(),
+                         program_.registers_);
+    }
     void SetWatchMode(bool watch) override {
         if (CMainFrame* frame = program_.GetMainFrame())
             frame->SetWatchMode(watch);
@@ -265,6 +269,7 @@ void CZrProgram::BindFrameCommands() {
     for (int i = 0; i < CAnnouncements::kMaxMenuItems; ++i)
         frame.BindCommand(kCmdFirstAnnouncement + i,
                           [this, i] { announcements_.ShowAnnouncement(i, false); });
+    BindDialogCommands();
     frame.DragAcceptFiles(true);
     frame.Bind(wxEVT_DROP_FILES, [this](wxDropFilesEvent& event) {
         std::vector<std::string> paths;
@@ -290,6 +295,7 @@ void CZrProgram::SetUpHelp(bool showContext) {
     // The help file is named after the program, as the desktop's help would name it.
     help_ = CHelp(ChmHelpPath(platform::ExecutablePath() + ".hlp"), platform::OpenUrl);
     help_.SetShowContext(showContext);
+    SetHelpShower([this](int contextId) { help_.ShowHelp(contextId); });
 }
 
 void CZrProgram::MakeAppFont() {

@@ -109,6 +109,9 @@ private:
     wxWindow* FrameWindow() const;
     IDocumentHost& Host();
     void BindFrameCommands();
+    // The commands that open the option sheets, the diagnostics, the about box and the
+    // examination's dialogs (ProgramDialogs.cpp).
+    void BindDialogCommands();
     bool CanCloseMainFrame();
 
     Options options_;

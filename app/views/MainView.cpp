@@ -5,7 +5,6 @@
 #include "app/views/UsageStatistics.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
-#include "engines/MakerSite.h"
 #include "platform/MessageBox.h"
 #include "platform/OpenUrl.h"
 #include "report/print/PrintData.h"
@@ -476,7 +475,7 @@ void CMainView::UsageStatistics() {
         ShowWarning(errorText);
         return;
     }
-    platform::OpenUrl(BuildUsageStatisticsUrl(kMakerWebHost, answers,
+    platform::OpenUrl(BuildUsageStatisticsUrl(GetContext().webLogin->GetHost(), answers,
                                               CZrDocData::GetConnectedDatabaseCodes(),
                                               GetDocument().IsOneClassOnly() != 0));
 }

@@ -117,6 +117,8 @@ public:
     virtual bool Login(const std::string& companyId, const std::string& userId,
                        const std::string& password, CWebLoginAnswers& answers,
                        std::string& errorText) = 0;
+    // The host (with its ":port" when it has one) that the statistics page is asked of.
+    virtual std::string GetHost() const = 0;
 };
 
 // Printing of kept marks: the whole examination, or only the marks that were selected (then

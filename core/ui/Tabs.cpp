@@ -82,7 +82,11 @@ void CTabs::OnPaint(wxPaintEvent&) {
     dc.SetFont(GetFont());
     CWxDrawSurface surface(dc);
     const wxSize size = GetClientSize();
-    DrawTabs(surface, layout_, {size.x, size.y}, GetCurrentTab());
+    const CColour normal = surface.GetSystemColour(ESystemColour::ButtonText);
+    std::vector<CColour> captions;
+    for (int i = 0; i < layout_.GetCount(); ++i)
+        captions.push_back(GetTabCaptionColour(i, normal));
+    DrawTabs(surface, layout_, {size.x, size.y}, GetCurrentTab(), captions);
 }
 
 void CTabs::OnSize(wxSizeEvent& event) {

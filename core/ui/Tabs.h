@@ -36,6 +36,8 @@ protected:
     // The context menu of a tab, with its default command; none by default.
     virtual std::unique_ptr<wxMenu> MakeContextMenu() { return nullptr; }
     virtual int GetDefaultCommand() const { return 0; }
+    // The colour of a tab's caption; the normal one by default.
+    virtual CColour GetTabCaptionColour(int, CColour normal) const { return normal; }
 
     wxSize DoGetBestSize() const override { return FromDIP(wxSize(200, 20)); }
 

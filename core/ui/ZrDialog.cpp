@@ -2,9 +2,30 @@
 
 #include <wx/stattext.h>
 
+namespace {
+
+HelpShower& InstalledHelpShower() {
+    static HelpShower shower;
+    return shower;
+}
+
+} // namespace
+
+void SetHelpShower(HelpShower shower) {
+    InstalledHelpShower() = std::move(shower);
+}
+
+void ShowHelpTopic(int contextId) {
+    if (InstalledHelpShower())
+        InstalledHelpShower()(contextId);
+}
+
 CZrDialog::CZrDialog(wxWindow* parent, const wxString& title, long style)
     : wxDialog(parent, wxID_ANY, title, wxDefaultPosition, wxDefaultSize, style),
-      body_(new wxBoxSizer(wxVERTICAL)) {}
+      body_(new wxBoxSizer(wxVERTICAL)) {
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { ShowHelpTopic(helpContext_); }, wxID_HELP);
+}
 
 void CZrDialog::AddFormRow(const wxString& label, wxWindow* control) {
     if (!form_) {

@@ -4,14 +4,25 @@
 // applies; checks of what the user typed are pure functions of the libraries, asked from
 // TransferDataFromWindow, which keeps the dialog open by answering false.
 
+#include <functional>
 #include <wx/dialog.h>
 #include <wx/sizer.h>
 
 class wxFlexGridSizer;
 
+// How the program shows a help topic by its context id; nothing until one is installed.
+using HelpShower = std::function<void(int contextId)>;
+void SetHelpShower(HelpShower shower);
+void ShowHelpTopic(int contextId);
+// The help topic of a dialog template: this plus the template's id.
+inline constexpr int kDialogHelpBase = 0x20000;
+
 class CZrDialog : public wxDialog {
 public:
     CZrDialog(wxWindow* parent, const wxString& title, long style = wxDEFAULT_DIALOG_STYLE);
+
+    // The topic its Help button (wxID_HELP) shows.
+    void SetHelpContext(int contextId) { helpContext_ = contextId; }
 
 protected:
     // The column of controls.
@@ -28,4 +39,5 @@ protected:
 private:
     wxBoxSizer* body_;
     wxFlexGridSizer* form_ = nullptr;
+    int helpContext_ = 0;
 };

@@ -56,6 +56,7 @@ public:
                       int wheelLines = 3);
 
     void SetControls(const CDbSelectionControls& controls);
+    const CDbSelectionControls& GetControls() const { return controls_; }
     void SetConfirmedCodes(const std::string& codes) { confirmedCodes_ = codes; }
     const std::string& GetConfirmedCodes() const { return confirmedCodes_; }
 

@@ -1,31 +1,11 @@
 #include "search/ui/DatabasesPageWindow.h"
 
+#include "core/ui/RowScrolling.h"
 #include "core/ui/WxText.h"
 
 #include <wx/checkbox.h>
 #include <wx/scrolbar.h>
 #include <wx/sizer.h>
-
-namespace {
-
-CRowWindow::ScrollCode ScrollCodeOf(wxEventType type) {
-    using Code = CRowWindow::ScrollCode;
-    if (type == wxEVT_SCROLL_LINEUP)
-        return Code::LineUp;
-    if (type == wxEVT_SCROLL_LINEDOWN)
-        return Code::LineDown;
-    if (type == wxEVT_SCROLL_PAGEUP)
-        return Code::PageUp;
-    if (type == wxEVT_SCROLL_PAGEDOWN)
-        return Code::PageDown;
-    if (type == wxEVT_SCROLL_TOP)
-        return Code::Top;
-    if (type == wxEVT_SCROLL_BOTTOM)
-        return Code::Bottom;
-    return Code::ThumbTrack;
-}
-
-} // namespace
 
 CDatabasesPageWindow::CDatabasesPageWindow(wxWindow* book, CDatabasesPageModel& page)
     : CSearchPageWindow(book, page, 0x20000 + kDialogId), page_(page) {
@@ -43,11 +23,7 @@ CDatabasesPageWindow::CDatabasesPageWindow(wxWindow* book, CDatabasesPageModel& 
         rows->Add(checks_[slot], wxSizerFlags().Expand().Border(wxBOTTOM, Gap() / 2));
     }
     scrollBar_ = new wxScrollBar(this, kScrollBar, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
-    for (const wxEventTypeTag<wxScrollEvent>& type :
-         {wxEVT_SCROLL_TOP, wxEVT_SCROLL_BOTTOM, wxEVT_SCROLL_LINEUP, wxEVT_SCROLL_LINEDOWN,
-          wxEVT_SCROLL_PAGEUP, wxEVT_SCROLL_PAGEDOWN, wxEVT_SCROLL_THUMBTRACK,
-          wxEVT_SCROLL_THUMBRELEASE})
-        scrollBar_->Bind(type, &CDatabasesPageWindow::OnScroll, this);
+    BindRowScrolling(*scrollBar_, [this](wxScrollEvent& event) { OnScroll(event); });
     Bind(wxEVT_MOUSEWHEEL, &CDatabasesPageWindow::OnMouseWheel, this);
     for (wxCheckBox* check : checks_)
         check->Bind(wxEVT_MOUSEWHEEL, &CDatabasesPageWindow::OnMouseWheel, this);
@@ -78,7 +54,7 @@ void CDatabasesPageWindow::ShowValues() {
 }
 
 void CDatabasesPageWindow::OnScroll(wxScrollEvent& event) {
-    page_.OnScroll(ScrollCodeOf(event.GetEventType()), event.GetPosition());
+    page_.OnScroll(ScrollCodeOf(event), event.GetPosition());
     ShowValues();
 }
 

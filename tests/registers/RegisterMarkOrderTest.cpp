@@ -53,9 +53,10 @@ TEST(RegisterMarkOrder, HitsMergeAsTheSameMarksGivenWhole) {
             ASSERT_EQ(byHits.GetCount(), byMarks.GetCount()) << step;
             for (int i = 0; i < byHits.GetCount(); ++i) {
                 ASSERT_EQ(Describe(byHits.GetAt(i)), Describe(byMarks.GetAt(i))) << step;
-                if (i > 0)
+                if (i > 0) {
                     ASSERT_FALSE(IsBeforeInMarkOrder(byHits.GetAt(i), byHits.GetAt(i - 1)))
                         << step << " at " << i;
+                }
             }
         }
     }

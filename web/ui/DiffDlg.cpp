@@ -1,12 +1,13 @@
 #include "web/ui/DiffDlg.h"
 
+#include "app/controls/ui/HScrollListBox.h"
 #include "app/document/ZrDocData.h"
 #include "core/FilePath.h"
+#include "core/TextLinesFile.h"
 #include "core/ui/WxText.h"
 #include "platform/MessageBox.h"
 
 #include <wx/button.h>
-#include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
@@ -50,8 +51,9 @@ CDiffDlg::~CDiffDlg() {
 void CDiffDlg::BuildControls() {
     const int gap = FromDIP(6);
     status_ = new wxStaticText(this, kStatusText, "Starting...");
-    report_ = new wxListBox(this, kReportList, wxDefaultPosition, FromDIP(wxSize(560, 320)), 0,
-                            nullptr, wxLB_SINGLE | wxLB_HSCROLL | wxLB_NEEDED_SB);
+    // Tab stops line up the "Have" and "Should be" values.
+    report_ =
+        new CHScrollListBox(this, kReportList, true, wxDefaultPosition, FromDIP(wxSize(560, 320)));
     close_ = new wxButton(this, wxID_CANCEL, "Close");
     runAgain_ = new wxButton(this, kRunAgainButton, "Run Again");
     save_ = new wxButton(this, kSaveButton, "Save To File");
@@ -119,10 +121,8 @@ void CDiffDlg::ShowProgress(const std::string& text, int item) {
 }
 
 void CDiffDlg::AddLines(const std::vector<std::string>& lines) {
-    wxArrayString items;
     for (const std::string& line : lines)
-        items.Add(RecordTextToWx(line, false));
-    report_->Append(items);
+        report_->Append(FromWx(RecordTextToWx(line, false)));
 }
 
 void CDiffDlg::FinishRun(const std::string& summary) {
@@ -144,7 +144,7 @@ void CDiffDlg::SaveToFile() {
     if (FileExtOfPath(path).empty())
         path += ".txt";
     std::string message;
-    if (!SaveDiffReport(path, run_ ? run_->GetLines() : std::vector<std::string>(), message))
+    if (!SaveTextLines(path, run_ ? run_->GetLines() : std::vector<std::string>(), message))
         platform::ShowMessageBox(
             {message, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
 }

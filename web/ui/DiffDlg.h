@@ -16,10 +16,10 @@
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
+class CHScrollListBox;
 class CZrDbs;
 class CZrDocData;
 class wxButton;
-class wxListBox;
 class wxStaticText;
 
 // What the dialog works with besides its marks.
@@ -74,7 +74,7 @@ private:
     wxTimer cancelPoll_;
 
     wxStaticText* status_ = nullptr;
-    wxListBox* report_ = nullptr;
+    CHScrollListBox* report_ = nullptr;
     wxButton* close_ = nullptr;
     wxButton* runAgain_ = nullptr;
     wxButton* save_ = nullptr;

@@ -5,6 +5,7 @@
 #include "NewExamScript.h"
 #include "WxTestSupport.h"
 #include "app/MakerServer.h"
+#include "app/controls/ui/HScrollListBox.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
@@ -17,11 +18,11 @@
 #include "report/ui/ReportSelectDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
+#include "tests/support/QueuedFileDialogs.h"
 #include "tests/support/RegisterPageMaker.h"
 #include "tests/support/WebServer.h"
 #include "web/ui/DiffDlg.h"
 
-#include <deque>
 #include <fstream>
 #include <future>
 #include <httplib.h>
@@ -36,20 +37,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 using platform::MessageAnswer;
-
-class QueuedFileDialogs : public IFileDialogs {
-public:
-    bool Ask(const CFileDialogRequest& request, std::string& path) override {
-        titles.push_back(request.title);
-        if (answers.empty())
-            return false;
-        path = answers.front();
-        answers.pop_front();
-        return true;
-    }
-    std::deque<std::string> answers;
-    Texts titles;
-};
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -96,7 +83,7 @@ protected:
     CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
     std::filesystem::path workingDir_;
     ZrTestControl_var control_;
-    QueuedFileDialogs files_;
+    CQueuedFileDialogs files_;
     std::unique_ptr<CZrProgram> program_;
     CStartupSequence startup_;
 };
@@ -121,7 +108,6 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     // Commands whose windows do not exist yet stay disabled; submenus stay open.
     wxMenuBar& menus = *Frame().GetMenuBar();
     menus.UpdateMenus();
-    EXPECT_FALSE(menus.IsEnabled(kCmdOptions));
     EXPECT_FALSE(menus.IsEnabled(kCmdWatchAll)); // an examination
     EXPECT_TRUE(menus.IsEnabled(wxID_OPEN));
     EXPECT_TRUE(menus.IsEnabled(kCmdMerge));
@@ -143,6 +129,24 @@ TEST_F(ProgramTest, AutomaticLoginShowsTheMainWindowOnANewExamination) {
     scripts.Add(FinishNewExamination);
     Command(wxID_NEW);
     EXPECT_EQ(Frame().GetSplitter(), nullptr);
+}
+
+TEST_F(ProgramTest, TheOptionsDiagnosticsAboutAndExaminationCommandsOpenTheirWindows) {
+    SaveAutoLogin();
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
+    const int commands[] = {kCmdOptions, kCmdKeywords,      kCmdDiagnostics,
+                            wxID_ABOUT,  kCmdChangeDetails, kCmdChangeDatabases};
+    for (const int id : commands) {
+        scripts.Add([](wxDialog& shown) { shown.EndModal(wxID_CANCEL); });
+        Command(id);
+    }
+    EXPECT_EQ(scripts.Opened(),
+              (Texts{"New Examination - Standard Details", "Options for examiner",
+                     "Keywords for examiner", "Diagnostic Information", "About RO Vedaridarevu",
+                     "Change Details", "Change Databases"}));
 }
 
 TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
@@ -286,7 +290,9 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     Command(wxID_OPEN);
     ASSERT_EQ(document.GetSearchCount(), 1);
     EXPECT_EQ(document.GetSearch(0).GetSection(), 2);
-    EXPECT_EQ(files_.titles, (Texts{"Save As", "Open"}));
+    ASSERT_EQ(files_.requests.size(), 2u);
+    EXPECT_EQ(files_.requests[0].title, "Save As");
+    EXPECT_EQ(files_.requests[1].title, "Open");
 
     // The recent files survive the program.
     program_.reset();
@@ -391,9 +397,9 @@ TEST_F(ProgramTest, WebDiffChecksTheKeptMarksAgainstTheirRegistersPages) {
     scripts.Add([&lines](wxDialog& dialog) {
         auto& status = wx_test::Child<wxStaticText>(dialog, CDiffDlg::kStatusText);
         ASSERT_TRUE(wx_test::PumpUntil([&] { return status.GetLabel().StartsWith("1 out of"); }));
-        for (const wxString& line :
-             wx_test::Child<wxListBox>(dialog, CDiffDlg::kReportList).GetStrings())
-            lines.push_back(FromWx(line));
+        const auto& list = wx_test::Child<CHScrollListBox>(dialog, CDiffDlg::kReportList);
+        for (int i = 0; i < list.GetCount(); ++i)
+            lines.push_back(list.GetString(i));
         wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
     });
     control_->ClearCallLog();

@@ -32,12 +32,12 @@ TEST(SectionDialogsUi, NamesScrollByPagesAndKeepWhatWasTyped) {
         wx_test::Child<wxTextCtrl>(d, CSectionNamesDlg::kFirstEditId).ChangeValue("First");
         Scroll(bar, wxEVT_SCROLL_PAGEDOWN);
         Scroll(bar, wxEVT_SCROLL_PAGEDOWN);
-        shown.push_back(FromWx(
-            wx_test::Child<wxTextCtrl>(d, CSectionNamesDlg::kFirstEditId + 9).GetValue()));
+        shown.push_back(
+            FromWx(wx_test::Child<wxTextCtrl>(d, CSectionNamesDlg::kFirstEditId + 9).GetValue()));
         wx_test::Child<wxTextCtrl>(d, CSectionNamesDlg::kFirstEditId + 9).ChangeValue("Last");
         Scroll(bar, wxEVT_SCROLL_TOP);
-        shown.push_back(FromWx(
-            wx_test::Child<wxTextCtrl>(d, CSectionNamesDlg::kFirstEditId).GetValue()));
+        shown.push_back(
+            FromWx(wx_test::Child<wxTextCtrl>(d, CSectionNamesDlg::kFirstEditId).GetValue()));
         wx_test::Click(*d.FindWindow(wxID_OK));
     });
     ASSERT_EQ(dialog.ShowModal(), wxID_OK);
@@ -48,9 +48,9 @@ TEST(SectionDialogsUi, NamesScrollByPagesAndKeepWhatWasTyped) {
 }
 
 TEST(SectionDialogsUi, ADoubleClickOnASectionRowChoosesItButNotOnTheTotal) {
-    CSectionInfoDlg dialog(nullptr, {{"Section 1", 1, 0, 2, 5, 1},
-                                     {"Section 2", 0, 1, 0, 3, 0},
-                                     {"TOTAL", 1, 1, 2, 8, 1}});
+    CSectionInfoDlg dialog(
+        nullptr,
+        {{"Section 1", 1, 0, 2, 5, 1}, {"Section 2", 0, 1, 0, 3, 0}, {"TOTAL", 1, 1, 2, 8, 1}});
     wxListCtrl& list = dialog.GetList();
     ASSERT_EQ(list.GetItemCount(), 3);
     EXPECT_EQ(FromWx(list.GetItemText(2, 4)), "8");

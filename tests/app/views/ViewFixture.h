@@ -11,6 +11,7 @@
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
 #include "registers/ZrDbs.h"
+#include "tests/support/QueuedFileDialogs.h"
 
 #include <deque>
 #include <memory>
@@ -78,21 +79,11 @@ public:
     std::vector<CMark> marks;
 };
 
-class CQueuedFileDialogs : public IFileDialogs {
-public:
-    bool Ask(const CFileDialogRequest&, std::string& path) override {
-        if (answers.empty())
-            return false;
-        path = answers.front();
-        answers.pop_front();
-        return true;
-    }
-    std::deque<std::string> answers;
-};
-
 class CRecordingSounds : public IKeepSounds {
 public:
-    void PlayKeepSound(bool kept) override { played.push_back(kept ? "ZRPro_Keep" : "ZRPro_UnKeep"); }
+    void PlayKeepSound(bool kept) override {
+        played.push_back(kept ? "ZRPro_Keep" : "ZRPro_UnKeep");
+    }
     std::vector<std::string> played;
 };
 

@@ -13,6 +13,7 @@
 #include "PrintedPages.h"
 #include "Screens.h"
 #include "WxTestSupport.h"
+#include "app/controls/ui/HScrollListBox.h"
 #include "app/details/ui/DetailsFrame.h"
 #include "app/details/ui/DetailsTabbedView.h"
 #include "app/details/ui/DetailsTextView.h"
@@ -549,9 +550,9 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             EXPECT_TRUE(wx_test::PumpUntil([&] { return runAgain.IsEnabled(); }));
             SaveScreen(dialog, "differences");
             differences.push_back(FromWx(status.GetLabel()));
-            for (const wxString& line :
-                 wx_test::Child<wxListBox>(dialog, CDiffDlg::kReportList).GetStrings())
-                differences.push_back(FromWx(line));
+            const auto& list = wx_test::Child<CHScrollListBox>(dialog, CDiffDlg::kReportList);
+            for (int i = 0; i < list.GetCount(); ++i)
+                differences.push_back(list.GetString(i));
             wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
         });
         Command(kCmdWebDiff);

@@ -7,30 +7,19 @@
 #include "../ServiceMarks.h"
 #include "../WebFixture.h"
 #include "WxTestSupport.h"
+#include "app/controls/ui/HScrollListBox.h"
 #include "core/ui/WxText.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/FakeDocumentHost.h"
+#include "tests/support/QueuedFileDialogs.h"
 
 #include <wx/button.h>
-#include <wx/listbox.h>
 #include <wx/stattext.h>
 
 using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 
 namespace {
-
-// Answers the save dialog with a path.
-class ScriptedFileDialogs : public IFileDialogs {
-public:
-    bool Ask(const CFileDialogRequest& request, std::string& path) override {
-        requests.push_back(request.fileName + "|" + request.filter);
-        path = answer;
-        return true;
-    }
-    std::string answer;
-    Lines requests;
-};
 
 class DiffDlgTest : public WebFixture {
 protected:
@@ -62,10 +51,10 @@ protected:
         return FromWx(wx_test::Child<wxStaticText>(*dialog_, CDiffDlg::kStatusText).GetLabel());
     }
     Lines Shown() {
+        const auto& list = wx_test::Child<CHScrollListBox>(*dialog_, CDiffDlg::kReportList);
         Lines lines;
-        for (const wxString& line :
-             wx_test::Child<wxListBox>(*dialog_, CDiffDlg::kReportList).GetStrings())
-            lines.push_back(FromWx(line));
+        for (int i = 0; i < list.GetCount(); ++i)
+            lines.push_back(list.GetString(i));
         return lines;
     }
     bool Requested(const std::string& path) {
@@ -75,7 +64,7 @@ protected:
 
     CServiceMarks marks_{server_, "u"};
     CFakeHost host_;
-    ScriptedFileDialogs files_;
+    CQueuedFileDialogs files_;
     std::vector<int> helpIds_;
     CDiffDlg* dialog_ = nullptr;
 };
@@ -105,6 +94,14 @@ TEST_F(DiffDlgTest, EveryRunKeepsItsButtonsDisabledAndEndsWithLinesAndSummary) {
         EXPECT_EQ(Status(), "2 out of 2 marks checked of which 1 had differences");
         EXPECT_EQ(Buttons(), (Lines{"close", "again", "save", "help"}));
     }
+    // The values line up at a tab stop, give or take a blank.
+    const auto& list = wx_test::Child<CHScrollListBox>(dialog, CDiffDlg::kReportList);
+    const auto valueAt = [&list](long row, const wxString& value) {
+        const wxString shown = list.GetItemText(row);
+        EXPECT_EQ(shown.Find('\t'), wxNOT_FOUND) << shown;
+        return list.GetTextExtent(shown.Left(shown.size() - value.size())).x;
+    };
+    EXPECT_NEAR(valueAt(2, "ACNE"), valueAt(3, "ACNE PLUS"), list.GetTextExtent(" ").x);
     EXPECT_EQ(host_.progressSteps,
               (Lines{"range 2 0-100", "Checking mark 1 of 2 @0", "Checking mark 2 of 2 @1",
                      "range 2 0-100", "Checking mark 1 of 2 @0", "Checking mark 2 of 2 @1"}));
@@ -118,20 +115,23 @@ TEST_F(DiffDlgTest, SaveToFileWritesTheLinesOrSaysWhyItCannot) {
     CDiffDlg& dialog = Open({changed});
     ASSERT_TRUE(wx_test::PumpUntil([&] { return Buttons().size() == 4; }));
     CTempFolder folder;
-    files_.answer = folder / "report";
+    files_.answers = {folder / "report"};
     wx_test::Click(wx_test::Child<wxButton>(dialog, CDiffDlg::kSaveButton));
     std::string expected;
     for (const std::string& line : Shown())
         expected += line + "\n";
     EXPECT_EQ(folder.Read("report.txt"), expected);
     EXPECT_EQ(Shown().size(), 4u);
-    EXPECT_EQ(files_.requests, Lines{"ZrDiff.txt|text files (*.txt)|*.txt|"});
+    ASSERT_EQ(files_.requests.size(), 1u);
+    EXPECT_EQ(files_.requests[0].fileName, "ZrDiff.txt");
+    EXPECT_EQ(files_.requests[0].filter, "text files (*.txt)|*.txt|");
 
     wx_test::RecordedMessages messages;
-    files_.answer = folder / "missing/report.txt";
+    const std::string missing = folder / "missing/report.txt";
+    files_.answers = {missing};
     wx_test::Click(wx_test::Child<wxButton>(dialog, CDiffDlg::kSaveButton));
     EXPECT_EQ(messages.Texts(),
-              Lines{"|W305 Cannot open: " + files_.answer + " due to: No such file or directory"});
+              Lines{"|W305 Cannot open: " + missing + " due to: No such file or directory"});
 }
 
 TEST_F(DiffDlgTest, TheProgressWindowsCancelAndClosingMidRunEndTheRunAtOnce) {

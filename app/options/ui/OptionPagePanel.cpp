@@ -1,0 +1,54 @@
+#include "app/options/ui/OptionPagePanel.h"
+
+#include "app/FieldChecks.h"
+#include "core/ui/NumberField.h"
+#include "core/ui/WxText.h"
+#include "platform/MessageBox.h"
+
+#include <wx/checkbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+COptionPagePanel::COptionPagePanel(wxWindow* parent)
+    : wxPanel(parent), column_(new wxBoxSizer(wxVERTICAL)) {
+    auto* outer = new wxBoxSizer(wxVERTICAL);
+    outer->Add(column_, wxSizerFlags(1).Expand().Border(wxALL, 2 * Gap()));
+    SetSizer(outer);
+}
+
+void COptionPagePanel::AddLabelled(const wxString& label, wxWindow* control) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(control, wxSizerFlags(1).CentreVertical());
+    AddLabelled(label, row);
+}
+
+void COptionPagePanel::AddLabelled(const wxString& label, wxSizer* controls) {
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->Add(new wxStaticText(this, wxID_ANY, label, wxDefaultPosition, FromDIP(wxSize(130, -1))),
+             wxSizerFlags().CentreVertical());
+    row->Add(controls, wxSizerFlags(1).CentreVertical());
+    column_->Add(row, wxSizerFlags().Expand().Border(wxBOTTOM, Gap()));
+}
+
+wxCheckBox* COptionPagePanel::AddCheck(int id, const wxString& text, bool value) {
+    auto* check = new wxCheckBox(this, id, text);
+    check->SetValue(value);
+    column_->Add(check, wxSizerFlags().Border(wxBOTTOM, Gap()));
+    return check;
+}
+
+CNumberField* COptionPagePanel::MakeNumberField(int id, int min, int max, int value) {
+    return new CNumberField(this, id, value, min, max);
+}
+
+bool COptionPagePanel::ReadNumber(CNumberField& field, int min, int max, int& value) {
+    const std::string problem = ReadIntField(FromWx(field.GetText()), min, max, value);
+    return problem.empty() || Refuse(problem, field.GetTextCtrl());
+}
+
+bool COptionPagePanel::Refuse(const std::string& message, wxWindow& control) {
+    platform::ShowMessageBox(
+        {message, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
+    control.SetFocus();
+    return false;
+}

@@ -1,0 +1,58 @@
+// The program's commands that open the option sheets, the diagnostics, the about box and the
+// examination's dialogs.
+
+#include "app/dialogs/ProgramDiagnostics.h"
+#include "app/dialogs/ui/DiagnosticsDlg.h"
+#include "app/dialogs/ui/DocumentDialogs.h"
+#include "app/dialogs/ui/SmallDialogs.h"
+#include "app/options/ui/OptionChoosers.h"
+#include "app/options/ui/OptionSheetDlg.h"
+#include "app/ui/CommandIds.h"
+#include "app/ui/MainFrame.h"
+#include "app/ui/ZrProgram.h"
+#include "core/SystemOptions.h"
+#include "core/UserOptions.h"
+#include "core/ui/InfoBoxWindow.h"
+#include "engines/BgrJobs.h"
+#include "engines/RegisterTable.h"
+#include "engines/Repository.h"
+#include "registers/ZrDbs.h"
+
+#include <wx/utils.h>
+
+void CZrProgram::BindDialogCommands() {
+    CMainFrame& frame = *GetMainFrame();
+    const auto runSheet = [this](COptionSheet sheet) {
+        CWxOptionChoosers choosers;
+        RunOptionSheet(
+            FrameWindow(), sheet, choosers, TheUserOptions(),
+            {[this](int hint) { document_->UpdateAllViews(nullptr, hint); }, ShowWxInfoBox});
+    };
+    frame.BindCommand(kCmdOptions, [runSheet] {
+        runSheet(MakeOptionsSheet({TheUserOptions(), TheSystemOptions(), GetRegisterTable(),
+                                   TheRepository(), TheZrDbs().GetDbSelection()}));
+    });
+    frame.BindCommand(kCmdKeywords, [runSheet] {
+        runSheet(MakeKeywordsSheet(TheUserOptions(), TheSystemOptions()));
+    });
+    frame.BindCommand(kCmdDiagnostics, [this] {
+        // With Ctrl held the report lists the examination's marks and searches too.
+        const bool includeMarks = wxGetKeyState(WXK_CONTROL);
+        CProgramDiagnosticsSource source(
+            {TheRepository(), TheZrDbs(), TheSystemOptions(), TheBgrJobManager()}, document_.get());
+        CDiagnosticsDlg dialog(FrameWindow(), source, fileDialogs_, includeMarks);
+        dialog.ShowModal();
+    });
+    frame.BindCommand(wxID_ABOUT, [this] {
+        CAboutDlg dialog(FrameWindow(), TheSystemOptions().GetMakerEmail(),
+                         TheSystemOptions().GetMakerWebSite());
+        dialog.ShowModal();
+    });
+    frame.BindCommand(kCmdChangeDetails, [this] {
+        RunChangeDetails(FrameWindow(), *document_, TheSystemOptions().GetRequireClientName());
+    });
+    frame.BindCommand(kCmdChangeDatabases, [this] {
+        RunChangeDatabases(FrameWindow(), *document_, GetRegisterTable(), TheRepository(),
+                           TheUserOptions());
+    });
+}
