@@ -1,33 +1,19 @@
 #!/usr/bin/env bash
 # Pictures of the program for the README:
 #   bash scripts/screens.sh [BUILD_DIR] [FOLDER]
-# starts the client of BUILD_DIR (build/release unless given) on a virtual display over the local
-# search service with its sample examination (scripts/start_client.sh), waits until its main
-# window is drawn, and writes main-window.png into FOLDER (docs/screens unless given).
+# runs the examiner's main road (the e2e window test of BUILD_DIR, build/test unless given) on a
+# virtual display over the local search service and the registers' sites on loopback; the road
+# writes a PNG of each window it passes into FOLDER (docs/screens unless given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=${1:-build/release}
-folder=${2:-docs/screens}
+build=${1:-build/test}
+folder=$(realpath -m "${2:-docs/screens}")
 mkdir -p "$folder"
-folder=$(realpath "$folder")
-run=$(realpath -m build/screens)
 
-if [ -z "${ZR_SCREENS_DISPLAY:-}" ]; then
-    export ZR_SCREENS_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$build" "$folder"
-fi
-
-bash scripts/start_client.sh "$build" "$run" 2000 >"$folder/.run.log" 2>&1 &
-script=$!
-trap 'kill "$(cat "$run/client.pid" 2>/dev/null)" 2>/dev/null || true; wait "$script" || true; rm -f "$folder/.run.log"' EXIT
-
-# The client is up once its process runs and its window has been drawn for a moment.
-for _ in $(seq 600); do
-    [ -s "$run/client.pid" ] && break
-    sleep 0.1
-done
-[ -s "$run/client.pid" ] || { cat "$folder/.run.log"; exit 1; }
-sleep 8
-import -window root -depth 8 "$folder/main-window.png"
-echo "Wrote $folder/main-window.png"
+cmake --build "$build" --target e2e_MainRoadTest >/dev/null
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:suppressions=$PWD/tests/ubsan.supp"
+ZR_SCREENS_DIR="$folder" xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/e2e_MainRoadTest" --gtest_brief=1
+ls "$folder"/*.png

@@ -2,21 +2,30 @@
 // local search service and the registers' sites on a loopback web server: log in, a new
 // examination from the wizard, searches typed into the Search sheet and run through the progress
 // window, marks kept and discarded in the results window, the kept marks in the main view's
-// sections, a report read back by LibreOffice, the examination printed and read back, saved,
-// reopened and compared, the difference check, and the exit through the exit tasks. Each step
-// checks what the user sees: window titles, labels, counts, rows, files.
+// sections, the details window with its register page, a search of a word ticked in the string
+// finder, a report read back by LibreOffice, the examination printed and read back, saved,
+// reopened and compared, the difference check, the kept marks turned into a watch and run, and
+// the exit through the exit tasks. Each step checks what the user sees: window titles, labels,
+// counts, rows, files.
 
 #include "LibreOffice.h"
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
+#include "Screens.h"
 #include "WxTestSupport.h"
 #include "app/controls/ui/HScrollListBox.h"
+#include "app/details/ui/DetailsFrame.h"
+#include "app/details/ui/DetailsTabbedView.h"
+#include "app/details/ui/DetailsTextView.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/ZrProgram.h"
 #include "app/views/ui/MainViewWindow.h"
 #include "app/views/ui/ResultsFrame.h"
 #include "app/views/ui/ViewCommandIds.h"
 #include "core/IniFile.h"
+#include "core/UserOptions.h"
+#include "core/ui/MyRichEditCtrl.h"
+#include "core/ui/WxDrawSurface.h"
 #include "core/ui/WxText.h"
 #include "engines/BgrJobs.h"
 #include "engines/ui/ExitTasksDlg.h"
@@ -27,6 +36,8 @@
 #include "search/ui/GeneralPageWindow.h"
 #include "search/ui/NewExamPageWindows.h"
 #include "search/ui/StatusCheckBoxes.h"
+#include "search/ui/StringFinderListBox.h"
+#include "search/ui/WatchViewWindow.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/LocalService.h"
 #include "tests/support/RegisterPageMaker.h"
@@ -40,9 +51,12 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
+#include <wx/dcclient.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <wx/webview.h>
 
 void PrintTo(const CResultsLabels& labels, std::ostream* out) {
     *out << labels.section << '|' << labels.search << '|' << labels.marks;
@@ -132,6 +146,18 @@ protected:
         window.GetEventHandler()->ProcessEvent(event);
     }
     void Command(int id) { Command(Frame(), id); }
+    // The details window open, if any.
+    static CDetailsFrame* Details() {
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* frame = dynamic_cast<CDetailsFrame*>(window); frame && frame->IsShown())
+                return frame;
+        return nullptr;
+    }
+    // What the details window's title shows for the mark: its register and application number.
+    static std::string DetailsTitle(const CMark& mark) {
+        CZrDb& db = *TheZrDbs().GetDb(mark.GetRegisterCode());
+        return db.GetShortName() + " " + db.GetMarkAppNum(mark);
+    }
     CResultsLabels ResultsLabels() {
         CResultsFrame& results = *Results();
         return {
@@ -167,8 +193,53 @@ protected:
         return count;
     }
     // The Search sheet over the main view's section, filled in and run.
+    // The Search sheet over the section, its word ticked in the Word Index of the text typed
+    // into Locate; the run closes its results window. Returns the word ticked.
+    std::string SearchFromWordIndex(int section, const std::string& locate) {
+        MainView().SetSection(section);
+        std::string ticked;
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([&](wxDialog& sheet) {
+            wx_test::Child<wxTextCtrl>(sheet, CGeneralPageWindow::kLocate).SetValue(locate);
+            wx_test::Click(*sheet.FindWindow(CGeneralPageWindow::kIndex));
+            EXPECT_EQ(
+                FromWx(
+                    wx_test::Child<wxTextCtrl>(sheet, CGeneralPageWindow::kGroupIds[0]).GetValue()),
+                ticked);
+            wx_test::Click(*sheet.FindWindow(wxID_OK));
+        });
+        dialogs.Add([&](wxDialog& index) {
+            auto& list = wx_test::Child<CStringFinderListBox>(index, CStringFinderListBox::kId);
+            ticked = list.GetSelection().GetLine(list.GetFirstLine()).GetText();
+            // The mouse on the middle of the first line shown, once the lines are laid out,
+            // ticks it.
+            index.Raise();
+            EXPECT_TRUE(wx_test::PumpUntil(
+                [&list] { return list.IsShownOnScreen() && list.GetVisibleLines() > 0; }));
+            // The display places the dialog a moment after it is shown.
+            wx_test::PumpUntil([] { return false; }, std::chrono::milliseconds(300));
+            SaveScreen(index, "string-finder");
+            wxClientDC dc(&list);
+            dc.SetFont(list.GetFont());
+            const int lineHeight = CWxDrawSurface(dc).GetFontMetrics().LineHeight();
+            wxUIActionSimulator mouse;
+            mouse.MouseMove(list.ClientToScreen({40, lineHeight / 2}));
+            wx_test::Pump();
+            mouse.MouseClick();
+            EXPECT_TRUE(wx_test::PumpUntil([&] { return list.GetSelected() == Texts{ticked}; }))
+                << ::testing::PrintToString(list.GetSelected());
+            wx_test::Click(*index.FindWindow(wxID_OK));
+        });
+        dialogs.Add([](wxDialog&) {});
+        Command(kCmdSearch);
+        EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Word Index", "Searching"}));
+        if (Results())
+            Command(*Results(), kCmdCloseResults);
+        EXPECT_TRUE(wx_test::PumpUntil([this] { return Results() == nullptr; }));
+        return ticked;
+    }
     void TypeSearch(int section, const std::string& word, const std::string& classes,
-                    bool withdrawnToo) {
+                    bool withdrawnToo, const std::string& screen = {}) {
         MainView().SetSection(section);
         wx_test::DialogScripts dialogs;
         dialogs.Add([&](wxDialog& sheet) {
@@ -179,6 +250,8 @@ protected:
             classList.GetEventHandler()->ProcessEvent(left);
             for (const int status : {CStatusCheckBoxes::kLapsed, CStatusCheckBoxes::kAbandoned})
                 wx_test::Tick(wx_test::Child<wxCheckBox>(sheet, status), withdrawnToo);
+            if (!screen.empty())
+                SaveScreen(sheet, screen);
             wx_test::Click(*sheet.FindWindow(wxID_OK));
         });
         dialogs.Add([](wxDialog&) {}); // the progress window ends with the run
@@ -229,6 +302,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             wx_test::Tick(wx_test::Child<wxCheckBox>(wizard, CStandardPageWindow::kOneClassOnly),
                           false);
             TickUnitedKingdom(wizard);
+            SaveScreen(wizard, "wizard");
             wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
         });
         program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
@@ -245,7 +319,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
     ASSERT_NE(databases.find('u'), std::string::npos);
 
     // Two searches typed into the sheet, each in its section, run over every database.
-    TypeSearch(0, "A-", "9, 25", false);
+    TypeSearch(0, "A-", "9, 25", false, "search-sheet");
     ASSERT_EQ(Document().GetSearchCount(), 1);
     const int wildcard = Document().GetSearch(0).GetSearchId();
     const std::string wildcardText =
@@ -262,6 +336,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
                                                "Marks 1 to " + std::to_string(wildcardFound) +
                                                    " of " + std::to_string(wildcardFound)}));
     EXPECT_EQ(FromWx(Results()->GetTitle()), "Search Results");
+    SaveScreen(*Results(), "results");
 
     // Rows 1 to 3 kept, the middle one discarded again.
     CResultsView& results = Results()->GetView();
@@ -319,6 +394,8 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
     view.SetSection(1);
     Command(wxID_PASTE);
     EXPECT_EQ(view.GetMarkCount(), exactFound);
+    view.SetSection(0);
+    SaveScreen(Frame(), "main-window");
     // What the report, the printout and the difference check show: each section's kept marks.
     std::vector<Texts> sectionLines(2);
     for (int section = 0; section < 2; ++section) {
@@ -333,6 +410,51 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
         }
     }
 
+    // The details window over the first section's kept marks: the text of each, Next and
+    // Previous, and the first one's page from its register's site on loopback.
+    view.SetSection(0);
+    view.ClearSelection();
+    view.SelectRow(0, 0);
+    view.CompleteClick(false);
+    const CMark firstKept = view.GetShownMark(0);
+    const CMark secondKept = view.GetShownMark(1);
+    const RecordPtr firstRecord =
+        TheZrDbs().GetDb(firstKept.GetRegisterCode())->FetchTextRecord(firstKept);
+    ASSERT_NE(firstRecord, nullptr);
+    const std::string firstWord(firstRecord->GetField("WORDMARK"));
+    pages_.Add(char(firstKept.GetRegisterCode()), *firstRecord);
+    Command(kCmdDetails);
+    CDetailsFrame* details = Details();
+    ASSERT_NE(details, nullptr);
+    EXPECT_EQ(FromWx(details->GetTitle()), DetailsTitle(firstKept));
+    EXPECT_NE(FromWx(details->GetTextView().GetText().ToText()).find(firstWord), std::string::npos);
+    Command(*details, CDetailsFrame::kCmdNext);
+    EXPECT_EQ(FromWx(details->GetTitle()), DetailsTitle(secondKept));
+    Command(*details, CDetailsFrame::kCmdPrevious);
+    EXPECT_EQ(FromWx(details->GetTitle()), DetailsTitle(firstKept));
+    CDetailsTabbedView& tabs = details->GetTabbedView();
+    tabs.GetModel().SelectTab(CDetailsTabsModel::kPto);
+    ASSERT_TRUE(wx_test::PumpUntil([&] {
+        return tabs.GetModel().GetPageState() == EPageState::Complete;
+    })) << FromWx(tabs.GetInfoLine()->GetLabel());
+    EXPECT_TRUE(
+        wx_test::PumpUntil([&] { return tabs.GetBrowser()->GetPageText().Contains(firstWord); }));
+    SaveScreen(*details, "details");
+    details->Close();
+    ASSERT_TRUE(wx_test::PumpUntil([] { return Details() == nullptr; }));
+
+    // A search of the word ticked in the string finder, in the second section; nothing of it
+    // kept.
+    const std::string ticked = SearchFromWordIndex(1, "ZEN");
+    ASSERT_FALSE(ticked.empty());
+    ASSERT_EQ(Document().GetSearchCount(), 3);
+    // The sheet starts from the last search's classes and statuses.
+    EXPECT_EQ(Document().GetSearch(2).GetCriteria().WriteCriteriaText(true),
+              "DBIDS=\"" + databases + "\" AND CLASS=\"1-45\" AND WORDM=\"" + ticked +
+                  "\" AND STATS=\"rpla\"");
+    EXPECT_EQ(MarksOfSearch(Document().GetSearch(2).GetSearchId()),
+              ServiceCount("WORDM=\"" + ticked + "\" AND STATS=\"rpla\""));
+
     // A report through the RTF template, read back by LibreOffice.
     {
         wx_test::DialogScripts dialogs;
@@ -341,6 +463,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             ASSERT_EQ(list.GetCount(), 1u);
             EXPECT_EQ(FromWx(list.GetString(0)), "road.rtf");
             list.SetSelection(0);
+            SaveScreen(chooser, "report-choice");
             wxCommandEvent pick(wxEVT_LISTBOX_DCLICK, list.GetId());
             pick.SetEventObject(&list);
             list.GetEventHandler()->ProcessEvent(pick);
@@ -425,6 +548,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             auto& status = wx_test::Child<wxStaticText>(dialog, CDiffDlg::kStatusText);
             auto& runAgain = wx_test::Child<wxButton>(dialog, CDiffDlg::kRunAgainButton);
             EXPECT_TRUE(wx_test::PumpUntil([&] { return runAgain.IsEnabled(); }));
+            SaveScreen(dialog, "differences");
             differences.push_back(FromWx(status.GetLabel()));
             const auto& list = wx_test::Child<CHScrollListBox>(dialog, CDiffDlg::kReportList);
             for (int i = 0; i < list.GetCount(); ++i)
@@ -441,6 +565,29 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
     EXPECT_EQ(std::vector(differences.begin() + 1, differences.end()),
               (Texts{"Differences for UK AppNum: " + changedNumber, "  Word mark",
                      "    Have:\t\tACME", "    Should be:\tACME PLUS"}));
+
+    // The kept marks converted into a watch over every register: the watch view lists them,
+    // and the first one's section runs into the results window.
+    TheUserOptions().SetWatchSet("");
+    {
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([](wxDialog& convert) { wx_test::Click(*convert.FindWindow(wxID_OK)); });
+        dialogs.Add([](wxDialog&) {});
+        Command(kCmdConvertToWatch);
+        ASSERT_TRUE(wx_test::PumpUntil(
+            [&] { return dialogs.AllUsed() && Document().GetCurrentSearch() > 0; }));
+        EXPECT_EQ(dialogs.Opened(), (Texts{"Convert To Watch", "Searching"}));
+    }
+    ASSERT_TRUE(Frame().IsWatchMode());
+    CWatchView& watch = program_->GetViews().GetWatchViewWindow()->GetWatchView();
+    EXPECT_EQ(watch.GetMarkCount(), 2 + exactFound);
+    const int watched = watch.GetShownMark(0).GetSection();
+    EXPECT_EQ(Document().GetCurrentSearch(), watched);
+    ASSERT_TRUE(wx_test::PumpUntil([this] { return Results() != nullptr; }))
+        << ::testing::PrintToString(messages.Texts());
+    EXPECT_EQ(ResultsLabels().search,
+              "Watch " + std::to_string(watched) + " of " + std::to_string(2 + exactFound));
+    SaveScreen(*program_->GetViews().GetWatchViewWindow(), "watch");
 
     // The exit waits in the exit tasks for the background work still running.
     auto job = std::make_shared<TimedJob>();
