@@ -10,6 +10,8 @@
 #include "core/IniFile.h"
 #include "core/SystemOptions.h"
 #include "engines/Orb.h"
+#include "tests/app/ui/NewExamScript.h"
+#include "tests/support/WxTestSupport.h"
 #include "testsvc/launch/TestServiceProcess.h"
 
 #include <benchmark/benchmark.h>
@@ -19,6 +21,7 @@
 #include <stdexcept>
 #include <unistd.h>
 #include <wx/app.h>
+#include <wx/dialog.h>
 
 namespace {
 
@@ -50,11 +53,15 @@ public:
         std::filesystem::remove_all(folder_);
     }
 
-    std::unique_ptr<CZrProgram> MakeProgram() {
-        return std::make_unique<CZrProgram>(CZrProgram::Options{
-            {}, (folder_ / "prog").string(), (folder_ / "ZR2000.ini").string(), &dialogs_});
+    // Started on a saved examination, as from a file manager: no new-examination wizard.
+    std::unique_ptr<CZrProgram> MakeProgram(std::vector<std::string> arguments) {
+        return std::make_unique<CZrProgram>(
+            CZrProgram::Options{std::move(arguments), (folder_ / "prog").string(),
+                                (folder_ / "ZR2000.ini").string(), &dialogs_});
     }
+    std::unique_ptr<CZrProgram> MakeProgram() { return MakeProgram({EmptyExamPath()}); }
     std::string ExamPath() const { return (folder_ / "large.zre").string(); }
+    std::string EmptyExamPath() const { return (folder_ / "empty.zre").string(); }
 
     CShellBench()
         : folder_(std::filesystem::temp_directory_path() /
@@ -80,12 +87,17 @@ public:
     }
 
 private:
-    // 10^5 marks of one search over the twelve registers, saved by the program itself.
+    // An empty examination, made in the new-examination wizard, and 10^5 marks of one search over
+    // the twelve registers, saved by the program itself.
     void WriteLargeExamination() {
-        std::unique_ptr<CZrProgram> program = MakeProgram();
+        wx_test::DialogScripts wizard;
+        wizard.Add(FinishNewExamination);
+        std::unique_ptr<CZrProgram> program = MakeProgram({});
         if (!program->MakeStartup().Run())
             throw std::runtime_error("the program did not start");
         CZR2000Doc& document = program->GetDocument();
+        if (!document.OnSaveDocument(EmptyExamPath()))
+            throw std::runtime_error("cannot save the examination");
         CSearch search(1);
         search.GetCriteria().ResetWithDbIds(kRegisters);
         const int id = document.AddSearch(search);
