@@ -4,8 +4,8 @@
 
 #include "web/DetailsPages.h"
 #include "web/Diff.h"
+#include "web/RecordPageSites.h"
 #include "web/RegisterSites.h"
-#include "web/SpecialSites.h"
 #include "web/WalkSites.h"
 
 // EU trade marks.

@@ -5,8 +5,8 @@
 #include "web/HeaderScan.h"
 #include "web/HttpFetch.h"
 #include "web/HttpStatus.h"
+#include "web/RecordPageSites.h"
 #include "web/RegisterSites.h"
-#include "web/SpecialSites.h"
 #include "web/TextEncoding.h"
 #include "web/WalkSites.h"
 

@@ -5,8 +5,8 @@
 #include "WebFixture.h"
 #include "registers/AppNumFormats.h"
 #include "web/HttpStatus.h"
+#include "web/RecordPageSites.h"
 #include "web/RegisterSites.h"
-#include "web/SpecialSites.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "web/SpecialSites.h"
+#include "web/RecordPageSites.h"
 
 #include "registers/AppNumFormats.h"
 #include "registers/AsciiText.h"
