@@ -80,8 +80,8 @@ void CHtmlPage::FetchPage(bool isPost, std::string_view headers) {
     else if (outcome.reply.status != 200)
         SetHttpError(outcome.reply.status);
     else {
-        pageUrl_ = outcome.url;
-        finalUrl_ = outcome.url.ToString();
+        pageUrl_.SetUrl(outcome.url);
+        finalUrl_ = outcome.url;
         ParseText(PageTextOfReply(outcome.reply));
     }
 }

@@ -111,6 +111,19 @@ TEST_F(RegisterPages, ThePageIsFetchedOnceWithTheSessionsCookies) {
     EXPECT_EQ(pages.FetchPage(DomainOrder("cafe.co.uk"), {}).html, "<p>caf\xC3\xA9</p>");
 }
 
+// The page's address is the one the redirect names, as the browser will report it.
+TEST_F(RegisterPages, ARedirectIsFollowedToTheAddressAsWritten) {
+    server_.Redirect("/query.cgi", 302, server_.Url("/whois?domain=acme.co.uk"));
+    server_.Page("/whois", "<p>acme.co.uk</p>");
+    CWebRegisterPages pages(servers_, Options());
+    const CPageResult page = pages.FetchPage(DomainOrder("acme.co.uk"), {});
+    ASSERT_EQ(page.error, "") << ::testing::PrintToString(server_.Log());
+    EXPECT_EQ(page.url, server_.Url("/whois?domain=acme.co.uk"));
+    EXPECT_EQ(page.text, "<p>acme.co.uk</p>");
+    EXPECT_EQ(server_.Log(), (std::vector<std::string>{"GET /", "GET /query.cgi?query=acme.co.uk",
+                                                       "GET /whois?domain=acme.co.uk"}));
+}
+
 TEST_F(RegisterPages, FailuresComeBackAsTheirText) {
     server_.Status("/query.cgi", 500);
     CWebRegisterPages pages(servers_, Options());
