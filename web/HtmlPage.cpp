@@ -121,6 +121,11 @@ void CHtmlPage::ParseBuffer(std::string_view bytes) {
     ParseText(PageTextOfBody(std::string(bytes), {}));
 }
 
+void CHtmlPage::ParseDecoded(std::string_view text) {
+    Reset();
+    ParseText(text);
+}
+
 void CHtmlPage::ParseText(std::string_view text) {
     CMemorySource source(text);
     ParseResponse(source);
