@@ -121,7 +121,7 @@ CPageResult CWebRegisterPages::FetchPage(const CPageOrder& order,
         result.error = HttpStatusText(outcome.reply.status);
     } else {
         const std::string contentType = ScanHeader(outcome.reply.headers, "Content-Type");
-        result.url = outcome.url.ToString();
+        result.url = outcome.url;
         result.html = HtmlForBrowser(outcome.reply.body, contentType);
         result.text = PageTextOfBody(outcome.reply.body, contentType);
     }
