@@ -50,6 +50,24 @@ TEST(WxDrawSurface, FillsLeaveTheRightAndBottomEdgesOutside) {
     EXPECT_EQ(PixelAt(image, 4, 5), kWhite);
 }
 
+TEST(WxDrawSurface, AClipKeepsDrawingInsideUntilItIsReset) {
+    Canvas canvas;
+    CWxDrawSurface surface(canvas.dc);
+    surface.SetClip({20, 0, 40, 30});
+    surface.SetClip({5, 5, 15, 10});
+    surface.FillRect({0, 0, 40, 30}, MakeColour(255, 0, 0));
+    surface.ResetClip();
+    surface.FillRect({0, 20, 40, 30}, MakeColour(0, 0, 255));
+    const wxImage image = canvas.Image();
+    EXPECT_EQ(PixelAt(image, 5, 5), MakeColour(255, 0, 0));
+    EXPECT_EQ(PixelAt(image, 14, 9), MakeColour(255, 0, 0));
+    EXPECT_EQ(PixelAt(image, 15, 9), kWhite);
+    EXPECT_EQ(PixelAt(image, 14, 10), kWhite);
+    EXPECT_EQ(PixelAt(image, 4, 5), kWhite);
+    EXPECT_EQ(PixelAt(image, 25, 5), kWhite) << "a new clip replaces the one before";
+    EXPECT_EQ(PixelAt(image, 39, 25), MakeColour(0, 0, 255));
+}
+
 TEST(WxDrawSurface, DibsAreDrawnAtTheirSizeOrStretched) {
     // 2 x 1: red then blue, 24 bits.
     BitmapInfoHeader header;
