@@ -69,19 +69,6 @@ TEST_F(AnnouncementsTest, TickingTheBoxRemembersTheFirstDate) {
     EXPECT_EQ(user.GetLatestDontShowDate(), "10 Mar 2017");
 }
 
-TEST_F(AnnouncementsTest, ADateCellThatBreaksItsLineIsRememberedOnOneLine) {
-    std::vector<CAnnouncementItem> items = MakeItems(1);
-    items[0].date = "\r\n 5 January\r\n\t2024 ";
-    window.tickDontShow = true;
-    announcements.Take(items, "");
-    EXPECT_EQ(user.GetLatestDontShowDate(), "5 January 2024");
-
-    // The next start reads the same page and shows nothing.
-    CAnnouncements again(window, user);
-    again.Take(items, "");
-    EXPECT_EQ(window.shown.size(), 1u);
-}
-
 TEST_F(AnnouncementsTest, TheMenuListsAtMostFiveAndItsItemsShowWithoutTheBox) {
     user.SetLatestDontShowDate("31 Dec 2099");
     announcements.Take(MakeItems(6), "");
