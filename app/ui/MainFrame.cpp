@@ -90,9 +90,9 @@ void CMainFrame::BuildMenus() {
                            {kCmdWatchAll, "&Watch All"},
                            {wxID_SEPARATOR, ""},
                            {kCmdOptions, "&Options..."},
-                           {kCmdKeywords, "&Keywords..."},
-                           {kCmdDiagnostics, "&Diagnostic Information..."}});
+                           {kCmdKeywords, "&Keywords..."}});
     helpMenu_ = MakeMenu({{kCmdHelpTopics, "&Help Topics"},
+                          {kCmdDiagnostics, "&Diagnostic Information..."},
                           {kCmdAboutDatabases, "About the &Databases"},
                           {wxID_ABOUT, "&About RO Vedaridarevu..."}});
     auto* bar = new wxMenuBar;
