@@ -10,6 +10,7 @@
 #include "report/print/ui/PrintRangeDlg.h"
 #include "report/print/ui/Printing.h"
 #include "report/print/ui/ZrPrintout.h"
+#include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -66,6 +67,9 @@ TEST_F(PrintCommands, ThePreviewLaysEveryPageOutUnderAProgressWindowThatMayCance
                 preview = found;
         return preview;
     };
+    // A cache of one text record, so that nothing read ahead of the layout would last.
+    table_.GetTextCache().SetLimits(1, 1, 2048);
+    const ZrTestControl_var control = local_service::ResetControl();
     printing_.PrintExamination(frame_, document_, nullptr, EPrintAction::Preview);
     wxPreviewFrame* preview = findPreview();
     ASSERT_NE(preview, nullptr);
@@ -83,6 +87,14 @@ TEST_F(PrintCommands, ThePreviewLaysEveryPageOutUnderAProgressWindowThatMayCance
                                         "Laying out page 2 @2", "Laying out page 3 @3", "finish"}));
     EXPECT_EQ(host_.openProgresses, 0);
     EXPECT_EQ(runner_.GetRuns(), 0);
+    // Once the first page shows, the records of the pages not drawn were read once.
+    ASSERT_TRUE(wx_test::PumpUntil(
+        [preview] { return preview->GetStatusBar()->GetStatusText() == "Page 1 of 3"; }));
+    for (const CMark& mark : {star_, nova_})
+        EXPECT_EQ(local_service::LoggedCalls(
+                      control, "GetTextDetails2(" + std::to_string(mark.GetRecordNumber()) + ",")
+                      .size(),
+                  1u);
     preview->Close(true);
     wx_test::Pump();
 
