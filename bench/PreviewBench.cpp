@@ -2,8 +2,8 @@
 // register in two sections, short, or one in ten shown long (with its device images, on a page
 // of its own); the register table's caches as on a large machine, empty at each start. Timed
 // from the command until the preview shows its first page (target 1 s), with a progress that
-// shows no window (a window stays up for a second at least). The counters are the engine calls
-// of one preview. Needs a display (xvfb-run).
+// shows no window, and as the user waits, with the progress window, which stays up for a second
+// at least. The counters are the engine calls of one preview. Needs a display (xvfb-run).
 
 #include "app/document/Progress.h"
 #include "app/document/ZrDocData.h"
@@ -14,6 +14,7 @@
 #include "registers/ZrDbs.h"
 #include "report/print/ZrDbsPrintRegisters.h"
 #include "report/print/ui/Printing.h"
+#include "report/ui/ProgressDlg.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/frame.h>
@@ -37,7 +38,7 @@ public:
 class CSampleSizedExamination {
 public:
     // One mark in longEvery is shown long; none when 0.
-    explicit CSampleSizedExamination(int longEvery) {
+    CSampleSizedExamination(int longEvery, bool progressWindow) : progressWindow_(progressWindow) {
         StartToolkit();
         const CLoopbackEngine& loopback = CLoopbackEngine::Get();
         const CSystemOptions defaults;
@@ -89,14 +90,19 @@ private:
     CZrDb& uk_ = *table_.GetDb('u');
     CZrDbsPrintRegisters registers_{table_};
     CUserOptions options_;
-    CZrPrinting printing_{registers_, options_, [] { return kToday; },
-                          [](const std::string&) { return std::make_unique<CSilentProgress>(); }};
+    bool progressWindow_;
     CZrDocData document_;
     wxFrame* frame_ = nullptr;
+    CZrPrinting printing_{registers_, options_, [] { return kToday; },
+                          [this](const std::string& caption) -> std::unique_ptr<IProgress> {
+                              if (progressWindow_)
+                                  return std::make_unique<CProgressDlg>(frame_, caption);
+                              return std::make_unique<CSilentProgress>();
+                          }};
 };
 
 void BM_PreviewSampleSized(benchmark::State& state) {
-    CSampleSizedExamination examination(static_cast<int>(state.range(0)));
+    CSampleSizedExamination examination(static_cast<int>(state.range(0)), state.range(1) != 0);
     TakeCallLog();
     int pages = 0;
     for (auto _ : state) {
@@ -117,9 +123,8 @@ void BM_PreviewSampleSized(benchmark::State& state) {
         perPreview(CountCalls(log, "GetImage2") + CountCalls(log, "GetImage3"));
 }
 BENCHMARK(BM_PreviewSampleSized)
-    ->ArgName("longEvery")
-    ->Arg(0)
-    ->Arg(10)
+    ->ArgNames({"longEvery", "window"})
+    ->ArgsProduct({{0, 10}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
