@@ -5,9 +5,9 @@
 // shows no window, and as the user waits, with the progress window, which stays up for a second
 // at least. The counters are the engine calls of one preview. Needs a display (xvfb-run).
 
-#include "app/document/Progress.h"
 #include "app/document/ZrDocData.h"
 #include "bench/LoopbackEngine.h"
+#include "bench/SilentProgress.h"
 #include "bench/Toolkit.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
@@ -26,14 +26,6 @@ namespace {
 constexpr int kKeptMarks = 3'000;
 constexpr int kFirstSectionMarks = 2'000;
 const CZrDate kToday((2024u << 16) | (2u << 8) | 29u);
-
-class CSilentProgress : public IProgress {
-public:
-    void SetRange(int, int, int) override {}
-    void SetProgress(const std::string&, int) override {}
-    void Finish() override {}
-    bool IsCancelled() const override { return false; }
-};
 
 class CSampleSizedExamination {
 public:
