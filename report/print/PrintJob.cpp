@@ -88,8 +88,7 @@ int CZrPrintJob::LayoutAllPages(IDrawSurface& surface, IProgress* progress) {
         LayoutPage(surface, GetPageCount() + 1);
         const int section = std::min(next_.section, sectionCount);
         progress->SetProgress("Laying out page " + std::to_string(GetPageCount()),
-                              marksBefore[section] +
-                                  (section < sectionCount ? next_.markIndex : 0));
+                              marksBefore[section] + next_.markIndex);
     }
     if (layoutDone_)
         progress->Finish();
