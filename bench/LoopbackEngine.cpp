@@ -35,6 +35,20 @@ std::vector<CORBA::ULong> SearchAll(ZrEngine_ptr engine, CORBA::ULong session) {
     return ids;
 }
 
+std::vector<std::string> TakeCallLog() {
+    ZrTestControl_ptr control = CLoopbackEngine::Get().Control();
+    CallLog_var log = control->GetCallLog();
+    control->ClearCallLog();
+    return {log->get_buffer(), log->get_buffer() + log->length()};
+}
+
+double CountCalls(const std::vector<std::string>& log, const std::string& operation) {
+    double calls = 0;
+    for (const std::string& call : log)
+        calls += call.find("." + operation + "(") != std::string::npos;
+    return calls;
+}
+
 CLoopbackEngine& CLoopbackEngine::Get() {
     static CLoopbackEngine engine;
     return engine;

@@ -7,12 +7,17 @@
 #include "testsvc/idl/ZrTestControl.hh"
 #include "testsvc/launch/TestServiceProcess.h"
 
+#include <string>
 #include <vector>
 
 // Logs on to the service's remote repository with its test account: the engines it offers.
 EngineInfoSeq_var LogOnToRemote(const CTestServiceProcess& service);
 // The record ids of every mark of the engine's register.
 std::vector<CORBA::ULong> SearchAll(ZrEngine_ptr engine, CORBA::ULong session);
+// The calls the service received since the last look, oldest first.
+std::vector<std::string> TakeCallLog();
+// Of those, the calls of the operation ("GetTextDetails2").
+double CountCalls(const std::vector<std::string>& log, const std::string& operation);
 
 class CLoopbackEngine {
 public:

@@ -48,13 +48,7 @@ private:
 
 // The calls of that operation the service received since the last look.
 double CallsSince(const std::string& operation) {
-    ZrTestControl_ptr control = CLoopbackEngine::Get().Control();
-    CallLog_var log = control->GetCallLog();
-    control->ClearCallLog();
-    double calls = 0;
-    for (CORBA::ULong i = 0; i < log->length(); ++i)
-        calls += std::string(log[i].in()).find("." + operation + "(") != std::string::npos;
-    return calls;
+    return CountCalls(TakeCallLog(), operation);
 }
 
 // Every row's summary record as the row is drawn, after the fetch the caller makes first.

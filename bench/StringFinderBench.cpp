@@ -8,6 +8,7 @@
 #include "app/document/ZR2000Doc.h"
 #include "bench/LoopbackEngine.h"
 #include "bench/MemoryFinders.h"
+#include "bench/SilentProgress.h"
 #include "core/UserOptions.h"
 #include "engines/Orb.h"
 #include "registers/ZrDbs.h"
@@ -130,14 +131,6 @@ void BM_ScrollOneLineOverTheService(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_ScrollOneLineOverTheService)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-class CSilentProgress : public IProgress {
-public:
-    void SetRange(int, int, int) override {}
-    void SetProgress(const std::string&, int) override {}
-    void Finish() override {}
-    bool IsCancelled() const override { return false; }
-};
 
 class CBenchHost : public IDocumentHost, public IExamRepository, public IWatchWindows {
 public:

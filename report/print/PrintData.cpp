@@ -34,20 +34,36 @@ std::vector<CMark> PrintedMarks(const CZrDocData& data, int section) {
     return marks;
 }
 
-bool ReadPrintedRecords(const CZrDocData& data, IPrintRegisters& registers, IProgress& progress) {
+namespace {
+
+std::vector<CMark> AllPrintedMarks(const CZrDocData& data) {
     std::vector<CMark> marks;
-    std::map<int, std::vector<CMark>> byRegister;
     for (int section = 0; section < data.GetSectionCount(); ++section) {
-        for (const CMark& mark : PrintedMarks(data, section)) {
-            marks.push_back(mark);
-            byRegister[mark.GetRegisterCode()].push_back(mark);
-        }
+        const std::vector<CMark> ofSection = PrintedMarks(data, section);
+        marks.insert(marks.end(), ofSection.begin(), ofSection.end());
     }
-    // The summaries in one call a register, the full records one by one.
+    return marks;
+}
+
+void FetchSummaries(const std::vector<CMark>& marks, IPrintRegisters& registers) {
+    std::map<int, std::vector<CMark>> byRegister;
+    for (const CMark& mark : marks)
+        byRegister[mark.GetRegisterCode()].push_back(mark);
     for (const auto& [code, ofRegister] : byRegister) {
         if (IPrintDb* db = registers.GetDb(code))
             db->FetchSummaries(ofRegister);
     }
+}
+
+} // namespace
+
+void FetchPrintedSummaries(const CZrDocData& data, IPrintRegisters& registers) {
+    FetchSummaries(AllPrintedMarks(data), registers);
+}
+
+bool ReadPrintedRecords(const CZrDocData& data, IPrintRegisters& registers, IProgress& progress) {
+    const std::vector<CMark> marks = AllPrintedMarks(data);
+    FetchSummaries(marks, registers);
     const int count = static_cast<int>(marks.size());
     progress.SetRange(count, 0, 100);
     for (int i = 0; i < count; ++i) {

@@ -15,9 +15,12 @@ class IProgress;
 // duplicates.
 std::vector<CMark> PrintedMarks(const CZrDocData& data, int section);
 
-// Reads the records of every mark a print of the data prints into the registers' caches, so
-// that laying the pages out, which the printing system asks for all at once, waits on no
-// engine; the progress tells the marks and may cancel. False when cancelled.
+// Reads the summary records of every mark a print of the data prints into the registers'
+// cache, in one call a register.
+void FetchPrintedSummaries(const CZrDocData& data, IPrintRegisters& registers);
+// The same, then the full records one by one, so that laying the pages out, which the printing
+// system asks for all at once, waits on no engine while the cache holds them; the progress
+// tells the marks and may cancel. False when cancelled.
 bool ReadPrintedRecords(const CZrDocData& data, IPrintRegisters& registers, IProgress& progress);
 
 // The selected marks of a view alone: no searches and no examination details, "One Class

@@ -1,5 +1,6 @@
 #include "report/print/PrintJob.h"
 
+#include "app/document/Progress.h"
 #include "report/print/PrintData.h"
 #include "report/print/PrintRegisters.h"
 
@@ -71,8 +72,26 @@ const CZrPrintPage* CZrPrintJob::LayoutPage(IDrawSurface& surface, int n) {
     return n >= 1 && n <= GetPageCount() ? &pages_[n - 1] : nullptr;
 }
 
-int CZrPrintJob::LayoutAllPages(IDrawSurface& surface) {
-    LayoutPage(surface, INT_MAX);
+int CZrPrintJob::LayoutAllPages(IDrawSurface& surface, IProgress* progress) {
+    if (!progress) {
+        LayoutPage(surface, INT_MAX);
+        return GetPageCount();
+    }
+    // The marks of the sections before each section, and of them all.
+    const int sectionCount = document_->GetSectionCount();
+    std::vector<int> marksBefore{0};
+    for (int section = 0; section < sectionCount; ++section)
+        marksBefore.push_back(marksBefore.back() +
+                              static_cast<int>(PrintedMarks(*document_, section).size()));
+    progress->SetRange(marksBefore.back(), 0, 100);
+    while (!layoutDone_ && !progress->IsCancelled()) {
+        LayoutPage(surface, GetPageCount() + 1);
+        const int section = std::min(next_.section, sectionCount);
+        progress->SetProgress("Laying out page " + std::to_string(GetPageCount()),
+                              marksBefore[section] + next_.markIndex);
+    }
+    if (layoutDone_)
+        progress->Finish();
     return GetPageCount();
 }
 

@@ -27,6 +27,7 @@
 
 class CSearch;
 class CWordWrapper;
+class IProgress;
 class IPrintDb;
 class IPrintRegisters;
 
@@ -114,8 +115,9 @@ public:
     // Page n (from 1), with the pages before it laid out first; null when there is no page n.
     // Page 1 always exists, if only with its heading.
     const CZrPrintPage* LayoutPage(IDrawSurface& surface, int n);
-    // Lays out every page; answers their count.
-    int LayoutAllPages(IDrawSurface& surface);
+    // Lays out every page; answers their count. A progress, when given, learns after each page
+    // how many of the marks are laid out, and stops layout early when it is cancelled.
+    int LayoutAllPages(IDrawSurface& surface, IProgress* progress = nullptr);
     // Draws page n, laid out before.
     void OnPrint(IDrawSurface& surface, int n);
 

@@ -63,24 +63,12 @@ void CZrPrinting::PrintMark(wxWindow* parent, const CMark& mark, bool longForm) 
 }
 
 void CZrPrinting::Run(wxWindow* parent, CZrDocData data, EPrintAction action) {
-    if (!ReadPrintedRecords(data, registers_, *openProgress_(kProgressCaption)))
-        return;
     if (action == EPrintAction::Preview) {
-        // The preview, and its frame, own both printouts: one to show, one to print from it.
-        auto* preview = new wxPrintPreview(MakePrintout(data).release(),
-                                           MakePrintout(data).release(), &printData_);
-        if (!preview->IsOk()) {
-            delete preview;
-            platform::ShowMessageBox({"There is no printer to preview for.", kTitle,
-                                      platform::MessageButtons::Ok,
-                                      platform::MessageIcon::Warning});
-            return;
-        }
-        auto* frame = new wxPreviewFrame(preview, parent, "Print Preview");
-        frame->Initialize();
-        frame->Show();
+        Preview(parent, std::move(data));
         return;
     }
+    if (!ReadPrintedRecords(data, registers_, *openProgress_(kProgressCaption)))
+        return;
     wxPrintDialogData dialogData(printData_);
     const std::unique_ptr<CZrPrintout> printout = MakePrintout(std::move(data));
     switch (runner_.Print(parent, dialogData, *printout, action == EPrintAction::Dialog)) {
@@ -94,6 +82,36 @@ void CZrPrinting::Run(wxWindow* parent, CZrDocData data, EPrintAction action) {
                                   platform::MessageButtons::Ok, platform::MessageIcon::Warning});
         break;
     }
+}
+
+void CZrPrinting::Preview(wxWindow* parent, CZrDocData data) {
+    // The preview, and its frame, own both printouts: one to show, one to print from it.
+    std::unique_ptr<CZrPrintout> shown = MakePrintout(data);
+    CZrPrintout& laidOut = *shown;
+    auto* preview =
+        new wxPrintPreview(shown.release(), MakePrintout(std::move(data)).release(), &printData_);
+    if (!preview->IsOk()) {
+        delete preview;
+        platform::ShowMessageBox({"There is no printer to preview for.", kTitle,
+                                  platform::MessageButtons::Ok, platform::MessageIcon::Warning});
+        return;
+    }
+    auto* frame = new wxPreviewFrame(preview, parent, "Print Preview");
+    frame->Initialize();
+    // The first page is drawn here rather than when the window first paints: drawing it lays
+    // every page out, which fetches every record and device image, under the progress window.
+    // The window shows once that is done, beneath the progress window while it stays up.
+    const std::unique_ptr<IProgress> progress = openProgress_(kProgressCaption);
+    FetchPrintedSummaries(laidOut.GetData(), registers_);
+    laidOut.SetLayoutProgress(progress.get());
+    preview->UpdatePageRendering();
+    laidOut.SetLayoutProgress(nullptr);
+    if (progress->IsCancelled()) {
+        // Closed, not destroyed: closing gives the other windows back their input.
+        frame->Close(true);
+        return;
+    }
+    frame->Show();
 }
 
 std::unique_ptr<CZrPrintout> CZrPrinting::MakePrintout(CZrDocData data) const {

@@ -38,8 +38,9 @@ public:
     // A progress window with the caption.
     using ProgressOpener = std::function<std::unique_ptr<IProgress>(const std::string& caption)>;
 
-    // Before each run the records it prints are read under a progress window, which may cancel
-    // the run. The runner, when given, stands in for the printer; it must outlive this object.
+    // Before a print the records it prints are read, and before a preview shows its pages are
+    // laid out, under a progress window, which may cancel the run. The runner, when given, stands
+    // in for the printer; it must outlive this object.
     CZrPrinting(IPrintRegisters& registers, const CUserOptions& options,
                 std::function<CZrDate()> today, ProgressOpener openProgress,
                 IPrintRunner* runner = nullptr);
@@ -61,6 +62,8 @@ public:
 
 private:
     void Run(wxWindow* parent, CZrDocData data, EPrintAction action);
+    // Lays every page out under a progress window, which may cancel, then shows the preview.
+    void Preview(wxWindow* parent, CZrDocData data);
     std::unique_ptr<CZrPrintout> MakePrintout(CZrDocData data) const;
 
     IPrintRegisters& registers_;

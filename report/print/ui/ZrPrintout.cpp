@@ -9,7 +9,7 @@ CZrPrintout::CZrPrintout(CZrDocData data, IPrintRegisters& registers, const CUse
 void CZrPrintout::OnPreparePrinting() {
     CPrintSurface surface(*this);
     job_.OnBeginPrinting(surface, data_);
-    pageCount_ = job_.LayoutAllPages(surface);
+    pageCount_ = job_.LayoutAllPages(surface, layoutProgress_);
 }
 
 bool CZrPrintout::HasPage(int page) {

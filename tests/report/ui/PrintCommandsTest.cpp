@@ -10,6 +10,7 @@
 #include "report/print/ui/PrintRangeDlg.h"
 #include "report/print/ui/Printing.h"
 #include "report/print/ui/ZrPrintout.h"
+#include "tests/support/LocalService.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -58,21 +59,53 @@ protected:
     CMark nova_;
 };
 
-TEST_F(PrintCommands, ThePreviewShowsEveryPage) {
+TEST_F(PrintCommands, ThePreviewLaysEveryPageOutUnderAProgressWindowThatMayCancelIt) {
+    const auto findPreview = [] {
+        wxPreviewFrame* preview = nullptr;
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* found = dynamic_cast<wxPreviewFrame*>(window))
+                preview = found;
+        return preview;
+    };
+    // A cache of one text record, so that nothing read ahead of the layout would last.
+    table_.GetTextCache().SetLimits(1, 1, 2048);
+    const ZrTestControl_var control = local_service::ResetControl();
     printing_.PrintExamination(frame_, document_, nullptr, EPrintAction::Preview);
-    wxPreviewFrame* preview = nullptr;
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* found = dynamic_cast<wxPreviewFrame*>(window))
-            preview = found;
+    wxPreviewFrame* preview = findPreview();
     ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->IsShown());
     wxPrintPreviewBase* shown = preview->GetControlBar()->GetPrintPreview();
     const auto* printout = dynamic_cast<const CZrPrintout*>(shown->GetPrintout());
     ASSERT_NE(printout, nullptr);
-    // One page a section.
-    ASSERT_TRUE(wx_test::PumpUntil([printout] { return printout->GetPageCount() > 0; }));
+    // One page a section, laid out before the window first paints; each page tells how many
+    // of the marks are laid out.
     EXPECT_EQ(printout->GetPageCount(), 3);
     EXPECT_EQ(shown->GetMaxPage(), 3);
+    EXPECT_EQ(host_.progressCaptions, (std::vector<std::string>{"Print"}));
+    EXPECT_EQ(host_.progressSteps,
+              (std::vector<std::string>{"range 3 0-100", "Laying out page 1 @1",
+                                        "Laying out page 2 @2", "Laying out page 3 @3", "finish"}));
+    EXPECT_EQ(host_.openProgresses, 0);
     EXPECT_EQ(runner_.GetRuns(), 0);
+    // Once the first page shows, the records of the pages not drawn were read once.
+    ASSERT_TRUE(wx_test::PumpUntil(
+        [preview] { return preview->GetStatusBar()->GetStatusText() == "Page 1 of 3"; }));
+    for (const CMark& mark : {star_, nova_})
+        EXPECT_EQ(local_service::LoggedCalls(
+                      control, "GetTextDetails2(" + std::to_string(mark.GetRecordNumber()) + ",")
+                      .size(),
+                  1u);
+    preview->Close(true);
+    wx_test::Pump();
+
+    // Cancelled, no preview stays, and the main window takes input again.
+    host_.cancelAt = "Laying out page 2";
+    host_.progressSteps.clear();
+    printing_.PrintExamination(frame_, document_, nullptr, EPrintAction::Preview);
+    wx_test::Pump();
+    EXPECT_EQ(findPreview(), nullptr);
+    EXPECT_TRUE(frame_->IsEnabled());
+    EXPECT_EQ(host_.progressSteps.back(), "Laying out page 2 @2");
 }
 
 TEST_F(PrintCommands, PrintLongAndPrintShortPrintTheOneMark) {
