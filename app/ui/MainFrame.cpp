@@ -1,6 +1,7 @@
 #include "app/ui/MainFrame.h"
 
 #include "app/ui/CommandIds.h"
+#include "app/ui/ProgramKeys.h"
 #include "app/ui/ZrStatusBar.h"
 #include "core/AppTitle.h"
 #include "core/ui/WxText.h"
@@ -45,10 +46,8 @@ CMainFrame::CMainFrame(IMainViewFactory& views, CMainFrameServices services)
     SetStatusBar(statusBar_);
     SetSizer(new wxBoxSizer(wxVERTICAL));
 
-    wxAcceleratorEntry keys[] = {{wxACCEL_CTRL, WXK_F12, kCmdQuickSave},
-                                 {wxACCEL_NORMAL, WXK_F1, wxID_HELP},
-                                 {wxACCEL_NORMAL, WXK_F9, kCmdSearchReview}};
-    SetAcceleratorTable(wxAcceleratorTable(std::size(keys), keys));
+    SetAcceleratorTable(WithProgramKeys(
+        {{wxACCEL_NORMAL, WXK_F1, wxID_HELP}, {wxACCEL_NORMAL, WXK_F9, kCmdSearchReview}}));
 
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
