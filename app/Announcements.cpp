@@ -1,5 +1,6 @@
 #include "app/Announcements.h"
 
+#include "core/CleanString.h"
 #include "core/UserOptions.h"
 #include "core/ZrDate.h"
 #include "platform/MessageBox.h"
@@ -33,6 +34,10 @@ void CAnnouncements::Take(std::vector<CAnnouncementItem> fetched,
     if (fetched.empty())
         return;
     items_ = std::move(fetched);
+    // A date cell may break its line; the date is kept in the settings file, one line a key,
+    // and read as a date only with single blanks.
+    for (CAnnouncementItem& item : items_)
+        item.date = CCleanString(item.date).GetText();
     const std::string& date = items_.front().date;
     if (!IsNewerThanDismissed(date, user_.GetLatestDontShowDate()))
         return;

@@ -2,6 +2,8 @@
 
 #include "platform/MessageBox.h"
 
+#include <filesystem>
+
 void CStartupSequence::Add(std::string name, Step step) {
     steps_.emplace_back(std::move(name), std::move(step));
 }
@@ -31,6 +33,15 @@ std::vector<std::string> CStartupSequence::GetNames() const {
     for (const auto& step : steps_)
         names.push_back(step.first);
     return names;
+}
+
+std::string CommandLineFile(const std::vector<std::string>& arguments,
+                            const std::string& startDir) {
+    for (const std::string& argument : arguments) {
+        if (!argument.empty() && argument[0] != '-')
+            return (std::filesystem::path(startDir) / argument).string();
+    }
+    return {};
 }
 
 CStartupSequence MakeStartupSequence(IStartupActions& actions) {

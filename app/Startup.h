@@ -71,5 +71,10 @@ private:
     std::vector<std::string> run_;
 };
 
+// The examination file the command line names: its first argument that is not an option,
+// taken from the folder the program was started in, since start-up moves to the user's folder
+// before it opens the file. "" when the command line names none.
+std::string CommandLineFile(const std::vector<std::string>& arguments, const std::string& startDir);
+
 // The program's start-up over the actions; the actions must outlive the sequence.
 CStartupSequence MakeStartupSequence(IStartupActions& actions);

@@ -129,6 +129,10 @@ public:
     std::vector<int> GetPartialTextExtents(std::string_view text) const;
     void TextOut(int x, int y, std::string_view text);
 
+    // Drawing is kept within the rectangle until ResetClip.
+    virtual void SetClip(const CRect& rect) = 0;
+    virtual void ResetClip() = 0;
+
     // Lines and shapes.
     virtual void SetPen(const CPenSpec& pen) = 0;
     virtual const CPenSpec& GetPen() const = 0;

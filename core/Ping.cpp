@@ -288,3 +288,7 @@ std::vector<std::uint8_t> CPing::ToDib() {
         return {};
     return dib;
 }
+
+std::string PngLibraryVersion() {
+    return png_get_libpng_ver(nullptr);
+}

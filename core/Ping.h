@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 class CPing {
@@ -50,3 +51,6 @@ private:
     int interlaceType_ = 0;
     CBuffer png_;
 };
+
+// The version of the PNG library the program runs with, as the library tells it ("1.6.39").
+std::string PngLibraryVersion();

@@ -101,6 +101,8 @@ public:
         Add(section, key, value.face + ":" + std::to_string(value.size));
     }
 
+    // Writes the sections; a value the file cannot hold is left out and named in the error, so
+    // that it never costs the other keys their place in the file.
     bool Write(CIniFile& file, std::string& error) const {
         for (const auto& [section, pairs] : sections_) {
             if (!file.WriteSection(section, pairs, {})) {
@@ -108,17 +110,27 @@ public:
                 return false;
             }
         }
-        return true;
+        if (refused_.empty())
+            return true;
+        error = "The file cannot hold the value of";
+        for (std::size_t i = 0; i < refused_.size(); ++i)
+            error += (i == 0 ? " " : ", ") + refused_[i];
+        return false;
     }
 
 private:
     void Add(const char* section, const char* key, std::string value) {
+        if (!CIniDocument::CanStore(section, key, value)) {
+            refused_.push_back(std::string("[") + section + "] " + key);
+            return;
+        }
         if (sections_.empty() || sections_.back().first != section)
             sections_.emplace_back(section, CIniPairs());
         sections_.back().second.emplace_back(key, std::move(value));
     }
 
     std::vector<std::pair<std::string, CIniPairs>> sections_;
+    std::vector<std::string> refused_;
 };
 
 template <class Io>
@@ -274,26 +286,29 @@ void CUserOptions::LoadFrom(const CIniFile& file) {
 }
 
 bool CUserOptions::Save(bool force) {
+    // Each part is written whatever became of the other.
+    bool saved = true;
     if (changed_ || force) {
         // The file holds the effective value, as its readers expect.
         oneClassOnly_ = GetOneClassOnly();
         CSaver saver;
         Exchange(saver);
-        if (!saver.Write(userFile_, lastError_))
-            return false;
-        changed_ = false;
+        if (saver.Write(userFile_, lastError_))
+            changed_ = false;
+        else
+            saved = false;
     }
     if (sectionNamesChanged_ || force) {
-        CIniPairs names;
+        CSaver saver;
         for (int i = 0; i < kSectionNameCount; ++i)
-            names.emplace_back(std::to_string(i + 1), sectionNames_[static_cast<std::size_t>(i)]);
-        if (!userFile_.WriteSection("SectionNames", names, {})) {
-            lastError_ = userFile_.GetLastError();
-            return false;
-        }
-        sectionNamesChanged_ = false;
+            saver.Text("SectionNames", std::to_string(i + 1).c_str(),
+                       sectionNames_[static_cast<std::size_t>(i)], "");
+        if (saver.Write(userFile_, lastError_))
+            sectionNamesChanged_ = false;
+        else
+            saved = false;
     }
-    return true;
+    return saved;
 }
 
 bool CUserOptions::GetOneClassOnly() const {

@@ -69,8 +69,9 @@ public:
     void Load();
     void Load(const CSystemOptions& system);
     // Writes every saved setting when something changed (or with force), and the section names
-    // when one of them changed (or with force). False when a file could not be written; the
-    // settings then stay marked as changed. GetLastError says why.
+    // when one of them changed (or with force). False when the file could not be written, or
+    // could not hold a value (a line break, say), which is then left out while every other key
+    // is written; the settings then stay marked as changed. GetLastError says why.
     bool Save(bool force = false);
     bool IsChanged() const { return changed_; }
     // Why the last Save or WriteMacroSection failed.

@@ -13,6 +13,25 @@ std::size_t Clamped(int n, std::size_t length) {
     return n <= 0 ? 0 : std::min(static_cast<std::size_t>(n), length);
 }
 
+// Keeps the drawing within the rectangle, when there is one, while it lives.
+class CClip {
+public:
+    CClip(IDrawSurface& surface, const std::optional<CRect>& rect)
+        : surface_(rect ? &surface : nullptr) {
+        if (surface_)
+            surface_->SetClip(*rect);
+    }
+    ~CClip() {
+        if (surface_)
+            surface_->ResetClip();
+    }
+    CClip(const CClip&) = delete;
+    CClip& operator=(const CClip&) = delete;
+
+private:
+    IDrawSurface* surface_;
+};
+
 } // namespace
 
 CWString::CWString() {
@@ -89,6 +108,20 @@ void CWString::Reserve(std::size_t need) {
 
 void CWString::TextOutN(IDrawSurface& surface, int x, int y, int n) const {
     surface.TextOut(x, y, View().substr(0, Clamped(n, units_.size())));
+}
+
+void CWString::ExtTextOut(IDrawSurface& surface, int x, int y, unsigned options,
+                          const std::optional<CRect>& rect, std::span<const int> spacing) const {
+    if (rect && (options & kOpaque))
+        surface.FillRect(*rect, surface.GetBackgroundColour());
+    const CClip clip(surface, options & kClipped ? rect : std::nullopt);
+    const std::size_t spaced = std::min(spacing.size(), units_.size());
+    for (std::size_t i = 0; i < spaced; ++i) {
+        surface.TextOut(x, y, View().substr(i, 1));
+        x += spacing[i];
+    }
+    if (spaced < units_.size())
+        surface.TextOut(x, y, View().substr(spaced));
 }
 
 CSize CWString::GetExtent(const IDrawSurface& surface) const {

@@ -4,6 +4,8 @@
 
 #include "core/DrawSurface.h"
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,14 @@ public:
     // 0..length).
     void TextOut(IDrawSurface& surface, int x, int y) const { surface.TextOut(x, y, View()); }
     void TextOutN(IDrawSurface& surface, int x, int y, int n) const;
+    // The whole text with its top left corner at (x, y), unit i starting the sum of the first
+    // i spacings right of x; units past the spacings follow at their own widths. With a
+    // rectangle the options say whether it is filled with the background colour first and
+    // whether the text is kept within it.
+    static constexpr unsigned kOpaque = 0x2;
+    static constexpr unsigned kClipped = 0x4;
+    void ExtTextOut(IDrawSurface& surface, int x, int y, unsigned options,
+                    const std::optional<CRect>& rect, std::span<const int> spacing = {}) const;
     CSize GetExtent(const IDrawSurface& surface) const;
     CSize GetExtentOf(const IDrawSurface& surface, int n) const;
 

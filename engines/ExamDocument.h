@@ -45,6 +45,9 @@ public:
                               bool keep, bool isLong) = 0;
     // Merges the marks; answers how many were new.
     virtual int MergeMarks(std::span<const CMark> marks) = 0;
+    // Takes the search's marks away as removing the search would: its unkept marks and
+    // duplicates go, its kept group heads stay with search id 0.
+    virtual void RemoveSearchMarks(int searchId) = 0;
 
     // The examination's database catalogue.
     virtual const CDbSelection& GetDbSelection() const = 0;

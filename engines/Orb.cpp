@@ -53,3 +53,7 @@ void ShutdownOrb() {
     }
     orb = CORBA::ORB::_nil();
 }
+
+std::string OrbLibraryVersion() {
+    return omniORB::versionString();
+}

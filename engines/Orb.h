@@ -3,6 +3,7 @@
 // destructors of the generated stubs run; COrbLifetime, made in main, takes care of both.
 
 #include <omniORB4/CORBA.h>
+#include <string>
 
 // Limits every call on the search service is held to.
 struct OrbSettings {
@@ -22,6 +23,9 @@ bool InitOrb(const OrbSettings& settings = {});
 
 // The ORB kept by InitOrb (not duplicated); nil before InitOrb and after ShutdownOrb.
 CORBA::ORB_ptr GetOrb();
+
+// The version of omniORB the program runs with, as the library tells it ("4.3.0").
+std::string OrbLibraryVersion();
 
 // Destroys the ORB kept by InitOrb, closing its connections; nothing when none is kept.
 void ShutdownOrb();

@@ -174,6 +174,10 @@ void CSearchEngines::CollectResults(IExamDocument& document) {
     const bool isLong = section + 1 <= services_.userOptions.GetAutoLong();
     const bool byApplication = services_.userOptions.GetMultiClassDuplicates() ||
                                services_.userOptions.GetDeleteDuplicates();
+    // A search that has not run owns no marks: any that a file gave it would take its hits as
+    // duplicates (or, with duplicate handling, drop them) and list every mark twice.
+    if (!search_.HasRun())
+        document.RemoveSearchMarks(search_.GetSearchId());
     int found = 0;
     std::string runDbs;
     // Without duplicate handling the hits of all databases go to the document in one merge.

@@ -25,11 +25,13 @@ std::string CCBox::GetTypeName(int boxType) {
 
 void CCBox::Draw(IDrawSurface& surface) const {
     const CDrawStateSaver saver(surface);
-    if (greyed_) {
-        const CColour grey = surface.GetSystemColour(ESystemColour::GrayText);
-        surface.SetPen({grey, 1});
-        surface.SetTextColour(grey);
-    }
+    // The box is always of the window's colour, so its lines take the window's text colour: the
+    // row's own pen may be that very colour on a selected row, and the state would vanish.
+    const CColour lines =
+        surface.GetSystemColour(greyed_ ? ESystemColour::GrayText : ESystemColour::WindowText);
+    surface.SetPen({lines, 1});
+    if (greyed_)
+        surface.SetTextColour(lines);
     surface.FillRect(rect_, surface.GetSystemColour(ESystemColour::Window));
     const CPoint outline[] = {{rect_.left, rect_.top},
                               {rect_.right, rect_.top},

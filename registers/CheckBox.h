@@ -20,8 +20,9 @@ public:
     // "Long", "Keep", "Watch", else "???".
     static std::string GetTypeName(int boxType);
 
-    // The box filled with the window colour, outlined, crossed when checked, its caption after
-    // it; greyed boxes in the grey-text colour.
+    // The box filled with the window colour, outlined in the window's text colour, crossed when
+    // checked, its caption after it in the surface's text colour; greyed boxes and their caption
+    // in the grey-text colour.
     void Draw(IDrawSurface& surface) const;
     // Half a box around it counts, and its caption up to 40 pixels right of it.
     bool HitTest(CPoint point) const;

@@ -170,7 +170,9 @@ void CZrDb::DrawLongForm(CMark& mark, IDrawSurface& surface, const CRect& cell, 
 
 void CZrDb::DrawIconOrImage(const CMark& mark, IDrawSurface& surface, CPoint at,
                             const CZrData& record, const CDisplayInfo& info) const {
-    bool drawn = false;
+    // A record without an icon leaves the cell empty; only an icon that cannot be drawn is an
+    // error.
+    bool drawn = true;
     CRect area{at.x, at.y, at.x + info.GetIconWidth(), at.y + info.GetIconHeight()};
     if (record.HasField("ICON0")) {
         area = {at.x, at.y, at.x + CDisplayInfo::kIconSize, at.y + CDisplayInfo::kIconSize};

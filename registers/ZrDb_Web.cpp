@@ -314,5 +314,6 @@ int CZrDb_Web::DrawBitmap(IDrawSurface& surface, int x, int y) const {
     if (!png || length == 0)
         return 0;
     surface.DrawImage(EImageFormat::Png, {png, length}, {x, y});
-    return kBitmapWidth;
+    // The engine's flag need not have the built-in flags' width; the header's text follows it.
+    return static_cast<int>(flag_.GetWidth());
 }

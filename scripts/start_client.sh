@@ -7,11 +7,13 @@
 # RUN_DIR/prog holds a link to the client with its system settings beside it (the service's
 # repositories, RUN_DIR/home as the home folder, an automatic login for TESTCO/examiner), and
 # RUN_DIR/config is the user's configuration folder. It saves a sample examination
-# (zr_sample_exam) and starts the client on it. The service stops when the client ends or the
-# script is interrupted. service.pid and client.pid in RUN_DIR name the two processes while they
-# run.
+# (zr_sample_exam), puts the sample report templates (testsvc/sample/templates) in the home
+# folder's templates folder and starts the client on the examination. The service stops when
+# the client ends or the script is interrupted. service.pid and client.pid in RUN_DIR name the
+# two processes while they run.
 set -euo pipefail
 
+source=$(realpath "$(dirname "$0")/..")
 build=$(realpath "$1")
 run=$(realpath -m "$2")
 marks=${3:-20000}
@@ -71,6 +73,9 @@ Remote1=$(sed -n 's/^remote //p' "$run/addresses")
 Local=$(sed -n 's/^local //p' "$run/addresses")
 INI
 "$build/testsvc/zr_sample_exam" --program-dir "$run/prog" --output "$run/home/Sample.zre"
+# The report templates to try File > Report with, in the templates folder of the home folder.
+mkdir -p "$run/home/template"
+cp "$source/testsvc/sample/templates/"* "$run/home/template/"
 
 "$run/prog/ZRPro" "$run/home/Sample.zre" &
 client=$!

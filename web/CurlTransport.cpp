@@ -206,3 +206,8 @@ HttpReply CCurlTransport::Exchange(const HttpExchange& exchange) {
     }
     return reply;
 }
+
+std::string CurlLibraryVersion() {
+    const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
+    return info && info->version ? info->version : "";
+}

@@ -6,6 +6,7 @@
 #include "web/WebOptions.h"
 
 #include <memory>
+#include <string>
 
 class CCurlTransport : public IHttpTransport {
 public:
@@ -25,3 +26,6 @@ private:
 // The address with every byte that may not stand in a request line (controls, blanks, bytes
 // above 126) percent-encoded, so that no text from a page or record can break the request.
 std::string EscapeUnsafeUrlBytes(std::string_view url);
+
+// The version of libcurl the program runs with, as the library tells it ("7.88.1").
+std::string CurlLibraryVersion();

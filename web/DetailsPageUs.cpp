@@ -29,6 +29,7 @@ void CHtmlPageUsTarrDetails::Reset() {
     label_.clear();
     pendingGoods_ = {};
     pending_.Clear();
+    attorneyNamed_ = false;
 }
 
 void CHtmlPageUsTarrDetails::OnToken(const CHtmlToken& token) {
@@ -107,13 +108,17 @@ void CHtmlPageUsTarrDetails::OnGoodsText(const std::string& text) {
     }
 }
 
-// An attorney's own line marks the entry; the firm that follows is its name, then its address.
+// An attorney's own line opens the entries; the firm that follows is a name, then its address.
+// An owner who corresponds for himself, with no attorney named, is no address for service.
 void CHtmlPageUsTarrDetails::OnCorrespondenceText(const std::string& text) {
     if (label_ != "Correspondent (Owner)" && label_ != "Correspondent")
         return;
-    if (EndsWithNoCase(text, "(Attorney of record)"))
+    if (EndsWithNoCase(text, "(Attorney of record)")) {
+        attorneyNamed_ = true;
         return;
-    (pending_.name.IsEmpty() ? pending_.name : pending_.address).Append(text);
+    }
+    if (attorneyNamed_)
+        (pending_.name.IsEmpty() ? pending_.name : pending_.address).Append(text);
 }
 
 void CHtmlPageUsTarrDetails::FlushGoods(bool always) {

@@ -184,6 +184,8 @@ private:
     std::string label_;
     CTarrGoods pendingGoods_;
     CNameAddr pending_;
+    // An attorney of record was named: correspondence texts from then on are entries.
+    bool attorneyNamed_ = false;
 };
 
 // EU trade marks: cells of result names and values under section headings, owners and

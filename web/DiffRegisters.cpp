@@ -27,10 +27,10 @@ std::unique_ptr<IDiffCheck> MakeCheck(CWebClient& client, const CWebServers& ser
 
 // A page the parser cannot read to its end (tables nested too deep) is the mark's error.
 template <typename Diff>
-std::vector<std::string> CompareWith(std::string_view bytes, const CZrData& record,
+std::vector<std::string> CompareWith(std::string_view text, const CZrData& record,
                                      CDiffReporter& reporter) {
     typename Diff::PageType page;
-    page.ParseBuffer(bytes);
+    page.ParseDecoded(text);
     if (!page.GetError().empty()) {
         reporter.ReportError(page.GetError());
         return {};
@@ -69,12 +69,12 @@ const CDiffRegister* FindDiffRegister(int code) {
     return nullptr;
 }
 
-bool ComparePage(int code, std::string_view page, const CZrData& record, CDiffReporter& reporter,
+bool ComparePage(int code, std::string_view text, const CZrData& record, CDiffReporter& reporter,
                  std::vector<std::string>& checkedFields) {
     checkedFields.clear();
     const CDiffRegister* entry = FindDiffRegister(code);
     if (entry && entry->comparePage) {
-        checkedFields = entry->comparePage(page, record, reporter);
+        checkedFields = entry->comparePage(text, record, reporter);
         return true;
     }
     return code == kCommunityDesigns;

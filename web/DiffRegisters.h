@@ -37,17 +37,18 @@ struct CDiffRegister {
     AppNumParser parseNumber;
     // The register's check; none for a register whose marks are counted but not checked.
     std::unique_ptr<IDiffCheck> (*makeCheck)(CWebClient& client, const CWebServers& servers);
-    // The page parsed by the register's parser and compared with the record; the labels of the
-    // fields compared. None where nothing is compared.
-    std::vector<std::string> (*comparePage)(std::string_view page, const CZrData& record,
+    // The page's text (as its fetch decoded it) parsed by the register's parser and compared
+    // with the record; the labels of the fields compared. None where nothing is compared.
+    std::vector<std::string> (*comparePage)(std::string_view text, const CZrData& record,
                                             CDiffReporter& reporter);
 };
 
 // The register of the letter; none for a letter the check does not know.
 const CDiffRegister* FindDiffRegister(int code);
 
-// The quick compare of a page saved from the register's site: reports every difference and
-// names the fields checked. False when the register has no comparison; the Community designs
-// have a page but nothing is compared on it.
-bool ComparePage(int code, std::string_view page, const CZrData& record, CDiffReporter& reporter,
+// The quick compare of a page fetched from the register's site, given as the text its fetch
+// decoded (PageTextOfBody), so that it reads as the difference check reads the same page:
+// reports every difference and names the fields checked. False when the register has no
+// comparison; the Community designs have a page but nothing is compared on it.
+bool ComparePage(int code, std::string_view text, const CZrData& record, CDiffReporter& reporter,
                  std::vector<std::string>& checkedFields);

@@ -80,8 +80,8 @@ void CHtmlPage::FetchPage(bool isPost, std::string_view headers) {
     else if (outcome.reply.status != 200)
         SetHttpError(outcome.reply.status);
     else {
-        pageUrl_ = outcome.url;
-        finalUrl_ = outcome.url.ToString();
+        pageUrl_.SetUrl(outcome.url);
+        finalUrl_ = outcome.url;
         ParseText(PageTextOfReply(outcome.reply));
     }
 }
@@ -119,6 +119,11 @@ void CHtmlPage::ParseFile(const std::string& path) {
 void CHtmlPage::ParseBuffer(std::string_view bytes) {
     Reset();
     ParseText(PageTextOfBody(std::string(bytes), {}));
+}
+
+void CHtmlPage::ParseDecoded(std::string_view text) {
+    Reset();
+    ParseText(text);
 }
 
 void CHtmlPage::ParseText(std::string_view text) {

@@ -40,6 +40,9 @@ public:
     void ParseFile(const std::string& path);
     // Bytes as saved from a page (a UTF-8 declaration is honoured as for a fetched body).
     void ParseBuffer(std::string_view bytes);
+    // A body's text as its fetch decoded it (PageTextOfBody): parsed as it stands, since a
+    // second decoding by the page's own declaration would read it differently.
+    void ParseDecoded(std::string_view text);
     // Every token of the source through OnToken.
     void ParseResponse(IHtmlSource& source);
 

@@ -1,6 +1,7 @@
 #include "web/HttpFetch.h"
 
 #include "web/HeaderScan.h"
+#include "web/HtmlUrl.h"
 #include "web/TextEncoding.h"
 
 namespace {
@@ -18,11 +19,24 @@ std::string Trimmed(std::string message) {
     return message;
 }
 
+// The address a Location names, as written: a whole address as it stands (cut into parts and
+// written out again, "http://h/p" would come back as the folder "/p/"), one without its scheme
+// on the scheme of the address that answered, a path resolved against that address.
+std::string LocationAddress(std::string_view location, const std::string& answered) {
+    location = location.substr(0, location.find('#'));
+    const CHtmlUrl base(answered);
+    if (!CHtmlUrl(location).GetScheme().empty())
+        return std::string(location);
+    if (location.starts_with("//"))
+        return base.GetScheme() + std::string(location.substr(2));
+    return CHtmlUrl(location, &base).ToString();
+}
+
 } // namespace
 
 FetchOutcome FetchFollowingRedirects(CWebClient& client, HttpExchange exchange) {
     FetchOutcome outcome;
-    outcome.url.SetUrl(exchange.url);
+    outcome.url = exchange.url;
     for (int redirects = 0;; ++redirects) {
         outcome.reply = client.Exchange(exchange);
         if (!outcome.reply.error.empty()) {
@@ -39,12 +53,12 @@ FetchOutcome FetchFollowingRedirects(CWebClient& client, HttpExchange exchange) 
             outcome.error = prefix + " without a Location";
             return outcome;
         }
-        const CHtmlUrl target(location, &outcome.url);
-        if (!target.IsWeb()) {
+        const std::string target = LocationAddress(location, outcome.url);
+        if (!CHtmlUrl(target).IsWeb()) {
             outcome.error = prefix + " to an address that is not http or https: " + location;
             return outcome;
         }
-        if (exchange.method == "GET" && target.ToString() == outcome.url.ToString()) {
+        if (exchange.method == "GET" && target == outcome.url) {
             outcome.error = prefix + " resulting in recursion";
             return outcome;
         }
@@ -56,7 +70,7 @@ FetchOutcome FetchFollowingRedirects(CWebClient& client, HttpExchange exchange) 
             exchange.method = "GET";
             exchange.body.clear();
         }
-        exchange.url = target.ToString();
+        exchange.url = target;
         outcome.url = target;
     }
 }

@@ -1,11 +1,10 @@
 #pragma once
 // An exchange with its redirects followed, as pages and form posts fetch.
 //
-// A Location is resolved against the address that answered and fetched from its own host; 301,
-// 302 and 303 are followed as GET without a body, 307 and 308 keep method and body. Only http and
-// https targets are followed, and at most kMaxRedirects of them.
+// A Location is fetched as written, from its own host (a relative one resolved against the
+// address that answered); 301, 302 and 303 are followed as GET without a body, 307 and 308 keep
+// method and body. Only http and https targets are followed, and at most kMaxRedirects of them.
 
-#include "web/HtmlUrl.h"
 #include "web/WebClient.h"
 
 #include <string>
@@ -13,8 +12,8 @@
 struct FetchOutcome {
     // The last response.
     HttpReply reply;
-    // The address of the last response.
-    CHtmlUrl url;
+    // The address of the last response, as it was fetched.
+    std::string url;
     // Why there is no last response to use; empty when there is (whatever its status).
     std::string error;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The Quick Compare tab: the register's page, as fetched for the PTO tab, parsed by the
 // register's details-page parser and compared with the mark's record, the differences written
-// as the details window's HTML.
+// as the details window's HTML. The page comes as the text its fetch decoded, which is read as
+// it stands, so that the tab and the difference check read the same page alike.
 
 #include "core/Mark.h"
 #include "report/presenter/HtmlPresenter.h"

@@ -151,7 +151,7 @@ void FetchOnClient(CWebClient& client, const CWebServers& servers, const CPageOr
         result.error = HttpStatusText(outcome.reply.status);
     } else {
         const std::string contentType = ScanHeader(outcome.reply.headers, "Content-Type");
-        result.url = outcome.url.ToString();
+        result.url = outcome.url;
         result.html = HtmlForBrowser(outcome.reply.body, contentType);
         result.text = PageTextOfBody(outcome.reply.body, contentType);
     }

@@ -1,25 +1,40 @@
 #include "app/dialogs/ProgramDiagnostics.h"
 
 #include "app/document/ZR2000Doc.h"
-#include "core/ModuleVersion.h"
+#include "core/Ping.h"
 #include "core/SystemOptions.h"
 #include "engines/BgrJobs.h"
+#include "engines/Orb.h"
 #include "engines/OrbErrors.h"
 #include "engines/Repository.h"
 #include "platform/SystemInfo.h"
 #include "registers/ZrDb.h"
 #include "registers/ZrDbs.h"
+#include "web/CurlTransport.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace {
 
-// The libraries a support desk asks about, by the start of their file names.
-constexpr const char* kModules[] = {"libwx_gtk3u_core", "libomniORB4", "libcurl", "libpng"};
-
-std::string VersionText(const FixedFileInfo& info) {
-    return std::to_string(info.fileVersionMS >> 16) + "." +
-           std::to_string(info.fileVersionMS & 0xFFFF) + "." +
-           std::to_string(info.fileVersionLS >> 16) + "." +
-           std::to_string(info.fileVersionLS & 0xFFFF);
+// A version as a library tells it ("7.88.1", "1.6.39", "4.3.0-dev") in the report's four
+// numbers ("7.88.1.0"); "" when it begins with no number.
+std::string FourNumberVersion(std::string_view text) {
+    std::vector<std::string> numbers;
+    while (numbers.size() < 4 && !text.empty() &&
+           std::isdigit(static_cast<unsigned char>(text.front()))) {
+        const std::size_t end = std::min(text.find_first_not_of("0123456789"), text.size());
+        numbers.emplace_back(text.substr(0, end));
+        text.remove_prefix(end);
+        if (text.empty() || text.front() != '.')
+            break;
+        text.remove_prefix(1);
+    }
+    if (numbers.empty())
+        return {};
+    numbers.resize(4, "0");
+    return numbers[0] + "." + numbers[1] + "." + numbers[2] + "." + numbers[3];
 }
 
 template <class Cache>
@@ -45,12 +60,12 @@ std::string CProgramDiagnosticsSource::GetSystemName() const {
 
 std::vector<std::pair<std::string, std::string>>
 CProgramDiagnosticsSource::GetModuleVersions() const {
-    std::vector<std::pair<std::string, std::string>> modules;
-    for (const char* name : kModules) {
-        CModuleVersion version;
-        modules.emplace_back(name, version.Read(name) ? VersionText(version.GetFixedInfo()) : "");
-    }
-    return modules;
+    // Each library asked for its own version: the numbers in the names of their files are
+    // those of their interfaces.
+    return {{"wxWidgets", FourNumberVersion(objects_.windowLibraryVersion)},
+            {"omniORB", FourNumberVersion(OrbLibraryVersion())},
+            {"libcurl", FourNumberVersion(CurlLibraryVersion())},
+            {"libpng", FourNumberVersion(PngLibraryVersion())}};
 }
 
 CDiagnosticsFolders CProgramDiagnosticsSource::GetFolders() const {

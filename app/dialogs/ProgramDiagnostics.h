@@ -7,6 +7,8 @@
 #include "app/dialogs/DiagnosticsReport.h"
 #include "engines/ZrDbEngine.h"
 
+#include <string>
+
 class CBgrJobManager;
 class CSystemOptions;
 class CZR2000Doc;
@@ -19,6 +21,9 @@ struct CDiagnosedObjects {
     CZrDbs& registers;
     const CSystemOptions& system;
     const CBgrJobManager& jobs;
+    // The window library's version as it tells it ("3.2.2"); the program's windows fill it in,
+    // as the report itself links no window library.
+    std::string windowLibraryVersion;
 };
 
 class CProgramDiagnosticsSource : public IDiagnosticsSource {

@@ -31,6 +31,7 @@ public:
         return document_.AddFoundRecordSets(sets, section, searchId, keep, isLong);
     }
     int MergeMarks(std::span<const CMark> marks) override { return document_.MergeMarks(marks); }
+    void RemoveSearchMarks(int searchId) override { document_.RemoveSearchMarks(searchId); }
 
     const CDbSelection& GetDbSelection() const override { return document_.GetDbSelection(); }
 

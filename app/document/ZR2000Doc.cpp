@@ -106,10 +106,17 @@ void CZR2000Doc::ReplaceSearch(const CSearch& search) {
 }
 
 void CZR2000Doc::RemoveSearch(int searchId) {
-    marks_.RemoveSearch(searchId);
+    RemoveSearchMarks(searchId);
     searches_.Remove(searchId);
     RecomputeSearchStats();
     UpdateAllViews(nullptr, kHintSearchRemoved);
+    SetModifiedFlag();
+}
+
+void CZR2000Doc::RemoveSearchMarks(int searchId) {
+    if (!marks_.HasFiltered(MakeSearchIdFilter(searchId, false, true), 1))
+        return;
+    marks_.RemoveSearch(searchId);
     SetModifiedFlag();
 }
 

@@ -95,6 +95,8 @@ public:
     void ReplaceSearch(const CSearch& search);
     // The search's unkept marks go with it; its kept marks stay with search id 0.
     void RemoveSearch(int searchId);
+    // The same for the search's marks alone; the search stays.
+    void RemoveSearchMarks(int searchId);
     void SetCurrentSearch(int searchId);
     void SelectSearch(int searchId);
     int GetCurrentSearch() const { return currentSearch_; }

@@ -1,7 +1,7 @@
 #include "app/ui/MainFrame.h"
 
 #include "app/ui/CommandIds.h"
-#include "app/ui/ProgramKeys.h"
+#include "app/ui/FrameKeys.h"
 #include "app/ui/ZrStatusBar.h"
 #include "core/AppTitle.h"
 #include "core/ui/WxText.h"
@@ -46,8 +46,12 @@ CMainFrame::CMainFrame(IMainViewFactory& views, CMainFrameServices services)
     SetStatusBar(statusBar_);
     SetSizer(new wxBoxSizer(wxVERTICAL));
 
-    SetAcceleratorTable(WithProgramKeys(
-        {{wxACCEL_NORMAL, WXK_F1, wxID_HELP}, {wxACCEL_NORMAL, WXK_F9, kCmdSearchReview}}));
+    // Beside the menus' keys, the main view's second keys for Undo, Cut, Copy and Paste.
+    SetAcceleratorTable(MakeFrameKeys({{wxACCEL_NORMAL, WXK_F9, kCmdSearchReview},
+                                       {wxACCEL_ALT, WXK_BACK, wxID_UNDO},
+                                       {wxACCEL_SHIFT, WXK_DELETE, wxID_CUT},
+                                       {wxACCEL_CTRL, WXK_INSERT, wxID_COPY},
+                                       {wxACCEL_SHIFT, WXK_INSERT, wxID_PASTE}}));
 
     Bind(wxEVT_CLOSE_WINDOW, &CMainFrame::OnClose, this);
     Bind(wxEVT_IDLE, &CMainFrame::OnIdle, this);
@@ -86,9 +90,9 @@ void CMainFrame::BuildMenus() {
                            {kCmdWatchAll, "&Watch All"},
                            {wxID_SEPARATOR, ""},
                            {kCmdOptions, "&Options..."},
-                           {kCmdKeywords, "&Keywords..."},
-                           {kCmdDiagnostics, "&Diagnostic Information..."}});
+                           {kCmdKeywords, "&Keywords..."}});
     helpMenu_ = MakeMenu({{kCmdHelpTopics, "&Help Topics"},
+                          {kCmdDiagnostics, "&Diagnostic Information..."},
                           {kCmdAboutDatabases, "About the &Databases"},
                           {wxID_ABOUT, "&About RO Vedaridarevu..."}});
     auto* bar = new wxMenuBar;

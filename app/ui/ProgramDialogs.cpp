@@ -19,6 +19,17 @@
 #include "registers/ZrDbs.h"
 
 #include <wx/utils.h>
+#include <wx/versioninfo.h>
+
+namespace {
+
+std::string WindowLibraryVersion() {
+    const wxVersionInfo library = wxGetLibraryVersionInfo();
+    return std::to_string(library.GetMajor()) + "." + std::to_string(library.GetMinor()) + "." +
+           std::to_string(library.GetMicro());
+}
+
+} // namespace
 
 void CZrProgram::BindDialogCommands() {
     CMainFrame& frame = *GetMainFrame();
@@ -38,8 +49,9 @@ void CZrProgram::BindDialogCommands() {
     frame.BindCommand(kCmdDiagnostics, [this] {
         // With Ctrl held the report lists the examination's marks and searches too.
         const bool includeMarks = wxGetKeyState(WXK_CONTROL);
-        CProgramDiagnosticsSource source(
-            {TheRepository(), TheZrDbs(), TheSystemOptions(), TheBgrJobManager()}, document_.get());
+        CProgramDiagnosticsSource source({TheRepository(), TheZrDbs(), TheSystemOptions(),
+                                          TheBgrJobManager(), WindowLibraryVersion()},
+                                         document_.get());
         CDiagnosticsDlg dialog(FrameWindow(), source, fileDialogs_, includeMarks);
         dialog.ShowModal();
     });

@@ -14,8 +14,10 @@
 
 bool CProgramReports::ChooseTemplate(std::string& templateName) {
     std::vector<std::string> names;
-    TheSystemOptions().ListTemplates(names);
-    CTemplateChoice choice(std::move(names), TheUserOptions().GetReportTemplate());
+    const CSystemOptions& system = TheSystemOptions();
+    system.ListTemplates(names);
+    CTemplateChoice choice(std::move(names), TheUserOptions().GetReportTemplate(),
+                           system.GetTemplateDir());
     CReportSelectDlg dialog(parent_(), choice, showHelp_);
     if (dialog.ShowModal() != wxID_OK || !choice.CanChoose())
         return false;

@@ -32,6 +32,11 @@
 
 namespace {
 
+std::string WorkingFolder() {
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
+}
+
 CZrDate Today() {
     CZrDate today;
     today.SetTime(std::time(nullptr));
@@ -95,7 +100,7 @@ private:
 };
 
 CZrProgram::CZrProgram(Options options)
-    : options_(std::move(options)),
+    : options_(std::move(options)), startDir_(WorkingFolder()),
       proxyPrompt_(
           [this](const std::string& proxy) { return AskProxyCredentials(FrameWindow(), proxy); },
           PostToWindowThread),
@@ -359,11 +364,8 @@ void CZrProgram::FetchAnnouncements() {
 }
 
 bool CZrProgram::ProcessCommandLine() {
-    for (const std::string& argument : options_.arguments) {
-        if (!argument.empty() && argument[0] != '-')
-            return docManager_->OpenDocumentFile(argument);
-    }
-    return docManager_->FileNew();
+    const std::string file = CommandLineFile(options_.arguments, startDir_);
+    return file.empty() ? docManager_->FileNew() : docManager_->OpenDocumentFile(file);
 }
 
 void CZrProgram::SetUserMenuTexts() {

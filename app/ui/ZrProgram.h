@@ -115,6 +115,8 @@ private:
     bool CanCloseMainFrame();
 
     Options options_;
+    // The working folder the program was started in, for the file named on its command line.
+    std::string startDir_;
     // Every web fetch of the program asks the user through it; it outlives their threads.
     CProxyCredentialsPrompt proxyPrompt_;
     CScopedProxyCredentialsHandler proxyCredentials_{

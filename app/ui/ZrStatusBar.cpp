@@ -1,13 +1,16 @@
 #include "app/ui/ZrStatusBar.h"
 
 #include "app/StatusPanes.h"
+#include "app/ui/CommandPrompts.h"
 #include "core/ui/WxDrawSurface.h"
+#include "core/ui/WxText.h"
 
 #include <wx/dc.h>
+#include <wx/frame.h>
 #include <wx/utils.h>
 
-CZrStatusBar::CZrStatusBar(wxWindow* parent, std::function<bool()> hasTrainingDb)
-    : wxStatusBar(parent, wxID_ANY), hasTrainingDb_(std::move(hasTrainingDb)) {
+CZrStatusBar::CZrStatusBar(wxFrame* frame, std::function<bool()> hasTrainingDb)
+    : wxStatusBar(frame, wxID_ANY), hasTrainingDb_(std::move(hasTrainingDb)) {
     const int padding = FromDIP(12);
     const auto width = [this, padding](const char* text) {
         return GetTextExtent(text).x + padding;
@@ -15,6 +18,28 @@ CZrStatusBar::CZrStatusBar(wxWindow* parent, std::function<bool()> hasTrainingDb
     const int widths[kFieldCount] = {-1, width(kTrainingText), width("CAP"), width("NUM"),
                                      width("SCRL")};
     SetFieldsCount(kFieldCount, widths);
+    SetStatusText(kIdleText, kMessage);
+    // The prompts come from here; the frame's own help would show the items' empty help texts.
+    frame->SetStatusBarPane(-1);
+    frame->Bind(wxEVT_MENU_HIGHLIGHT, &CZrStatusBar::OnMenuHighlight, this);
+    frame->Bind(wxEVT_MENU_CLOSE, &CZrStatusBar::OnMenuClose, this);
+    frame->Bind(wxEVT_TOOL_ENTER, &CZrStatusBar::OnToolEnter, this);
+}
+
+void CZrStatusBar::OnMenuHighlight(wxMenuEvent& event) {
+    // Between items, and on a submenu, the pane is blank.
+    SetStatusText(ToWx(CommandPrompt(event.GetMenuId())), kMessage);
+}
+
+void CZrStatusBar::OnMenuClose(wxMenuEvent& event) {
+    event.Skip();
+    SetStatusText(kIdleText, kMessage);
+}
+
+void CZrStatusBar::OnToolEnter(wxCommandEvent& event) {
+    // The pointer left the tools when there is no tool.
+    const int tool = event.GetSelection();
+    SetStatusText(tool == wxID_ANY ? wxString(kIdleText) : ToWx(CommandPrompt(tool)), kMessage);
 }
 
 void CZrStatusBar::UpdateLockKeys() {

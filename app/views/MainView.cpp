@@ -211,7 +211,7 @@ void CMainView::Run(EMainCommand command) {
         AddSearch();
         break;
     case EMainCommand::Edit:
-        EditSearch();
+        EditSearchRow(GetCurrentSearchRow());
         break;
     case EMainCommand::Delete:
         if (IsKeptDisplay())
@@ -339,13 +339,6 @@ void CMainView::AddSearch() {
     bool showDetails = false;
     if (GetContext().sheets->Edit(ESearchSheet::Full, search, showDetails))
         document.AddSearch(search);
-}
-
-void CMainView::EditSearch() {
-    CSearch search = GetShownSearch(GetCurrentSearchRow());
-    bool showDetails = false;
-    if (GetContext().sheets->Edit(ESearchSheet::Full, search, showDetails))
-        GetDocument().ReplaceSearch(search);
 }
 
 void CMainView::ClearPermanentKeep(int index) {

@@ -74,7 +74,6 @@ private:
     void NewSearch(ESearchSheet sheet);
     void Enquiry();
     void AddSearch();
-    void EditSearch();
     void DeleteMarks();
     void DeleteSearch();
     void Undo();

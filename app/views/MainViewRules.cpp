@@ -97,8 +97,9 @@ CMainViewUpdate PlanMainViewUpdate(int hint, int section, int sectionCount) {
         plan.rebuildSearches = true;
     if (has(kHintSearchRemoved))
         plan.rebuildSearches = plan.clearUndo = plan.rebuildMarks = true;
+    // The fonts may have changed, and the section names the tabs show.
     if (has(kHintOptions))
-        plan.recalculate = true;
+        plan.recalculate = plan.refreshLayout = true;
     if (has(kHintCurrentSearch)) {
         rebuildBoth();
         plan.clearUndo = true;

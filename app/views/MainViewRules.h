@@ -73,6 +73,7 @@ struct CMainViewUpdate {
     // The rebuilt display starts from its top.
     bool toTop = false;
     bool clearUndo = false;
+    // The tabs placed and named again.
     bool refreshLayout = false;
     bool redrawFrame = false;
     // The active display recalculated where it is (the user's fonts may have changed).

@@ -42,7 +42,19 @@ void CZrView::RebuildSearches() {
 }
 
 void CZrView::OpenSearchRow(int row) {
-    context_.host.RunSearch(GetShownSearch(row).GetSearchId(), false);
+    if (GetDocument().IsWatch())
+        EditSearchRow(row);
+    else
+        context_.host.RunSearch(GetShownSearch(row).GetSearchId(), false);
+}
+
+void CZrView::EditSearchRow(int row) {
+    if (!context_.sheets)
+        return;
+    CSearch search = GetShownSearch(row);
+    bool showDetails = false;
+    if (context_.sheets->Edit(ESearchSheet::Full, search, showDetails))
+        GetDocument().ReplaceSearch(search);
 }
 
 bool CZrView::OnKeyDown(EViewKey key, int keyFlags) {

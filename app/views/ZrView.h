@@ -49,8 +49,11 @@ public:
     virtual int GetBoxType() const { return kBoxLong; }
     // After every change of the first visible row.
     virtual void OnFirstRowChanged(int /*firstIndex*/) {}
-    // A search row opened with a double click or Enter: run or shown.
+    // A search row opened with a double click or Enter: run or shown; in a watch, whose runs go
+    // by watched mark, edited in the search sheet instead.
     virtual void OpenSearchRow(int row);
+    // The row's search edited in the full search sheet; OK replaces it in the document.
+    void EditSearchRow(int row);
 
     // The window's input.
     void OnLButtonDown(int keyFlags, CPoint point) { subView_->OnLButtonDown(keyFlags, point); }

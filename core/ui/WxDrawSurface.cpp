@@ -146,7 +146,6 @@ private:
     wxDECLARE_DYNAMIC_CLASS(CBitmapCacheModule);
 };
 
-
 // A memory context measures only with a bitmap selected.
 struct CMeasuringContext {
     wxBitmap bitmap{1, 1};
@@ -271,6 +270,16 @@ std::vector<int> CWxDrawSurface::GetPartialTextExtents(std::u16string_view text)
 
 void CWxDrawSurface::TextOut(int x, int y, std::u16string_view text) {
     dc_.DrawText(Utf16ToWx(text), x, y);
+}
+
+void CWxDrawSurface::SetClip(const CRect& rect) {
+    // A context intersects a new region with the one it has.
+    dc_.DestroyClippingRegion();
+    dc_.SetClippingRegion(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+void CWxDrawSurface::ResetClip() {
+    dc_.DestroyClippingRegion();
 }
 
 void CWxDrawSurface::SetPen(const CPenSpec& pen) {

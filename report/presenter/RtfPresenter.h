@@ -1,5 +1,6 @@
 #pragma once
-// Writes a record's details as an RTF document for the details window and the quick compare.
+// Writes a record's details as an RTF document, for whatever reads rich text. The details window
+// and its quick compare do not use it: they show the HTML form (HtmlPresenter.h).
 // Greek text uses a second font with the Greek character set; the words that the search's goods
 // terms find are shown in blue bold.
 //

@@ -1,6 +1,6 @@
 #pragma once
-// Loads an RTF document into a rich text control that reads its input in chunks, as the details
-// window's text view does.
+// Loads an RTF document into a rich text control that reads its input in chunks. No window of the
+// program is such a control: the details window's text view is given HTML.
 
 #include <cstddef>
 #include <string>

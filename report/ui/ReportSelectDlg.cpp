@@ -17,6 +17,11 @@ CReportSelectDlg::CReportSelectDlg(wxWindow* parent, CTemplateChoice& choice,
     if (choice_.CanChoose())
         list_->SetSelection(choice_.GetSelection());
     Body().Add(list_, wxSizerFlags(1).Expand().Border(wxTOP, Gap()));
+    if (const std::string hint = choice_.GetEmptyFolderHint(); !hint.empty()) {
+        auto* label = new wxStaticText(this, kEmptyFolderHint, ToWx(hint));
+        label->Wrap(list_->GetSize().GetWidth());
+        Body().Add(label, wxSizerFlags().Border(wxTOP, Gap()));
+    }
     FinishLayout(wxOK | wxCANCEL | wxHELP);
     FindWindow(wxID_OK)->Enable(choice_.CanChoose());
     // The list would choose its first entry as it takes the focus.

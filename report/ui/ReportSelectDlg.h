@@ -11,7 +11,7 @@ class wxListBox;
 
 class CReportSelectDlg : public CZrDialog {
 public:
-    enum : int { kTemplateList = 1176, kHelpContext = 0x20000 + 156 };
+    enum : int { kTemplateList = 1176, kEmptyFolderHint = 1177, kHelpContext = 0x20000 + 156 };
 
     // The dialog edits the choice; showHelp opens a help topic by its context id.
     CReportSelectDlg(wxWindow* parent, CTemplateChoice& choice,

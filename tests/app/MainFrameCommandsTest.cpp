@@ -48,16 +48,16 @@ public:
     std::string GetName() const override { return "Report"; }
 };
 
-TEST(CheckExitTasks, RunningJobsAskAndCancelKeepsTheProgram) {
-    CBgrJobManager jobs;
-    int asked = 0;
-    EXPECT_TRUE(CheckExitTasks(jobs, [&asked] { return ++asked, false; }));
-    EXPECT_EQ(asked, 0);
-    jobs.AddJob(std::make_shared<CountingJob>());
-    jobs.AddJob(std::make_shared<CountingJob>());
-    EXPECT_FALSE(CheckExitTasks(jobs, [&asked] { return ++asked, false; }));
-    EXPECT_TRUE(CheckExitTasks(jobs, [&asked] { return ++asked, true; }));
-    EXPECT_EQ(asked, 2);
+TEST(CheckExitTasks, AnyRunningJobAsksAndCancelKeepsTheProgram) {
+    for (const int count : {0, 1, 2}) {
+        CBgrJobManager jobs;
+        for (int i = 0; i < count; ++i)
+            jobs.AddJob(std::make_shared<CountingJob>());
+        int asked = 0;
+        EXPECT_EQ(CheckExitTasks(jobs, [&asked] { return ++asked, false; }), count == 0) << count;
+        EXPECT_TRUE(CheckExitTasks(jobs, [&asked] { return ++asked, true; })) << count;
+        EXPECT_EQ(asked, count == 0 ? 0 : 2) << count;
+    }
 }
 
 struct Fakes : IWatchRun,

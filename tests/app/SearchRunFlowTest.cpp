@@ -157,6 +157,20 @@ TEST_F(SearchRunFlowTest, FoundButNoneNewAsksWhetherToViewThePreviousOnes) {
     EXPECT_EQ(messages.Texts(), (Texts{"U206 No marks found"}));
 }
 
+TEST_F(SearchRunFlowTest, WithDuplicatesHiddenASearchOfOnlyDuplicatesAsksOnceAndOpensThem) {
+    const int earlier = doc.AddSearch(MakeRunSearch(1, "u", 1, 2));
+    const int later = doc.AddSearch(MakeRunSearch(1, "u", 2, 2));
+    const std::uint32_t records[] = {10, 11};
+    doc.AddFoundMarks(records, 'u', 1, earlier, false, false);
+    // The later search found the same marks, which now stand as duplicates of the earlier's.
+    ASSERT_EQ(doc.AddFoundMarks(records, 'u', 1, later, false, false), 0);
+    user.SetHideDuplicates(true);
+    windows.viewPrevious = true;
+    EXPECT_TRUE(flow.ShowResults(doc, later, false, -1));
+    EXPECT_EQ(windows.calls, (Texts{"no new marks", "open with previous"}));
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
 TEST_F(SearchRunFlowTest, AnOpenResultsWindowSwitchesToTheSearch) {
     const int first = doc.AddSearch(MakeRunSearch(1, "u", 1, 0));
     const int second = doc.AddSearch(MakeRunSearch(1, "u", 2, 0));

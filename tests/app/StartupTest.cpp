@@ -135,6 +135,18 @@ TEST(Startup, FailedCommandLineEndsWithoutAMainWindow) {
     EXPECT_EQ(actions.done.back(), "command line");
 }
 
+TEST(Startup, TheCommandLinesFileIsTakenFromTheFolderStartedIn) {
+    const std::pair<Names, std::string> cases[] = {
+        {{"home/Sample.zre"}, "/run/home/Sample.zre"},
+        {{"-safe", "", "Sample.zre", "Other.zre"}, "/run/Sample.zre"},
+        {{"/data/Sample.zre"}, "/data/Sample.zre"},
+        {{"-safe"}, ""},
+        {{}, ""},
+    };
+    for (const auto& [arguments, file] : cases)
+        EXPECT_EQ(CommandLineFile(arguments, "/run"), file) << ::testing::PrintToString(arguments);
+}
+
 TEST(Startup, ReplacedStepsRunInTheirPlace) {
     RecordingActions actions;
     CStartupSequence startup = MakeStartupSequence(actions);

@@ -1,8 +1,9 @@
 // The tab strip's geometry, hit tests and scrolling, and the ticks of list cells, on the
 // recording surface.
 
-#include "RecordingSurface.h"
 #include "core/Tabs.h"
+
+#include "RecordingSurface.h"
 #include "core/TickBox.h"
 #include "core/WString.h"
 
@@ -87,10 +88,33 @@ TEST(WString, DrawsAndMeasuresItsFirstUnitsClamped) {
     text.TextOutN(surface, 1, 2, 2);
     text.TextOutN(surface, 1, 2, 9);
     text.TextOutN(surface, 1, 2, -1);
-    EXPECT_EQ(surface.DrawingCalls(), (Calls{"TextOut(1, 2, \"\u0391&\")",
-                                             "TextOut(1, 2, \"\u0391&B\")", "TextOut(1, 2, \"\")"}));
+    EXPECT_EQ(surface.DrawingCalls(),
+              (Calls{"TextOut(1, 2, \"\u0391&\")", "TextOut(1, 2, \"\u0391&B\")",
+                     "TextOut(1, 2, \"\")"}));
     EXPECT_EQ(text.GetExtentOf(surface, 2).width, 20);
     EXPECT_EQ(text.GetExtent(surface).width, 30);
+}
+
+TEST(WString, ExtTextOutFillsClipsAndPlacesEachUnitAtItsSpacing) {
+    CRecordingSurface surface;
+    surface.SetBackgroundColour(MakeColour(1, 2, 3));
+    surface.Clear();
+    const CWString text("a\xC1&amp;", true);
+    const int spacing[] = {12, 7};
+    const CRect cell{0, 0, 20, 10};
+    text.ExtTextOut(surface, 5, 6, CWString::kOpaque | CWString::kClipped, cell, spacing);
+    text.ExtTextOut(surface, 5, 6, CWString::kOpaque | CWString::kClipped, std::nullopt);
+    text.ExtTextOut(surface, 5, 6, 0, cell);
+    text.ExtTextOut(surface, 5, 6, CWString::kClipped, cell, std::span<const int>(spacing, 1));
+    EXPECT_EQ(
+        surface.DrawingCalls(),
+        (Calls{"FillRect(0, 0, 20, 10, #010203)", "SetClip(0, 0, 20, 10)", "TextOut(5, 6, \"a\")",
+               "TextOut(17, 6, \"\u0391\")", "TextOut(24, 6, \"&\")", "ResetClip()",
+               // Without a rectangle, or without options, the text alone.
+               "TextOut(5, 6, \"a\u0391&\")", "TextOut(5, 6, \"a\u0391&\")",
+               // Units past the spacings follow at their own widths.
+               "SetClip(0, 0, 20, 10)", "TextOut(5, 6, \"a\")", "TextOut(17, 6, \"\u0391&\")",
+               "ResetClip()"}));
 }
 
 } // namespace

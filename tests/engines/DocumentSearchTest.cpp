@@ -51,6 +51,14 @@ protected:
     std::vector<CMark> MarksOf(CZR2000Doc& doc, int searchId) {
         return CSearchDocument(doc).GetFilteredMarks(MakeSearchIdFilter(searchId, false, true));
     }
+    // Runs the search of the document as the search progress window runs it.
+    void Run(CZR2000Doc& doc, int searchId) {
+        CSearchDocument searchDocument(doc);
+        CSearchProgress progress(searchDocument, Services());
+        progress.AddSearch(searchId);
+        ASSERT_TRUE(RunToEnd(progress));
+        ASSERT_EQ(progress.GetResult(), CSearchProgress::Result::Ok);
+    }
 
     CTableRegisters registers_{zrDbs_};
     CNoRepository examRepository_;
@@ -91,6 +99,44 @@ TEST_F(DocumentSearchTest, ARunsMarksReachTheDocumentAndItsFile) {
         EXPECT_EQ(loaded[i].GetSearchId(), found[i].GetSearchId()) << i;
     }
     EXPECT_TRUE(reopened.FindSearch(id).HasRun());
+}
+
+// A file that kept the marks of a removed search: the next new search takes its id, and its
+// first run lists its own hits once and nothing of the removed search's. (The sample
+// examination's tests run searches whose state a file reset.)
+TEST_F(DocumentSearchTest, ANewSearchListsNoMarksOfTheRemovedSearchWhoseIdItTakes) {
+    const auto wordSearch = [](const char* word) {
+        CSearch search(0);
+        search.GetCriteria().ResetWithDbIds("uc");
+        search.GetCriteria().FillDefaults();
+        search.GetCriteria().SetWordTerms({word});
+        return search;
+    };
+    const auto listed = [this](CZR2000Doc& doc, int id) {
+        std::vector<std::pair<int, std::uint32_t>> marks;
+        for (const CMark& mark : MarksOf(doc, id))
+            marks.emplace_back(mark.GetRegisterCode(), mark.GetRecordNumber());
+        return marks;
+    };
+    CZR2000Doc doc(registers_, examRepository_, host_);
+    InstallActiveExamination(&doc);
+    // The removed search found the marks of the new one and others.
+    ASSERT_NO_FATAL_FAILURE(Run(doc, doc.AddSearch(wordSearch("ACME"))));
+    ASSERT_NO_FATAL_FAILURE(Run(doc, doc.AddSearch(wordSearch("AC-"))));
+    doc.GetActiveSearchList()->Remove(2);
+    const std::string path = (folder_.Path() / "removed.zre").string();
+    ASSERT_TRUE(doc.OnSaveDocument(path));
+
+    CZR2000Doc reopened(registers_, examRepository_, host_);
+    InstallActiveExamination(&reopened);
+    ASSERT_TRUE(reopened.OnOpenDocument(path)) << ::testing::PrintToString(host_.messages);
+    // Opening gave the registers the engines of this fixture's repository, which has none.
+    ConnectRegisters();
+    ASSERT_EQ(reopened.AddSearch(wordSearch("ACME")), 2);
+    ASSERT_NO_FATAL_FAILURE(Run(reopened, 2));
+    EXPECT_EQ(listed(reopened, 2), listed(reopened, 1));
+    EXPECT_EQ(reopened.FindSearch(2).GetFound(), reopened.FindSearch(1).GetFound());
+    InstallActiveExamination(nullptr);
 }
 
 } // namespace

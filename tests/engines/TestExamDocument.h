@@ -46,6 +46,7 @@ public:
         return marks_.AddRecordSets(sets, section, searchId, keep, isLong);
     }
     int MergeMarks(std::span<const CMark> marks) override { return marks_.MergeMarks(marks); }
+    void RemoveSearchMarks(int searchId) override { marks_.RemoveSearch(searchId); }
     const CDbSelection& GetDbSelection() const override { return catalogue_; }
 
     CSearchList* GetActiveSearchList() override { return &searches_; }

@@ -220,6 +220,12 @@ TEST_F(MarkDrawing, IconsAreDrawnOnlyWhenTheirBitmapIsWhole) {
     calls = DrawRow(device);
     EXPECT_TRUE(Has(calls, "TextOut(35, 39, \"SGE err\")"));
 
+    // A device mark whose record has no icon at all leaves its cell empty.
+    table_.GetSummaryCache().Clear();
+    Cache(device, MakeRecord({{"WORDMARK", "STAR"}, {"MARKTYPE", "Device"}}));
+    calls = DrawRow(device);
+    EXPECT_FALSE(Has(calls, "TextOut(35, 39, \"SGE err\")"));
+
     // Without a record the row shows why.
     EXPECT_TRUE(Has(DrawRow(CMark(40, 'u', 0, 0)), "TextOut(210, 39, \"UK connection error\")"));
 }

@@ -20,31 +20,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void AppendU32(Bytes& bytes, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-// A bitmap file of 18 x 12 pixels, 4 bits a pixel, with `colours` colours in its table.
-Bytes FlagBitmapFile(std::uint32_t colours = 16) {
-    constexpr std::uint32_t width = 18, height = 12, stride = 12;
-    Bytes file{'B', 'M'};
-    AppendU32(file, 54 + 4 * colours + stride * height);
-    AppendU32(file, 0);
-    AppendU32(file, 54 + 4 * colours);
-    BitmapInfoHeader header;
-    header.biWidth = width;
-    header.biHeight = height;
-    header.biBitCount = 4;
-    header.biClrUsed = colours;
-    file.resize(file.size() + BitmapInfoHeader::kSize);
-    header.Write(file.data() + 14);
-    for (std::uint32_t i = 0; i < colours; ++i)
-        AppendU32(file, i * 0x111111);
-    file.resize(file.size() + stride * height, 0x12);
-    return file;
-}
-
 // The worked example of a layout.
 CZrData ExampleLayout() {
     return MakeRecord(
@@ -255,7 +230,7 @@ TEST(FlagImage, AnythingElseIsRejected) {
     }
     Bytes wrongSignature = bitmap;
     wrongSignature[0] = 'X';
-    Bytes tooManyColours = FlagBitmapFile(300);
+    Bytes tooManyColours = FlagBitmapFile(18, 300);
     const std::vector<Bytes> rejected = {
         {},
         {'B', 'M'},
@@ -263,7 +238,7 @@ TEST(FlagImage, AnythingElseIsRejected) {
         Bytes(bitmap.begin(), bitmap.begin() + 60),
         wrongSignature,
         tooManyColours,
-        FlagBitmapFile(0), // a palette image without its colours
+        FlagBitmapFile(18, 0), // a palette image without its colours
         Bytes(png.begin(), png.end() - 1),
         Bytes(png.begin(), png.begin() + 20),
         Bytes(1000, 0xff),

@@ -155,6 +155,14 @@ void CRecordingSurface::TextOut(int x, int y, std::u16string_view text) {
     Record("TextOut(" + Point({x, y}) + ", " + Quoted(text) + ")");
 }
 
+void CRecordingSurface::SetClip(const CRect& rect) {
+    Record("SetClip(" + Rect(rect) + ")");
+}
+
+void CRecordingSurface::ResetClip() {
+    Record("ResetClip()");
+}
+
 void CRecordingSurface::SetPen(const CPenSpec& pen) {
     pen_ = pen;
     Record("SetPen(" + FormatColour(pen.colour) + ", " + std::to_string(pen.width) + ")");

@@ -57,6 +57,9 @@ public:
     std::vector<int> GetPartialTextExtents(std::u16string_view text) const override;
     void TextOut(int x, int y, std::u16string_view text) override;
 
+    void SetClip(const CRect& rect) override;
+    void ResetClip() override;
+
     void SetPen(const CPenSpec& pen) override;
     const CPenSpec& GetPen() const override { return pen_; }
     void FillRect(const CRect& rect, CColour colour) override;

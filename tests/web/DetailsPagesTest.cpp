@@ -219,6 +219,23 @@ TEST(DetailsPages, UnitedStatesReadsSectionsAndKeepsTheEntriesAPageEndsIn) {
               "[Smith & Co/1 Law St/0][Second Firm/9 End St/0]|");
 }
 
+// Correspondents are read only once an attorney of record is named, and only on that page.
+TEST(DetailsPages, UnitedStatesCorrespondentsNeedAnAttorneyOfRecord) {
+    const std::string heading = "<center><b>CORRESPONDENCE INFORMATION</b></center>";
+    const std::string attorney = heading +
+                                 "<b>Correspondent (Owner)</b><br>J. Doe (Attorney of record)<br>"
+                                 "Doe LLP<br>5 Court St<hr>";
+    const std::string ownerOnly = heading +
+                                  "<b>Correspondent (Owner)</b><br>Acme Inc<br>1 Main St<hr>"
+                                  "<b>Correspondent</b><br>Acme Inc<br>1 Main St";
+    CHtmlPageUsTarrDetails page;
+    for (const auto& [html, correspondents] : std::vector<std::pair<std::string, std::string>>{
+             {ownerOnly, ""}, {attorney, "[Doe LLP/5 Court St/0]"}, {ownerOnly, ""}}) {
+        page.ParseBuffer(html);
+        EXPECT_EQ(Print(page.correspondents), correspondents) << html;
+    }
+}
+
 TEST(DetailsPages, EuTradeMarksJoinsEachPartyOfItsPartsAndKeepsTheLastWithoutHtmlEnd) {
     EXPECT_EQ(Parsed<CHtmlPageCtmDetails>(kEuTradeMarksPage),
               "ACME||Registered|05/01/2004|||||||"

@@ -71,16 +71,46 @@ TEST_F(PageFetch, RedirectsByKind) {
     }
 }
 
-TEST_F(PageFetch, ARedirectIsResolvedAndFetchedFromItsOwnHost) {
+TEST_F(PageFetch, ARedirectIsFetchedAsWrittenFromItsOwnHost) {
     LoopbackWebServer other;
     other.Page("/p.htm", "<p>other</p>");
-    server_.Redirect("/dir/r", 302, other.Url("/p.htm?q=1"));
-    server_.Redirect("/dir/rel", 302, "next.htm?n=2");
+    other.Page("/p", "<p>bare</p>");
+    server_.Page("/search", "<p>search</p>");
     server_.Page("/dir/next.htm", "<p>next</p>");
-    EXPECT_EQ(Get("/dir/r"), "other");
-    EXPECT_EQ(other.Log(), Lines{"GET /p.htm?q=1"});
-    EXPECT_EQ(Get("/dir/rel"), "next");
-    EXPECT_EQ(server_.Log(), (Lines{"GET /dir/r", "GET /dir/rel", "GET /dir/next.htm?n=2"}));
+    struct Row {
+        std::string location;
+        std::string text;
+        // The request that the redirect led to, and the address it was read from.
+        std::string request;
+        std::string finalUrl;
+    };
+    // "//host:port/p", on the scheme of the address that answered.
+    const std::string schemeRelative = other.BaseUrl().substr(5) + "/p";
+    for (const Row& row : {
+             Row{other.Url("/p.htm?q=1"), "other", "GET /p.htm?q=1", other.Url("/p.htm?q=1")},
+             // A host with a bare path names no folder.
+             Row{other.Url("/p?q=1"), "bare", "GET /p?q=1", other.Url("/p?q=1")},
+             Row{other.Url("/p#top"), "bare", "GET /p", other.Url("/p")},
+             Row{schemeRelative, "bare", "GET /p", other.Url("/p")},
+             Row{server_.Url("/search"), "search", "GET /search", server_.Url("/search")},
+             Row{"/search", "search", "GET /search", server_.Url("/search")},
+             Row{"next.htm?n=2", "next", "GET /dir/next.htm?n=2", server_.Url("/dir/next.htm?n=2")},
+         }) {
+        SCOPED_TRACE(row.location);
+        server_.ClearRequests();
+        other.ClearRequests();
+        server_.Redirect("/dir/r", 302, row.location);
+        CWebClient client(QuickOptions());
+        TextPage page;
+        FetchInto(client, page, server_.Url("/dir/r"));
+        EXPECT_EQ(page.GetError(), "");
+        EXPECT_EQ(page.texts, Lines{row.text});
+        EXPECT_EQ(page.GetFinalUrl(), row.finalUrl);
+        Lines log = server_.Log();
+        for (const std::string& line : other.Log())
+            log.push_back(line);
+        EXPECT_EQ(log, (Lines{"GET /dir/r", row.request}));
+    }
 }
 
 TEST_F(PageFetch, RedirectsThatAreRefused) {

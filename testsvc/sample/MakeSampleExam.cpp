@@ -1,13 +1,14 @@
 // zr_sample_exam: prepares a try-out of the program against the local search service. It saves
 // an automatic login for the service's test account in the system settings beside the program
-// (which must already name the service's repositories), logs in, runs a few searches over the
-// sample registers and saves them as an examination.
+// (which must already name the service's repositories), logs in, and works through a small
+// clearance examination as a user would (SampleExaminer.h): searches run in the first two
+// sections, the client's closest conflicts kept in the first, one search left to run. Then it
+// saves the examination.
 //
 //   zr_sample_exam --program-dir DIR --output FILE.zre
 
 #include "app/DefaultNewExamination.h"
 #include "app/ProgramRepository.h"
-#include "app/document/SearchDocument.h"
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
 #include "core/FilePath.h"
@@ -17,20 +18,26 @@
 #include "engines/Orb.h"
 #include "engines/RegisterTable.h"
 #include "engines/Repository.h"
-#include "engines/SearchProgress.h"
 #include "registers/EngineRegisterTable.h"
 #include "registers/ZrDbs.h"
+#include "testsvc/sample/SampleExaminer.h"
 
-#include <chrono>
 #include <cstring>
 #include <iostream>
-#include <thread>
 
 namespace {
 
 constexpr const char* kCompanyId = "TESTCO";
 constexpr const char* kUserId = "examiner";
 constexpr const char* kPassword = "secret";
+
+// The client's mark, in the classes of its goods and services.
+constexpr const char* kClientMark = "ACME";
+constexpr const char* kClientClasses = "9, 42";
+// The registers of the client's markets, whose conflicting marks the examiner keeps.
+constexpr const char* kMarketRegisters = "uc";
+// Items of the General page's match-kind list.
+enum EMatchKind { kContainingWords = 0, kSimilarWords = 1, kAnagrams = 2 };
 
 class CNoProgress : public IProgress {
 public:
@@ -57,24 +64,29 @@ public:
     }
 };
 
-CSearch MakeWordSearch(const std::string& databases, const std::string& word, int section) {
-    CSearch search(section);
-    search.GetCriteria().ResetWithDbIds(databases);
-    search.GetCriteria().FillDefaults();
-    search.GetCriteria().SetWordTerms({word});
-    return search;
+// The client's mark alone, or leading a longer mark, in one of the client's markets.
+bool IsMarketConflict(const CMark& mark) {
+    const char code = static_cast<char>(mark.GetRegisterCode());
+    CZrDb* db = TheZrDbs().GetDb(code);
+    if (!db || std::strchr(kMarketRegisters, code) == nullptr)
+        return false;
+    const std::string wordMark = db->GetWordMark(mark, nullptr);
+    return wordMark == kClientMark || wordMark.starts_with(std::string(kClientMark) + " ");
 }
 
-bool RunSearch(CZR2000Doc& document, int searchId) {
-    CSearchDocument searchDocument(document);
-    CSearchProgress progress(searchDocument, TheSearchServices());
-    progress.AddSearch(searchId);
-    progress.Begin();
-    while (!progress.IsEnded()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(CSearchProgress::kTimerPeriodMs));
-        progress.Tick();
-    }
-    return progress.GetResult() == CSearchProgress::Result::Ok;
+// The examination's work; false, with the reason on the standard error, when a step failed.
+bool WorkThrough(CZR2000Doc& document) {
+    CSampleExaminer examiner(document, TheUserOptions());
+    const auto keepNothing = [](const CMark&) { return false; };
+    const bool done =
+        examiner.Search({0, kClientClasses, kClientMark, kContainingWords}, IsMarketConflict) &&
+        examiner.Search({0, kClientClasses, kClientMark, kSimilarWords}, keepNothing) &&
+        examiner.Search({1, kClientClasses, kClientMark, kAnagrams}, keepNothing) &&
+        // The neighbouring services, for later.
+        examiner.AddSearch({1, "35, 38", kClientMark, kContainingWords});
+    if (!done)
+        std::cerr << "zr_sample_exam: " << examiner.GetError() << '\n';
+    return done;
 }
 
 int Fail(const std::string& text) {
@@ -120,22 +132,22 @@ int main(int argc, char** argv) {
         CProgramRepository repository(TheRepository());
         CConsoleHost host;
         CZR2000Doc document(registers, repository, host);
+        // Search runs record their run order in the active examination, as in the program.
+        InstallActiveExamination(&document);
         CNewExamination exam = MakeDefaultExamination(
             TheUserOptions(), repository, TheZrDbs().GetDbCodes(), TheZrDbs().GetDbSelection());
-        exam.client = "Sample Client Ltd";
-        exam.examId = "SAMPLE-1";
+        exam.client = "Acme Software Ltd";
+        exam.agency = "Fairbairn & Marsh LLP";
+        exam.examiner = "Helen Carter";
+        exam.examId = "ACM-0417";
+        // Marks with the client's classes among others conflict as well.
+        exam.oneClassOnly = false;
         document.NewExamination(exam);
-        const std::string databases = exam.databaseCodes;
-        for (const auto& [word, section] :
-             {std::pair{"ACME", 1}, std::pair{"ZENITH", 1}, std::pair{"NOVA", 2}}) {
-            const int id = document.AddSearch(MakeWordSearch(databases, word, section));
-            if (!RunSearch(document, id))
-                result = Fail(std::string("the search for ") + word + " did not end");
-        }
-        // A search left to run in the program.
-        document.AddSearch(MakeWordSearch(databases, "STAR BRIGHT", 2));
-        if (result == 0 && !document.OnSaveDocument(output))
+        if (!WorkThrough(document))
+            result = 1;
+        else if (!document.OnSaveDocument(output))
             result = Fail("cannot save " + output);
+        InstallActiveExamination(nullptr);
     }
     TheRepository().DisconnectAll();
     InstallRegisterTable(nullptr);

@@ -36,6 +36,13 @@ CDiffDlg::CDiffDlg(wxWindow* parent, std::vector<CMark> marks, CDiffServices ser
         },
         wxID_HELP);
     Bind(wxEVT_CLOSE_WINDOW, &CDiffDlg::OnClose, this);
+    // Escape closes the window as its close box does, also while Close waits for a run.
+    Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
+        if (event.GetKeyCode() == WXK_ESCAPE)
+            Close();
+        else
+            event.Skip();
+    });
     startTimer_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { StartRun(); });
     cancelPoll_.Bind(wxEVT_TIMER, [this](wxTimerEvent&) {
         if (progress_ && progress_->IsCancelled() && worker_)

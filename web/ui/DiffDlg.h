@@ -3,7 +3,8 @@
 // in one run and lists every difference. The run starts half a second after the window opens and
 // again on Run Again; its web work goes on a thread of its own (CDiffWorker) while a progress
 // window offers Cancel, and the lines arrive a mark at a time. Close, Run Again and Save To File
-// wait for the run to end; closing the window cancels the run and waits for its thread.
+// wait for the run to end; closing the window, or Escape, cancels the run and waits for its
+// thread.
 
 #include "app/FileDialogs.h"
 #include "app/document/DocumentServices.h"

@@ -3,7 +3,7 @@
 #include "app/details/ui/DetailsTabbedView.h"
 #include "app/details/ui/DetailsTextView.h"
 #include "app/document/ZR2000Doc.h"
-#include "app/ui/ProgramKeys.h"
+#include "app/ui/FrameKeys.h"
 #include "app/views/ui/ViewCommandIds.h"
 #include "core/SystemOptions.h"
 #include "core/ui/WxText.h"
@@ -38,14 +38,14 @@ CDetailsFrame::CDetailsFrame(wxWindow* parent, const CDetailsWindowServices& ser
     BuildToolBar();
     if (services_.makeStatusBar)
         SetStatusBar(services_.makeStatusBar(*this));
-    SetAcceleratorTable(WithProgramKeys({{wxACCEL_CTRL, WXK_PAGEUP, kCmdPrevious},
-                                         {wxACCEL_CTRL, WXK_PAGEDOWN, kCmdNext},
-                                         {wxACCEL_NORMAL, WXK_ESCAPE, kCmdClose},
-                                         {wxACCEL_CTRL, 'K', kCmdKeep},
-                                         {wxACCEL_CTRL, 'U', kCmdDiscard},
-                                         {wxACCEL_NORMAL, WXK_F5, ::kCmdSearch},
-                                         {wxACCEL_NORMAL, WXK_F7, ::kCmdIdent},
-                                         {wxACCEL_NORMAL, WXK_F8, ::kCmdEnquiry}}));
+    SetAcceleratorTable(MakeFrameKeys({{wxACCEL_CTRL, WXK_PAGEUP, kCmdPrevious},
+                                       {wxACCEL_CTRL, WXK_PAGEDOWN, kCmdNext},
+                                       {wxACCEL_NORMAL, WXK_ESCAPE, kCmdClose},
+                                       {wxACCEL_CTRL, 'K', kCmdKeep},
+                                       {wxACCEL_CTRL, 'U', kCmdDiscard},
+                                       {wxACCEL_NORMAL, WXK_F5, ::kCmdSearch},
+                                       {wxACCEL_NORMAL, WXK_F7, ::kCmdIdent},
+                                       {wxACCEL_NORMAL, WXK_F8, ::kCmdEnquiry}}));
     Bind(wxEVT_MENU, &CDetailsFrame::OnCommand, this);
     Bind(wxEVT_UPDATE_UI, &CDetailsFrame::OnUpdateCommand, this);
     Bind(wxEVT_CLOSE_WINDOW, &CDetailsFrame::OnClose, this);

@@ -2,6 +2,7 @@
 
 #include "app/document/ZR2000Doc.h"
 #include "app/ui/CommandIds.h"
+#include "app/ui/FrameKeys.h"
 #include "app/views/ui/ViewCommandIds.h"
 #include "core/ui/WxText.h"
 
@@ -45,8 +46,9 @@ const CResultsEntry* FindCommand(int id) {
     return nullptr;
 }
 
+// The main window's commands: the searches, and the quick save of the examination.
 bool IsForwarded(int id) {
-    return id == kCmdSearch || id == kCmdIdent || id == kCmdEnquiry;
+    return id == kCmdSearch || id == kCmdIdent || id == kCmdEnquiry || id == kCmdQuickSave;
 }
 
 wxRect InitialRect() {
@@ -88,11 +90,9 @@ CResultsFrame::CResultsFrame(const CViewContext& context, const CResultsFrameOpt
     Bind(wxEVT_MENU, &CResultsFrame::OnCommand, this);
     Bind(wxEVT_UPDATE_UI, &CResultsFrame::OnUpdateCommand, this);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { CloseNow(); });
-    wxAcceleratorEntry keys[] = {{wxACCEL_NORMAL, WXK_F5, kCmdSearch},
-                                 {wxACCEL_NORMAL, WXK_F7, kCmdIdent},
-                                 {wxACCEL_NORMAL, WXK_F8, kCmdEnquiry},
-                                 {wxACCEL_NORMAL, WXK_F1, wxID_HELP}};
-    SetAcceleratorTable(wxAcceleratorTable(std::size(keys), keys));
+    SetAcceleratorTable(MakeFrameKeys({{wxACCEL_NORMAL, WXK_F5, kCmdSearch},
+                                       {wxACCEL_NORMAL, WXK_F7, kCmdIdent},
+                                       {wxACCEL_NORMAL, WXK_F8, kCmdEnquiry}}));
     context.document.AddView(view_.get());
     view_->OpenOnCurrentSearch(showPreviouslyFound);
 }

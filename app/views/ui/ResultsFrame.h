@@ -1,8 +1,8 @@
 #pragma once
 // The results window: the results view (app/views/ResultsView.h) in a frame on the right of the
 // desktop, with a tool bar, the section, search and mark labels, a status bar and its menus.
-// Search, Ident and Enquiry (F5, F7, F8) go to the main window while it takes input. The
-// program has at most one, which CResultsWindow opens and tracks.
+// Search, Ident and Enquiry (F5, F7, F8) and the quick save (Ctrl+F12) go to the main window
+// while it takes input. The program has at most one, which CResultsWindow opens and tracks.
 
 #include "app/SearchRunFlow.h"
 #include "app/views/ResultsView.h"

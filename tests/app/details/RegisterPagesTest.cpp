@@ -1,14 +1,19 @@
 // The registers' own pages fetched through their web sites, on worker threads, from a real web
-// server on loopback.
+// server on loopback, and compared as the Quick Compare tab compares them.
 
 #include "app/details/PageFetch.h"
 #include "app/details/QuickCompare.h"
 #include "app/details/WebRegisterPages.h"
+#include "core/DrawSurface.h"
+#include "core/Utf8.h"
+#include "registers/ZrDbs.h"
+#include "tests/core/RecordBytes.h"
 #include "tests/support/LocalService.h"
 #include "tests/support/LoopbackPorts.h"
 #include "tests/support/RegisterPageMaker.h"
 #include "tests/support/ServiceRegisters.h"
 #include "tests/support/WebServer.h"
+#include "web/DiffRun.h"
 #include "web/HttpStatus.h"
 
 #include <algorithm>
@@ -18,6 +23,7 @@
 #include <mutex>
 
 using namespace std::chrono_literals;
+using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -111,6 +117,19 @@ TEST_F(RegisterPages, ThePageIsFetchedOnceWithTheSessionsCookies) {
     EXPECT_EQ(pages.FetchPage(DomainOrder("cafe.co.uk"), {}).html, "<p>caf\xC3\xA9</p>");
 }
 
+// The page's address is the one the redirect names, as the browser will report it.
+TEST_F(RegisterPages, ARedirectIsFollowedToTheAddressAsWritten) {
+    server_.Redirect("/query.cgi", 302, server_.Url("/whois?domain=acme.co.uk"));
+    server_.Page("/whois", "<p>acme.co.uk</p>");
+    CWebRegisterPages pages(servers_, Options());
+    const CPageResult page = pages.FetchPage(DomainOrder("acme.co.uk"), {});
+    ASSERT_EQ(page.error, "") << ::testing::PrintToString(server_.Log());
+    EXPECT_EQ(page.url, server_.Url("/whois?domain=acme.co.uk"));
+    EXPECT_EQ(page.text, "<p>acme.co.uk</p>");
+    EXPECT_EQ(server_.Log(), (std::vector<std::string>{"GET /", "GET /query.cgi?query=acme.co.uk",
+                                                       "GET /whois?domain=acme.co.uk"}));
+}
+
 TEST_F(RegisterPages, FailuresComeBackAsTheirText) {
     server_.Status("/query.cgi", 500);
     CWebRegisterPages pages(servers_, Options());
@@ -196,6 +215,108 @@ TEST_F(RegisterPages, EachRegistersPageIsFetchedAndCompared) {
         EXPECT_NE(report.find("The following fields were checked: "), std::string::npos);
     }
     EXPECT_EQ(local_service::LoggedCalls(control, "FlagSuspectSGEs").size(), 8u);
+}
+
+// "MA", sharp s and a closing double quote: in Windows-1252 the bytes DF 94, which read as
+// UTF-8 once more would be another character.
+const std::string kWordMark = "MA\xDF\x94";
+
+struct Encoding {
+    const char* name;
+    std::string contentType;
+    std::string metaTag;
+    bool utf8Body;
+};
+
+const Encoding kEncodings[] = {
+    {"header and meta tag UTF-8", "text/html; charset=utf-8", "<meta charset=utf-8>", true},
+    {"meta tag UTF-8", "text/html", "<meta charset=UTF-8>", true},
+    {"header UTF-8", "text/html; charset=UTF-8", "", true},
+    {"header Windows-1252, meta tag UTF-8", "text/html; charset=windows-1252",
+     "<meta http-equiv=Content-Type content='text/html; charset=utf-8'>", false},
+    {"header UTF-8, meta tag Windows-1252", "text/html; charset=utf-8",
+     "<meta charset=windows-1252>", true},
+    {"none", "text/html", "", false},
+};
+
+// A register's page for the record, its charset declared as the encoding says.
+std::string PageBytes(char code, const CZrData& record, const Encoding& encoding,
+                      const std::string& extraHtml) {
+    std::string page = CRegisterPageMaker::Render(code, record, PageChange::None);
+    page.insert(page.find("<html>") + 6, "<head>" + encoding.metaTag + "</head>");
+    page.insert(page.rfind("</html>"), extraHtml);
+    return encoding.utf8Body ? Utf16ToUtf8(RecordTextToUtf16(page, false)) : page;
+}
+
+// The Quick Compare tab and the difference check side by side over the same pages.
+class SamePage : public RegisterPages {
+protected:
+    void SetUp() override {
+        RegisterPages::SetUp();
+        table_.GetTextCache().SetLimits(1, 20, 1024);
+    }
+    CMark Cached(char code, std::uint32_t recordNumber, const CZrData& record) {
+        const CMark mark(recordNumber, code, 0, 0);
+        table_.GetTextCache().Add(mark, record);
+        return mark;
+    }
+    // The difference check of the one mark: its summary, then its lines.
+    Lines DifferenceCheck(const CMark& mark) {
+        CDiffRun run(table_, {mark});
+        CDiffChecker checker(servers_, Options());
+        Lines lines{run.RunHere(checker)};
+        for (const std::string& line : run.GetLines())
+            lines.push_back(line);
+        return lines;
+    }
+    // The page fetched as the PTO tab fetches it and compared as the Quick Compare tab does.
+    std::string QuickCompare(const CMark& mark) {
+        CPageOrder order;
+        std::string error;
+        if (!MakePageOrder(table_, mark, order, error))
+            return error;
+        const CPageResult page = CWebRegisterPages(servers_, Options()).FetchPage(order, {});
+        if (!page.error.empty())
+            return page.error;
+        CRegisterPageComparer comparer;
+        return RunQuickCompare(table_, comparer, mark, page.text);
+    }
+
+    CZrDbs table_;
+};
+
+// A UK page and a US page, the latter with an owner who corresponds for himself (no address for
+// service where no attorney is named), served with their charset named in the header, in a meta
+// tag, in both (agreeing or not) or nowhere: both must read every page as the same text.
+TEST_F(SamePage, TheDifferenceCheckAndTheQuickCompareReadEveryPageAlike) {
+    const CZrData uk = record_bytes::TextRecord({{"WORDMARK", kWordMark},
+                                                 {"APPNUM", "2345678"},
+                                                 {"STATUS", "Registered"},
+                                                 {"APPDATE", "5 Jan 2004"}});
+    const CZrData us = record_bytes::TextRecord({{"WORDMARK", kWordMark},
+                                                 {"SERNUM", "78123456"},
+                                                 {"STATUS", "Registered"},
+                                                 {"APPDATE", "5 Jan 2004"},
+                                                 {"REGDATE", "6 Feb 2005"}});
+    const std::string ownerCorresponds =
+        "<b>Correspondent (Owner)</b><br>ACME INC<br>1 MAIN ST<br>SPRINGFIELD<hr>";
+    const CMark ukMark = Cached('u', 11, uk);
+    const CMark usMark = Cached('s', 12, us);
+    for (const Encoding& encoding : kEncodings) {
+        SCOPED_TRACE(encoding.name);
+        server_.Page(CRegisterPageMaker::UkPath(uk), PageBytes('u', uk, encoding, ""), {},
+                     encoding.contentType);
+        server_.Page("/servlet/tarr", PageBytes('s', us, encoding, ownerCorresponds), {},
+                     encoding.contentType);
+        for (const CMark& mark : {ukMark, usMark}) {
+            SCOPED_TRACE(static_cast<char>(mark.GetRegisterCode()));
+            EXPECT_EQ(DifferenceCheck(mark),
+                      Lines{"1 out of 1 marks checked of which 0 had differences"});
+            const std::string report = QuickCompare(mark);
+            EXPECT_NE(report.find("No differences found"), std::string::npos) << report;
+            EXPECT_EQ(report.find("Should be:"), std::string::npos) << report;
+        }
+    }
 }
 
 } // namespace

@@ -50,11 +50,14 @@ TEST_F(DiagnosticsDlgTest, AFailedEngineFailsTheReportWhichIsSavedLineByLine) {
         wx_test::Click(wx_test::Child<wxButton>(dialog, CDiagnosticsDlg::kSaveToFile));
         wx_test::Click(close);
     });
-    CProgramDiagnosticsSource source({repository_, zrDbs_, settings_.System(), jobs_}, nullptr);
+    CProgramDiagnosticsSource source({repository_, zrDbs_, settings_.System(), jobs_, "3.2"},
+                                     nullptr);
     CDiagnosticsDlg dialog(nullptr, source, files_, false);
     dialog.ShowModal();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines[0], "RO Vedaridarevu Version: 4.5.38 (20 Apr 2017)");
+    // The window library's version as the program hands it over, in four numbers.
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "wxWidgets Version: 3.2.0.0"), lines.end());
     const auto failed =
         std::find(lines.begin(), lines.end(), "ERROR: ...Reurned system exception: TRANSIENT");
     ASSERT_NE(failed, lines.end());

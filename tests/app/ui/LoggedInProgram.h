@@ -47,6 +47,18 @@ protected:
         return static_cast<CResultsWindow&>(program_->GetViews().GetResultsWindow()).GetFrame();
     }
     CMainViewWindow& MainView() { return *program_->GetViews().GetMainViewWindow(); }
+    // The records of the United Kingdom's register kept in section 0, which the main view shows.
+    CMainView& KeepInFirstSection(std::initializer_list<std::uint32_t> records) {
+        std::vector<CMark> kept;
+        for (const std::uint32_t record : records)
+            kept.emplace_back(record, 'u', 0, 0, 0, CMark::kPermanentKeep);
+        Document().AddMarks(kept, 0, 0);
+        CMainView& view = MainView().GetView();
+        view.SetSection(0);
+        view.ShowKeptMarks(true);
+        return view;
+    }
+    int KeptIn(int section) { return Document().CountMarks(MakeSectionFilter(section, false)); }
 
     std::filesystem::path workingDir_ = std::filesystem::current_path();
     CTempFolder folder_;

@@ -6,7 +6,9 @@
 #include "WxTestSupport.h"
 #include "app/MakerServer.h"
 #include "app/controls/ui/HScrollListBox.h"
+#include "app/dialogs/ui/DiagnosticsDlg.h"
 #include "app/ui/CommandIds.h"
+#include "app/ui/HtmlDlg.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
 #include "core/SystemOptions.h"
@@ -23,10 +25,13 @@
 #include "tests/support/WebServer.h"
 #include "web/ui/DiffDlg.h"
 
+#include <curl/curlver.h>
 #include <fstream>
 #include <future>
 #include <httplib.h>
+#include <png.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
@@ -265,6 +270,92 @@ TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLa
     EXPECT_EQ(Texts(log.begin(), log.begin() + 2),
               (Texts{"GET /repositories/index.html", "GET /announcements/index.html"}));
     EXPECT_TRUE(wx_test::PumpUntil([&scripts] { return scripts.AllUsed(); }));
+}
+
+TEST_F(ProgramTest, AnAnnouncementDismissedFromADateThatBreaksItsLineCostsNoOtherSetting) {
+    LoopbackWebServer maker;
+    maker.Page("/repositories/index.html",
+               "<repository>" + local_service::Process().Addresses().remote + "</repository>");
+    maker.Page(CWebAnnouncementSource::kPath,
+               "<table id=announcements>"
+               "<tr><td>5 January\n2024<td><a href=/news.htm>News</a></tr>"
+               "</table>");
+    WriteSettings("", "[WebServers]\nMaker=" + maker.BaseUrl() + "\n");
+    SaveAutoLogin();
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    scripts.Add([](wxDialog& window) {
+        wx_test::Tick(wx_test::Child<wxCheckBox>(window, CHtmlDlg::kDontShowAgainId), true);
+        wx_test::Click(wx_test::Child<wxButton>(window, wxID_OK));
+    });
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(wx_test::PumpUntil([&scripts] { return scripts.AllUsed(); }));
+    TheUserOptions().SetConfirmedDirectDbs("pd");
+    TheUserOptions().SetSectionName(0, "Clearance");
+    program_->Exit();
+    const CIniFile saved(TheUserOptions().GetUserFileName());
+    EXPECT_EQ(saved.GetString("Misc", "LatestDontShowDate", ""), "5 January 2024");
+    EXPECT_EQ(saved.GetString("Misc", "ConfirmedDirectDbs", ""), "pd");
+    EXPECT_EQ(saved.GetString("SectionNames", "1", ""), "Clearance");
+    EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
+
+    // The next start reads the same page and shows the announcement only in the menu.
+    program_.reset();
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(wx_test::PumpUntil(
+        [this] { return Frame().GetHelpMenu()->FindItem("Recent Announcements") != wxNOT_FOUND; }));
+    wx_test::Pump();
+    EXPECT_EQ(scripts.Opened(), (Texts{"New Examination - Standard Details", "Velorin Announcement",
+                                       "New Examination - Standard Details"}));
+}
+
+TEST_F(ProgramTest, ARelativeFileOnTheCommandLineIsTakenFromTheFolderStartedIn) {
+    SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(program_->GetDocument().OnSaveDocument(folder_ / "home/Sample.zre"));
+    program_.reset();
+
+    wx_test::RecordedMessages messages;
+    std::filesystem::current_path(folder_.Path());
+    ASSERT_TRUE(Start({"home/Sample.zre"}));
+    EXPECT_EQ(Title(), "Sample.zre - RO Vedaridarevu");
+    EXPECT_EQ(program_->GetDocument().GetPathName(), folder_ / "home/Sample.zre");
+    EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
+    EXPECT_EQ(scripts.Opened(), (Texts{"New Examination - Standard Details"}));
+}
+
+TEST_F(ProgramTest, DiagnosticsGiveTheVersionsTheLibrariesTell) {
+    SaveAutoLogin();
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
+    Texts lines;
+    scripts.Add([&lines](wxDialog& dialog) {
+        auto& close = wx_test::Child<wxButton>(dialog, wxID_CLOSE);
+        ASSERT_TRUE(wx_test::PumpUntil([&close] { return close.IsEnabled(); }));
+        const CHScrollListBox& report = dynamic_cast<CDiagnosticsDlg&>(dialog).GetReport();
+        for (int i = 0; i < report.GetCount(); ++i)
+            lines.push_back(report.GetString(i));
+        wx_test::Click(close);
+    });
+    Command(kCmdDiagnostics);
+    const auto number = [](auto value) { return std::to_string(value); };
+    const unsigned long orb = omniORB::versionHex();
+    const Texts expected{
+        "wxWidgets Version: " + number(wxMAJOR_VERSION) + "." + number(wxMINOR_VERSION) + "." +
+            number(wxRELEASE_NUMBER) + ".0",
+        "omniORB Version: " + number(orb >> 24) + "." + number(orb >> 16 & 0xFF) + "." +
+            number(orb >> 8 & 0xFF) + ".0",
+        "libcurl Version: " LIBCURL_VERSION ".0",
+        "libpng Version: " PNG_LIBPNG_VER_STRING ".0",
+    };
+    const auto first = std::find(lines.begin(), lines.end(), "--Operating System--");
+    ASSERT_GE(lines.end() - first, 6);
+    EXPECT_EQ(Texts(first + 2, first + 6), expected);
 }
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {

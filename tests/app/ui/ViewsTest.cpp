@@ -9,7 +9,10 @@
 #include "PrintedPages.h"
 #include "app/details/ui/DetailsFrame.h"
 #include "app/document/ClipboardMarks.h"
+#include "app/ui/CommandIds.h"
+#include "app/views/ui/SectionDialogs.h"
 #include "app/views/ui/SectionTabs.h"
+#include "core/ui/WxDrawSurface.h"
 #include "core/ui/WxText.h"
 #include "engines/ui/SearchProgressDlg.h"
 #include "registers/ZrDbs.h"
@@ -20,6 +23,7 @@
 #include "search/ui/StringFinderListBox.h"
 
 #include <wx/button.h>
+#include <wx/dcmemory.h>
 #include <wx/print.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
@@ -114,13 +118,7 @@ TEST_F(ViewsTest, AClickOnAMarksBoxKeepsIt) {
 }
 
 TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
-    std::vector<CMark> kept;
-    for (const std::uint32_t record : {16u, 32u, 48u})
-        kept.emplace_back(record, 'u', 0, 0, 0, CMark::kPermanentKeep);
-    Document().AddMarks(kept, 0, 0);
-    CMainView& view = MainView().GetView();
-    view.SetSection(0);
-    view.ShowKeptMarks(true);
+    CMainView& view = KeepInFirstSection({16, 32, 48});
     ASSERT_EQ(view.GetMarkCount(), 3);
     view.SelectAll();
     const std::vector<CMark> dragged = view.GetSelectedMarks();
@@ -140,12 +138,9 @@ TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
     EXPECT_EQ(target.DropMarks(shapes[1].textX, 5, wxDragMove), wxDragMove);
     view.FinishDrag(dragged, EDropEffect::Move);
 
-    const auto keptIn = [this](int section) {
-        return Document().CountMarks(MakeSectionFilter(section, false));
-    };
-    EXPECT_EQ(keptIn(0), 0);
-    EXPECT_EQ(keptIn(1), 3);
-    EXPECT_EQ(keptIn(2), 3);
+    EXPECT_EQ(KeptIn(0), 0);
+    EXPECT_EQ(KeptIn(1), 3);
+    EXPECT_EQ(KeptIn(2), 3);
     view.SetSection(1);
     EXPECT_EQ(view.GetMarkCount(), 3);
     EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
@@ -246,14 +241,8 @@ TEST_F(ViewsTest, TheSheetsIndexButtonTicksAWordOfTheExaminationsRegistersIntoIt
 }
 
 TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {
-    std::vector<CMark> kept;
-    for (const std::uint32_t record : {16u, 32u, 48u})
-        kept.emplace_back(record, 'u', 0, 0, 0, CMark::kPermanentKeep);
-    Document().AddMarks(kept, 0, 0);
     Document().AddMarks(std::vector<CMark>{{64u, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 1, 0);
-    CMainView& view = MainView().GetView();
-    view.SetSection(0);
-    view.ShowKeptMarks(true);
+    CMainView& view = KeepInFirstSection({16, 32, 48});
     const auto command = [this](int id) {
         wxCommandEvent event(wxEVT_MENU, id);
         program_->GetMainFrame()->ProcessWindowEvent(event);
@@ -287,6 +276,71 @@ TEST_F(ViewsTest, TheMainViewPreviewsTheExaminationAndPrintsItsSelection) {
     CPrintedPages pages(folder_ / "printed.ps");
     ASSERT_TRUE(pages.IsOk());
     EXPECT_EQ(pages.PageCount(), 1);
+}
+
+// Section names renamed in Options are on the tabs as soon as the sheet closes.
+TEST_F(ViewsTest, SectionNamesFromTheOptionsAreOnTheTabsAtOnce) {
+    CSectionTabs& tabs = MainView().GetTabs();
+    ASSERT_GE(tabs.GetLayout().GetCount(), 2);
+    wx_test::DialogScripts dialogs;
+    dialogs.Add([](wxDialog& sheet) {
+        wx_test::Click(wx_test::Child<wxButton>(sheet, 1197));
+        wx_test::Click(*sheet.FindWindow(wxID_OK));
+    });
+    dialogs.Add([](wxDialog& names) {
+        for (const auto& [row, name] : {std::pair{0, "Word marks"}, {1, "Devices"}})
+            wx_test::Child<wxTextCtrl>(names, CSectionNamesDlg::kFirstEditId + row).SetValue(name);
+        wx_test::Click(*names.FindWindow(wxID_OK));
+    });
+    dialogs.Add([](wxDialog& info) { wx_test::Click(*info.FindWindow(wxID_OK)); });
+    wxCommandEvent options(wxEVT_MENU, kCmdOptions);
+    program_->GetMainFrame()->ProcessWindowEvent(options);
+    ASSERT_TRUE(dialogs.AllUsed());
+    EXPECT_EQ(tabs.GetLayout().GetName(0), "Word marks");
+    EXPECT_EQ(tabs.GetLayout().GetName(1), "Devices");
+    EXPECT_EQ(tabs.GetLayout().GetName(2), "Section 3");
+}
+
+// On a selected row the Keep box still tells a kept mark from one that is not: it is outlined
+// in the window's text colour on its window colour, and crossed only when the mark is kept.
+TEST_F(ViewsTest, TheKeepBoxOfASelectedRowShowsWhetherTheMarkIsKept) {
+    const int id = AddSearchOfAll("u");
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(program_->RunSearch(id, false));
+    CResultsView& view = Results()->GetView();
+    FirstShownMark();
+    const wxSize size = Results()->GetCanvas().GetClientSize();
+    const CRect box = CZrDb::GetShortBoxRect({0, 0, size.x, 0}, view.GetSubView().GetDisplayInfo());
+    const int middle = (box.top + box.bottom) / 2;
+    view.SelectRow(0, 0);
+    for (const bool kept : {false, true}) {
+        view.SetKeptSelection(kept);
+        ASSERT_TRUE(view.IsRowSelected(0));
+        // The row as the window paints it.
+        wxBitmap bitmap(size.x, size.y, 24);
+        wxMemoryDC dc(bitmap);
+        CWxDrawSurface surface(dc);
+        view.Draw(surface, {0, 0, size.x, size.y});
+        const CColour window = surface.GetSystemColour(ESystemColour::Window);
+        const CColour ink = surface.GetSystemColour(ESystemColour::WindowText);
+        dc.SelectObject(wxNullBitmap);
+        const wxImage image = bitmap.ConvertToImage();
+        const auto pixel = [&image](int x, int y) {
+            return MakeColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+        };
+        // The outline is upright, so exact; the cross is smoothed, so near the ink.
+        EXPECT_EQ(pixel(box.left, middle), ink) << kept;
+        EXPECT_EQ(pixel(box.right, middle), ink) << kept;
+        const CColour centre = pixel((box.left + box.right) / 2, middle);
+        if (kept) {
+            for (const auto& [shown, wanted] : {std::pair{centre.red, ink.red},
+                                                {centre.green, ink.green},
+                                                {centre.blue, ink.blue}})
+                EXPECT_NEAR(shown, wanted, 0x20);
+        } else {
+            EXPECT_EQ(centre, window);
+        }
+    }
 }
 
 } // namespace

@@ -1,22 +1,27 @@
 // The watch in the program, against the local search service, under the (virtual) display:
 // Convert to Watch through its dialog into the watch layout, whose first row runs its section in
 // the search progress window into the results window; a click on another row and Next run the
-// other sections; Watch Mark and Watch All run them again.
+// other sections; Watch Mark and Watch All run them again; a search row of the main view opens
+// the search sheet.
 
 #include "LoggedInProgram.h"
 #include "app/DefaultNewExamination.h"
 #include "app/ProgramRepository.h"
 #include "app/ui/CommandIds.h"
+#include "app/views/ui/SectionTabs.h"
 #include "core/UserOptions.h"
 #include "core/ui/WxText.h"
 #include "engines/Repository.h"
 #include "registers/ZrDbs.h"
+#include "search/ui/GeneralPageWindow.h"
+#include "search/ui/SearchDlg.h"
 #include "search/ui/WatchDlg.h"
 #include "search/ui/WatchViewWindow.h"
 
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 namespace {
@@ -177,4 +182,47 @@ TEST_F(WatchTest, AClickOnARowAndNextRunTheirSectionsAndWatchAllRunsThemAgain) {
     EXPECT_EQ(dialogs.Opened().size(), 4u);
     EXPECT_EQ(FoundIn(first), firstFound);
     EXPECT_EQ(FoundIn(second), secondFound);
+}
+
+// The main view reviews the watch's searches: a double click or Enter on one edits it in the
+// search sheet, which replaces it on OK; nothing runs.
+TEST_F(WatchTest, ASearchRowOfTheWatchOpensTheSheetAndOkReplacesTheSearch) {
+    wx_test::DialogScripts dialogs;
+    dialogs.Add(Ok);
+    dialogs.Add([](wxDialog&) {});
+    ASSERT_NO_FATAL_FAILURE(Convert(dialogs));
+    CMainView& main = MainView().GetView();
+    ASSERT_FALSE(main.IsKeptDisplay());
+    ASSERT_GT(main.GetSearchRowCount(), 0);
+    const CSearch before = main.GetShownSearch(0);
+    const int searches = Document().GetSearchCount();
+
+    CSectionView& rows = MainView().GetSectionView();
+    program_->GetMainFrame()->Raise();
+    ASSERT_TRUE(wx_test::PumpUntil([&rows] { return rows.IsShownOnScreen(); }));
+    dialogs.Add([](wxDialog& sheet) {
+        auto& page = *static_cast<CSearchDlg&>(sheet).GetPages().at(0);
+        wx_test::Child<wxTextCtrl>(page, CGeneralPageWindow::kGroupIds[0]).SetValue("zenith");
+        wx_test::Click(*sheet.FindWindow(wxID_OK));
+    });
+    wxUIActionSimulator simulator;
+    simulator.MouseMove(rows.ClientToScreen({rows.GetClientSize().x / 2, 4}));
+    wx_test::Pump();
+    simulator.MouseDblClick();
+    ASSERT_TRUE(wx_test::PumpUntil([&dialogs] { return dialogs.AllUsed(); }));
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Convert To Watch", "Searching", "Search Criteria"}));
+    const CSearch& after = Document().FindSearch(before.GetSearchId());
+    EXPECT_NE(after.GetCriteria().WriteCriteriaText(true).find("\"zenith\""), std::string::npos);
+    EXPECT_EQ(after.GetSection(), before.GetSection());
+    EXPECT_EQ(Document().GetSearchCount(), searches);
+
+    // Enter on the row: the sheet again; Cancel leaves the search alone.
+    const std::string edited = after.GetCriteria().WriteCriteriaText(true);
+    dialogs.Add([](wxDialog& sheet) { wx_test::Click(*sheet.FindWindow(wxID_CANCEL)); });
+    main.SelectSearchRow(0);
+    simulator.Char(WXK_RETURN);
+    ASSERT_TRUE(wx_test::PumpUntil([&dialogs] { return dialogs.AllUsed(); }));
+    EXPECT_EQ(dialogs.Opened().back(), "Search Criteria");
+    EXPECT_EQ(Document().FindSearch(before.GetSearchId()).GetCriteria().WriteCriteriaText(true),
+              edited);
 }

@@ -50,6 +50,26 @@ TEST(WxDrawSurface, FillsLeaveTheRightAndBottomEdgesOutside) {
     EXPECT_EQ(PixelAt(image, 4, 5), kWhite);
 }
 
+TEST(WxDrawSurface, AClipKeepsDrawingInsideUntilItIsReset) {
+    const CColour red = MakeColour(255, 0, 0);
+    const CColour blue = MakeColour(0, 0, 255);
+    Canvas canvas;
+    CWxDrawSurface surface(canvas.dc);
+    surface.SetClip({20, 0, 40, 30});
+    surface.SetClip({5, 5, 15, 10});
+    surface.FillRect({0, 0, 40, 30}, red);
+    surface.ResetClip();
+    surface.FillRect({0, 20, 40, 30}, blue);
+    const wxImage image = canvas.Image();
+    // The clip's corners inside and out; the first clip is replaced, not intersected.
+    const std::pair<CPoint, CColour> pixels[] = {
+        {{5, 5}, red},      {{14, 9}, red},    {{4, 5}, kWhite}, {{15, 9}, kWhite},
+        {{14, 10}, kWhite}, {{25, 5}, kWhite}, {{39, 25}, blue},
+    };
+    for (const auto& [at, colour] : pixels)
+        EXPECT_EQ(PixelAt(image, at.x, at.y), colour) << at.x << "," << at.y;
+}
+
 TEST(WxDrawSurface, DibsAreDrawnAtTheirSizeOrStretched) {
     // 2 x 1: red then blue, 24 bits.
     BitmapInfoHeader header;

@@ -28,18 +28,27 @@ void Pick(wxListBox& list, int index, wxEventType type) {
     list.GetEventHandler()->ProcessEvent(pick);
 }
 
-// Opens the chooser over the names; what it shows at first ("<selection> OK|no OK"), then the
-// script's ending and the chosen name.
+constexpr const char* kTemplatesFolder = "/home/examiner/template";
+
+// Opens the chooser over the names of the templates folder; what it shows at first
+// ("<selection> OK|no OK", then the hint below the list when there is one), then the script's
+// ending and the chosen name.
 std::string RunChooser(const Names& names, const std::string& defaultName,
                        const std::function<void(wxDialog&, wxListBox&)>& script,
                        std::vector<int>* helpTopics = nullptr) {
-    CTemplateChoice choice(names, defaultName);
+    CTemplateChoice choice(names, defaultName, kTemplatesFolder);
     std::string shown;
     wx_test::DialogScripts scripts;
     scripts.Add([&](wxDialog& dialog) {
         auto& list = wx_test::Child<wxListBox>(dialog, CReportSelectDlg::kTemplateList);
         shown = std::to_string(list.GetSelection()) +
                 (wx_test::Child<wxButton>(dialog, wxID_OK).IsEnabled() ? " OK" : " no OK");
+        // Its lines as wrapped to the list's width, joined.
+        if (const wxWindow* hint = dialog.FindWindow(CReportSelectDlg::kEmptyFolderHint)) {
+            wxString text = hint->GetLabel();
+            text.Replace("\n", " ");
+            shown += " [" + text.ToStdString() + "]";
+        }
         script(dialog, list);
     });
     CReportSelectDlg dialog(nullptr, choice, [helpTopics](int topic) {
@@ -71,7 +80,9 @@ TEST(ReportSelectDlg, TheDefaultIsChosenAtFirstAndAPickOrDoubleClickChooses) {
                          [](wxDialog& dialog, wxListBox&) {
                              wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
                          }),
-              "-1 no OK, cancelled ");
+              "-1 no OK [There are no report templates yet. Templates (RTF documents or text "
+              "files with report tags) go in the folder: " +
+                  std::string(kTemplatesFolder) + "], cancelled ");
 }
 
 // A window of the program with a button, in a corner that the progress window (centred over

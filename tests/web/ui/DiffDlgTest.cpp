@@ -15,6 +15,7 @@
 
 #include <wx/button.h>
 #include <wx/stattext.h>
+#include <wx/uiaction.h>
 
 using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
@@ -154,4 +155,20 @@ TEST_F(DiffDlgTest, TheProgressWindowsCancelAndClosingMidRunEndTheRunAtOnce) {
     EXPECT_EQ(host_.openProgresses, 0);
     wx_test::Pump();
     EXPECT_FALSE(dialog.IsShown());
+}
+
+// Escape closes the window as its close box does, in the middle of a run too.
+TEST_F(DiffDlgTest, EscapeClosesTheDialogEvenMidRun) {
+    const CMark slow = marks_.Served('u', "ACNE");
+    server_.Trickle(marks_.UkPath(slow), 1000, 200ms);
+    CDiffDlg& dialog = Open({slow});
+    dialog.Raise();
+    ASSERT_TRUE(wx_test::PumpUntil([&] { return Requested(marks_.UkPath(slow)); }));
+    wxUIActionSimulator keys;
+    keys.MouseMove(dialog.GetScreenPosition() + wxPoint(20, 20));
+    wx_test::Pump();
+    keys.Char(WXK_ESCAPE);
+    EXPECT_TRUE(wx_test::PumpUntil([&] { return !dialog.IsShown(); }, 3s));
+    EXPECT_FALSE(dialog.IsRunning());
+    EXPECT_EQ(host_.openProgresses, 0);
 }

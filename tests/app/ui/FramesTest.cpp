@@ -1,0 +1,148 @@
+// The program's frames under the (virtual) display, driven by the keyboard and the pointer as a
+// user drives them: Ctrl+F12 from the results window, the main view's second keys for Undo,
+// Cut, Copy and Paste, and the status bars' prompts for the menu item or tool under the pointer.
+
+#include "LoggedInProgram.h"
+#include "app/ui/ZrClipboard.h"
+#include "app/ui/ZrStatusBar.h"
+#include "app/views/ui/SectionTabs.h"
+#include "core/FilePath.h"
+#include "core/SystemOptions.h"
+#include "core/ui/WxText.h"
+#include "tests/engines/ScriptedMessages.h"
+
+#include <wx/menu.h>
+#include <wx/toolbar.h>
+#include <wx/uiaction.h>
+
+namespace {
+
+using platform::MessageAnswer;
+
+class FramesTest : public LoggedInProgram {
+protected:
+    // Puts the pointer over the window and clicks there, so that the keys go to it.
+    void ClickInto(wxWindow& window, wxPoint at) {
+        window.GetParent()->Raise();
+        ASSERT_TRUE(wx_test::PumpUntil([&window] { return window.IsShownOnScreen(); }));
+        input_.MouseMove(window.ClientToScreen(at));
+        wx_test::Pump();
+        input_.MouseClick();
+        wx_test::Pump();
+    }
+    // A key with its modifiers, then the events it brings.
+    void Press(int key, int modifiers, const std::function<bool()>& done) {
+        input_.Char(key, modifiers);
+        EXPECT_TRUE(wx_test::PumpUntil(done, std::chrono::seconds(5))) << key << "+" << modifiers;
+    }
+    // A search of the United Kingdom's register, run into the results window.
+    int RunSearchOfUk() {
+        CSearch search(0);
+        search.GetCriteria().ResetWithDbIds("u");
+        search.GetCriteria().FillDefaults();
+        const int id = Document().AddSearch(search);
+        wx_test::RecordedMessages messages;
+        EXPECT_TRUE(program_->RunSearch(id, false));
+        return id;
+    }
+    static std::string Message(wxFrame& frame) {
+        return FromWx(frame.GetStatusBar()->GetStatusText(CZrStatusBar::kMessage));
+    }
+    // Waits for the frame's message pane to say the text.
+    static void ExpectMessage(wxFrame& frame, const std::string& text) {
+        EXPECT_TRUE(
+            wx_test::PumpUntil([&] { return Message(frame) == text; }, std::chrono::seconds(5)))
+            << "\"" << text << "\" but \"" << Message(frame) << "\"";
+    }
+    // The pointer over the main view, away from every menu and tool.
+    void PointerAway() {
+        input_.MouseMove(MainView().GetSectionView().GetScreenRect().GetBottomRight() -
+                         wxPoint(10, 10));
+    }
+
+    wxUIActionSimulator input_;
+};
+
+TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsWindow) {
+    const std::string path = folder_ / "exam.zre";
+    ASSERT_TRUE(Document().OnSaveDocument(path));
+    Document().SetPathName(path);
+    RunSearchOfUk();
+    ASSERT_NE(Results(), nullptr);
+
+    // Into the folder of pending saves, as the main window's quick save does.
+    const std::string saved = AppendPath(TheSystemOptions().GetPendingDir(), "exam.zre");
+    ASSERT_FALSE(std::filesystem::exists(saved));
+    ClickInto(Results()->GetCanvas(), {5, Results()->GetCanvas().GetClientSize().y - 5});
+    input_.Char(WXK_F12, wxMOD_CONTROL);
+    ExpectMessage(*program_->GetMainFrame(), "Saved");
+    EXPECT_TRUE(std::filesystem::exists(saved));
+}
+
+TEST_F(FramesTest, TheMainViewsSecondKeysUndoCutCopyAndPaste) {
+    CMainView& view = KeepInFirstSection({16, 32, 48});
+    ASSERT_EQ(view.GetMarkCount(), 3);
+
+    // A click on the first row selects it; Shift+Del cuts it, Shift+Ins pastes it back.
+    ClickInto(MainView().GetSectionView(), {5, 5});
+    ASSERT_EQ(view.GetSelectedRows(), std::set<int>{0});
+    const std::uint32_t cut = view.GetShownMark(0).GetRecordNumber();
+    Press(WXK_DELETE, wxMOD_SHIFT, [this] { return KeptIn(0) == 2; });
+    Press(WXK_INSERT, wxMOD_SHIFT, [this] { return KeptIn(0) == 3; });
+    // Ctrl+Ins copies another row, which Shift+Ins pastes into another section.
+    const int row = view.GetShownMark(0).GetRecordNumber() == cut ? 1 : 0;
+    const std::uint32_t copied = view.GetShownMark(row).GetRecordNumber();
+    view.SelectRow(row, 0);
+    Press(WXK_INSERT, wxMOD_CONTROL, [copied] {
+        CZrClipboard clipboard;
+        return clipboard.ReadClipboard() && clipboard.GetMarks().size() == 1 &&
+               clipboard.GetMarks()[0].GetRecordNumber() == copied;
+    });
+    view.SetSection(1);
+    Press(WXK_INSERT, wxMOD_SHIFT, [this] { return KeptIn(1) == 1; });
+    EXPECT_EQ(view.GetShownMark(0).GetRecordNumber(), copied);
+    EXPECT_EQ(KeptIn(0), 3);
+    // Alt+Backspace undoes a delete.
+    view.SelectRow(0, 0);
+    CScriptedMessages answers({MessageAnswer::Yes});
+    view.Run(EMainCommand::Delete);
+    ASSERT_EQ(KeptIn(1), 0);
+    Press(WXK_BACK, wxMOD_ALT, [this] { return KeptIn(1) == 1; });
+}
+
+// The message pane: "Ready", the prompt of the menu item or tool under the pointer, "Ready" again
+// once the pointer left it.
+TEST_F(FramesTest, TheStatusBarsPromptTheItemUnderThePointer) {
+    wxFrame& main = *program_->GetMainFrame();
+    EXPECT_EQ(Message(main), "Ready");
+
+    // The File menu opened; its first item is Print..., then the pointer leaves the items.
+    wxMenuBar& bar = *main.GetMenuBar();
+    ClickInto(bar, {12, bar.GetSize().y / 2});
+    input_.MouseMove(bar.ClientToScreen({24, bar.GetSize().y + 12}));
+    ExpectMessage(main, "Print the kept marks");
+    PointerAway();
+    ExpectMessage(main, "");
+    input_.Char(WXK_ESCAPE);
+    ExpectMessage(main, "Ready");
+
+    wxToolBar& tools = *main.GetToolBar();
+    input_.MouseMove(tools.ClientToScreen({12, tools.GetSize().y / 2}));
+    ExpectMessage(main, "Create a new examination");
+    PointerAway();
+    ExpectMessage(main, "Ready");
+
+    // The results window's own bar, over the second search: Previous Search, its first tool.
+    RunSearchOfUk();
+    RunSearchOfUk();
+    ASSERT_NE(Results(), nullptr);
+    wxFrame& results = *Results();
+    EXPECT_EQ(Message(results), "Ready");
+    wxToolBar& resultTools = *results.GetToolBar();
+    ClickInto(Results()->GetCanvas(), {5, Results()->GetCanvas().GetClientSize().y - 5});
+    input_.MouseMove(resultTools.ClientToScreen({12, resultTools.GetSize().y / 2}));
+    ExpectMessage(results, "Show the results of the previous search");
+    EXPECT_EQ(Message(main), "Ready");
+}
+
+} // namespace
