@@ -49,6 +49,7 @@ bool MakePageOrder(CZrDbs& registers, const CMark& mark, CPageOrder& order, std:
     order.code = code;
     order.record = *record;
     order.wordMark = std::string(record->GetField("WORDMARK"));
+    order.markName = registers.GetDbShortName(code) + " " + db->GetMarkAppNum(mark);
     order.key = static_cast<std::uint32_t>(mark.GetAppNumber());
     // A US mark's page is found by its serial number, a domain's by its name.
     if (order.key == 0 && number.parse)

@@ -27,6 +27,8 @@ struct CPageOrder {
     std::uint32_t key = 0;
     std::string wordMark;
     CZrData record;
+    // The mark as the window's title names it ("UK 2000002"), for the messages about its page.
+    std::string markName;
 };
 
 // A fetched page: its address (after redirects), its HTML as UTF-8 for the browser and its text

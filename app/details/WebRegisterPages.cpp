@@ -2,6 +2,7 @@
 
 #include "core/DrawSurface.h"
 #include "core/Utf8.h"
+#include "web/CurlTransport.h"
 #include "web/HeaderScan.h"
 #include "web/HttpFetch.h"
 #include "web/HttpStatus.h"
@@ -11,6 +12,7 @@
 #include "web/WalkSites.h"
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -79,10 +81,80 @@ HttpExchange ExchangeOf(const CHtmlRequest& request) {
     return exchange;
 }
 
+// The last exchange of a fetch when no server answered it.
+struct CNoAnswer {
+    std::string url;
+    // No connection could be made (refused or timed out), as against a name that did not
+    // resolve or a transfer cut short.
+    bool connectFailed = false;
+};
+
+// Sees every exchange of a fetch, and keeps the last one when nothing answered it.
+class CNoAnswerWatch : public IHttpTransport {
+public:
+    CNoAnswerWatch(std::unique_ptr<IHttpTransport> transport, std::optional<CNoAnswer>& last)
+        : transport_(std::move(transport)), last_(last) {}
+
+    HttpReply Exchange(const HttpExchange& exchange) override {
+        HttpReply reply = transport_->Exchange(exchange);
+        last_.reset();
+        if (reply.status == 0)
+            last_ = CNoAnswer{exchange.url, reply.connectFailed};
+        return reply;
+    }
+
+private:
+    std::unique_ptr<IHttpTransport> transport_;
+    std::optional<CNoAnswer>& last_;
+};
+
+// What the user reads when the register's server could not be reached: which page, which server,
+// what to try; the library's own words follow in brackets for whoever helps.
+std::string NoAnswerText(const std::string& markName, const CNoAnswer& failure,
+                         const std::string& detail) {
+    const std::string server = CHtmlUrl(failure.url).GetHost();
+    const char* refused = failure.connectFailed ? ", which did not accept a connection" : "";
+    const char* advice =
+        failure.connectFailed
+            ? "The site may be down, or a firewall or proxy may be in the way: try again later"
+            : "Check this computer's connection to the internet and its proxy settings, then "
+              "try again";
+    return "The register's page for " + markName + " could not be fetched from " + server +
+           refused + " (" + detail + "). " + advice +
+           " with Reload Original Page on the PTO tab's menu.";
+}
+
 std::string HtmlForBrowser(const std::string& body, std::string_view contentType) {
     if (IsDeclaredUtf8(body, contentType) && IsValidUtf8(body))
         return body;
     return Utf16ToUtf8(RecordTextToUtf16(body, false));
+}
+
+// The mark's page on the client, or why there is none.
+void FetchOnClient(CWebClient& client, const CWebServers& servers, const CPageOrder& order,
+                   CPageResult& result) {
+    CHtmlRequest request;
+    if (!BuildRequest(client, servers, order, request, result.error)) {
+        // A walk that did not find its link or form says nothing more.
+        if (result.error.empty())
+            result.error = HttpStatusText(404);
+        return;
+    }
+    // The cookies of a walk are those of this client already; a site may name more.
+    const std::string host = request.GetHtmlUrl().GetHostName();
+    for (const auto& [name, value] : request.GetCookies())
+        client.SetCookie(host, name, value);
+    const FetchOutcome outcome = FetchFollowingRedirects(client, ExchangeOf(request));
+    if (!outcome.error.empty()) {
+        result.error = outcome.error;
+    } else if (outcome.reply.status != 200) {
+        result.error = HttpStatusText(outcome.reply.status);
+    } else {
+        const std::string contentType = ScanHeader(outcome.reply.headers, "Content-Type");
+        result.url = outcome.url;
+        result.html = HtmlForBrowser(outcome.reply.body, contentType);
+        result.text = PageTextOfBody(outcome.reply.body, contentType);
+    }
 }
 
 } // namespace
@@ -102,28 +174,12 @@ CPageResult CWebRegisterPages::FetchPage(const CPageOrder& order,
     CPageResult result;
     CWebOptions options = options_;
     options.isCancelled = isCancelled;
-    CWebClient client(options);
-    CHtmlRequest request;
-    if (!BuildRequest(client, servers_, order, request, result.error)) {
-        // A walk that did not find its link or form says nothing more.
-        if (result.error.empty())
-            result.error = HttpStatusText(404);
-        return result;
-    }
-    // The cookies of a walk are those of this client already; a site may name more.
-    const std::string host = request.GetHtmlUrl().GetHostName();
-    for (const auto& [name, value] : request.GetCookies())
-        client.SetCookie(host, name, value);
-    const FetchOutcome outcome = FetchFollowingRedirects(client, ExchangeOf(request));
-    if (!outcome.error.empty()) {
-        result.error = outcome.error;
-    } else if (outcome.reply.status != 200) {
-        result.error = HttpStatusText(outcome.reply.status);
-    } else {
-        const std::string contentType = ScanHeader(outcome.reply.headers, "Content-Type");
-        result.url = outcome.url;
-        result.html = HtmlForBrowser(outcome.reply.body, contentType);
-        result.text = PageTextOfBody(outcome.reply.body, contentType);
-    }
+    std::optional<CNoAnswer> noAnswer;
+    CWebClient client(options, std::make_unique<CNoAnswerWatch>(
+                                   std::make_unique<CCurlTransport>(options), noAnswer));
+    FetchOnClient(client, servers_, order, result);
+    // Whatever failed after an exchange nobody answered failed for want of that answer.
+    if (!result.error.empty() && noAnswer && !(isCancelled && isCancelled()))
+        result.error = NoAnswerText(order.markName, *noAnswer, result.error);
     return result;
 }

@@ -1,6 +1,7 @@
 #include "app/ui/CommandPrompts.h"
 
 #include "app/Announcements.h"
+#include "app/details/ui/DetailsFrame.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/RecentFiles.h"
 #include "app/views/ui/ViewCommandIds.h"
@@ -72,6 +73,16 @@ constexpr CPrompt kPrompts[] = {
     {kCmdShowList, "Show the marks as a summary list"},
     {kCmdShowIcons, "Show the marks as icons"},
     {kCmdHidePreviouslyFound, "Hide the marks that earlier searches of the section found"},
+    {CDetailsFrame::kCmdKeep, "Keep the mark"},
+    {CDetailsFrame::kCmdDiscard, "Discard the mark"},
+    {CDetailsFrame::kCmdClose, "Close the details window"},
+    {CDetailsFrame::kCmdNext, "Show the next mark"},
+    {CDetailsFrame::kCmdPrevious, "Show the previous mark"},
+    {CDetailsFrame::kCmdPrintLong, "Print the mark with all its details"},
+    {CDetailsFrame::kCmdPrintShort, "Print the mark's summary"},
+    {CDetailsFrame::kCmdViewAllDetails, "Show every mark of the list in turn"},
+    {wxID_VIEW_LIST, "Show or hide the tool bar"},
+    {wxID_VIEW_DETAILS, "Show or hide the status bar"},
 };
 
 bool InRange(int id, int first, int count) {

@@ -108,7 +108,9 @@ void CHtmlPresenter::AppendRow(std::initializer_list<std::string_view> cells, un
     Body() += "<tr>";
     bool first = true;
     for (std::string_view cell : cells) {
-        Body() += first ? "<td valign=\"top\" nowrap>" : "<td valign=\"top\">";
+        // An empty cell keeps the columns apart without adding to the copied text.
+        Body() +=
+            first ? "<td valign=\"top\" nowrap>" : "<td width=\"12\"></td><td valign=\"top\">";
         if (first)
             AppendCell(cell, style & kStyleLabelMask, kTextLatin);
         else

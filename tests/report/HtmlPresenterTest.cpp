@@ -47,13 +47,14 @@ TEST(HtmlPresenter, ParagraphsStylesAndColumnLines) {
     EXPECT_EQ(Body(html),
               "<b>Mark:</b> <i>ACME</i><br>\n"
               "<table cellspacing=\"0\" cellpadding=\"1\">\n"
-              "<tr><td valign=\"top\" nowrap><b>Have:</b></td><td valign=\"top\">&lt;1&gt;</td>"
-              "</tr>\n"
-              "<tr><td valign=\"top\" nowrap>Filed</td><td valign=\"top\">a</td>"
-              "<td valign=\"top\">b</td></tr>\n"
+              "<tr><td valign=\"top\" nowrap><b>Have:</b></td><td width=\"12\"></td>"
+              "<td valign=\"top\">&lt;1&gt;</td></tr>\n"
+              "<tr><td valign=\"top\" nowrap>Filed</td><td width=\"12\"></td>"
+              "<td valign=\"top\">a</td><td width=\"12\"></td><td valign=\"top\">b</td></tr>\n"
               "</table>\n<p>\nSoap<br>\n"
               "<table cellspacing=\"0\" cellpadding=\"1\">\n"
-              "<tr><td valign=\"top\" nowrap></td><td valign=\"top\"></td></tr>\n</table>\n");
+              "<tr><td valign=\"top\" nowrap></td><td width=\"12\"></td><td valign=\"top\"></td>"
+              "</tr>\n</table>\n");
     html.Clear();
     EXPECT_TRUE(html.IsEmpty());
     EXPECT_FALSE(html.IsParagraphPending());

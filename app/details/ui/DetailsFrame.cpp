@@ -3,6 +3,7 @@
 #include "app/details/ui/DetailsTabbedView.h"
 #include "app/details/ui/DetailsTextView.h"
 #include "app/document/ZR2000Doc.h"
+#include "app/ui/FrameKeys.h"
 #include "app/views/ui/ViewCommandIds.h"
 #include "core/SystemOptions.h"
 #include "core/ui/WxText.h"
@@ -37,12 +38,14 @@ CDetailsFrame::CDetailsFrame(wxWindow* parent, const CDetailsWindowServices& ser
     BuildToolBar();
     if (services_.makeStatusBar)
         SetStatusBar(services_.makeStatusBar(*this));
-    const wxAcceleratorEntry keys[] = {
-        {wxACCEL_CTRL, WXK_PAGEUP, kCmdPrevious}, {wxACCEL_CTRL, WXK_PAGEDOWN, kCmdNext},
-        {wxACCEL_NORMAL, WXK_ESCAPE, kCmdClose},  {wxACCEL_CTRL, 'K', kCmdKeep},
-        {wxACCEL_CTRL, 'U', kCmdDiscard},         {wxACCEL_NORMAL, WXK_F5, ::kCmdSearch},
-        {wxACCEL_NORMAL, WXK_F7, ::kCmdIdent},    {wxACCEL_NORMAL, WXK_F8, ::kCmdEnquiry}};
-    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(keys)), keys));
+    SetAcceleratorTable(MakeFrameKeys({{wxACCEL_CTRL, WXK_PAGEUP, kCmdPrevious},
+                                       {wxACCEL_CTRL, WXK_PAGEDOWN, kCmdNext},
+                                       {wxACCEL_NORMAL, WXK_ESCAPE, kCmdClose},
+                                       {wxACCEL_CTRL, 'K', kCmdKeep},
+                                       {wxACCEL_CTRL, 'U', kCmdDiscard},
+                                       {wxACCEL_NORMAL, WXK_F5, ::kCmdSearch},
+                                       {wxACCEL_NORMAL, WXK_F7, ::kCmdIdent},
+                                       {wxACCEL_NORMAL, WXK_F8, ::kCmdEnquiry}}));
     Bind(wxEVT_MENU, &CDetailsFrame::OnCommand, this);
     Bind(wxEVT_UPDATE_UI, &CDetailsFrame::OnUpdateCommand, this);
     Bind(wxEVT_CLOSE_WINDOW, &CDetailsFrame::OnClose, this);
@@ -82,7 +85,12 @@ void CDetailsFrame::BuildMenus() {
     if (services_.system.GetTestSetting("ViewAllDetails", 0) != 0)
         mark->Append(kCmdViewAllDetails, "View All Details");
     auto* help = new wxMenu;
+    help->Append(::kCmdHelpTopics, "&Help Topics");
     help->Append(wxID_HELP, "&Help");
+    help->AppendSeparator();
+    help->Append(::kCmdDiagnostics, "&Diagnostic Information...");
+    help->Append(::kCmdAboutDatabases, "About the Data&bases");
+    help->Append(wxID_ABOUT, "&About RO Vedaridarevu...");
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
     bar->Append(view, "&View");
@@ -111,6 +119,11 @@ void CDetailsFrame::ViewAllDetails() {
             loop->YieldFor(wxEVT_CATEGORY_ALL);
         return frame && !frame->closed_;
     });
+}
+
+bool CDetailsFrame::IsForwarded(int id) {
+    return id == ::kCmdSearch || id == ::kCmdIdent || id == ::kCmdEnquiry ||
+           IsMainWindowCommand(id);
 }
 
 void CDetailsFrame::ForwardToMainWindow(int id) {
@@ -145,11 +158,6 @@ void CDetailsFrame::OnCommand(wxCommandEvent& event) {
     case kCmdViewAllDetails:
         ViewAllDetails();
         break;
-    case ::kCmdSearch:
-    case ::kCmdIdent:
-    case ::kCmdEnquiry:
-        ForwardToMainWindow(event.GetId());
-        break;
     case wxID_VIEW_LIST:
         GetToolBar()->Show(!GetToolBar()->IsShown());
         SendSizeEvent();
@@ -165,12 +173,19 @@ void CDetailsFrame::OnCommand(wxCommandEvent& event) {
             services_.showHelp(0x20000 + kHelpId);
         break;
     default:
-        event.Skip();
+        if (IsForwarded(event.GetId()))
+            ForwardToMainWindow(event.GetId());
+        else
+            event.Skip();
     }
 }
 
 void CDetailsFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
     const CDetailsController& controller = *controller_;
+    if (IsForwarded(event.GetId())) {
+        event.Enable(static_cast<bool>(services_.mainWindow));
+        return;
+    }
     switch (event.GetId()) {
     case kCmdPrevious:
         event.Enable(controller.CanPrevious());
@@ -181,11 +196,6 @@ void CDetailsFrame::OnUpdateCommand(wxUpdateUIEvent& event) {
     case kCmdPrintLong:
     case kCmdPrintShort:
         event.Enable(static_cast<bool>(services_.printMark));
-        break;
-    case ::kCmdSearch:
-    case ::kCmdIdent:
-    case ::kCmdEnquiry:
-        event.Enable(static_cast<bool>(services_.mainWindow));
         break;
     case wxID_VIEW_LIST:
         event.Check(GetToolBar()->IsShown());

@@ -34,7 +34,8 @@ struct CDetailsWindowServices {
     IMarkImages& images;
     std::function<wxStatusBar*(wxFrame& frame)> makeStatusBar;
     std::function<void(int contextId)> showHelp;
-    // Takes Search, Ident and Enquiry (F5, F7, F8); none leaves them disabled.
+    // Takes Search, Ident and Enquiry (F5, F7, F8), quick save (Ctrl+F12) and the Help menu's
+    // commands; none leaves them disabled.
     std::function<wxWindow*()> mainWindow;
     // Prints the mark in long or short form; none leaves Print Long and Print Short disabled.
     std::function<void(wxWindow* parent, const CMark& mark, bool longForm)> printMark;
@@ -43,8 +44,9 @@ struct CDetailsWindowServices {
 class CDetailsFrame : public wxFrame, private IDetailsPanes, private IDocumentView {
 public:
     static constexpr int kHelpId = 130;
+    // Clear of the main window's commands, which the window passes on to it.
     enum ECommand : int {
-        kCmdKeep = wxID_HIGHEST + 1,
+        kCmdKeep = wxID_HIGHEST + 100,
         kCmdDiscard,
         kCmdClose,
         kCmdNext,
@@ -79,7 +81,9 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void ViewAllDetails();
-    // Search, Ident and Enquiry belong to the main window; dropped while a dialog holds it.
+    // Search, Ident, Enquiry, quick save, help, diagnostics and about belong to the main window;
+    // dropped while a dialog holds it.
+    static bool IsForwarded(int id);
     void ForwardToMainWindow(int id);
     void OnCommand(wxCommandEvent& event);
     void OnUpdateCommand(wxUpdateUIEvent& event);

@@ -11,7 +11,8 @@ class CDetailsTabsModel;
 
 class CDetailsTabs : public CTabs {
 public:
-    static constexpr int kCmdReload = wxID_HIGHEST + 20;
+    // Clear of the main window's commands and of the details window's own.
+    static constexpr int kCmdReload = wxID_HIGHEST + 120;
 
     CDetailsTabs(wxWindow* parent, wxWindowID id, CDetailsTabsModel& model);
 

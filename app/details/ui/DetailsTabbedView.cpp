@@ -33,7 +33,7 @@ CDetailsTabbedView::CDetailsTabbedView(wxWindow* parent, const Services& service
                                  wxALIGN_CENTRE_HORIZONTAL);
         auto* column = new wxBoxSizer(wxVERTICAL);
         column->AddStretchSpacer();
-        column->Add(info_, 0, wxEXPAND);
+        column->Add(info_, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, FromDIP(kInfoMargin)));
         column->AddStretchSpacer();
         infoPanel_->SetSizer(column);
         infoPanel_->Hide();
@@ -61,7 +61,16 @@ void CDetailsTabbedView::RedrawStrip() {
 
 void CDetailsTabbedView::SetInfoText(const std::string& text, bool error) {
     info_->SetForegroundColour(error ? *wxRED : wxColour(0, 0, 0));
-    info_->SetLabel(ToWx(text));
+    infoText_ = text;
+    WrapInfo();
+}
+
+void CDetailsTabbedView::WrapInfo() {
+    // Wrapping breaks the label itself: each width starts again from the whole text.
+    info_->SetLabel(ToWx(infoText_));
+    const int width = infoPanel_->GetClientSize().x - 2 * FromDIP(kInfoMargin);
+    if (width > 0)
+        info_->Wrap(width);
     infoPanel_->Layout();
 }
 
@@ -115,6 +124,8 @@ void CDetailsTabbedView::LayOut() {
                            static_cast<wxWindow*>(compare_), infoPanel_})
         if (pane)
             pane->SetSize(0, strip, client.x, std::max(client.y - strip, 1));
+    if (info_)
+        WrapInfo();
 }
 
 void CDetailsTabbedView::OnPageLoaded(wxWebViewEvent& event) {

@@ -28,6 +28,8 @@ public:
     static constexpr int kCompareId = 53;
     static constexpr int kInfoId = 54;
     static constexpr int kStripHeight = 20;
+    // Room on either side of the info line's text.
+    static constexpr int kInfoMargin = 12;
 
     struct Services {
         int tabSetting;
@@ -62,6 +64,8 @@ private:
     void SetCompareHtml(const std::string& html) override;
 
     void LayOut();
+    // The info line's text broken into lines as wide as the pane.
+    void WrapInfo();
     void OnPageLoaded(wxWebViewEvent& event);
     void OnCommand(wxCommandEvent& event);
     void OnUpdateCommand(wxUpdateUIEvent& event);
@@ -73,4 +77,5 @@ private:
     CMyRichEditCtrl* compare_ = nullptr;
     wxWindow* infoPanel_ = nullptr;
     wxStaticText* info_ = nullptr;
+    std::string infoText_;
 };

@@ -258,9 +258,10 @@ TEST_F(DetailsTabs, QuickCompareReportsAndFlagsADifferentRecord) {
     const ZrTestControl_var control = local_service::ResetControl();
     OpenPage(acme_, "http://uk.example/differs");
     tabs_->SelectTab(CDetailsTabsModel::kQuickCompare);
-    for (const char* part : {"<b>Mark</b>", ">Have:</td><td valign=\"top\">ACME</td>",
-                             ">Should be:</td><td valign=\"top\">ACME2</td>",
-                             "<p>\nThe following fields were checked: Mark, Status.<br>"})
+    for (const char* part :
+         {"<b>Mark</b>", ">Have:</td><td width=\"12\"></td><td valign=\"top\">ACME</td>",
+          ">Should be:</td><td width=\"12\"></td><td valign=\"top\">ACME2</td>",
+          "<p>\nThe following fields were checked: Mark, Status.<br>"})
         EXPECT_NE(window_.compare.find(part), std::string::npos) << part;
     EXPECT_EQ(local_service::LoggedCalls(control, "FlagSuspectSGEs").size(), 1u);
 

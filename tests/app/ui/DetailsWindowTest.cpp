@@ -26,6 +26,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/html/htmlcell.h>
 #include <wx/stattext.h>
 #include <wx/webview.h>
 
@@ -60,7 +61,11 @@ protected:
     // A details window on the marks added, at the index, from a results view (mode 1) or the
     // main view (mode 0).
     CDetailsFrame& Open(const CFilter& filter, int index, int mode) {
-        auto* frame = new CDetailsFrame(nullptr, services_);
+        return Open(services_, filter, index, mode);
+    }
+    CDetailsFrame& Open(const CDetailsWindowServices& services, const CFilter& filter, int index,
+                        int mode) {
+        auto* frame = new CDetailsFrame(nullptr, services);
         frame->GetController().SetMode(mode);
         EXPECT_TRUE(frame->GetController().ShowFilterMark(filter, index));
         frame->Show();
@@ -90,9 +95,17 @@ protected:
     CPageFetcher fetcher_{pages_, PostToUiThread};
     CRegisterPageComparer comparer_;
     CRegisterImages images_{Registers().Table()};
-    CDetailsWindowServices services_{
-        doc, Registers().Table(), system_, user_, player_, fetcher_, comparer_, images_, {}, {}, {},
-        {}};
+    // The services of a window whose pages come from the fetches given.
+    CDetailsWindowServices WithPages(IPageRequests& pages) {
+        // No status bar, help, main window or printing.
+        return {doc,       Registers().Table(),
+                system_,   user_,
+                player_,   pages,
+                comparer_, images_,
+                {},        {},
+                {},        {}};
+    }
+    CDetailsWindowServices services_ = WithPages(fetcher_);
 };
 
 TEST_F(DetailsWindow, AThumbnailClickShowsItsImage) {
@@ -177,6 +190,105 @@ TEST_F(DetailsWindow, ThePtoPageAndItsQuickCompare) {
     const std::string report = Text(*tabs.GetComparePane());
     EXPECT_NE(report.find("Should be:\nACME PLUS"), std::string::npos) << report;
     EXPECT_NE(report.find("The following fields were checked: "), std::string::npos);
+}
+
+// The text pane's words as laid out: their text and where they stand.
+struct CPlacedWord {
+    std::string text;
+    int left;
+    int right;
+    int top;
+};
+
+void CollectWords(const wxHtmlCell* cell, std::vector<CPlacedWord>& words) {
+    for (; cell; cell = cell->GetNext()) {
+        if (const wxHtmlCell* child = cell->GetFirstChild()) {
+            CollectWords(child, words);
+            continue;
+        }
+        const std::string text = FromWx(cell->ConvertToText(nullptr));
+        const wxPoint at = cell->GetAbsPos();
+        if (!text.empty())
+            words.push_back({text, at.x, at.x + cell->GetWidth(), at.y});
+    }
+}
+
+// A record's history is a table of two columns, headed "Week Ending" and "Recent History": the
+// columns stand further apart than a blank between two words, on the header and on each entry.
+TEST_F(DetailsWindow, TheHistorysColumnsStandFurtherApartThanItsWords) {
+    AddMark(Registers().MarkOf('u', "ACME ZENITH", 0, 0, CMark::kPermanentKeep));
+    CDetailsFrame& frame = Open(MakeKeptFilter(false, false), 0, 0);
+    std::vector<CPlacedWord> words;
+    CollectWords(frame.GetTextView().GetText().GetInternalRepresentation(), words);
+    int blank = 0;
+    for (const CPlacedWord& word : words)
+        if (word.text == " ")
+            blank = std::max(blank, word.right - word.left);
+    ASSERT_GT(blank, 0) << "the labels' blanks";
+
+    // The second column starts where "Recent History" does; each line of the table is checked.
+    const auto header = std::ranges::find(words, "Ending", &CPlacedWord::text);
+    ASSERT_GE(std::distance(header, words.end()), 2);
+    ASSERT_EQ((header + 1)->text, "Recent ");
+    const int column = (header + 1)->left;
+    const std::string history(
+        Registers().Db('u').FetchTextRecord(doc.GetMark(0))->GetField("HISTORY"));
+    std::vector<std::string> lines;
+    for (auto word = header + 1; word != words.end(); ++word) {
+        const CPlacedWord& before = *(word - 1);
+        if (word->left != column || before.top != word->top)
+            continue;
+        lines.push_back(before.text + "|" + word->text);
+        EXPECT_GT(word->left - before.right, blank) << lines.back();
+    }
+    // The header and one line an entry; entries are parted by backslashes.
+    EXPECT_EQ(std::ssize(lines), 2 + std::ranges::count(history, '\\')) << history;
+}
+
+// A register's server that cannot be reached: the info line says which page could not be had
+// from which server and what to try, broken into lines as wide as the pane.
+TEST_F(DetailsWindow, AnUnreachableServerIsNamedWithWhatToTry) {
+    AddMark(Registers().MarkOf('u', "ACME", 0, 0, CMark::kPermanentKeep));
+    const std::string page = "The register's page for UK " +
+                             Registers().Db('u').GetMarkAppNum(doc.GetMark(0)) +
+                             " could not be fetched from ";
+    const std::string retry = " with Reload Original Page on the PTO tab's menu.";
+    const RefusedPort refused;
+    const std::string refusedServer = "127.0.0.1:" + std::to_string(refused.Port());
+    // The library's own words stand in brackets; those of a refusal name its timing.
+    const struct {
+        std::string server;
+        std::string start;
+        std::string end;
+    } rows[] = {
+        {"http://" + refusedServer, page + refusedServer + ", which did not accept a connection (",
+         "). The site may be down, or a firewall or proxy may be in the way: try again later" +
+             retry},
+        {"http://nohost.invalid",
+         page +
+             "nohost.invalid (Could not resolve host: nohost.invalid). Check this computer's "
+             "connection to the internet and its proxy settings, then try again" +
+             retry,
+         ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.server);
+        CWebOptions options = CWebRegisterPages::DetailsOptions();
+        options.connectRetries = 0;
+        CWebRegisterPages pages(AllAt(row.server), options);
+        CPageFetcher fetcher(pages, PostToUiThread);
+        CDetailsFrame& frame = Open(WithPages(fetcher), MakeKeptFilter(false, false), 0, 1);
+        CDetailsTabbedView& tabs = frame.GetTabbedView();
+        tabs.GetModel().SelectTab(CDetailsTabsModel::kPto);
+        ASSERT_TRUE(wx_test::PumpUntil(
+            [&] { return tabs.GetModel().GetPageState() == EPageState::Error; }));
+        const wxStaticText& info = *tabs.GetInfoLine();
+        std::string shown = FromWx(info.GetLabel());
+        std::ranges::replace(shown, '\n', ' ');
+        EXPECT_TRUE(shown.starts_with(row.start) && shown.ends_with(row.end)) << shown;
+        EXPECT_LE(info.GetBestSize().x, tabs.GetClientSize().x) << "clipped";
+        delete &frame;
+    }
 }
 
 TEST_F(DetailsWindow, TheAnnouncementsPageClosesItsWindow) {
