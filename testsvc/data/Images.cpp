@@ -82,9 +82,9 @@ Bytes MakeMarkPng(std::uint32_t recordId, std::uint32_t imageNumber, std::uint32
     image.width = width;
     image.height = height;
     image.format = PNG_FORMAT_RGB;
-    png_alloc_size_t size = 0;
-    if (!png_image_write_to_memory(&image, nullptr, &size, 0, pixels.data(), 0, nullptr))
-        throw std::runtime_error(image.message);
+    // Room for the largest PNG the image can make, so that it is compressed once, not once to
+    // learn its size and again to write it.
+    png_alloc_size_t size = PNG_IMAGE_PNG_SIZE_MAX(image);
     Bytes png(size);
     if (!png_image_write_to_memory(&image, png.data(), &size, 0, pixels.data(), 0, nullptr))
         throw std::runtime_error(image.message);
