@@ -99,11 +99,9 @@ private:
     void Add(std::string fault) { faults_.push_back(std::move(fault)); }
 
     void CheckOwnSize(wxWindow& control) {
-        // A list the program draws shows no frame unless it asks for one the desktop draws
-        // around such windows (not the theme's, which it leaves out); empty, it cannot be told
-        // from the page.
-        if (dynamic_cast<wxVListBox*>(&control) &&
-            (control.GetBorder() == wxBORDER_NONE || control.GetBorder() == wxBORDER_THEME))
+        // Around a list the program draws the desktop draws only a simple frame, neither the
+        // theme's nor a sunken one; without a frame an empty list cannot be told from the page.
+        if (dynamic_cast<wxVListBox*>(&control) && control.GetBorder() != wxBORDER_SIMPLE)
             Add(NameOf(control) + " has no frame");
         if (!HasBestSize(control))
             return;

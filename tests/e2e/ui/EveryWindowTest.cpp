@@ -170,6 +170,7 @@ struct CDialogRow {
 const std::vector<CDialogRow>& DialogRows() {
     static const std::vector<CDialogRow> rows = {
         {"about", wxID_ABOUT},
+        {"new-examination", wxID_NEW},
         {"options", kCmdOptions},
         {"section-names", kCmdOptions, "Examination", 1197},
         {"keywords", kCmdKeywords},
