@@ -17,7 +17,9 @@ CNumberField::CNumberField(wxWindow* parent, wxWindowID id, int value, int min, 
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->Add(text_, wxSizerFlags(1).CentreVertical());
     row->Add(spin_, wxSizerFlags().CentreVertical());
-    SetSizer(row);
+    // Sized to its controls at once: the desktop complains of a spin button it must measure
+    // inside a field narrower than the button.
+    SetSizerAndFit(row);
 }
 
 wxString CNumberField::GetText() const {

@@ -1,5 +1,6 @@
 #include "core/ui/ZrDialog.h"
 
+#include <wx/dcclient.h>
 #include <wx/stattext.h>
 
 namespace {
@@ -43,5 +44,14 @@ void CZrDialog::FinishLayout(long buttons) {
     if (wxSizer* row = CreateSeparatedButtonSizer(buttons))
         outer->Add(row, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 2 * Gap()));
     SetSizerAndFit(outer);
+    // The window manager cuts a title wider than the window: the title bar's bold text and its
+    // buttons beside it set the narrowest width.
+    wxClientDC dc(this);
+    dc.SetFont(GetFont().Bold());
+    const int titleWidth = dc.GetTextExtent(GetTitle()).x + FromDIP(120);
+    if (GetSize().x < titleWidth) {
+        SetMinSize(wxSize(titleWidth, GetSize().y));
+        SetSize(GetMinSize());
+    }
     CentreOnParent();
 }

@@ -53,6 +53,15 @@ CGeneralPageWindow::CGeneralPageWindow(wxWindow* book, CGeneralPageModel& page,
     }
     form->Add(locate, wxSizerFlags().Expand());
     FinishLayout(form);
+    // A word group switched off leaves no gap between the rows; the page keeps the room the
+    // groups take when all are on.
+    for (int group = 0; group < CGeneralPageModel::kGroupCount; ++group) {
+        groups_[group]->Show();
+        if (kinds_[group])
+            kinds_[group]->Show();
+    }
+    SetMinSize(GetSizer()->GetMinSize());
+    ShowValues();
 }
 
 void CGeneralPageWindow::AddGroupRow(wxSizer& form, int group) {
@@ -76,13 +85,13 @@ void CGeneralPageWindow::AddGroupRow(wxSizer& form, int group) {
         kinds_[group]->Bind(wxEVT_COMBOBOX, [this, group](wxCommandEvent&) {
             page_.SetGroupKind(group, kinds_[group]->GetSelection());
         });
-        form.Add(kinds_[group], wxSizerFlags().Expand().ReserveSpaceEvenIfHidden());
+        form.Add(kinds_[group], wxSizerFlags().Expand());
         form.AddSpacer(0);
     }
     groups_[group] = MakeEdit(kGroupIds[group], [this, group](const std::string& text) {
         page_.SetGroupText(group, text);
     });
-    form.Add(groups_[group], wxSizerFlags().Expand().ReserveSpaceEvenIfHidden());
+    form.Add(groups_[group], wxSizerFlags().Expand());
 }
 
 void CGeneralPageWindow::ShowValues() {

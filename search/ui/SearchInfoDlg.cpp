@@ -1,5 +1,6 @@
 #include "search/ui/SearchInfoDlg.h"
 
+#include "core/ui/ListColumns.h"
 #include "core/ui/WxText.h"
 
 #include <wx/listctrl.h>
@@ -10,16 +11,15 @@ CSearchInfoDlg::CSearchInfoDlg(wxWindow* parent, const std::vector<CSearchInfoRo
     auto* list = new wxListCtrl(this, kList, wxDefaultPosition, wxDefaultSize,
                                 wxLC_REPORT | wxLC_SINGLE_SEL);
     int width = 0;
-    for (const CSearchInfoColumn& column : kSearchInfoColumns) {
-        list->AppendColumn(column.heading, wxLIST_FORMAT_LEFT, FromDIP(column.width));
-        width += FromDIP(column.width);
-    }
+    for (const CSearchInfoColumn& column : kSearchInfoColumns)
+        width += AppendListColumn(*list, column.heading, column.width);
     for (const CSearchInfoRow& row : rows) {
         const long line = list->InsertItem(list->GetItemCount(), ToWx(row.database));
         list->SetItem(line, 1, row.hits);
         list->SetItem(line, 2, row.newHits);
     }
-    list->SetMinSize(wxSize(width + FromDIP(8), FromDIP(200)));
+    // Room for every column and a scroll bar.
+    list->SetMinSize(wxSize(width + FromDIP(24), FromDIP(200)));
     Body().Add(list, wxSizerFlags(1).Expand());
     FinishLayout(wxCLOSE | wxHELP);
     SetEscapeId(wxID_CLOSE);

@@ -18,13 +18,16 @@ CStatusPageWindow::CStatusPageWindow(wxWindow* book, CStatusPageModel& page)
 
     const auto range = [this](const wxString& title, int fromId, int toId, auto take,
                               wxTextCtrl*& from, wxTextCtrl*& to) {
+        // The fields keep clear of the box's frame, as the status boxes above do.
         auto* box = new wxStaticBoxSizer(wxHORIZONTAL, this, title);
-        box->Add(new wxStaticText(this, wxID_ANY, "Start:"), wxSizerFlags().CentreVertical());
+        box->Add(new wxStaticText(this, wxID_ANY, "Start:"),
+                 wxSizerFlags().CentreVertical().Border(wxALL, Gap()));
         from = MakeEdit(fromId, [take](const std::string&) { take(); });
-        box->Add(from, wxSizerFlags(1).Border(wxLEFT | wxRIGHT, Gap()));
-        box->Add(new wxStaticText(this, wxID_ANY, "End:"), wxSizerFlags().CentreVertical());
+        box->Add(from, wxSizerFlags(1).Border(wxTOP | wxBOTTOM | wxRIGHT, Gap()));
+        box->Add(new wxStaticText(this, wxID_ANY, "End:"),
+                 wxSizerFlags().CentreVertical().Border(wxALL, Gap()));
         to = MakeEdit(toId, [take](const std::string&) { take(); });
-        box->Add(to, wxSizerFlags(1).Border(wxLEFT, Gap()));
+        box->Add(to, wxSizerFlags(1).Border(wxTOP | wxBOTTOM | wxRIGHT, Gap()));
         return box;
     };
     auto* dates = range(

@@ -15,9 +15,10 @@ constexpr int kCheckMargin = 2;
 
 } // namespace
 
+// Around a list the program draws the desktop draws only a simple frame.
 CCountryListBox::CCountryListBox(wxWindow* parent, wxWindowID id, const wxPoint& position,
                                  const wxSize& size)
-    : wxVListBox(parent, id, position, size, wxBORDER_THEME | wxWANTS_CHARS) {
+    : wxVListBox(parent, id, position, size, wxBORDER_SIMPLE | wxWANTS_CHARS) {
     SetItemCount(0);
     Bind(wxEVT_LEFT_DOWN, &CCountryListBox::OnLeftDown, this);
     Bind(wxEVT_KEY_DOWN, &CCountryListBox::OnKeyDown, this);

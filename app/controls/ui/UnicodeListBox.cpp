@@ -6,9 +6,10 @@
 
 #include <wx/dc.h>
 
+// Around a list the program draws the desktop draws only a simple frame.
 CUnicodeListBox::CUnicodeListBox(wxWindow* parent, wxWindowID id, const wxPoint& position,
                                  const wxSize& size)
-    : wxVListBox(parent, id, position, size, wxBORDER_THEME) {
+    : wxVListBox(parent, id, position, size, wxBORDER_SIMPLE) {
     SetItemCount(0);
 }
 

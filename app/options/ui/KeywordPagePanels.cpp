@@ -30,7 +30,7 @@ public:
                 new wxTextCtrl(this, kFieldIds[i], "", wxDefaultPosition, FromDIP(wxSize(40, -1)));
             fields_[i]->SetMaxLength(1);
             fields_[i]->SetFont(fixed);
-            AddLabelled(labels[i], fields_[i]);
+            AddLabelled(labels[i], fields_[i], false);
         }
         ShowChars();
         auto* reset = new wxButton(this, kReset, "Reset...");

@@ -16,18 +16,23 @@ COptionPagePanel::COptionPagePanel(wxWindow* parent)
     SetSizer(outer);
 }
 
-void COptionPagePanel::AddLabelled(const wxString& label, wxWindow* control) {
+void COptionPagePanel::AddLabelled(const wxString& label, wxWindow* control, bool stretch) {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    row->Add(control, wxSizerFlags(1).CentreVertical());
+    row->Add(control, wxSizerFlags(stretch ? 1 : 0).CentreVertical());
     AddLabelled(label, row);
 }
 
 void COptionPagePanel::AddLabelled(const wxString& label, wxSizer* controls) {
-    auto* row = new wxBoxSizer(wxHORIZONTAL);
-    row->Add(new wxStaticText(this, wxID_ANY, label, wxDefaultPosition, FromDIP(wxSize(130, -1))),
-             wxSizerFlags().CentreVertical());
-    row->Add(controls, wxSizerFlags(1).CentreVertical());
-    column_->Add(row, wxSizerFlags().Expand().Border(wxBOTTOM, Gap()));
+    // Rows one after another share a form, so that their controls line up after the longest
+    // label.
+    const std::size_t count = column_->GetItemCount();
+    if (!form_ || count == 0 || column_->GetItem(count - 1)->GetSizer() != form_) {
+        form_ = new wxFlexGridSizer(2, Gap(), 2 * Gap());
+        form_->AddGrowableCol(1);
+        column_->Add(form_, wxSizerFlags().Expand().Border(wxBOTTOM, Gap()));
+    }
+    form_->Add(new wxStaticText(this, wxID_ANY, label), wxSizerFlags().CentreVertical());
+    form_->Add(controls, wxSizerFlags().Expand());
 }
 
 wxCheckBox* COptionPagePanel::AddCheck(int id, const wxString& text, bool value) {

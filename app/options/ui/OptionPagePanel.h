@@ -18,6 +18,7 @@ class COptionPageWatch;
 class wxCheckBox;
 class IOptionChoosers;
 class CNumberField;
+class wxFlexGridSizer;
 
 class COptionPagePanel : public wxPanel {
 public:
@@ -31,8 +32,9 @@ protected:
     // The column of controls.
     wxBoxSizer& Column() { return *column_; }
     int Gap() const { return FromDIP(6); }
-    // A row of a label and a control, appended to the column.
-    void AddLabelled(const wxString& label, wxWindow* control);
+    // A row of a label and a control, appended to the column; the control takes the rest of
+    // the row when it stretches, else its own width.
+    void AddLabelled(const wxString& label, wxWindow* control, bool stretch = true);
     void AddLabelled(const wxString& label, wxSizer* controls);
     // A check box appended to the column.
     wxCheckBox* AddCheck(int id, const wxString& text, bool value);
@@ -45,6 +47,8 @@ protected:
 
 private:
     wxBoxSizer* column_;
+    // The form the last labelled rows went into.
+    wxFlexGridSizer* form_ = nullptr;
 };
 
 // The windows of the pages.

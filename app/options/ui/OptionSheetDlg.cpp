@@ -48,46 +48,22 @@ private:
 } // namespace
 
 COptionSheetDlg::COptionSheetDlg(wxWindow* parent, COptionSheet& sheet, IOptionChoosers& choosers)
-    : wxPropertySheetDialog(parent, wxID_ANY, ToWx(sheet.GetCaption())), sheet_(sheet),
-      choosers_(choosers), panels_(static_cast<std::size_t>(sheet.GetPageCount()), nullptr) {
+    : wxPropertySheetDialog(parent, wxID_ANY, ToWx(sheet.GetCaption())), sheet_(sheet) {
     CreateButtons(wxOK | wxCANCEL | wxHELP);
+    // Every page is made now, so that the sheet takes the size of the largest and keeps it.
+    CPanelMaker maker(GetBookCtrl(), choosers);
     for (int i = 0; i < sheet_.GetPageCount(); ++i) {
-        auto* holder = new wxPanel(GetBookCtrl());
-        holder->SetSizer(new wxBoxSizer(wxVERTICAL));
-        holders_.push_back(holder);
-        GetBookCtrl()->AddPage(holder, ToWx(sheet_.GetPage(i).GetCaption()), i == 0);
+        panels_.push_back(maker.Make(sheet_.GetPage(i)));
+        GetBookCtrl()->AddPage(panels_.back(), ToWx(sheet_.GetPage(i).GetCaption()), i == 0);
     }
-    ShowPage(0);
-    GetBookCtrl()->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, [this](wxBookCtrlEvent& event) {
-        ShowPage(event.GetSelection());
-        event.Skip();
-    });
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowHelp(); }, wxID_HELP);
     LayoutDialog();
 }
 
-void COptionSheetDlg::ShowPage(int index) {
-    const auto at = static_cast<std::size_t>(index);
-    if (index < 0 || at >= panels_.size() || panels_[at])
-        return;
-    wxWindow* holder = holders_[at];
-    panels_[at] = CPanelMaker(holder, choosers_).Make(sheet_.GetPage(index));
-    holder->GetSizer()->Add(panels_[at], wxSizerFlags(1).Expand());
-    // A page larger than those made before makes the sheet grow.
-    if (!IsShown())
-        return;
-    const wxSize needed = GetBookCtrl()->CalcSizeFromPage(panels_[at]->GetBestSize());
-    const wxSize book = GetBookCtrl()->GetSize();
-    if (needed.x > book.x || needed.y > book.y)
-        LayoutDialog(0);
-    else
-        holder->Layout();
-}
-
 bool COptionSheetDlg::TransferDataFromWindow() {
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        if (panels_[i] && !panels_[i]->ReadControls()) {
+        if (!panels_[i]->ReadControls()) {
             GetBookCtrl()->SetSelection(i);
             return false;
         }

@@ -38,10 +38,10 @@ public:
         Column().Add(hide_, wxSizerFlags().Border(wxBOTTOM, 2 * Gap()));
         autoLong_ = MakeNumberField(kAutoLong, COptionPageSearch::kMinAuto,
                                     COptionPageSearch::kMaxAuto, values.autoLong);
-        AddLabelled("Long format up to section:", autoLong_);
+        AddLabelled("Long format up to section:", autoLong_, false);
         autoKeep_ = MakeNumberField(kAutoKeep, COptionPageSearch::kMinAuto,
                                     COptionPageSearch::kMaxAuto, values.autoKeep);
-        AddLabelled("Keep marks up to section:", autoKeep_);
+        AddLabelled("Keep marks up to section:", autoKeep_, false);
         const std::array<std::pair<int, const char*>, 4> statuses = {{{kRegistered, "&Registered"},
                                                                       {kPending, "Pen&ding"},
                                                                       {kLapsed, "&Lapsed"},

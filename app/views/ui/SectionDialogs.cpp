@@ -1,6 +1,7 @@
 #include "app/views/ui/SectionDialogs.h"
 
 #include "app/views/ui/ScrollCodes.h"
+#include "core/ui/ListColumns.h"
 #include "core/ui/WxText.h"
 
 #include <wx/listctrl.h>
@@ -78,12 +79,14 @@ bool CSectionNamesDlg::TransferDataFromWindow() {
 CSectionInfoDlg::CSectionInfoDlg(wxWindow* parent, const std::vector<CSectionInfoRow>& rows)
     : CZrDialog(parent, "Section Information", wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
       sections_(static_cast<int>(rows.size()) - 1) {
-    list_ = new wxListCtrl(this, kListId, wxDefaultPosition, FromDIP(wxSize(520, 220)),
+    list_ = new wxListCtrl(this, kListId, wxDefaultPosition, wxDefaultSize,
                            wxLC_REPORT | wxLC_SINGLE_SEL);
-    list_->AppendColumn("Name", wxLIST_FORMAT_LEFT, FromDIP(100));
+    int columns = AppendListColumn(*list_, "Name", 100);
     for (const char* title :
          {"S. to run", "S. to view", "S. completed", "Marks found", "Marks kept"})
-        list_->AppendColumn(title, wxLIST_FORMAT_LEFT, FromDIP(80));
+        columns += AppendListColumn(*list_, title, 80);
+    // Room for every column and a scroll bar.
+    list_->SetMinSize(wxSize(columns + FromDIP(24), FromDIP(220)));
     for (const CSectionInfoRow& row : rows) {
         const long item = list_->InsertItem(list_->GetItemCount(), ToWx(row.name));
         int column = 1;

@@ -70,7 +70,8 @@ CDbSelectionPanelWnd::CDbSelectionPanelWnd(wxWindow* parent, CDbSelectionPanel& 
     tabs_ = new CDbSelectionTabs(this, panel_, [this](int tab) { OnTab(tab); });
     for (int n = 0; n < controls.visibleRows && n < static_cast<int>(kCheckIds.size()); ++n) {
         Slot slot;
-        slot.check = new wxCheckBox(this, kCheckIds[static_cast<std::size_t>(n)], "");
+        // A blank label, not an empty one: the rows take the height of a check box with text.
+        slot.check = new wxCheckBox(this, kCheckIds[static_cast<std::size_t>(n)], " ");
         slot.check->Bind(wxEVT_CHECKBOX, [this, n](wxCommandEvent&) { OnCheck(n); });
         if (controls.noticeLinks) {
             slot.notice = new CHyperLink(this, kFirstNoticeId + n, " ", " ", 0, opener);

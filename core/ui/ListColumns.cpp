@@ -1,0 +1,12 @@
+#include "core/ui/ListColumns.h"
+
+#include <algorithm>
+#include <wx/listctrl.h>
+
+int AppendListColumn(wxListCtrl& list, const wxString& heading, int usualWidth) {
+    // The heading's text and the margins the header draws on both sides of it.
+    const int needed = list.GetTextExtent(heading).x + list.FromDIP(24);
+    const int width = std::max(list.FromDIP(usualWidth), needed);
+    list.AppendColumn(heading, wxLIST_FORMAT_LEFT, width);
+    return width;
+}

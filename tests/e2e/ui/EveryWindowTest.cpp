@@ -1,0 +1,367 @@
+// Every window of the program laid out as the user would have it: the program run over the local
+// search service and the registers' sites on loopback opens each dialog, each page of its sheets
+// and wizard, and each frame; every one must show its labels and buttons at their full size, no
+// control over another and no warning of the toolkit. The test lists every fault by window and
+// control. With ZR_SCREENS_DIR set it also writes a picture of each window there.
+
+#include "LayoutCheck.h"
+#include "PostScriptPrinter.h"
+#include "Screens.h"
+#include "WxTestSupport.h"
+#include "app/details/ui/DetailsFrame.h"
+#include "app/options/ui/MacroComboBox.h"
+#include "app/ui/CommandIds.h"
+#include "app/ui/ZrProgram.h"
+#include "app/views/ui/MainViewWindow.h"
+#include "app/views/ui/ResultsFrame.h"
+#include "app/views/ui/ViewCommandIds.h"
+#include "core/UserOptions.h"
+#include "core/ui/WxText.h"
+#include "engines/BgrJobs.h"
+#include "engines/ui/LoginDlg.h"
+#include "search/ui/DbSelectionList.h"
+#include "search/ui/GeneralPageWindow.h"
+#include "search/ui/NewExamPageWindows.h"
+#include "search/ui/SelectionPageWindow.h"
+#include "tests/core/TempFolder.h"
+#include "tests/support/LocalService.h"
+#include "tests/support/QueuedFileDialogs.h"
+#include "tests/support/RegisterPageMaker.h"
+#include "tests/support/WebServer.h"
+#include "web/ui/DiffDlg.h"
+
+#include <wx/bookctrl.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/checklst.h>
+#include <wx/textctrl.h>
+#include <wx/wizard.h>
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+// A name for a file and a message: lower case, words joined by "-".
+std::string Plain(const wxString& text) {
+    std::string plain;
+    for (const char c : FromWx(wxControl::RemoveMnemonics(text)))
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        else if (!plain.empty() && plain.back() != '-')
+            plain += '-';
+    while (!plain.empty() && plain.back() == '-')
+        plain.pop_back();
+    return plain;
+}
+
+wxBookCtrlBase* BookOf(wxWindow& window) {
+    for (wxWindow* child : window.GetChildren())
+        if (auto* book = dynamic_cast<wxBookCtrlBase*>(child))
+            return book;
+    return nullptr;
+}
+
+// Ticks a group of the database selection list as a click would.
+void TickGroup(wxWindow& window, const wxString& name) {
+    auto& rows = wx_test::Child<wxCheckListBox>(window, CDbSelectionList::kRows);
+    const int group = rows.FindString(name);
+    ASSERT_NE(group, wxNOT_FOUND) << name;
+    if (rows.IsChecked(group))
+        return;
+    rows.Check(group);
+    wxCommandEvent tick(wxEVT_CHECKLISTBOX, rows.GetId());
+    tick.SetEventObject(&rows);
+    tick.SetInt(group);
+    rows.GetEventHandler()->ProcessEvent(tick);
+}
+
+class EveryWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const TestServiceAddresses& service = local_service::Process().Addresses();
+        std::string servers;
+        for (const char* key : {"UK", "A6", "EUTradeMarks", "IN"})
+            servers += std::string(key) + "=" + web_.BaseUrl() + "\n";
+        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
+                                               "\n[Repository]\nRemote1=" + service.remote +
+                                               "\nLocal=" + service.local +
+                                               "\n[Test]\nShowWebDiff=1\n[WebServers]\n" + servers);
+        folder_.Write("home/template/plain.rtf", "{\\rtf1\\ansi [[CLIENT]]}");
+        control_ = local_service::ResetControl();
+    }
+    void TearDown() override {
+        program_.reset();
+        wx_test::Pump();
+        std::filesystem::current_path(workingDir_);
+    }
+
+    CMainFrame& Frame() { return *program_->GetMainFrame(); }
+    CZR2000Doc& Document() { return program_->GetDocument(); }
+    CMainView& MainView() { return program_->GetViews().GetMainViewWindow()->GetView(); }
+    CResultsFrame* Results() {
+        return static_cast<CResultsWindow&>(program_->GetViews().GetResultsWindow()).GetFrame();
+    }
+    void Command(wxWindow& window, int id) {
+        wxCommandEvent event(wxEVT_MENU, id);
+        window.GetEventHandler()->ProcessEvent(event);
+    }
+    void Command(int id) { Command(Frame(), id); }
+
+    // The window as shown: its layout faults, and what the toolkit warned of since the last
+    // look, go into the list under its name; its picture goes beside the others.
+    void Look(wxWindow& window, const std::string& name) {
+        window.Raise();
+        EXPECT_TRUE(wx_test::PumpUntil([&window] { return window.IsShownOnScreen(); })) << name;
+        // The toolkit allocates sizes and draws only once the window is on the display.
+        wx_test::PumpUntil([] { return false; }, std::chrono::milliseconds(150));
+        for (const std::string& fault : wx_test::LayoutFaults(window))
+            faults_.push_back(name + ": " + fault);
+        for (const std::string& warning : warnings_.Take())
+            faults_.push_back(name + ": " + warning);
+        looked_.push_back(name);
+        SaveScreen(window, name);
+    }
+    // Each page of the dialog's book, or the dialog itself when it has none.
+    void LookAtPages(wxDialog& dialog, const std::string& name) {
+        wxBookCtrlBase* book = BookOf(dialog);
+        if (!book) {
+            Look(dialog, name);
+            return;
+        }
+        // A sheet keeps one size, that of its largest page.
+        wxSize size = dialog.GetSize();
+        for (std::size_t page = 0; page < book->GetPageCount(); ++page) {
+            book->SetSelection(page);
+            const std::string pageName = name + "-" + Plain(book->GetPageText(page));
+            Look(dialog, pageName);
+            if (dialog.GetSize() != size)
+                faults_.push_back(pageName + ": the sheet changed its size");
+            size = dialog.GetSize();
+        }
+    }
+
+    std::filesystem::path workingDir_ = std::filesystem::current_path();
+    CTempFolder folder_;
+    CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
+    LoopbackWebServer web_;
+    CRegisterPageMaker pages_{web_};
+    CPostScriptRunner printer_{folder_ / "printed.ps"};
+    CQueuedFileDialogs files_;
+    ZrTestControl_var control_;
+    std::unique_ptr<CZrProgram> program_;
+    wx_test::ToolkitWarnings warnings_;
+    Texts faults_;
+    Texts looked_;
+};
+
+// A dialog a command of the main window opens, looked at page by page and cancelled; or, with a
+// page and a button, the dialog that button of that page opens.
+struct CDialogRow {
+    std::string name;
+    int command;
+    wxString page = {};
+    int button = 0;
+    // Makes the button work: what is typed or chosen before it is pressed.
+    std::function<void(wxDialog&)> prepare = {};
+    // The answer to a file dialog the command asks first, under the test's folder.
+    std::string file = {};
+};
+
+const std::vector<CDialogRow>& DialogRows() {
+    static const std::vector<CDialogRow> rows = {
+        {"about", wxID_ABOUT},
+        {"new-examination", wxID_NEW},
+        {"options", kCmdOptions},
+        {"section-names", kCmdOptions, "Examination", 1197},
+        {"keywords", kCmdKeywords},
+        {"keyword-definition", kCmdKeywords, "Keywords", 1227,
+         [](wxDialog& sheet) { wx_test::Child<CMacroComboBox>(sheet, 1229).SetValue("NEWKEY"); }},
+        {"diagnostics", kCmdDiagnostics},
+        {"change-details", kCmdChangeDetails},
+        {"change-databases", kCmdChangeDatabases},
+        {"search", kCmdSearch},
+        {"word-index", kCmdSearch, "General", CGeneralPageWindow::kIndex,
+         [](wxDialog& sheet) {
+             wx_test::Child<wxTextCtrl>(sheet, CGeneralPageWindow::kLocate).SetValue("ZEN");
+         }},
+        {"string-finder", kCmdSearch, "General", CGeneralPageWindow::kFinder},
+        {"owner-finder", kCmdSearch, "Owners", CSelectionPageWindow::kBrowse},
+        {"vienna-finder", kCmdSearch, "Devices", CSelectionPageWindow::kCodeFinder},
+        {"locarno-finder", kCmdSearch, "Locarno", CSelectionPageWindow::kCodeFinder},
+        {"identical-search", kCmdIdent},
+        {"enquiry", kCmdEnquiry},
+        {"caveat-set", kCmdCaveat, {}, 0, {}, "home/exam.zre"},
+        {"search-information", kCmdSearchInfo},
+        {"section-information", kCmdSectionInfo},
+        {"section-name", kCmdChangeSectionName},
+        {"report-choice", kCmdReport},
+        {"convert-to-watch", kCmdConvertToWatch},
+    };
+    return rows;
+}
+
+TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
+    wx_test::RecordedMessages messages;
+    // Logged in by typing; the new examination through every page of the wizard, on the United
+    // Kingdom's databases.
+    {
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([this](wxDialog& login) {
+            wx_test::Child<wxTextCtrl>(login, CLoginDlg::kCompanyId).SetValue("TESTCO");
+            wx_test::Child<wxTextCtrl>(login, CLoginDlg::kUserId).SetValue("examiner");
+            wx_test::Child<wxTextCtrl>(login, CLoginDlg::kPassword).SetValue("secret");
+            Look(login, "login");
+            wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
+        });
+        dialogs.Add([this](wxDialog& wizard) {
+            TickGroup(wizard, "United Kingdom");
+            Look(wizard, "wizard-standard");
+            wx_test::Tick(wx_test::Child<wxCheckBox>(wizard, CStandardPageWindow::kAutoDesign),
+                          true);
+            wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+            wx_test::Child<wxTextCtrl>(wizard, CAutoPageWindow::kPrimaryClasses).SetValue("9");
+            wx_test::Child<wxTextCtrl>(wizard, CAutoPageWindow::kWordMark).SetValue("Zenith");
+            Look(wizard, "wizard-auto-design");
+            wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+            Look(wizard, "wizard-terms");
+            wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+            if (wizard.IsModal()) {
+                ADD_FAILURE() << "the wizard stayed open";
+                wizard.EndModal(wxID_CANCEL);
+            }
+        });
+        program_ = std::make_unique<CZrProgram>(CZrProgram::Options{
+            {}, folder_ / "prog", folder_ / "config/ZR2000.ini", &files_, &printer_});
+        ASSERT_TRUE(program_->MakeStartup().Run());
+        ASSERT_EQ(dialogs.Opened(),
+                  (Texts{"RO Vedaridarevu Login", "New Examination - Standard Details"}));
+    }
+    Look(Frame(), "main-window");
+    // A search run: its progress window, then the results window; the details window of a mark
+    // kept there.
+    {
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([](wxDialog& sheet) {
+            wx_test::Child<wxTextCtrl>(sheet, CGeneralPageWindow::kGroupIds[0]).SetValue("A-");
+            wx_test::Click(*sheet.FindWindow(wxID_OK));
+        });
+        dialogs.Add([this](wxDialog& progress) { Look(progress, "searching"); });
+        Command(kCmdSearch);
+        EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Searching"}));
+    }
+    ASSERT_NE(Results(), nullptr) << ::testing::PrintToString(messages.Texts());
+    Look(*Results(), "results");
+    Command(*Results(), kCmdKeepAll);
+    Command(*Results(), kCmdCloseResults);
+    ASSERT_TRUE(wx_test::PumpUntil([this] { return Results() == nullptr; }));
+    MainView().ShowKeptMarks(true);
+    MainView().ClearSelection();
+    MainView().SelectRow(0, 0);
+    MainView().CompleteClick(false);
+    Command(kCmdDetails);
+    CDetailsFrame* details = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* frame = dynamic_cast<CDetailsFrame*>(window); frame && frame->IsShown())
+            details = frame;
+    ASSERT_NE(details, nullptr);
+    Look(*details, "details");
+    details->Close();
+    wx_test::Pump();
+
+    // Saved, for the caveat search to read; the searches' list, its search current.
+    files_.answers = {folder_ / "home/exam.zre"};
+    Command(wxID_SAVEAS);
+    MainView().ShowKeptMarks(false);
+    MainView().SelectSearchRow(0);
+
+    // The designs and the global databases too, for the Locarno and IR-Desgntd pages.
+    CDbSelection selection = Document().GetDbSelection();
+    selection.SelectDb('o', true);
+    selection.SetSelected("GL", "", true);
+    selection.SetSelected("GL", "IN", true);
+    Document().SetDbSelection(selection);
+
+    for (const CDialogRow& row : DialogRows()) {
+        if (!row.file.empty())
+            files_.answers = {folder_ / row.file};
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([this, &row](wxDialog& dialog) {
+            if (!row.button) {
+                LookAtPages(dialog, row.name);
+            } else {
+                wxBookCtrlBase* book = BookOf(dialog);
+                ASSERT_NE(book, nullptr) << row.name;
+                for (std::size_t page = 0; page < book->GetPageCount(); ++page)
+                    if (book->GetPageText(page) == row.page)
+                        book->SetSelection(page);
+                ASSERT_EQ(book->GetPageText(book->GetSelection()), row.page) << row.name;
+                if (row.prepare)
+                    row.prepare(dialog);
+                wxWindow* button = dialog.FindWindow(row.button);
+                ASSERT_NE(button, nullptr) << row.name;
+                EXPECT_TRUE(button->IsEnabled()) << row.name;
+                wx_test::Click(*button);
+            }
+            dialog.EndModal(wxID_CANCEL);
+        });
+        if (row.button)
+            dialogs.Add([this, &row](wxDialog& inner) {
+                LookAtPages(inner, row.name);
+                inner.EndModal(wxID_CANCEL);
+            });
+        Command(row.command);
+        // Some commands open their dialog once the command's event is over.
+        EXPECT_TRUE(
+            wx_test::PumpUntil([&dialogs] { return dialogs.AllUsed(); }, std::chrono::seconds(10)))
+            << row.name << " opened " << ::testing::PrintToString(dialogs.Opened());
+    }
+
+    // The differences dialog over the kept marks.
+    {
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([this](wxDialog& dialog) {
+            auto& runAgain = wx_test::Child<wxButton>(dialog, CDiffDlg::kRunAgainButton);
+            EXPECT_TRUE(wx_test::PumpUntil([&] { return runAgain.IsEnabled(); }));
+            Look(dialog, "differences");
+            dialog.EndModal(wxID_CANCEL);
+        });
+        Command(kCmdWebDiff);
+        EXPECT_TRUE(dialogs.AllUsed());
+    }
+
+    // The kept marks made into a watch: the watch view above the main view, and the results
+    // window of its first mark.
+    TheUserOptions().SetWatchSet("");
+    {
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([](wxDialog& convert) { wx_test::Click(*convert.FindWindow(wxID_OK)); });
+        dialogs.Add([](wxDialog&) {});
+        Command(kCmdConvertToWatch);
+        ASSERT_TRUE(wx_test::PumpUntil([&] { return dialogs.AllUsed(); }));
+    }
+    ASSERT_TRUE(wx_test::PumpUntil([this] { return Results() != nullptr; }));
+    Look(*Results(), "watch-results");
+    Look(Frame(), "watch");
+
+    // The exit waits in the exit tasks for the background work still running.
+    {
+        class CWaitingJob : public CBgrJob {
+        public:
+            std::string GetName() const override { return "Waiting job"; }
+        };
+        auto job = std::make_shared<CWaitingJob>();
+        TheBgrJobManager().AddJob(job);
+        wx_test::DialogScripts dialogs;
+        dialogs.Add([this, job](wxDialog& tasks) {
+            Look(tasks, "exit-tasks");
+            TheBgrJobManager().RemoveJob(*job);
+        });
+        wx_test::RecordedMessages answers({platform::MessageAnswer::No});
+        Frame().Close();
+        EXPECT_TRUE(wx_test::PumpUntil([this] { return program_->GetMainFrame() == nullptr; }));
+    }
+
+    EXPECT_EQ(faults_, Texts{}) << "windows looked at: " << ::testing::PrintToString(looked_);
+}
+
+} // namespace
