@@ -1,10 +1,7 @@
 #include "engines/selection/DbSelectionPanel.h"
 
-#include "engines/MakerSite.h"
 #include "engines/RegisterTable.h"
 #include "engines/ZrDbEngineSet.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -25,16 +22,6 @@ long DaysSince(const CZrDate& date, std::time_t now) {
     today.SetTime(now);
     return DaysFromCivil(today.GetYear(), today.GetMonth(), today.GetDay()) -
            DaysFromCivil(date.GetYear(), date.GetMonth(), date.GetDay());
-}
-
-std::string MakerPage(const char* path) {
-    return std::string("http://") + kMakerWebHost + path;
-}
-
-std::string NoticesPage(const std::string& dbId) {
-    char path[256];
-    std::snprintf(path, sizeof path, kDirectNoticesPath, dbId.c_str());
-    return MakerPage(path);
 }
 
 } // namespace
@@ -175,12 +162,12 @@ std::vector<CDbSelectionSlot> CDbSelectionPanel::GetSlots() const {
                     confirmedCodes_.find(entry.letter) != std::string::npos,
                     true,
                     "important notices about " + entry.id + " Direct",
-                    NoticesPage(entry.id)};
+                    makerSite_.GetNoticesPage(entry.id)};
             break;
         }
         case RowType::Training:
             slot = {CDbSelectionSlot::Kind::Training, {}, false, true, "(Click for Training help)",
-                    MakerPage(kTrainingPath)};
+                    makerSite_.GetTrainingPage()};
             break;
         }
     }

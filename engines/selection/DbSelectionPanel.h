@@ -8,6 +8,7 @@
 
 #include "core/RowWindow.h"
 #include "engines/EngineChoice.h"
+#include "engines/MakerSite.h"
 #include "registers/DbSelection.h"
 
 #include <cstdint>
@@ -57,6 +58,8 @@ public:
 
     void SetControls(const CDbSelectionControls& controls);
     const CDbSelectionControls& GetControls() const { return controls_; }
+    // The site the notice and training links point into.
+    void SetMakerSite(CMakerSite site) { makerSite_ = std::move(site); }
     void SetConfirmedCodes(const std::string& codes) { confirmedCodes_ = codes; }
     const std::string& GetConfirmedCodes() const { return confirmedCodes_; }
 
@@ -119,6 +122,7 @@ private:
     const IRegisterTable& registers_;
     const CZrRepository& repository_;
     CDbSelectionControls controls_;
+    CMakerSite makerSite_;
     CDbSelection catalogue_;
     std::string usedCodes_;
     std::string confirmedCodes_;

@@ -2,6 +2,7 @@
 // the (virtual) display: logging in, the main window, its files and its closing. Dialogs are
 // driven by scripts, message boxes answered from lists and file dialogs from queues.
 
+#include "DbSelectionRows.h"
 #include "NewExamScript.h"
 #include "WxTestSupport.h"
 #include "app/MakerServer.h"
@@ -9,10 +10,14 @@
 #include "app/ui/CommandIds.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
+#include "core/IniFile.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
 #include "core/ui/WxText.h"
 #include "engines/Repository.h"
+#include "engines/ZrDbEngineSet.h"
+#include "engines/selection/ui/ChangeDatabasesDlg.h"
+#include "engines/ui/ChangeEnginesDlg.h"
 #include "engines/ui/LoginDlg.h"
 #include "registers/ZrDbs.h"
 #include "report/ui/ReportSelectDlg.h"
@@ -21,12 +26,14 @@
 #include "tests/support/QueuedFileDialogs.h"
 #include "tests/support/RegisterPageMaker.h"
 #include "tests/support/WebServer.h"
+#include "web/HtmlUrl.h"
 #include "web/ui/DiffDlg.h"
 
 #include <fstream>
 #include <future>
 #include <httplib.h>
 #include <wx/button.h>
+#include <wx/choice.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
@@ -149,6 +156,62 @@ TEST_F(ProgramTest, TheOptionsDiagnosticsAboutAndExaminationCommandsOpenTheirWin
                      "Change Details", "Change Databases"}));
 }
 
+// The engine the EU register has, by where it serves.
+std::string EutmEngine() {
+    return TheZrDbs().GetDb('c')->GetDbEngine().GetLocationLabel();
+}
+
+// The registers without engines, as in a program just started.
+void DropRegisterEngines() {
+    TheZrDbs().SetEngines(CZrDbEngineSet());
+}
+
+TEST_F(ProgramTest, EnginesChangedByTheUserOutliveReopeningAndTheNextLogin) {
+    SaveAutoLogin();
+    DropRegisterEngines();
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(EutmEngine(), "Lan") << "the discovery's choice";
+
+    // Change Databases, Change Engines: the EU register's Internet engine.
+    scripts.Add([](wxDialog& databases) {
+        wx_test::Click(wx_test::Child<wxButton>(databases, CChangeDatabasesDlg::kChangeEnginesId));
+        wx_test::Click(wx_test::Child<wxButton>(databases, wxID_OK));
+    });
+    scripts.Add([](wxDialog& engines) {
+        auto& label = wx_test::Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + 1);
+        ASSERT_EQ(FromWx(label.GetLabel()), "EU&TM");
+        auto& list = wx_test::Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[1]);
+        list.SetSelection(1);
+        wxCommandEvent pick(wxEVT_CHOICE, list.GetId());
+        pick.SetEventObject(&list);
+        pick.SetInt(1);
+        list.GetEventHandler()->ProcessEvent(pick);
+        wx_test::Click(wx_test::Child<wxButton>(engines, wxID_OK));
+    });
+    Command(kCmdChangeDatabases);
+    ASSERT_EQ(EutmEngine(), "Web");
+    const CIniFile userSettings(TheSystemOptions().GetUserDir() + "/ZrUser.ini");
+    EXPECT_EQ(userSettings.GetString("Exam", "EUTM_Engine", ""), "3 Mar 2017,");
+
+    files_.answers = {folder_ / "home/engines"};
+    Command(wxID_SAVEAS);
+    files_.answers = {folder_ / "home/engines.zre"};
+    Command(wxID_OPEN);
+    EXPECT_EQ(Title(), "engines.zre - RO Vedaridarevu");
+    EXPECT_EQ(EutmEngine(), "Web") << "the examination reopened";
+
+    // The next start logs in afresh and opens the examination from its command line.
+    program_.reset();
+    DropRegisterEngines();
+    ASSERT_TRUE(Start({folder_ / "home/engines.zre"}));
+    EXPECT_EQ(Title(), "engines.zre - RO Vedaridarevu");
+    EXPECT_EQ(EutmEngine(), "Web") << "after the next login";
+    EXPECT_EQ(messages.Texts(), Texts{});
+}
+
 TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
     wx_test::RecordedMessages messages;
     wx_test::DialogScripts scripts;
@@ -265,6 +328,41 @@ TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLa
     EXPECT_EQ(Texts(log.begin(), log.begin() + 2),
               (Texts{"GET /repositories/index.html", "GET /announcements/index.html"}));
     EXPECT_TRUE(wx_test::PumpUntil([&scripts] { return scripts.AllUsed(); }));
+}
+
+TEST_F(ProgramTest, TheMakersServerOfTheSettingsIsTheOneTheLoginAndTheDatabaseLinksName) {
+    LoopbackWebServer maker;
+    maker.Page("/repositories/index.html",
+               "<repository>" + local_service::Process().Addresses().remote + "</repository>");
+    WriteSettings("Local=" + local_service::Process().Addresses().local + "\n",
+                  "[WebServers]\nMaker=" + maker.BaseUrl() + "\n[Test]\nCheckAnnouncements=0\n");
+    control_->SetRepositoryFault("local", "commFailure", "", 0);
+    SaveAutoLogin();
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    std::string trainingPage, noticesPage;
+    scripts.Add([&](wxDialog& wizard) {
+        wx_test::SetDbSelectionRow(wizard, "Free training databases", true);
+        trainingPage =
+            wx_test::Child<CHyperLink>(wizard, CDbSelectionPanelWnd::kTrainingId).GetURL();
+        wx_test::SetDbSelectionRow(wizard, "Free training databases", false);
+        wx_test::ClickDbSelectionTab(wizard, 1);
+        wx_test::SetDbSelectionRow(wizard, "Example region", true);
+        noticesPage =
+            wx_test::Child<CHyperLink>(wizard, CDbSelectionPanelWnd::kFirstNoticeId + 2).GetURL();
+        wx_test::SetDbSelectionRow(wizard, "Please confirm that you have read these", true);
+        wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+        if (wizard.IsModal())
+            wizard.EndModal(wxID_CANCEL);
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(messages.Texts(),
+              Texts{"|W326 Unable to contact the repository. (ZrAdmin)\n\nBut you may continue "
+                    "using the " +
+                    CHtmlUrl(maker.BaseUrl()).GetHostName() + " engines."});
+    EXPECT_EQ(trainingPage, maker.Url("/Training/ZrTraining.htm"));
+    EXPECT_EQ(noticesPage, maker.Url("/du2v/direct/WTM.html"));
+    EXPECT_EQ(program_->GetDocument().GetDatabaseCodes(), "w");
 }
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
