@@ -203,12 +203,21 @@ TEST_F(ProgramTest, EnginesChangedByTheUserOutliveReopeningAndTheNextLogin) {
     EXPECT_EQ(Title(), "engines.zre - RO Vedaridarevu");
     EXPECT_EQ(EutmEngine(), "Web") << "the examination reopened";
 
-    // The next start logs in afresh and opens the examination from its command line.
+    // The next start logs in afresh: its new examination starts from the engine chosen.
     program_.reset();
     DropRegisterEngines();
-    ASSERT_TRUE(Start({folder_ / "home/engines.zre"}));
-    EXPECT_EQ(Title(), "engines.zre - RO Vedaridarevu");
+    bool offered = false;
+    scripts.Add([&offered](wxDialog& wizard) {
+        wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
+        offered = wx_test::FindDbSelectionRow(wizard, "EUTM to 3 Mar 2017 (Web)") != nullptr;
+        FinishNewExamination(wizard);
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(offered);
     EXPECT_EQ(EutmEngine(), "Web") << "after the next login";
+    files_.answers = {folder_ / "home/engines.zre"};
+    Command(wxID_OPEN);
+    EXPECT_EQ(EutmEngine(), "Web");
     EXPECT_EQ(messages.Texts(), Texts{});
 }
 
