@@ -51,7 +51,7 @@ struct CNewExamServices {
     CUserOptions& userOptions;
     const CSystemOptions& systemOptions;
     // Where the databases' notice and training links point.
-    CMakerSite makerSite;
+    CMakerSite makerSite = {};
 };
 
 struct CExamStandardDetails {

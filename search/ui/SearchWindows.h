@@ -35,7 +35,7 @@ public:
         // The string finder's dialogs; null keeps the finder buttons disabled.
         IFinderDialogs* finders = nullptr;
         // Where the wizard's notice and training links point.
-        CMakerSite makerSite;
+        CMakerSite makerSite = {};
     };
 
     explicit CSearchWindows(Services services) : services_(std::move(services)) {}

@@ -17,7 +17,6 @@
 #include "engines/Repository.h"
 #include "engines/ZrDbEngineSet.h"
 #include "engines/selection/ui/ChangeDatabasesDlg.h"
-#include "engines/ui/ChangeEnginesDlg.h"
 #include "engines/ui/LoginDlg.h"
 #include "registers/ZrDbs.h"
 #include "report/ui/ReportSelectDlg.h"
@@ -33,7 +32,6 @@
 #include <future>
 #include <httplib.h>
 #include <wx/button.h>
-#include <wx/choice.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
 #include <wx/splitter.h>
@@ -180,17 +178,7 @@ TEST_F(ProgramTest, EnginesChangedByTheUserOutliveReopeningAndTheNextLogin) {
         wx_test::Click(wx_test::Child<wxButton>(databases, CChangeDatabasesDlg::kChangeEnginesId));
         wx_test::Click(wx_test::Child<wxButton>(databases, wxID_OK));
     });
-    scripts.Add([](wxDialog& engines) {
-        auto& label = wx_test::Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + 1);
-        ASSERT_EQ(FromWx(label.GetLabel()), "EU&TM");
-        auto& list = wx_test::Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[1]);
-        list.SetSelection(1);
-        wxCommandEvent pick(wxEVT_CHOICE, list.GetId());
-        pick.SetEventObject(&list);
-        pick.SetInt(1);
-        list.GetEventHandler()->ProcessEvent(pick);
-        wx_test::Click(wx_test::Child<wxButton>(engines, wxID_OK));
-    });
+    scripts.Add([](wxDialog& engines) { wx_test::ChooseEngine(engines, "EU&TM", 1); });
     Command(kCmdChangeDatabases);
     ASSERT_EQ(EutmEngine(), "Web");
     const CIniFile userSettings(TheSystemOptions().GetUserDir() + "/ZrUser.ini");

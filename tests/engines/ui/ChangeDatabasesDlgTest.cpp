@@ -22,14 +22,6 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-void Pick(wxChoice& list, int entry) {
-    list.SetSelection(entry);
-    wxCommandEvent pick(wxEVT_CHOICE, list.GetId());
-    pick.SetEventObject(&list);
-    pick.SetInt(entry);
-    list.GetEventHandler()->ProcessEvent(pick);
-}
-
 void Scroll(wxScrollBar& bar, wxEventType type, int position) {
     bar.SetThumbPosition(position);
     wxScrollEvent event(type, bar.GetId(), position, wxVERTICAL);
@@ -102,8 +94,7 @@ TEST_F(ChangeDatabasesDlgTest, ChangeEnginesRelabelsTheRowsWithItsChoice) {
             wx_test::Child<wxScrollBar>(engines, CChangeEnginesDlg::kScrollBarId).IsShown());
         auto& label = wx_test::Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + 1);
         EXPECT_EQ(FromWx(label.GetLabel()), "EU&TM");
-        Pick(wx_test::Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[1]), 1);
-        wx_test::Click(wx_test::Child<wxButton>(engines, wxID_OK));
+        wx_test::ChooseEngine(engines, "EU&TM", 1);
     });
     EXPECT_FALSE(Run());
     EXPECT_EQ(scripts_.Opened(), (Texts{"Change Databases", "Change Engines"}));
@@ -131,7 +122,7 @@ TEST(ChangeEnginesDlg, TenDatabasesScrollNineRowsAtATimeOneRowPerLine) {
         Scroll(bar, wxEVT_SCROLL_LINEDOWN, 2); // no row after the tenth
         EXPECT_EQ(FromWx(last.GetString(1)), "Web(n-web)");
         // The lists pick for the rows they show.
-        Pick(last, 1);
+        wx_test::Pick(last, 1);
         wx_test::Click(wx_test::Child<wxButton>(engines, wxID_OK));
     });
     CChangeEnginesDlg dialog(nullptr, helper);

@@ -7,7 +7,6 @@
 #include "WxTestSupport.h"
 #include "core/GenTerm.h"
 #include "core/ui/WxText.h"
-#include "engines/ui/ChangeEnginesDlg.h"
 #include "platform/OpenUrl.h"
 #include "search/CorbaStringFinder.h"
 #include "search/NewExamModel.h"
@@ -16,9 +15,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/spinbutt.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -203,18 +200,7 @@ TEST_F(NewExamDlgTest, ThePanelScrollsChangesEnginesAndOpensADirectDatabasesNoti
             wx_test::SetDbSelectionRow(wizard, "Please confirm that you have read these", true);
             wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
         },
-        {[](wxDialog& engines) {
-            auto& label =
-                wx_test::Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + 1);
-            EXPECT_EQ(FromWx(label.GetLabel()), "EU&TM");
-            auto& list = wx_test::Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[1]);
-            list.SetSelection(1);
-            wxCommandEvent pick(wxEVT_CHOICE, list.GetId());
-            pick.SetEventObject(&list);
-            pick.SetInt(1);
-            list.GetEventHandler()->ProcessEvent(pick);
-            wx_test::Click(wx_test::Child<wxButton>(engines, wxID_OK));
-        }}));
+        {[](wxDialog& engines) { wx_test::ChooseEngine(engines, "EU&TM", 1); }}));
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"|You must read and understand the important notices about "
                                        "WT Direct if you wish to use that database."});
