@@ -24,6 +24,10 @@ long DaysSince(const CZrDate& date, std::time_t now) {
            DaysFromCivil(date.GetYear(), date.GetMonth(), date.GetDay());
 }
 
+std::string NoticeLinkText(const CDbEntry& entry) {
+    return "important notices about " + entry.id + " Direct";
+}
+
 } // namespace
 
 CDbSelectionPanel::CDbSelectionPanel(const IRegisterTable& registers,
@@ -158,10 +162,10 @@ std::vector<CDbSelectionSlot> CDbSelectionPanel::GetSlots() const {
         case RowType::Notice: {
             const CDbEntry& entry = group.databases[row->db];
             slot = {CDbSelectionSlot::Kind::Notice,
-                    "Please confirm that you have read these",
+                    kNoticeCheckText,
                     confirmedCodes_.find(entry.letter) != std::string::npos,
                     true,
-                    "important notices about " + entry.id + " Direct",
+                    NoticeLinkText(entry),
                     makerSite_.GetNoticesPage(entry.id)};
             break;
         }
@@ -172,6 +176,17 @@ std::vector<CDbSelectionSlot> CDbSelectionPanel::GetSlots() const {
         }
     }
     return slots;
+}
+
+std::vector<std::string> CDbSelectionPanel::GetNoticeLinkTexts() const {
+    std::vector<std::string> texts;
+    if (!controls_.noticeLinks)
+        return texts;
+    for (const CDbGroup& group : catalogue_.GetGroups())
+        for (const CDbEntry& entry : group.databases)
+            if (registers_.IsWebDb(static_cast<unsigned char>(entry.letter)))
+                texts.push_back(NoticeLinkText(entry));
+    return texts;
 }
 
 void CDbSelectionPanel::OnCheckClicked(int n, bool checked) {

@@ -192,6 +192,8 @@ TEST_F(NewExamDlgTest, ThePanelScrollsChangesEnginesAndOpensADirectDatabasesNoti
             auto& notice =
                 wx_test::Child<CHyperLink>(wizard, CDbSelectionPanelWnd::kFirstNoticeId + 2);
             EXPECT_EQ(FromWx(notice.GetLabel()), "important notices about WTM Direct");
+            EXPECT_LE(notice.GetRect().GetRight(), notice.GetParent()->GetClientSize().x)
+                << "the whole link shows";
             EXPECT_EQ(FromWx(notice.GetToolTipText()),
                       "http://127.0.0.1:8080/du2v/direct/WTM.html");
             wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
