@@ -3,6 +3,7 @@
 // host and port, as [WebServers] Maker of the system settings gives it) and its host name.
 
 #include <string>
+#include <utility>
 
 class CMakerSite {
 public:
