@@ -48,6 +48,13 @@ std::optional<CHtmlUrl> NamedMakerServer(const CSystemOptions& system) {
     return std::nullopt;
 }
 
+CMakerSite MakerSite(const CSystemOptions& system) {
+    CWebServers servers;
+    servers.Load(system);
+    const CHtmlUrl& maker = servers.Get(WebServer::Maker);
+    return {maker.GetScheme() + maker.GetHost(), maker.GetHostName()};
+}
+
 void UseMakerRepositoryList(CSystemOptions& system) {
     std::unique_ptr<CRepositoryListSource> list;
     if (const std::optional<CWebServers> servers = ServersNamingMaker(system))

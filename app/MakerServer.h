@@ -1,9 +1,11 @@
 #pragma once
 // The program's reading of the maker's web server: the announcements page at start-up and the
 // repository list at login. Both are read only when the system settings name the server
-// ([WebServers] Maker): the built-in address is a placeholder that nobody answers.
+// ([WebServers] Maker): the built-in address is a placeholder that nobody answers. The links and
+// messages that name the server name the same one.
 
 #include "app/Announcements.h"
+#include "engines/MakerSite.h"
 #include "web/HtmlUrl.h"
 #include "web/WebOptions.h"
 
@@ -16,6 +18,9 @@ CWebOptions MakerPageOptions();
 
 // The maker's server when the system settings name one.
 std::optional<CHtmlUrl> NamedMakerServer(const CSystemOptions& system);
+
+// The maker's server as links and messages name it: the settings' one, else the placeholder.
+CMakerSite MakerSite(const CSystemOptions& system);
 
 // The settings' remote repositories begin with those of the maker's list page when the settings
 // name the maker's server; otherwise no page is read.

@@ -2,7 +2,6 @@
 
 #include "core/SystemOptions.h"
 #include "core/ZrVersion.h"
-#include "engines/MakerSite.h"
 #include "engines/Repository.h"
 #include "platform/MessageBox.h"
 
@@ -22,8 +21,9 @@ std::string TrimBlanks(const std::string& text) {
 
 } // namespace
 
-CLoginController::CLoginController(CZrRepository& repository, CSystemOptions& system)
-    : repository_(repository), system_(system) {}
+CLoginController::CLoginController(CZrRepository& repository, CSystemOptions& system,
+                                   CMakerSite makerSite)
+    : repository_(repository), system_(system), makerSite_(std::move(makerSite)) {}
 
 bool CLoginController::AutoLogin() {
     if (!system_.GetAutoLogin())
@@ -33,14 +33,13 @@ bool CLoginController::AutoLogin() {
 }
 
 std::string CLoginController::BuildMessage(const std::string& localError,
-                                           const std::string& remoteError, bool connected) {
+                                           const std::string& remoteError, bool connected) const {
     if (!localError.empty()) {
         std::string message = localError + "\n";
         if (!remoteError.empty())
             message += remoteError;
         else if (connected)
-            message +=
-                std::string("\nBut you may continue using the ") + kMakerWebHost + " engines.";
+            message += "\nBut you may continue using the " + makerSite_.GetHostName() + " engines.";
         return message;
     }
     if (remoteError.empty())

@@ -7,6 +7,7 @@
 // The connection is a step of its own, which shows nothing, so that the dialog can run it on a
 // worker thread and stay live (and cancellable) while a repository takes its time.
 
+#include "engines/MakerSite.h"
 #include "platform/MessageBox.h"
 
 #include <stop_token>
@@ -42,7 +43,8 @@ struct CLoginAttempt {
 
 class CLoginController {
 public:
-    CLoginController(CZrRepository& repository, CSystemOptions& system);
+    // The maker's site is named when only the local repository failed: its engines serve on.
+    CLoginController(CZrRepository& repository, CSystemOptions& system, CMakerSite makerSite);
 
     // With AutoLogin set in [DefaultLogin]: a login with the saved values, keeping the password.
     // False without trying when it is not set.
@@ -70,9 +72,10 @@ private:
     CLoginAttempt Connect(const std::string& companyId, const std::string& userId,
                           const std::string& password, bool remember, const std::stop_token& stop);
     // The warning or failure text of a connection; "" when there is nothing to say.
-    static std::string BuildMessage(const std::string& localError, const std::string& remoteError,
-                                    bool connected);
+    std::string BuildMessage(const std::string& localError, const std::string& remoteError,
+                             bool connected) const;
 
     CZrRepository& repository_;
     CSystemOptions& system_;
+    CMakerSite makerSite_;
 };

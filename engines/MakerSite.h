@@ -1,8 +1,25 @@
 #pragma once
-// The maker's web site as the client names it in messages and links.
+// The maker's web site as the client names it in messages and links: its base address (scheme,
+// host and port, as [WebServers] Maker of the system settings gives it) and its host name.
 
-// The host of the maker's web site.
-inline constexpr const char* kMakerWebHost = "www.velorin.example";
-// The notices page of a direct database ("%s" is the database id) and the training page.
-inline constexpr const char* kDirectNoticesPath = "/du2v/direct/%s.html";
-inline constexpr const char* kTrainingPath = "/Training/ZrTraining.htm";
+#include <string>
+#include <utility>
+
+class CMakerSite {
+public:
+    // The built-in placeholder, which nobody answers; the program names the settings' server.
+    CMakerSite() : CMakerSite("https://www.velorin.example", "www.velorin.example") {}
+    // baseAddress: scheme, host and port without a path ("http://127.0.0.1:8080").
+    CMakerSite(std::string baseAddress, std::string hostName)
+        : baseAddress_(std::move(baseAddress)), hostName_(std::move(hostName)) {}
+
+    // The host as the login's warning names it.
+    const std::string& GetHostName() const { return hostName_; }
+    // The notices page of a direct database, by the database's id.
+    std::string GetNoticesPage(const std::string& dbId) const;
+    std::string GetTrainingPage() const;
+
+private:
+    std::string baseAddress_;
+    std::string hostName_;
+};

@@ -49,6 +49,7 @@ CExamStandardPage::CExamStandardPage(CNewExamModel& wizard, const CNewExamServic
     details_.sections = user.GetSections();
     details_.oneClassOnly = user.GetOneClassOnly();
     panel_.SetControls({kVisibleRows, true, true, true});
+    panel_.SetMakerSite(services.makerSite);
     panel_.SetConfirmedCodes(user.GetConfirmedDirectDbs());
     CDbSelection chosen = catalogue;
     chosen.SetSelectionString(user.GetDbSelection());

@@ -7,6 +7,7 @@
 
 #include "core/TermMapper.h"
 #include "engines/EngineChoice.h"
+#include "engines/MakerSite.h"
 #include "engines/selection/DbSelectionPanel.h"
 #include "search/AutoSearchDesign.h"
 #include "search/StatusChecks.h"
@@ -49,6 +50,8 @@ struct CNewExamServices {
     const CZrRepository& repository;
     CUserOptions& userOptions;
     const CSystemOptions& systemOptions;
+    // Where the databases' notice and training links point.
+    CMakerSite makerSite = {};
 };
 
 struct CExamStandardDetails {

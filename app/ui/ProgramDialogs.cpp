@@ -1,6 +1,7 @@
 // The program's commands that open the option sheets, the diagnostics, the about box and the
 // examination's dialogs.
 
+#include "app/MakerServer.h"
 #include "app/dialogs/ProgramDiagnostics.h"
 #include "app/dialogs/ui/DiagnosticsDlg.h"
 #include "app/dialogs/ui/DocumentDialogs.h"
@@ -65,6 +66,6 @@ void CZrProgram::BindDialogCommands() {
     });
     frame.BindCommand(kCmdChangeDatabases, [this] {
         RunChangeDatabases(FrameWindow(), *document_, GetRegisterTable(), TheRepository(),
-                           TheUserOptions());
+                           TheUserOptions(), MakerSite(TheSystemOptions()));
     });
 }

@@ -116,6 +116,9 @@ CZrProgram::CZrProgram(Options options)
       viewPrinting_(std::make_unique<CViewPrinting>(*this)), help_("", platform::OpenUrl),
       announcements_(announcementWindow_, TheUserOptions()) {
     InstallRegisterTable(&engineTable_);
+    // Every engine a register takes after the login is the user's choice for its database: an
+    // examination opened later, and the next login, find it again.
+    RecordEngineChoices(TheZrDbs(), TheRepository());
 }
 
 CZrProgram::~CZrProgram() {
@@ -124,6 +127,7 @@ CZrProgram::~CZrProgram() {
     if (CMainFrame* frame = GetMainFrame())
         frame->Destroy();
     TheRepository().DisconnectAll();
+    TheZrDbs().SetEngineChoiceHook({});
     InstallRegisterTable(nullptr);
     InstallActiveExamination(nullptr);
 }
@@ -189,7 +193,7 @@ void CZrProgram::CreateDocuments() {
         CSearchWindows::Services{TheZrDbs(), engineTable_, TheRepository(), TheUserOptions(),
                                  TheSystemOptions(), [this] { return FrameWindow(); },
                                  [this](int contextId) { help_.ShowHelp(contextId); }, appFont_,
-                                 &finderDialogs_},
+                                 &finderDialogs_, MakerSite(TheSystemOptions())},
         *document_);
     watch_ = std::make_unique<CProgramWatch>(CProgramWatch::Services{
         *document_, *host_, [this]() -> wxWindow* { return GetMainFrame(); },
@@ -308,13 +312,16 @@ void CZrProgram::MakeAppFont() {
     appFont_.SetFaceName("Tahoma");
 }
 
+CLoginController CZrProgram::MakeLogin() {
+    return {TheRepository(), TheSystemOptions(), MakerSite(TheSystemOptions())};
+}
+
 bool CZrProgram::AutoLogin() {
-    CLoginController login(TheRepository(), TheSystemOptions());
-    return login.AutoLogin();
+    return MakeLogin().AutoLogin();
 }
 
 bool CZrProgram::ShowLoginDialog() {
-    CLoginController login(TheRepository(), TheSystemOptions());
+    CLoginController login = MakeLogin();
     CLoginDlg dialog(nullptr, login);
     if (dialog.ShowModal() == wxID_OK)
         return true;

@@ -38,6 +38,8 @@
 #include <wx/font.h>
 #include <wx/weakref.h>
 
+class CLoginController;
+
 class CZrProgram : public IStartupActions {
 public:
     struct Options {
@@ -106,6 +108,8 @@ private:
     class CFrameHost;
     class CViewPrinting;
 
+    // The login of the start-up, by the saved values or in its dialog.
+    CLoginController MakeLogin();
     wxWindow* FrameWindow() const;
     IDocumentHost& Host();
     void BindFrameCommands();

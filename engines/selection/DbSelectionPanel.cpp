@@ -1,10 +1,7 @@
 #include "engines/selection/DbSelectionPanel.h"
 
-#include "engines/MakerSite.h"
 #include "engines/RegisterTable.h"
 #include "engines/ZrDbEngineSet.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -27,14 +24,8 @@ long DaysSince(const CZrDate& date, std::time_t now) {
            DaysFromCivil(date.GetYear(), date.GetMonth(), date.GetDay());
 }
 
-std::string MakerPage(const char* path) {
-    return std::string("http://") + kMakerWebHost + path;
-}
-
-std::string NoticesPage(const std::string& dbId) {
-    char path[256];
-    std::snprintf(path, sizeof path, kDirectNoticesPath, dbId.c_str());
-    return MakerPage(path);
+std::string NoticeLinkText(const CDbEntry& entry) {
+    return "important notices about " + entry.id + " Direct";
 }
 
 } // namespace
@@ -171,20 +162,31 @@ std::vector<CDbSelectionSlot> CDbSelectionPanel::GetSlots() const {
         case RowType::Notice: {
             const CDbEntry& entry = group.databases[row->db];
             slot = {CDbSelectionSlot::Kind::Notice,
-                    "Please confirm that you have read these",
+                    kNoticeCheckText,
                     confirmedCodes_.find(entry.letter) != std::string::npos,
                     true,
-                    "important notices about " + entry.id + " Direct",
-                    NoticesPage(entry.id)};
+                    NoticeLinkText(entry),
+                    makerSite_.GetNoticesPage(entry.id)};
             break;
         }
         case RowType::Training:
             slot = {CDbSelectionSlot::Kind::Training, {}, false, true, "(Click for Training help)",
-                    MakerPage(kTrainingPath)};
+                    makerSite_.GetTrainingPage()};
             break;
         }
     }
     return slots;
+}
+
+std::vector<std::string> CDbSelectionPanel::GetNoticeLinkTexts() const {
+    std::vector<std::string> texts;
+    if (!controls_.noticeLinks)
+        return texts;
+    for (const CDbGroup& group : catalogue_.GetGroups())
+        for (const CDbEntry& entry : group.databases)
+            if (registers_.IsWebDb(static_cast<unsigned char>(entry.letter)))
+                texts.push_back(NoticeLinkText(entry));
+    return texts;
 }
 
 void CDbSelectionPanel::OnCheckClicked(int n, bool checked) {

@@ -8,6 +8,7 @@
 
 #include "core/RowWindow.h"
 #include "engines/EngineChoice.h"
+#include "engines/MakerSite.h"
 #include "registers/DbSelection.h"
 
 #include <cstdint>
@@ -50,6 +51,8 @@ public:
     static constexpr std::uint32_t kTrainingColour = 0x008000;
     static constexpr std::uint32_t kSelectedTabColour = 0x008000;
     static constexpr int kOldDataDays = 366;
+    // The check box of a notice row; its link stands beside it.
+    static constexpr const char* kNoticeCheckText = "Please confirm that you have read these";
 
     // wheelLines is the system's mouse-wheel line count.
     CDbSelectionPanel(const IRegisterTable& registers, const CZrRepository& repository,
@@ -57,6 +60,8 @@ public:
 
     void SetControls(const CDbSelectionControls& controls);
     const CDbSelectionControls& GetControls() const { return controls_; }
+    // The site the notice and training links point into.
+    void SetMakerSite(CMakerSite site) { makerSite_ = std::move(site); }
     void SetConfirmedCodes(const std::string& codes) { confirmedCodes_ = codes; }
     const std::string& GetConfirmedCodes() const { return confirmedCodes_; }
 
@@ -84,6 +89,8 @@ public:
     std::uint32_t GetTabColour(int tab) const;
 
     std::vector<CDbSelectionSlot> GetSlots() const;
+    // The link texts of every notice row the catalogue can show, so that the host makes room.
+    std::vector<std::string> GetNoticeLinkTexts() const;
     int GetFirstVisibleRow() const { return window_.GetFirstRow(); }
     int GetRowCount() const { return window_.GetRowCount(); }
     bool NeedsScrollBar() const { return window_.NeedsScrollBar(); }
@@ -119,6 +126,7 @@ private:
     const IRegisterTable& registers_;
     const CZrRepository& repository_;
     CDbSelectionControls controls_;
+    CMakerSite makerSite_;
     CDbSelection catalogue_;
     std::string usedCodes_;
     std::string confirmedCodes_;

@@ -11,7 +11,7 @@ CNewExamDlg::CNewExamDlg(wxWindow* parent, CNewExamModel& wizard,
       auto_(wizard, services.exam.userOptions), terms_(wizard, services.exam.userOptions) {
     SetExtraStyle(wxWIZARD_EX_HELPBUTTON);
     Create(parent, wxID_ANY, "New Examination");
-    auto* standard = new CStandardPageWindow(this, standard_);
+    auto* standard = new CStandardPageWindow(this, standard_, services.openLink);
     auto* automatic = new CAutoPageWindow(this, auto_);
     auto* terms = new CTermsPageWindow(this, terms_);
     standard->Chain(automatic);

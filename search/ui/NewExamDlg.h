@@ -5,6 +5,7 @@
 // the caller takes the result from the model. The terms are marked stale and the automatic
 // design is off as the model starts, so the wizard takes a fresh model for each run.
 
+#include "core/ui/HyperLink.h"
 #include "search/NewExamPages.h"
 
 #include <functional>
@@ -19,6 +20,8 @@ struct CNewExamDlgServices {
     CDbSelection catalogue;
     // Opens a help topic by its context id.
     std::function<void(int contextId)> showHelp;
+    // Opens the databases' links; platform::OpenUrl without one.
+    CHyperLink::Opener openLink = {};
 };
 
 class CNewExamDlg : public wxWizard {

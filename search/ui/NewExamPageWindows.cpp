@@ -1,10 +1,12 @@
 #include "search/ui/NewExamPageWindows.h"
 
 #include "core/ui/WxText.h"
-#include "search/ui/DbSelectionList.h"
+#include "engines/selection/ui/DbSelectionPanelWnd.h"
+#include "engines/ui/ChangeEnginesDlg.h"
 #include "search/ui/StatusCheckBoxes.h"
 
 #include <future>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/evtloop.h>
 #include <wx/sizer.h>
@@ -77,7 +79,8 @@ void CExamPageWindow::ShowButtons() {
         forward->SetLabel(buttons.next ? wxString("&Next >") : ToWx(buttons.finishLabel));
 }
 
-CStandardPageWindow::CStandardPageWindow(wxWizard* wizard, CExamStandardPage& page)
+CStandardPageWindow::CStandardPageWindow(wxWizard* wizard, CExamStandardPage& page,
+                                         CHyperLink::Opener opener)
     : CExamPageWindow(wizard, "New Examination - Standard Details", 0x20000 + kDialogId),
       page_(page) {
     wxFlexGridSizer* form = MakeForm(Gap());
@@ -117,10 +120,17 @@ CStandardPageWindow::CStandardPageWindow(wxWizard* wizard, CExamStandardPage& pa
     sections->Add(oneClassOnly_, wxSizerFlags().CentreVertical().Border(wxLEFT, 4 * Gap()));
     form->Add(sections);
 
-    auto* databases = new CDbSelectionList(this, page_.GetPanel());
-    AddField(EExamField::FirstDatabase, databases->FindWindow(CDbSelectionList::kRows));
+    databases_ = new CDbSelectionPanelWnd(this, page_.GetPanel(), std::move(opener));
+    AddField(EExamField::FirstDatabase,
+             databases_->FindWindow(CDbSelectionPanelWnd::kCheckIds.front()));
 
     auto* bottom = new wxBoxSizer(wxHORIZONTAL);
+    // Offered only where some database has more than one engine.
+    auto* changeEngines = new wxButton(this, kChangeEngines, "Change Engines");
+    changeEngines->Show(page_.CanChangeEngines());
+    changeEngines->Enable(page_.CanChangeEngines());
+    changeEngines->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ChangeEngines(); });
+    bottom->Add(changeEngines, wxSizerFlags().CentreVertical());
     bottom->AddStretchSpacer();
     autoDesign_ = new wxCheckBox(this, kAutoDesign, "Automatic Search Design");
     autoDesign_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
@@ -131,7 +141,7 @@ CStandardPageWindow::CStandardPageWindow(wxWizard* wizard, CExamStandardPage& pa
 
     auto* layout = new wxBoxSizer(wxVERTICAL);
     layout->Add(form, wxSizerFlags().Expand());
-    layout->Add(databases, wxSizerFlags(1).Expand().Border(wxTOP, 2 * Gap()));
+    layout->Add(databases_, wxSizerFlags(1).Expand().Border(wxTOP, 2 * Gap()));
     layout->Add(bottom, wxSizerFlags().Expand().Border(wxTOP, 2 * Gap()));
     SetSizer(layout);
     ShowValues();
@@ -173,6 +183,15 @@ void CStandardPageWindow::TakeValues() {
     details.oneClassOnly = oneClassOnly_->GetValue();
     details.autoDesign = autoDesign_->GetValue();
     page_.SetDetails(details);
+}
+
+void CStandardPageWindow::ChangeEngines() {
+    CEngineDlgHelper helper = page_.MakeEngineDialog();
+    CChangeEnginesDlg dialog(this, helper);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    page_.ApplyEngineChoice(helper);
+    databases_->ShowRows();
 }
 
 CAutoPageWindow::CAutoPageWindow(wxWizard* wizard, CExamAutoPage& page)

@@ -3,6 +3,7 @@
 // the model, which has told the user why when it refuses, and the field it names takes the
 // focus; the page's model also decides the forward button's label and Back.
 
+#include "core/ui/HyperLink.h"
 #include "search/NewExamPages.h"
 #include "search/ui/RecordTextEdit.h"
 
@@ -12,6 +13,7 @@
 #include <string>
 #include <wx/wizard.h>
 
+class CDbSelectionPanelWnd;
 class CStatusCheckBoxes;
 class wxCheckBox;
 class wxSpinButton;
@@ -61,10 +63,13 @@ public:
         kSectionsSpin = 1091,
         kOneClassOnly = 1088,
         kAutoDesign = 1257,
+        kChangeEngines = 1306,
         kDialogId = 195,
     };
 
-    CStandardPageWindow(wxWizard* wizard, CExamStandardPage& page);
+    // The databases' notice and training links open through the opener (platform::OpenUrl
+    // without one).
+    CStandardPageWindow(wxWizard* wizard, CExamStandardPage& page, CHyperLink::Opener opener = {});
     // Only with "Automatic Search Design" does the wizard go on.
     wxWizardPage* GetNext() const override;
 
@@ -76,8 +81,11 @@ private:
     void ShowValues();
     // Every field's value into the page model.
     void TakeValues();
+    // "Change Engines": its OK shows the databases with the engines chosen.
+    void ChangeEngines();
 
     CExamStandardPage& page_;
+    CDbSelectionPanelWnd* databases_ = nullptr;
     std::array<wxTextCtrl*, 4> texts_{};
     wxTextCtrl* sections_ = nullptr;
     wxCheckBox* oneClassOnly_ = nullptr;

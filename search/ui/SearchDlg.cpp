@@ -1,5 +1,6 @@
 #include "search/ui/SearchDlg.h"
 
+#include "app/dialogs/ui/SmallDialogs.h"
 #include "core/ui/WxText.h"
 #include "search/CountryPageModel.h"
 #include "search/DatabasesPageModel.h"
@@ -149,6 +150,10 @@ void CSearchDlg::ShowAllValues() {
 }
 
 void CSearchDlg::OnOk() {
-    if (sheet_.OnOk(services_.confirmLargeSearch))
+    const auto confirm = [this] {
+        CConfirmSearchDlg question(this);
+        return question.ShowModal() == CConfirmSearchDlg::kYes;
+    };
+    if (sheet_.OnOk(confirm))
         EndModal(wxID_OK);
 }

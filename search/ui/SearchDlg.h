@@ -6,8 +6,6 @@
 // line, and OK is enabled while the sheet allows it. The dialog edits the sheet model; after OK
 // the caller takes the edited search from it.
 
-#include "search/ui/ConfirmSearch.h"
-
 #include <functional>
 #include <vector>
 #include <wx/dialog.h>
@@ -25,8 +23,6 @@ struct CSearchDlgServices {
     wxFont listFont;
     // Opens a help topic by its context id.
     std::function<void(int contextId)> showHelp;
-    // "Confirm Search" for a full search without criteria; true to go on.
-    std::function<bool()> confirmLargeSearch = AskToConfirmLargeSearch;
 };
 
 class CSearchDlg : public wxDialog {
@@ -44,6 +40,7 @@ private:
     // Tab marks, status lines and OK from the pages' states.
     void ShowStates();
     void ShowAllValues();
+    // A full search without criteria is stored only when "Confirm Search" is answered Yes.
     void OnOk();
 
     CSearchSheetModel& sheet_;

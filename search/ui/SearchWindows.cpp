@@ -37,11 +37,11 @@ bool CSearchWindows::NewExamination(CZR2000Doc& document) {
     CNewExamModel wizard([callTimeoutMs](const CZrDbEngineSet& engines) {
         return std::make_unique<CEngineSetStringFinders>(engines, callTimeoutMs);
     });
-    CNewExamDlg dialog(
-        services_.parent(), wizard,
-        {{services_.registerTable, services_.repository, services_.user, services_.system},
-         services_.registers.GetDbSelection(),
-         services_.showHelp});
+    CNewExamDlg dialog(services_.parent(), wizard,
+                       {{services_.registerTable, services_.repository, services_.user,
+                         services_.system, services_.makerSite},
+                        services_.registers.GetDbSelection(),
+                        services_.showHelp});
     if (!dialog.Run())
         return false;
     const CNewExamination result = wizard.GetResult();

@@ -2,6 +2,7 @@
 // The search definition's windows as the program opens them, one call each: a search edited in
 // one of the three sheets, a search's information, and the new-examination wizard.
 
+#include "engines/MakerSite.h"
 #include "search/SearchSheetModel.h"
 #include "search/ui/SearchDlg.h"
 
@@ -33,6 +34,8 @@ public:
         const wxFont& listFont;
         // The string finder's dialogs; null keeps the finder buttons disabled.
         IFinderDialogs* finders = nullptr;
+        // Where the wizard's notice and training links point.
+        CMakerSite makerSite = {};
     };
 
     explicit CSearchWindows(Services services) : services_(std::move(services)) {}

@@ -25,6 +25,7 @@ class DbSelectionPanelTest : public ConnectedFixture {
 protected:
     void Init(const std::string& used = "", const std::string& fixed = "") {
         panel_.SetControls({13, true, true, true});
+        panel_.SetMakerSite({"http://127.0.0.1:8080", "127.0.0.1"});
         panel_.Init(document_.GetDbSelection(), used, fixed);
     }
     // Ticks the group's row, found among the visible slots.
@@ -98,7 +99,7 @@ TEST_F(DbSelectionPanelTest, DatabasesWithoutEnginesAndUnservedMadridEntriesAreL
     // Training: the help link before the first database; neither has an engine.
     EXPECT_EQ(slots[1].kind, Kind::Training);
     EXPECT_EQ(slots[1].linkText, "(Click for Training help)");
-    EXPECT_EQ(slots[1].linkUrl, "http://www.velorin.example/Training/ZrTraining.htm");
+    EXPECT_EQ(slots[1].linkUrl, "http://127.0.0.1:8080/Training/ZrTraining.htm");
     // With engine variants about, a database without engine shows an empty location.
     EXPECT_EQ(slots[2].text, "Old UK ()");
     EXPECT_FALSE(slots[2].enabled);
@@ -179,7 +180,7 @@ TEST_F(DbSelectionPanelTest, DirectDatabasesHaveTheirOwnTabAndANoticeToConfirm) 
     EXPECT_EQ(slots[2].kind, Kind::Notice);
     EXPECT_EQ(slots[2].text, "Please confirm that you have read these");
     EXPECT_EQ(slots[2].linkText, "important notices about WT Direct");
-    EXPECT_EQ(slots[2].linkUrl, "http://www.velorin.example/du2v/direct/WT.html");
+    EXPECT_EQ(slots[2].linkUrl, "http://127.0.0.1:8080/du2v/direct/WT.html");
     EXPECT_FALSE(slots[2].checked);
     EXPECT_EQ(panel_.GetTabColour(1), CDbSelectionPanel::kSelectedTabColour);
     EXPECT_EQ(panel_.GetTabColour(0), 0u);

@@ -35,7 +35,8 @@ protected:
     CZrDbs zrDbs_;
     CEngineRegisterTable table_{zrDbs_};
     CZrRepository repository_{settings_.System(), settings_.User(), &table_};
-    CLoginController login_{repository_, settings_.System()};
+    CLoginController login_{
+        repository_, settings_.System(), {"http://127.0.0.1:8080", "127.0.0.1"}};
     CScriptedMessages messages_;
 };
 
@@ -102,7 +103,7 @@ TEST_F(LoginTest, OneSideFailingIsAWarningAndTheLoginGoesOn) {
     EXPECT_TRUE(login_.Login(kCompanyId, kUserId, kPassword, true));
     ASSERT_EQ(messages_.Shown().size(), 1u);
     EXPECT_EQ(messages_.Texts()[0], "W326 Unable to contact the repository. (ZrAdmin)\n\nBut you "
-                                    "may continue using the www.velorin.example engines.");
+                                    "may continue using the 127.0.0.1 engines.");
 
     control_->SetRepositoryFault("local", "none", "", 0);
     control_->SetRepositoryFault("remote", "error", "Remote service closed", 0);

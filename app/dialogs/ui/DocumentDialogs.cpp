@@ -29,10 +29,11 @@ bool RunChangeDetails(wxWindow* parent, CZR2000Doc& document, bool requireClient
 
 bool RunChangeDatabases(wxWindow* parent, CZR2000Doc& document, IRegisterTable& registers,
                         const CZrRepository& repository, CUserOptions& user,
-                        CHyperLink::Opener opener) {
+                        const CMakerSite& makerSite, CHyperLink::Opener opener) {
     const CSearchDocument examination(document);
     CChangeDatabases logic(examination, registers, repository, user, true,
                            {CChangeDatabases::kVisibleRows, true, true, true});
+    logic.GetPanel().SetMakerSite(makerSite);
     logic.Init();
     CChangeDatabasesDlg dialog(parent, logic, std::move(opener));
     if (dialog.ShowModal() != wxID_OK)

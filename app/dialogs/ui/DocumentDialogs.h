@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class CMakerSite;
 class CUserOptions;
 class CZR2000Doc;
 class CZrRepository;
@@ -25,10 +26,11 @@ bool RunChangeDetails(wxWindow* parent, CZR2000Doc& document, bool requireClient
 
 // After OK the registers have the chosen engines, and the databases with an engine become the
 // document's, with the chosen catalogue (update hint 8). Databases the examination already
-// uses keep their engines. True for OK.
+// uses keep their engines. The notice and training links point into the maker's site. True for
+// OK.
 bool RunChangeDatabases(wxWindow* parent, CZR2000Doc& document, IRegisterTable& registers,
                         const CZrRepository& repository, CUserOptions& user,
-                        CHyperLink::Opener opener = {});
+                        const CMakerSite& makerSite, CHyperLink::Opener opener = {});
 
 // The engine choice for the databases of the letters; after OK they take the chosen engines.
 void RunChangeEngines(wxWindow* parent, const std::string& codes, const IRegisterTable& registers,

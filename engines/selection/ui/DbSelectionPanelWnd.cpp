@@ -18,6 +18,8 @@ constexpr int kGroupIndent = 0;
 constexpr int kDatabaseIndent = 16;
 constexpr int kNoticeIndent = 32;
 constexpr int kPanelWidth = 400;
+// Between a notice's check box and its link.
+constexpr int kLinkGap = 4;
 
 // A colour of the system's blue-green-red byte order.
 CColour FromBgr(std::uint32_t value) {
@@ -100,9 +102,23 @@ CDbSelectionPanelWnd::CDbSelectionPanelWnd(wxWindow* parent, CDbSelectionPanel& 
         ShowRows();
         event.Skip();
     });
-    SetMinSize(FromDIP(wxSize(kPanelWidth, 0)) +
-               wxSize(0, TabsHeight() + static_cast<int>(slots_.size()) * RowHeight()));
+    SetMinSize({std::max(FromDIP(kPanelWidth), NoticeRowWidth()),
+                TabsHeight() + static_cast<int>(slots_.size()) * RowHeight()});
     ShowRows();
+}
+
+int CDbSelectionPanelWnd::NoticeRowWidth() {
+    const std::vector<std::string> links = panel_.GetNoticeLinkTexts();
+    if (slots_.empty() || !slots_.front().notice || links.empty())
+        return 0;
+    int widest = 0;
+    for (const std::string& link : links)
+        widest = std::max(widest, slots_.front().notice->GetTextExtent(ToWx(link)).x);
+    // The first row's check box measures the notice's; the rows shown give it its own text.
+    wxCheckBox& check = *slots_.front().check;
+    check.SetLabelText(CDbSelectionPanel::kNoticeCheckText);
+    return FromDIP(kNoticeIndent) + check.GetBestSize().x + FromDIP(kLinkGap) + widest +
+           scrollBar_->GetBestSize().x;
 }
 
 int CDbSelectionPanelWnd::RowHeight() const {
@@ -150,7 +166,7 @@ void CDbSelectionPanelWnd::ShowRows() {
             const bool notice = slot.kind == Kind::Notice;
             if (notice)
                 ShowLink(*controls.notice, slot,
-                         {controls.check->GetRect().GetRight() + FromDIP(4), y});
+                         {controls.check->GetRect().GetRight() + FromDIP(kLinkGap), y});
             controls.notice->Show(notice);
         }
         if (slot.kind == Kind::DataCredit && dataCredit_) {

@@ -55,6 +55,8 @@ private:
     void OnCheck(int n);
     void OnWheel(wxMouseEvent& event);
     void OnTab(int tab);
+    // Room for the widest notice row: its check box, its link and the scroll bar.
+    int NoticeRowWidth();
     int RowHeight() const;
     int TabsHeight() const;
 

@@ -2,6 +2,7 @@
 // the (virtual) display: logging in, the main window, its files and its closing. Dialogs are
 // driven by scripts, message boxes answered from lists and file dialogs from queues.
 
+#include "DbSelectionRows.h"
 #include "NewExamScript.h"
 #include "WxTestSupport.h"
 #include "app/MakerServer.h"
@@ -11,10 +12,13 @@
 #include "app/ui/HtmlDlg.h"
 #include "app/ui/MainFrame.h"
 #include "app/ui/ZrProgram.h"
+#include "core/IniFile.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
 #include "core/ui/WxText.h"
 #include "engines/Repository.h"
+#include "engines/ZrDbEngineSet.h"
+#include "engines/selection/ui/ChangeDatabasesDlg.h"
 #include "engines/ui/LoginDlg.h"
 #include "registers/ZrDbs.h"
 #include "report/ui/ReportSelectDlg.h"
@@ -23,6 +27,7 @@
 #include "tests/support/QueuedFileDialogs.h"
 #include "tests/support/RegisterPageMaker.h"
 #include "tests/support/WebServer.h"
+#include "web/HtmlUrl.h"
 #include "web/ui/DiffDlg.h"
 
 #include <curl/curlver.h>
@@ -152,6 +157,61 @@ TEST_F(ProgramTest, TheOptionsDiagnosticsAboutAndExaminationCommandsOpenTheirWin
               (Texts{"New Examination - Standard Details", "Options for examiner",
                      "Keywords for examiner", "Diagnostic Information", "About RO Vedaridarevu",
                      "Change Details", "Change Databases"}));
+}
+
+// The engine the EU register has, by where it serves.
+std::string EutmEngine() {
+    return TheZrDbs().GetDb('c')->GetDbEngine().GetLocationLabel();
+}
+
+// The registers without engines, as in a program just started.
+void DropRegisterEngines() {
+    TheZrDbs().SetEngines(CZrDbEngineSet());
+}
+
+TEST_F(ProgramTest, EnginesChangedByTheUserOutliveReopeningAndTheNextLogin) {
+    SaveAutoLogin();
+    DropRegisterEngines();
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    scripts.Add(FinishNewExamination);
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(EutmEngine(), "Lan") << "the discovery's choice";
+
+    // Change Databases, Change Engines: the EU register's Internet engine.
+    scripts.Add([](wxDialog& databases) {
+        wx_test::Click(wx_test::Child<wxButton>(databases, CChangeDatabasesDlg::kChangeEnginesId));
+        wx_test::Click(wx_test::Child<wxButton>(databases, wxID_OK));
+    });
+    scripts.Add([](wxDialog& engines) { wx_test::ChooseEngine(engines, "EU&TM", 1); });
+    Command(kCmdChangeDatabases);
+    ASSERT_EQ(EutmEngine(), "Web");
+    const CIniFile userSettings(TheSystemOptions().GetUserDir() + "/ZrUser.ini");
+    EXPECT_EQ(userSettings.GetString("Exam", "EUTM_Engine", ""), "3 Mar 2017,");
+
+    files_.answers = {folder_ / "home/engines"};
+    Command(wxID_SAVEAS);
+    files_.answers = {folder_ / "home/engines.zre"};
+    Command(wxID_OPEN);
+    EXPECT_EQ(Title(), "engines.zre - RO Vedaridarevu");
+    EXPECT_EQ(EutmEngine(), "Web") << "the examination reopened";
+
+    // The next start logs in afresh: its new examination starts from the engine chosen.
+    program_.reset();
+    DropRegisterEngines();
+    bool offered = false;
+    scripts.Add([&offered](wxDialog& wizard) {
+        wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
+        offered = wx_test::FindDbSelectionRow(wizard, "EUTM to 3 Mar 2017 (Web)") != nullptr;
+        FinishNewExamination(wizard);
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(EutmEngine(), "Web") << "after the next login";
+    files_.answers = {folder_ / "home/engines.zre"};
+    Command(wxID_OPEN);
+    EXPECT_EQ(EutmEngine(), "Web");
+    EXPECT_EQ(messages.Texts(), Texts{});
 }
 
 TEST_F(ProgramTest, TypedLoginWithAWrongPasswordKeepsTheDialogOpen) {
@@ -356,6 +416,41 @@ TEST_F(ProgramTest, DiagnosticsGiveTheVersionsTheLibrariesTell) {
     const auto first = std::find(lines.begin(), lines.end(), "--Operating System--");
     ASSERT_GE(lines.end() - first, 6);
     EXPECT_EQ(Texts(first + 2, first + 6), expected);
+}
+
+TEST_F(ProgramTest, TheMakersServerOfTheSettingsIsTheOneTheLoginAndTheDatabaseLinksName) {
+    LoopbackWebServer maker;
+    maker.Page("/repositories/index.html",
+               "<repository>" + local_service::Process().Addresses().remote + "</repository>");
+    WriteSettings("Local=" + local_service::Process().Addresses().local + "\n",
+                  "[WebServers]\nMaker=" + maker.BaseUrl() + "\n[Test]\nCheckAnnouncements=0\n");
+    control_->SetRepositoryFault("local", "commFailure", "", 0);
+    SaveAutoLogin();
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts scripts;
+    std::string trainingPage, noticesPage;
+    scripts.Add([&](wxDialog& wizard) {
+        wx_test::SetDbSelectionRow(wizard, "Free training databases", true);
+        trainingPage =
+            wx_test::Child<CHyperLink>(wizard, CDbSelectionPanelWnd::kTrainingId).GetURL();
+        wx_test::SetDbSelectionRow(wizard, "Free training databases", false);
+        wx_test::ClickDbSelectionTab(wizard, 1);
+        wx_test::SetDbSelectionRow(wizard, "Example region", true);
+        noticesPage =
+            wx_test::Child<CHyperLink>(wizard, CDbSelectionPanelWnd::kFirstNoticeId + 2).GetURL();
+        wx_test::SetDbSelectionRow(wizard, "Please confirm that you have read these", true);
+        wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+        if (wizard.IsModal())
+            wizard.EndModal(wxID_CANCEL);
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(messages.Texts(),
+              Texts{"|W326 Unable to contact the repository. (ZrAdmin)\n\nBut you may continue "
+                    "using the " +
+                    CHtmlUrl(maker.BaseUrl()).GetHostName() + " engines."});
+    EXPECT_EQ(trainingPage, maker.Url("/Training/ZrTraining.htm"));
+    EXPECT_EQ(noticesPage, maker.Url("/du2v/direct/WTM.html"));
+    EXPECT_EQ(program_->GetDocument().GetDatabaseCodes(), "w");
 }
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {

@@ -8,6 +8,7 @@
 // the exit through the exit tasks. Each step checks what the user sees: window titles, labels,
 // counts, rows, files.
 
+#include "DbSelectionRows.h"
 #include "LibreOffice.h"
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
@@ -32,7 +33,6 @@
 #include "engines/ui/LoginDlg.h"
 #include "registers/ZrDbs.h"
 #include "report/ui/ReportSelectDlg.h"
-#include "search/ui/DbSelectionList.h"
 #include "search/ui/GeneralPageWindow.h"
 #include "search/ui/NewExamPageWindows.h"
 #include "search/ui/StatusCheckBoxes.h"
@@ -50,7 +50,6 @@
 #include <thread>
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/checklst.h>
 #include <wx/dcclient.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
@@ -270,19 +269,6 @@ protected:
     std::unique_ptr<CZrProgram> program_;
 };
 
-void TickUnitedKingdom(wxDialog& wizard) {
-    auto& rows = wx_test::Child<wxCheckListBox>(wizard, CDbSelectionList::kRows);
-    const int group = rows.FindString("United Kingdom");
-    ASSERT_NE(group, wxNOT_FOUND);
-    if (rows.IsChecked(group))
-        return;
-    rows.Check(group);
-    wxCommandEvent tick(wxEVT_CHECKLISTBOX, rows.GetId());
-    tick.SetEventObject(&rows);
-    tick.SetInt(group);
-    rows.GetEventHandler()->ProcessEvent(tick);
-}
-
 TEST_F(MainRoad, AnExaminationFromLoginToExit) {
     wx_test::RecordedMessages messages;
 
@@ -301,7 +287,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             wx_test::Child<wxTextCtrl>(wizard, CStandardPageWindow::kExamId).SetValue("ROAD-1");
             wx_test::Tick(wx_test::Child<wxCheckBox>(wizard, CStandardPageWindow::kOneClassOnly),
                           false);
-            TickUnitedKingdom(wizard);
+            wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
             SaveScreen(wizard, "wizard");
             wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
         });
@@ -508,7 +494,7 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
     {
         wx_test::DialogScripts dialogs;
         dialogs.Add([](wxDialog& wizard) {
-            TickUnitedKingdom(wizard);
+            wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
             wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
         });
         Command(wxID_NEW);

@@ -3,46 +3,51 @@
 
 #include "search/ui/NewExamDlg.h"
 
+#include "DbSelectionRows.h"
 #include "WxTestSupport.h"
 #include "core/GenTerm.h"
 #include "core/ui/WxText.h"
+#include "platform/OpenUrl.h"
 #include "search/CorbaStringFinder.h"
 #include "search/NewExamModel.h"
-#include "search/ui/DbSelectionList.h"
 #include "search/ui/NewExamPageWindows.h"
 #include "tests/engines/ConnectedFixture.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/checklst.h>
 #include <wx/spinbutt.h>
 #include <wx/textctrl.h>
 
 namespace {
 
 constexpr unsigned kCallTimeoutMs = 5000;
+const CMakerSite kMakerSite{"http://127.0.0.1:8080", "127.0.0.1"};
 
 class NewExamDlgTest : public ConnectedFixture {
 protected:
-    bool Run(const std::function<void(wxWizard&)>& script) {
+    // The wizard's script, then those of the dialogs it opens.
+    bool Run(const std::function<void(wxWizard&)>& script,
+             const std::vector<wx_test::DialogScripts::Script>& opened = {}) {
         CNewExamDlg dialog(nullptr, wizard_,
-                           {{table_, repository_, settings_.User(), settings_.System()},
+                           {{table_, repository_, settings_.User(), settings_.System(), kMakerSite},
                             zrDbs_.GetDbSelection(),
-                            [this](int context) { helpShown_.push_back(context); }});
+                            [this](int context) { helpShown_.push_back(context); },
+                            [this](const std::string& address) {
+                                opened_.push_back(address);
+                                return platform::kOpenUrlOpened;
+                            }});
         wx_test::DialogScripts scripts;
-        scripts.Add([&script](wxDialog& shown) { script(static_cast<wxWizard&>(shown)); });
-        return dialog.Run();
-    }
-    // Ticks the database list's line showing the text.
-    static void TickDatabase(wxWizard& wizard, const std::string& text) {
-        auto& rows = wx_test::Child<wxCheckListBox>(wizard, CDbSelectionList::kRows);
-        const int line = rows.FindString(ToWx(text));
-        ASSERT_NE(line, wxNOT_FOUND) << text;
-        rows.Check(line, true);
-        wxCommandEvent tick(wxEVT_CHECKLISTBOX, rows.GetId());
-        tick.SetEventObject(&rows);
-        tick.SetInt(line);
-        rows.GetEventHandler()->ProcessEvent(tick);
+        scripts.Add([&script](wxDialog& shown) {
+            script(static_cast<wxWizard&>(shown));
+            // A script that failed half-way leaves the wizard open.
+            if (shown.IsModal())
+                shown.EndModal(wxID_CANCEL);
+        });
+        for (const wx_test::DialogScripts::Script& more : opened)
+            scripts.Add(more);
+        const bool finished = dialog.Run();
+        EXPECT_TRUE(scripts.AllUsed());
+        return finished;
     }
     static std::string Forward(wxWizard& wizard) {
         return FromWx(wizard.FindWindow(wxID_FORWARD)->GetLabel());
@@ -62,6 +67,7 @@ protected:
         return std::make_unique<CEngineSetStringFinders>(engines, kCallTimeoutMs);
     }};
     std::vector<int> helpShown_;
+    std::vector<std::string> opened_;
 };
 
 TEST_F(NewExamDlgTest, FinishOnTheStandardPageChecksTheSectionsAndTakesTheDatabases) {
@@ -71,7 +77,7 @@ TEST_F(NewExamDlgTest, FinishOnTheStandardPageChecksTheSectionsAndTakesTheDataba
         EXPECT_FALSE(wizard.FindWindow(wxID_BACKWARD)->IsEnabled());
         wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
         EXPECT_EQ(messages.Texts().back(), "|U203 You must select at least one database");
-        TickDatabase(wizard, "United Kingdom");
+        wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
 
         auto& sections = Control<wxTextCtrl>(wizard, CStandardPageWindow::kSections);
         sections.SetValue("100");
@@ -107,7 +113,7 @@ TEST_F(NewExamDlgTest, TheAutomaticDesignIsWalkedToFinishWithTheTermsAsEdited) {
     std::string proposedExact;
     std::string proposedSubstring;
     ASSERT_TRUE(Run([&](wxWizard& wizard) {
-        TickDatabase(wizard, "United Kingdom");
+        wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
         wx_test::Tick(Control<wxCheckBox>(wizard, CStandardPageWindow::kAutoDesign), true);
         EXPECT_EQ(Forward(wizard), "&Next >");
         wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
@@ -152,6 +158,62 @@ TEST_F(NewExamDlgTest, TheAutomaticDesignIsWalkedToFinishWithTheTermsAsEdited) {
     EXPECT_EQ(result.autoPrimaryClasses, "9,35-38");
     EXPECT_EQ(wizard_.GetTerms().exact,
               (std::vector<std::string>{"red apple", "red pear", "green"}));
+}
+
+TEST_F(NewExamDlgTest, ThePanelScrollsChangesEnginesAndOpensADirectDatabasesNotices) {
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(Run(
+        [](wxWizard& wizard) {
+            wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
+            wx_test::SetDbSelectionRow(wizard, "Ireland", true);
+            // The wheel moves the rows by the wheel's lines.
+            auto& firstRow = wx_test::Child<wxCheckBox>(wizard, CDbSelectionPanelWnd::kCheckIds[0]);
+            const wxString fourthRow =
+                wx_test::Child<wxCheckBox>(wizard, CDbSelectionPanelWnd::kCheckIds[3]).GetLabel();
+            wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+            wheel.m_wheelRotation = -120;
+            wheel.m_wheelDelta = 120;
+            firstRow.GetEventHandler()->ProcessEvent(wheel);
+            EXPECT_EQ(firstRow.GetLabel(), fourthRow);
+
+            ASSERT_NE(wx_test::FindDbSelectionRow(wizard, "EUTM to 3 Mar 2017 (Lan)"), nullptr);
+            wxWindow* changeEngines = wizard.FindWindow(CStandardPageWindow::kChangeEngines);
+            ASSERT_NE(changeEngines, nullptr);
+            EXPECT_TRUE(changeEngines->IsShown());
+            wx_test::Click(*changeEngines);
+            EXPECT_NE(wx_test::FindDbSelectionRow(wizard, "EUTM to 3 Mar 2017 (Web)"), nullptr);
+
+            wx_test::ClickDbSelectionTab(wizard, 1);
+            wx_test::SetDbSelectionRow(wizard, "Example region", true);
+            wxCheckBox* direct =
+                wx_test::FindDbSelectionRow(wizard, "Example web marks to 3 Mar 2017 (Web)");
+            ASSERT_NE(direct, nullptr);
+            EXPECT_EQ(direct->GetForegroundColour(), wxColour(0x96, 0x3D, 0x40));
+            auto& notice =
+                wx_test::Child<CHyperLink>(wizard, CDbSelectionPanelWnd::kFirstNoticeId + 2);
+            EXPECT_EQ(FromWx(notice.GetLabel()), "important notices about WTM Direct");
+            EXPECT_LE(notice.GetRect().GetRight(), notice.GetParent()->GetClientSize().x)
+                << "the whole link shows";
+            EXPECT_EQ(FromWx(notice.GetToolTipText()),
+                      "http://127.0.0.1:8080/du2v/direct/WTM.html");
+            wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+            EXPECT_TRUE(wizard.IsModal()) << "the notices are not confirmed read";
+            notice.Open();
+            wx_test::SetDbSelectionRow(wizard, "Please confirm that you have read these", true);
+            wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+        },
+        {[](wxDialog& engines) { wx_test::ChooseEngine(engines, "EU&TM", 1); }}));
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"|You must read and understand the important notices about "
+                                       "WT Direct if you wish to use that database."});
+    EXPECT_EQ(opened_, std::vector<std::string>{"http://127.0.0.1:8080/du2v/direct/WTM.html"});
+    EXPECT_EQ(settings_.User().GetConfirmedDirectDbs(), "w");
+    const CNewExamination result = wizard_.GetResult();
+    for (const char code : std::string("ucw"))
+        EXPECT_NE(result.databaseCodes.find(code), std::string::npos) << code;
+    const CZrDbEngine* eutm = result.engines.FindEngine('c');
+    ASSERT_NE(eutm, nullptr);
+    EXPECT_EQ(eutm->GetLocationLabel(), "Web");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "app/controls/ui/CountryListBox.h"
 #include "app/controls/ui/HtmlComboBox.h"
 #include "app/controls/ui/UnicodeListBox.h"
+#include "app/dialogs/ui/SmallDialogs.h"
 #include "core/ui/WxText.h"
 #include "search/GeneralPageModel.h"
 #include "search/SearchSheetModel.h"
@@ -33,7 +34,6 @@
 namespace {
 
 using EKind = CSearchSheetModel::EKind;
-using platform::MessageAnswer;
 
 // Hands back fixed values and keeps the requests.
 class CFakeFinderDialogs : public IFinderDialogs {
@@ -55,14 +55,17 @@ protected:
         search.SetCriteria(criteria);
         sheet_ = std::make_unique<CSearchSheetModel>(kind, search, exam_, options_);
     }
-    // Runs the sheet's window with the script; its end.
-    int Run(const std::function<void(CSearchDlg&)>& script, IFinderDialogs* finders = nullptr) {
+    // Runs the sheet's window with the script, and those of the dialogs it opens; its end.
+    int Run(const std::function<void(CSearchDlg&)>& script, IFinderDialogs* finders = nullptr,
+            const std::vector<wx_test::DialogScripts::Script>& opened = {}) {
         CSearchDlgServices services;
         services.finders = finders;
         services.showHelp = [this](int context) { helpShown_.push_back(context); };
         CSearchDlg dialog(nullptr, *sheet_, services);
         wx_test::DialogScripts scripts;
         scripts.Add([&](wxDialog&) { script(dialog); });
+        for (const wx_test::DialogScripts::Script& more : opened)
+            scripts.Add(more);
         return dialog.ShowModal();
     }
     static wxWindow& Page(CSearchDlg& dialog, int index) { return *dialog.GetPages().at(index); }
@@ -139,20 +142,39 @@ TEST_F(SearchDlgTest, ClearPageTouchesOnlyTheActivePage) {
 
 TEST_F(SearchDlgTest, OkOnEmptyCriteriaAsksAndNoKeepsTheSheetOpen) {
     Open(EKind::Full, NewCriteria());
-    wx_test::RecordedMessages answers({MessageAnswer::No, MessageAnswer::Yes});
-    const int end = Run([&answers](CSearchDlg& dialog) {
-        for (const int id : {CStatusCheckBoxes::kPending, CStatusCheckBoxes::kLapsed,
-                             CStatusCheckBoxes::kAbandoned})
-            wx_test::Tick(In<wxCheckBox>(dialog, 2, id), false);
-        wx_test::Click(*dialog.FindWindow(wxID_OK));
-        EXPECT_TRUE(dialog.IsModal()) << "No leaves the sheet open";
-        EXPECT_EQ(answers.Texts().size(), 1u);
-        wx_test::Click(*dialog.FindWindow(wxID_OK));
-    });
+    std::vector<int> topics;
+    SetHelpShower([&topics](int contextId) { topics.push_back(contextId); });
+    wx_test::RecordedMessages unexpected;
+    std::vector<std::string> asked;
+    // Reads the question, asks for its help, then answers with the button.
+    const auto answer = [&asked](int button) {
+        return [&asked, button](wxDialog& question) {
+            const auto text = [&question](int id) {
+                return FromWx(wx_test::Child<wxStaticText>(question, id).GetLabel());
+            };
+            asked.push_back(FromWx(question.GetTitle()) + "|" + text(CConfirmSearchDlg::kText) +
+                            "|" + text(CConfirmSearchDlg::kQuestion));
+            wx_test::Click(wx_test::Child<wxButton>(question, CConfirmSearchDlg::kHelp));
+            wx_test::Click(wx_test::Child<wxButton>(question, button));
+        };
+    };
+    const int end = Run(
+        [&asked](CSearchDlg& dialog) {
+            for (const int id : {CStatusCheckBoxes::kPending, CStatusCheckBoxes::kLapsed,
+                                 CStatusCheckBoxes::kAbandoned})
+                wx_test::Tick(In<wxCheckBox>(dialog, 2, id), false);
+            wx_test::Click(*dialog.FindWindow(wxID_OK));
+            EXPECT_TRUE(dialog.IsModal()) << "No leaves the sheet open";
+            EXPECT_EQ(asked.size(), 1u);
+            wx_test::Click(*dialog.FindWindow(wxID_OK));
+        },
+        nullptr, {answer(CConfirmSearchDlg::kNo), answer(CConfirmSearchDlg::kYes)});
+    SetHelpShower({});
     EXPECT_EQ(end, wxID_OK);
-    EXPECT_EQ(answers.Texts(),
-              std::vector<std::string>(2, "Confirm Search|This search may produce a very large "
-                                          "number of marks.\nDo you wish to proceed?"));
+    EXPECT_EQ(asked, std::vector<std::string>(2, "Confirm Search|This search may produce a very "
+                                                 "large number of marks.|Do you wish to proceed?"));
+    EXPECT_EQ(topics, std::vector<int>(2, kDialogHelpBase + CConfirmSearchDlg::kDialogId));
+    EXPECT_EQ(unexpected.Texts(), std::vector<std::string>{});
     EXPECT_EQ(Stored(), "DBIDS=\"uc\" AND STATS=\"r\"");
 }
 

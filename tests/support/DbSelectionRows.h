@@ -1,0 +1,72 @@
+#pragma once
+// The database selection panel's window as a user reads and clicks it: its visible rows by their
+// text, and its tabs; and the "Change Engines" dialog it opens.
+
+#include "WxTestSupport.h"
+#include "core/ui/Tabs.h"
+#include "core/ui/WxText.h"
+#include "engines/selection/ui/DbSelectionPanelWnd.h"
+#include "engines/ui/ChangeEnginesDlg.h"
+
+#include <string>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/stattext.h>
+
+namespace wx_test {
+
+// The visible row check box showing the text; null when none does.
+inline wxCheckBox* FindDbSelectionRow(wxWindow& window, const std::string& text) {
+    for (const int id : CDbSelectionPanelWnd::kCheckIds) {
+        auto* check = dynamic_cast<wxCheckBox*>(window.FindWindow(id));
+        if (check && check->IsShown() && FromWx(check->GetLabel()) == text)
+            return check;
+    }
+    return nullptr;
+}
+
+// Ticks or unticks the row showing the text as a user's click does, unless it shows that state.
+inline void SetDbSelectionRow(wxWindow& window, const std::string& text, bool ticked) {
+    wxCheckBox* check = FindDbSelectionRow(window, text);
+    ASSERT_NE(check, nullptr) << "no row " << text;
+    if (check->GetValue() != ticked)
+        Tick(*check, ticked);
+}
+
+// A click on the panel's tab of that index.
+inline void ClickDbSelectionTab(wxWindow& window, int tab) {
+    auto& tabs = Child<CTabs>(window, CDbSelectionPanelWnd::kTabsId);
+    for (int x = 0; x < tabs.GetClientSize().x; ++x)
+        if (tabs.HitTest({x, 2}) == tab) {
+            wxMouseEvent down(wxEVT_LEFT_DOWN);
+            down.SetPosition({x, 2});
+            tabs.GetEventHandler()->ProcessEvent(down);
+            return;
+        }
+    FAIL() << "no tab " << tab;
+}
+
+// Picks the entry of a list as a user does: the selection, then its command event.
+inline void Pick(wxChoice& list, int entry) {
+    list.SetSelection(entry);
+    wxCommandEvent pick(wxEVT_CHOICE, list.GetId());
+    pick.SetEventObject(&list);
+    pick.SetInt(entry);
+    list.GetEventHandler()->ProcessEvent(pick);
+}
+
+// In "Change Engines": the entry of the row labelled so ("EU&TM"), then OK.
+inline void ChooseEngine(wxWindow& engines, const std::string& label, int entry) {
+    for (int row = 0; row < CEngineDlgHelper::kVisibleRows; ++row) {
+        auto& shown = Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + row);
+        if (shown.IsShown() && FromWx(shown.GetLabel()) == label) {
+            Pick(Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[row]), entry);
+            Click(Child<wxButton>(engines, wxID_OK));
+            return;
+        }
+    }
+    FAIL() << "no row " << label;
+}
+
+} // namespace wx_test
