@@ -4,11 +4,13 @@
 // control over another and no warning of the toolkit. The test lists every fault by window and
 // control. With ZR_SCREENS_DIR set it also writes a picture of each window there.
 
+#include "DbSelectionRows.h"
 #include "LayoutCheck.h"
 #include "PostScriptPrinter.h"
 #include "Screens.h"
 #include "WxTestSupport.h"
 #include "app/details/ui/DetailsFrame.h"
+#include "app/dialogs/ui/SmallDialogs.h"
 #include "app/options/ui/MacroComboBox.h"
 #include "app/ui/CommandIds.h"
 #include "app/ui/ZrProgram.h"
@@ -18,8 +20,8 @@
 #include "core/UserOptions.h"
 #include "core/ui/WxText.h"
 #include "engines/BgrJobs.h"
+#include "engines/selection/ui/ChangeDatabasesDlg.h"
 #include "engines/ui/LoginDlg.h"
-#include "search/ui/DbSelectionList.h"
 #include "search/ui/GeneralPageWindow.h"
 #include "search/ui/NewExamPageWindows.h"
 #include "search/ui/SelectionPageWindow.h"
@@ -33,7 +35,6 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/checklst.h>
 #include <wx/textctrl.h>
 #include <wx/wizard.h>
 
@@ -59,20 +60,6 @@ wxBookCtrlBase* BookOf(wxWindow& window) {
         if (auto* book = dynamic_cast<wxBookCtrlBase*>(child))
             return book;
     return nullptr;
-}
-
-// Ticks a group of the database selection list as a click would.
-void TickGroup(wxWindow& window, const wxString& name) {
-    auto& rows = wx_test::Child<wxCheckListBox>(window, CDbSelectionList::kRows);
-    const int group = rows.FindString(name);
-    ASSERT_NE(group, wxNOT_FOUND) << name;
-    if (rows.IsChecked(group))
-        return;
-    rows.Check(group);
-    wxCommandEvent tick(wxEVT_CHECKLISTBOX, rows.GetId());
-    tick.SetEventObject(&rows);
-    tick.SetInt(group);
-    rows.GetEventHandler()->ProcessEvent(tick);
 }
 
 class EveryWindow : public ::testing::Test {
@@ -155,7 +142,7 @@ protected:
 };
 
 // A dialog a command of the main window opens, looked at page by page and cancelled; or, with a
-// page and a button, the dialog that button of that page opens.
+// button (of a page, when named), the dialog that button opens.
 struct CDialogRow {
     std::string name;
     int command;
@@ -179,6 +166,7 @@ const std::vector<CDialogRow>& DialogRows() {
         {"diagnostics", kCmdDiagnostics},
         {"change-details", kCmdChangeDetails},
         {"change-databases", kCmdChangeDatabases},
+        {"change-engines", kCmdChangeDatabases, {}, CChangeDatabasesDlg::kChangeEnginesId},
         {"search", kCmdSearch},
         {"word-index", kCmdSearch, "General", CGeneralPageWindow::kIndex,
          [](wxDialog& sheet) {
@@ -214,7 +202,7 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
             wx_test::Click(wx_test::Child<wxButton>(login, wxID_OK));
         });
         dialogs.Add([this](wxDialog& wizard) {
-            TickGroup(wizard, "United Kingdom");
+            wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
             Look(wizard, "wizard-standard");
             wx_test::Tick(wx_test::Child<wxCheckBox>(wizard, CStandardPageWindow::kAutoDesign),
                           true);
@@ -289,12 +277,14 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
             if (!row.button) {
                 LookAtPages(dialog, row.name);
             } else {
-                wxBookCtrlBase* book = BookOf(dialog);
-                ASSERT_NE(book, nullptr) << row.name;
-                for (std::size_t page = 0; page < book->GetPageCount(); ++page)
-                    if (book->GetPageText(page) == row.page)
-                        book->SetSelection(page);
-                ASSERT_EQ(book->GetPageText(book->GetSelection()), row.page) << row.name;
+                if (!row.page.empty()) {
+                    wxBookCtrlBase* book = BookOf(dialog);
+                    ASSERT_NE(book, nullptr) << row.name;
+                    for (std::size_t page = 0; page < book->GetPageCount(); ++page)
+                        if (book->GetPageText(page) == row.page)
+                            book->SetSelection(page);
+                    ASSERT_EQ(book->GetPageText(book->GetSelection()), row.page) << row.name;
+                }
                 if (row.prepare)
                     row.prepare(dialog);
                 wxWindow* button = dialog.FindWindow(row.button);
@@ -314,6 +304,13 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
         EXPECT_TRUE(
             wx_test::PumpUntil([&dialogs] { return dialogs.AllUsed(); }, std::chrono::seconds(10)))
             << row.name << " opened " << ::testing::PrintToString(dialogs.Opened());
+    }
+
+    // The question of a search sheet's OK on criteria that could find too many marks.
+    {
+        CConfirmSearchDlg question(&Frame());
+        question.Show();
+        Look(question, "confirm-search");
     }
 
     // The differences dialog over the kept marks.
