@@ -14,6 +14,8 @@ packages=(
     libcpp-httplib-dev libssl-dev openssl
     libomniorb4-dev omniidl omniorb-nameserver
     libwxgtk3.2-dev
+    # a notebook's tabs are measured by GTK itself
+    libgtk-3-dev
     # the details window: its embedded browser and its player of sound marks (MP3 over GStreamer)
     libwxgtk-webview3.2-dev libwxgtk-media3.2-dev gstreamer1.0-plugins-good
     # run time: opening web pages and mail links

@@ -1,6 +1,7 @@
 #include "search/ui/SearchDlg.h"
 
 #include "app/dialogs/ui/SmallDialogs.h"
+#include "core/ui/NotebookTabs.h"
 #include "core/ui/WxText.h"
 #include "search/CountryPageModel.h"
 #include "search/DatabasesPageModel.h"
@@ -72,6 +73,7 @@ CSearchDlg::CSearchDlg(wxWindow* parent, CSearchSheetModel& sheet, CSearchDlgSer
         pages_.push_back(MakePageWindow(book_, page, services_));
         book_->AddPage(pages_.back(), ToWx(page.GetCaption()), index == sheet_.GetFirstPage());
     }
+    ShowEveryTab(*book_);
 
     auto* layout = new wxBoxSizer(wxVERTICAL);
     layout->Add(book_, wxSizerFlags(1).Expand().Border(wxALL, FromDIP(8)));
