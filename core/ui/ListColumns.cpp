@@ -10,3 +10,16 @@ int AppendListColumn(wxListCtrl& list, const wxString& heading, int usualWidth) 
     list.AppendColumn(heading, wxLIST_FORMAT_LEFT, width);
     return width;
 }
+
+int WidenListColumnsToEntries(wxListCtrl& list) {
+    int total = 0;
+    for (int column = 0; column < list.GetColumnCount(); ++column) {
+        int width = list.GetColumnWidth(column);
+        for (long line = 0; line < list.GetItemCount(); ++line)
+            width = std::max(width, list.GetTextExtent(list.GetItemText(line, column)).x +
+                                        list.FromDIP(24));
+        list.SetColumnWidth(column, width);
+        total += width;
+    }
+    return total;
+}

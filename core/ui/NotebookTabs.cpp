@@ -21,5 +21,5 @@ void ShowEveryTab(wxNotebook& book) {
     gtk_widget_get_preferred_width(GTK_WIDGET(notebook), &minimum, &natural);
     for (std::size_t page = 0; page < images.size(); ++page)
         book.SetPageImage(page, images[page]);
-    book.SetMinSize({std::max(minimum, book.GetMinSize().x), book.GetMinSize().y});
+    book.SetMinSize({std::max(minimum, book.GetBestSize().x), book.GetMinSize().y});
 }

@@ -10,14 +10,15 @@ CSearchInfoDlg::CSearchInfoDlg(wxWindow* parent, const std::vector<CSearchInfoRo
     : CZrDialog(parent, "Search Information", wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
     auto* list = new wxListCtrl(this, kList, wxDefaultPosition, wxDefaultSize,
                                 wxLC_REPORT | wxLC_SINGLE_SEL);
-    int width = 0;
     for (const CSearchInfoColumn& column : kSearchInfoColumns)
-        width += AppendListColumn(*list, column.heading, column.width);
+        AppendListColumn(*list, column.heading, column.width);
     for (const CSearchInfoRow& row : rows) {
         const long line = list->InsertItem(list->GetItemCount(), ToWx(row.database));
         list->SetItem(line, 1, row.hits);
         list->SetItem(line, 2, row.newHits);
     }
+    // The databases' long names are shown whole.
+    const int width = WidenListColumnsToEntries(*list);
     // Room for every column and a scroll bar.
     list->SetMinSize(wxSize(width + FromDIP(24), FromDIP(200)));
     Body().Add(list, wxSizerFlags(1).Expand());

@@ -6,10 +6,12 @@
 #include "app/options/LanguageOptionPage.h"
 #include "app/options/SearchOptionPages.h"
 #include "app/options/ui/OptionPagePanel.h"
+#include "core/ui/NotebookTabs.h"
 #include "core/ui/WxText.h"
 #include "core/ui/ZrDialog.h"
 
 #include <wx/bookctrl.h>
+#include <wx/notebook.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 
@@ -56,6 +58,8 @@ COptionSheetDlg::COptionSheetDlg(wxWindow* parent, COptionSheet& sheet, IOptionC
         panels_.push_back(maker.Make(sheet_.GetPage(i)));
         GetBookCtrl()->AddPage(panels_.back(), ToWx(sheet_.GetPage(i).GetCaption()), i == 0);
     }
+    if (auto* notebook = dynamic_cast<wxNotebook*>(GetBookCtrl()))
+        ShowEveryTab(*notebook);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { ShowHelp(); }, wxID_HELP);
     LayoutDialog();

@@ -234,7 +234,10 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
             wx_test::Click(*sheet.FindWindow(wxID_OK));
         });
         dialogs.Add([this](wxDialog& progress) { Look(progress, "searching"); });
+        // Searches that take a few seconds, so that their progress is there to be looked at.
+        control_->SetEngineFault("*", "polls", "", 20);
         Command(kCmdSearch);
+        control_->SetEngineFault("*", "none", "", 0);
         EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Searching"}));
     }
     ASSERT_NE(Results(), nullptr) << ::testing::PrintToString(messages.Texts());

@@ -6,12 +6,15 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <wx/frame.h>
+#include <wx/uiaction.h>
 #include <wx/window.h>
 
 void SaveScreen(wxWindow& window, const std::string& name) {
     const char* folder = std::getenv("ZR_SCREENS_DIR");
     if (!folder || !*folder)
         return;
+    // The picture is of the window, not of a tip of whatever the pointer happens to rest on.
+    wxUIActionSimulator().MouseMove(wxGetDisplaySize().x - 1, wxGetDisplaySize().y - 1);
     // Frames fill the screen, as an examiner would have them.
     if (window.IsKindOf(wxCLASSINFO(wxFrame)))
         window.SetSize(wxGetClientDisplayRect());
