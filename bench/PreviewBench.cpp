@@ -5,9 +5,9 @@
 // shows no window, and as the user waits, with the progress window, which stays up for a second
 // at least. The counters are the engine calls of one preview. Needs a display (xvfb-run).
 
+#include "app/document/Progress.h"
 #include "app/document/ZrDocData.h"
 #include "bench/LoopbackEngine.h"
-#include "bench/SilentProgress.h"
 #include "bench/Toolkit.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"

@@ -4,11 +4,11 @@
 // repainting 64 lines from filled windows within 1 ms; 10^4 merged entries from 12 cursors in
 // memory within 20 ms; a watch from 500 kept marks over the service within 1 s.
 
+#include "app/document/Progress.h"
 #include "app/document/TableRegisters.h"
 #include "app/document/ZR2000Doc.h"
 #include "bench/LoopbackEngine.h"
 #include "bench/MemoryFinders.h"
-#include "bench/SilentProgress.h"
 #include "core/UserOptions.h"
 #include "engines/Orb.h"
 #include "registers/ZrDbs.h"

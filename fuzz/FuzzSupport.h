@@ -230,15 +230,6 @@ public:
     std::unique_ptr<IProgress> OpenProgress(const std::string&) override {
         return std::make_unique<CSilentProgress>();
     }
-
-private:
-    class CSilentProgress : public IProgress {
-    public:
-        void SetRange(int, int, int) override {}
-        void SetProgress(const std::string&, int) override {}
-        void Finish() override {}
-        bool IsCancelled() const override { return false; }
-    };
 };
 
 // What documents of a target are made over.

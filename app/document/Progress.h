@@ -13,3 +13,12 @@ public:
     virtual void Finish() = 0;
     virtual bool IsCancelled() const = 0;
 };
+
+// A progress that shows nothing and is never cancelled, for work done where no one watches.
+class CSilentProgress : public IProgress {
+public:
+    void SetRange(int, int, int) override {}
+    void SetProgress(const std::string&, int) override {}
+    void Finish() override {}
+    bool IsCancelled() const override { return false; }
+};

@@ -19,14 +19,6 @@ public:
                    const std::string&) override {}
 };
 
-class CSilentProgress : public IProgress {
-public:
-    void SetRange(int, int, int) override {}
-    void SetProgress(const std::string&, int) override {}
-    void Finish() override {}
-    bool IsCancelled() const override { return false; }
-};
-
 // Records messages and answers No to every question.
 class CQuietHost : public IDocumentHost {
 public:

@@ -39,14 +39,6 @@ constexpr const char* kMarketRegisters = "uc";
 // Items of the General page's match-kind list.
 enum EMatchKind { kContainingWords = 0, kSimilarWords = 1, kAnagrams = 2 };
 
-class CNoProgress : public IProgress {
-public:
-    void SetRange(int, int, int) override {}
-    void SetProgress(const std::string&, int) override {}
-    void Finish() override {}
-    bool IsCancelled() const override { return false; }
-};
-
 // Messages go to the standard error; questions are answered No.
 class CConsoleHost : public IDocumentHost {
 public:
@@ -60,7 +52,7 @@ public:
     void SetStatusText(const std::string&) override {}
     void SaveAs(const std::string&) override {}
     std::unique_ptr<IProgress> OpenProgress(const std::string&) override {
-        return std::make_unique<CNoProgress>();
+        return std::make_unique<CSilentProgress>();
     }
 };
 

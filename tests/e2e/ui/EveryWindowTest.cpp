@@ -6,7 +6,7 @@
 
 #include "DbSelectionRows.h"
 #include "LayoutCheck.h"
-#include "PostScriptPrinter.h"
+#include "ProgramOverService.h"
 #include "Screens.h"
 #include "WxTestSupport.h"
 #include "app/details/ui/DetailsFrame.h"
@@ -62,37 +62,12 @@ wxBookCtrlBase* BookOf(wxWindow& window) {
     return nullptr;
 }
 
-class EveryWindow : public ::testing::Test {
+class EveryWindow : public ProgramOverService {
 protected:
     void SetUp() override {
-        const TestServiceAddresses& service = local_service::Process().Addresses();
-        std::string servers;
-        for (const char* key : {"UK", "A6", "EUTradeMarks", "IN"})
-            servers += std::string(key) + "=" + web_.BaseUrl() + "\n";
-        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
-                                               "\n[Repository]\nRemote1=" + service.remote +
-                                               "\nLocal=" + service.local +
-                                               "\n[Test]\nShowWebDiff=1\n[WebServers]\n" + servers);
+        ProgramOverService::SetUp();
         folder_.Write("home/template/plain.rtf", "{\\rtf1\\ansi [[CLIENT]]}");
-        control_ = local_service::ResetControl();
     }
-    void TearDown() override {
-        program_.reset();
-        wx_test::Pump();
-        std::filesystem::current_path(workingDir_);
-    }
-
-    CMainFrame& Frame() { return *program_->GetMainFrame(); }
-    CZR2000Doc& Document() { return program_->GetDocument(); }
-    CMainView& MainView() { return program_->GetViews().GetMainViewWindow()->GetView(); }
-    CResultsFrame* Results() {
-        return static_cast<CResultsWindow&>(program_->GetViews().GetResultsWindow()).GetFrame();
-    }
-    void Command(wxWindow& window, int id) {
-        wxCommandEvent event(wxEVT_MENU, id);
-        window.GetEventHandler()->ProcessEvent(event);
-    }
-    void Command(int id) { Command(Frame(), id); }
 
     // The window as shown: its layout faults, and what the toolkit warned of since the last
     // look, go into the list under its name; its picture goes beside the others.
@@ -127,15 +102,6 @@ protected:
         }
     }
 
-    std::filesystem::path workingDir_ = std::filesystem::current_path();
-    CTempFolder folder_;
-    CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
-    LoopbackWebServer web_;
-    CRegisterPageMaker pages_{web_};
-    CPostScriptRunner printer_{folder_ / "printed.ps"};
-    CQueuedFileDialogs files_;
-    ZrTestControl_var control_;
-    std::unique_ptr<CZrProgram> program_;
     wx_test::ToolkitWarnings warnings_;
     Texts faults_;
     Texts looked_;
@@ -250,10 +216,7 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
     MainView().SelectRow(0, 0);
     MainView().CompleteClick(false);
     Command(kCmdDetails);
-    CDetailsFrame* details = nullptr;
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* frame = dynamic_cast<CDetailsFrame*>(window); frame && frame->IsShown())
-            details = frame;
+    CDetailsFrame* details = Details();
     ASSERT_NE(details, nullptr);
     Look(*details, "details");
     details->Close();

@@ -12,6 +12,7 @@
 #include "LibreOffice.h"
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
+#include "ProgramOverService.h"
 #include "Screens.h"
 #include "WxTestSupport.h"
 #include "app/controls/ui/HScrollListBox.h"
@@ -66,18 +67,6 @@ namespace {
 using Texts = std::vector<std::string>;
 using platform::MessageAnswer;
 
-class QueuedFileDialogs : public IFileDialogs {
-public:
-    bool Ask(const CFileDialogRequest&, std::string& path) override {
-        if (answers.empty())
-            return false;
-        path = answers.front();
-        answers.pop_front();
-        return true;
-    }
-    std::deque<std::string> answers;
-};
-
 // Every field of every mark and search that the examination file keeps, one line each.
 Texts Describe(const CZR2000Doc& document) {
     Texts lines;
@@ -109,49 +98,18 @@ public:
     std::string GetName() const override { return "Road job"; }
 };
 
-class MainRoad : public ::testing::Test {
+class MainRoad : public ProgramOverService {
 protected:
     void SetUp() override {
-        const TestServiceAddresses& service = local_service::Process().Addresses();
-        std::string servers;
-        for (const char* key : {"UK", "A6", "EUTradeMarks", "IN"})
-            servers += std::string(key) + "=" + web_.BaseUrl() + "\n";
-        folder_.Write("prog/ZrSystem.ini", "[Locations]\nHome=" + folder_ / "home" +
-                                               "\n[Repository]\nRemote1=" + service.remote +
-                                               "\nLocal=" + service.local +
-                                               "\n[Test]\nShowWebDiff=1\n[WebServers]\n" + servers);
+        ProgramOverService::SetUp();
         folder_.Write("home/template/road.rtf",
                       "{\\rtf1\\ansi Client: [[CLIENT]]\\par\n[[STARTSECTION]]Section "
                       "[[SECTION]]\\par\n[[STARTMARK]][[DATABASE]] [[WORDMARK]]\\par\n"
                       "[[ENDMARK]][[ENDSECTION]]}");
         std::filesystem::create_directories(folder_ / "home/reports");
-        control_ = local_service::ResetControl();
-    }
-    void TearDown() override {
-        program_.reset();
-        wx_test::Pump();
-        std::filesystem::current_path(workingDir_);
     }
 
-    CMainFrame& Frame() { return *program_->GetMainFrame(); }
-    CZR2000Doc& Document() { return program_->GetDocument(); }
-    CMainView& MainView() { return program_->GetViews().GetMainViewWindow()->GetView(); }
-    CResultsFrame* Results() {
-        return static_cast<CResultsWindow&>(program_->GetViews().GetResultsWindow()).GetFrame();
-    }
     std::string Title() { return FromWx(Frame().GetTitle()); }
-    void Command(wxWindow& window, int id) {
-        wxCommandEvent event(wxEVT_MENU, id);
-        window.GetEventHandler()->ProcessEvent(event);
-    }
-    void Command(int id) { Command(Frame(), id); }
-    // The details window open, if any.
-    static CDetailsFrame* Details() {
-        for (wxWindow* window : wxTopLevelWindows)
-            if (auto* frame = dynamic_cast<CDetailsFrame*>(window); frame && frame->IsShown())
-                return frame;
-        return nullptr;
-    }
     // What the details window's title shows for the mark: its register and application number.
     static std::string DetailsTitle(const CMark& mark) {
         CZrDb& db = *TheZrDbs().GetDb(mark.GetRegisterCode());
@@ -257,16 +215,6 @@ protected:
         Command(kCmdSearch);
         EXPECT_EQ(dialogs.Opened(), (Texts{"Search Criteria", "Searching"}));
     }
-
-    std::filesystem::path workingDir_ = std::filesystem::current_path();
-    CTempFolder folder_;
-    CScopedEnv config_{"XDG_CONFIG_HOME", folder_ / "config"};
-    LoopbackWebServer web_;
-    CRegisterPageMaker pages_{web_};
-    CPostScriptRunner printer_{folder_ / "printed.ps"};
-    QueuedFileDialogs files_;
-    ZrTestControl_var control_;
-    std::unique_ptr<CZrProgram> program_;
 };
 
 TEST_F(MainRoad, AnExaminationFromLoginToExit) {
