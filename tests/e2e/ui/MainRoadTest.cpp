@@ -396,11 +396,18 @@ TEST_F(MainRoad, AnExaminationFromLoginToExit) {
             auto& list = wx_test::Child<wxListBox>(chooser, CReportSelectDlg::kTemplateList);
             ASSERT_EQ(list.GetCount(), 1u);
             EXPECT_EQ(FromWx(list.GetString(0)), "road.rtf");
+            // A click on the template, then a double click.
             list.SetSelection(0);
-            SaveScreen(chooser, "report-choice");
-            wxCommandEvent pick(wxEVT_LISTBOX_DCLICK, list.GetId());
-            pick.SetEventObject(&list);
-            list.GetEventHandler()->ProcessEvent(pick);
+            for (const wxEventType type : {wxEVT_LISTBOX, wxEVT_LISTBOX_DCLICK}) {
+                wxCommandEvent pick(type, list.GetId());
+                pick.SetEventObject(&list);
+                pick.SetInt(0);
+                list.GetEventHandler()->ProcessEvent(pick);
+                if (type == wxEVT_LISTBOX) {
+                    EXPECT_TRUE(chooser.FindWindow(wxID_OK)->IsEnabled());
+                    SaveScreen(chooser, "report-choice");
+                }
+            }
         });
         files_.answers = {folder_ / "home/reports/road"};
         Command(kCmdReport);
