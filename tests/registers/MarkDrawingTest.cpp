@@ -106,31 +106,33 @@ TEST_F(MarkDrawing, BoxesOfPermanentlyKeptMarksAreGreyedAndLongBoxesNever) {
     const CCBox watch(rect, kBoxWatch, CMark(1, 'u', 0, 0, 0, CMark::kKept));
     EXPECT_TRUE(watch.IsChecked());
     EXPECT_FALSE(watch.IsGreyed());
-    const CCBox isLong(rect, kBoxLong, CMark(1, 'u', 0, 0, 0, CMark::kPermanentKeep | CMark::kLong));
+    const CCBox isLong(rect, kBoxLong,
+                       CMark(1, 'u', 0, 0, 0, CMark::kPermanentKeep | CMark::kLong));
     EXPECT_TRUE(isLong.IsChecked());
     EXPECT_FALSE(isLong.IsGreyed());
     EXPECT_FALSE(CCBox(rect, kBoxLong, CMark(1, 'u', 0, 0, 0, CMark::kKept)).IsChecked());
-    EXPECT_EQ(keep.GetCaption() + watch.GetCaption() + isLong.GetCaption() +
-                  CCBox::GetTypeName(7),
+    EXPECT_EQ(keep.GetCaption() + watch.GetCaption() + isLong.GetCaption() + CCBox::GetTypeName(7),
               "KeepWatchLong???");
 
     // Half a box around it and 40 pixels past its right edge count.
-    for (const auto& [point, hit] : std::vector<std::pair<CPoint, bool>>{
-             {{0, 0}, true}, {{-1, 10}, false}, {{79, 39}, true}, {{80, 20}, false},
-             {{20, 40}, false}, {{20, -1}, false}})
+    for (const auto& [point, hit] : std::vector<std::pair<CPoint, bool>>{{{0, 0}, true},
+                                                                         {{-1, 10}, false},
+                                                                         {{79, 39}, true},
+                                                                         {{80, 20}, false},
+                                                                         {{20, 40}, false},
+                                                                         {{20, -1}, false}})
         EXPECT_EQ(keep.HitTest(point), hit) << point.x << "," << point.y;
 
     CRecordingSurface surface;
     keep.Draw(surface);
-    EXPECT_EQ(surface.DrawingCalls(),
-              (Calls{"SetPen(#6D6D6D, 1)", "SetTextColour(#6D6D6D)",
-                     "FillRect(10, 10, 30, 30, #FFFFFF)",
-                     "DrawPolyline((10, 10) (30, 10) (30, 30) (10, 30) (10, 10))",
-                     "DrawLine(10, 10, 30, 30)", "DrawLine(30, 10, 10, 30)",
-                     "SetBackgroundMode(Transparent)", "TextOut(36, 10, \"Keep\")",
-                     "SetFont(\"\", 10, 400)", "SetTextColour(#000000)",
-                     "SetBackgroundColour(#FFFFFF)", "SetBackgroundMode(Opaque)",
-                     "SetPen(#000000, 1)"}));
+    EXPECT_EQ(
+        surface.DrawingCalls(),
+        (Calls{"SetPen(#6D6D6D, 1)", "SetTextColour(#6D6D6D)", "FillRect(10, 10, 30, 30, #FFFFFF)",
+               "DrawPolyline((10, 10) (30, 10) (30, 30) (10, 30) (10, 10))",
+               "DrawLine(10, 10, 30, 30)", "DrawLine(30, 10, 10, 30)",
+               "SetBackgroundMode(Transparent)", "TextOut(36, 10, \"Keep\")",
+               "SetFont(\"\", 10, 400)", "SetTextColour(#000000)", "SetBackgroundColour(#FFFFFF)",
+               "SetBackgroundMode(Opaque)", "SetPen(#000000, 1)"}));
 }
 
 TEST_F(MarkDrawing, WideTextIsCutByBisectionForEveryLengthAndWidth) {
@@ -140,10 +142,20 @@ TEST_F(MarkDrawing, WideTextIsCutByBisectionForEveryLengthAndWidth) {
         std::string drawn;
     };
     const Case cases[] = {
-        {"", -5, ""},          {"", 0, ""},          {"A", -5, "A"},      {"A", 0, "A"},
-        {"A", 10, "A"},        {"AB", 0, "A..."},     {"AB", 19, "A..."},  {"AB", 20, "AB"},
-        {"ABC", -5, "A..."},   {"ABC", 29, "A..."},   {"ABC", 30, "ABC"},  {"ABCDEFG", 55, "AB..."},
-        {"ABCDEFG", 60, "ABC..."}, {"ABCDEFG", 70, "ABCDEFG"},
+        {"", -5, ""},
+        {"", 0, ""},
+        {"A", -5, "A"},
+        {"A", 0, "A"},
+        {"A", 10, "A"},
+        {"AB", 0, "A..."},
+        {"AB", 19, "A..."},
+        {"AB", 20, "AB"},
+        {"ABC", -5, "A..."},
+        {"ABC", 29, "A..."},
+        {"ABC", 30, "ABC"},
+        {"ABCDEFG", 55, "AB..."},
+        {"ABCDEFG", 60, "ABC..."},
+        {"ABCDEFG", 70, "ABCDEFG"},
     };
     for (const Case& c : cases) {
         CRecordingSurface surface;
@@ -210,8 +222,8 @@ TEST_F(MarkDrawing, IconsAreDrawnOnlyWhenTheirBitmapIsWhole) {
     const CMark device(24, 'u', 0, 0);
     Cache(device, MakeRecord({{"WORDMARK", "STAR"}, {"ICON", IconDib()}}));
     Calls calls = DrawRow(device);
-    EXPECT_TRUE(Has(calls, "DrawImage(Dib, " + std::to_string(IconDib().size() + 1) +
-                               " bytes, 20, 1)"));
+    EXPECT_TRUE(
+        Has(calls, "DrawImage(Dib, " + std::to_string(IconDib().size() + 1) + " bytes, 20, 1)"));
     EXPECT_FALSE(Has(calls, "TextOut(35, 39, \"SGE err\")"));
 
     // Header and colours but only part of the rows: the image error, no pixels read.
@@ -237,8 +249,8 @@ TEST_F(MarkDrawing, IconCellsCentreTheIconAndDrawTheirGrid) {
     table_.GetDb('u')->DrawLongForm(drawn, surface_, {0, 0, 98, 127}, kBoxKeep, false, info_);
     const Calls calls = surface_.DrawingCalls();
     EXPECT_TRUE(Has(calls, "FillRect(0, 0, 98, 127, #FFC0C0)"));
-    EXPECT_TRUE(Has(calls, "DrawImage(Dib, " + std::to_string(IconDib().size() + 1) +
-                               " bytes, 1, 1)"));
+    EXPECT_TRUE(
+        Has(calls, "DrawImage(Dib, " + std::to_string(IconDib().size() + 1) + " bytes, 1, 1)"));
     EXPECT_TRUE(Has(calls, "DrawPolyline((10, 97) (30, 97) (30, 117) (10, 117) (10, 97))"));
     EXPECT_TRUE(Has(calls, "DrawLine(0, 127, 99, 127)"));
     EXPECT_TRUE(Has(calls, "DrawLine(98, 0, 98, 127)"));
