@@ -94,7 +94,9 @@ protected:
         wxSize size = dialog.GetSize();
         for (std::size_t page = 0; page < book->GetPageCount(); ++page) {
             book->SetSelection(page);
-            const std::string pageName = name + "-" + Plain(book->GetPageText(page));
+            // A page is named by the last word of its caption ("Application Number": number).
+            const std::string caption = Plain(book->GetPageText(page));
+            const std::string pageName = name + "-" + caption.substr(caption.rfind('-') + 1);
             Look(dialog, pageName);
             if (dialog.GetSize() != size)
                 faults_.push_back(pageName + ": the sheet changed its size");
