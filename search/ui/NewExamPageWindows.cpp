@@ -1,12 +1,10 @@
 #include "search/ui/NewExamPageWindows.h"
 
 #include "core/ui/WxText.h"
-#include "engines/selection/ui/DbSelectionPanelWnd.h"
-#include "engines/ui/ChangeEnginesDlg.h"
+#include "engines/selection/ui/ChangeEnginesButton.h"
 #include "search/ui/StatusCheckBoxes.h"
 
 #include <future>
-#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/evtloop.h>
 #include <wx/sizer.h>
@@ -125,12 +123,8 @@ CStandardPageWindow::CStandardPageWindow(wxWizard* wizard, CExamStandardPage& pa
              databases_->FindWindow(CDbSelectionPanelWnd::kCheckIds.front()));
 
     auto* bottom = new wxBoxSizer(wxHORIZONTAL);
-    // Offered only where some database has more than one engine.
-    auto* changeEngines = new wxButton(this, kChangeEngines, "Change Engines");
-    changeEngines->Show(page_.CanChangeEngines());
-    changeEngines->Enable(page_.CanChangeEngines());
-    changeEngines->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { ChangeEngines(); });
-    bottom->Add(changeEngines, wxSizerFlags().CentreVertical());
+    bottom->Add(MakeChangeEnginesButton(this, kChangeEngines, page_, *databases_),
+                wxSizerFlags().CentreVertical());
     bottom->AddStretchSpacer();
     autoDesign_ = new wxCheckBox(this, kAutoDesign, "Automatic Search Design");
     autoDesign_->Bind(wxEVT_CHECKBOX, [this](wxCommandEvent&) {
@@ -183,15 +177,6 @@ void CStandardPageWindow::TakeValues() {
     details.oneClassOnly = oneClassOnly_->GetValue();
     details.autoDesign = autoDesign_->GetValue();
     page_.SetDetails(details);
-}
-
-void CStandardPageWindow::ChangeEngines() {
-    CEngineDlgHelper helper = page_.MakeEngineDialog();
-    CChangeEnginesDlg dialog(this, helper);
-    if (dialog.ShowModal() != wxID_OK)
-        return;
-    page_.ApplyEngineChoice(helper);
-    databases_->ShowRows();
 }
 
 CAutoPageWindow::CAutoPageWindow(wxWizard* wizard, CExamAutoPage& page)

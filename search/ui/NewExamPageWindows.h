@@ -81,8 +81,6 @@ private:
     void ShowValues();
     // Every field's value into the page model.
     void TakeValues();
-    // "Change Engines": its OK shows the databases with the engines chosen.
-    void ChangeEngines();
 
     CExamStandardPage& page_;
     CDbSelectionPanelWnd* databases_ = nullptr;

@@ -21,8 +21,6 @@ public:
     bool TransferDataFromWindow() override;
 
 private:
-    void ChangeEngines();
-
     CChangeDatabases& logic_;
     CDbSelectionPanelWnd* panel_;
 };
