@@ -9,9 +9,7 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/dcclient.h>
 #include <wx/listctrl.h>
-#include <wx/menu.h>
 #include <wx/radiobut.h>
 #include <wx/scrolwin.h>
 #include <wx/statbox.h>
@@ -34,17 +32,16 @@ wxString LabelOf(const wxWindow& control) {
 std::string NameOf(const wxWindow& control) {
     if (const wxString label = LabelOf(control); !label.empty())
         return "'" + FromWx(label) + "'";
-    std::string name = FromWx(control.GetClassInfo()->GetClassName());
-    const wxWindowList& siblings = control.GetParent()->GetChildren();
+    const std::string kind = FromWx(control.GetClassInfo()->GetClassName());
     wxString before;
-    for (const wxWindow* sibling : siblings) {
+    for (const wxWindow* sibling : control.GetParent()->GetChildren()) {
         if (sibling == &control)
             break;
         if (const wxString label = LabelOf(*sibling); !label.empty())
             before = label;
     }
-    return before.empty() ? name + " #" + std::to_string(control.GetId())
-                          : name + " after '" + FromWx(before) + "'";
+    return before.empty() ? kind + " #" + std::to_string(control.GetId())
+                          : kind + " after '" + FromWx(before) + "'";
 }
 
 bool HasBestSize(const wxWindow& control) {
@@ -83,36 +80,32 @@ public:
     }
 
     void CheckTitle(wxTopLevelWindow& window) {
-        const wxString title = window.GetTitle();
-        if (title.empty())
-            return;
         // The title bar's font is bold, and its buttons need room beside a centred title.
-        wxClientDC dc(&window);
-        dc.SetFont(window.GetFont().Bold());
-        const int needed = dc.GetTextExtent(title).x + window.FromDIP(64);
-        if (window.GetSize().x < needed)
-            Add("the title '" + FromWx(title) + "' is wider than the window (" +
-                std::to_string(window.GetSize().x) + " < " + std::to_string(needed) + ")");
+        const wxFont bold = window.GetFont().Bold();
+        int width = 0;
+        window.GetTextExtent(window.GetTitle(), &width, nullptr, nullptr, nullptr, &bold);
+        CheckRoom("the window titled '" + FromWx(window.GetTitle()) + "'", window.GetSize().x,
+                  width + window.FromDIP(64));
     }
 
 private:
-    void Add(std::string fault) { faults_.push_back(std::move(fault)); }
+    void CheckRoom(const std::string& what, int room, int needed, const char* extent = "wide") {
+        if (room < needed)
+            faults_.push_back(what + " is " + std::to_string(room) + " " + extent +
+                              " where it needs " + std::to_string(needed));
+    }
 
     void CheckOwnSize(wxWindow& control) {
         // Around a list the program draws the desktop draws only a simple frame, neither the
         // theme's nor a sunken one; without a frame an empty list cannot be told from the page.
         if (dynamic_cast<wxVListBox*>(&control) && control.GetBorder() != wxBORDER_SIMPLE)
-            Add(NameOf(control) + " has no frame");
+            faults_.push_back(NameOf(control) + " has no frame");
         if (!HasBestSize(control))
             return;
         const wxSize size = control.GetSize();
         const wxSize best = control.GetBestSize();
-        if (size.x < best.x)
-            Add(NameOf(control) + " is narrower (" + std::to_string(size.x) + ") than its text (" +
-                std::to_string(best.x) + ")");
-        if (size.y < best.y)
-            Add(NameOf(control) + " is lower (" + std::to_string(size.y) + ") than its text (" +
-                std::to_string(best.y) + ")");
+        CheckRoom(NameOf(control), size.x, best.x);
+        CheckRoom(NameOf(control), size.y, best.y, "high");
     }
 
     // The headings of a report list, each in full in its column.
@@ -120,17 +113,13 @@ private:
         auto* list = dynamic_cast<wxListCtrl*>(&window);
         if (!list || !list->InReportView())
             return;
-        wxClientDC dc(list);
-        dc.SetFont(list->GetFont());
         for (int column = 0; column < list->GetColumnCount(); ++column) {
             wxListItem heading;
             heading.SetMask(wxLIST_MASK_TEXT);
             list->GetColumn(column, heading);
-            const int needed = dc.GetTextExtent(heading.GetText()).x + list->FromDIP(12);
-            if (list->GetColumnWidth(column) < needed)
-                Add("the column '" + FromWx(heading.GetText()) + "' is narrower (" +
-                    std::to_string(list->GetColumnWidth(column)) + ") than its heading (" +
-                    std::to_string(needed) + ")");
+            CheckRoom("the column '" + FromWx(heading.GetText()) + "'",
+                      list->GetColumnWidth(column),
+                      list->GetTextExtent(heading.GetText()).x + list->FromDIP(12));
         }
     }
 
@@ -140,7 +129,8 @@ private:
         for (std::size_t i = 0; i < children.size(); ++i) {
             const wxRect rect = children[i]->GetRect();
             if (!scrolls && !inside.Contains(rect) && !rect.IsEmpty())
-                Add(NameOf(*children[i]) + " is cut by the edge of " + NameOf(parent));
+                faults_.push_back(NameOf(*children[i]) + " is cut by the edge of " +
+                                  NameOf(parent));
             for (std::size_t j = i + 1; j < children.size(); ++j)
                 CheckPair(*children[i], *children[j]);
         }
@@ -155,33 +145,30 @@ private:
         // title.
         for (auto [box, control] : {std::pair{&first, &second}, std::pair{&second, &first}})
             if (dynamic_cast<wxStaticBox*>(box)) {
-                const int frame = box->FromDIP(3);
-                wxRect inside = box->GetRect().Deflate(frame);
-                const int title = box->GetTextExtent(box->GetLabel()).y;
-                inside.SetTop(box->GetRect().GetTop() + title);
+                wxRect inside = box->GetRect().Deflate(box->FromDIP(3));
+                inside.SetTop(box->GetRect().GetTop() + box->GetTextExtent(box->GetLabel()).y);
                 if (!inside.Contains(control->GetRect()))
-                    Add(NameOf(*control) + " touches or crosses the frame of the group box " +
-                        NameOf(*box));
+                    faults_.push_back(NameOf(*control) +
+                                      " touches or crosses the frame of the group box " +
+                                      NameOf(*box));
                 return;
             }
-        Add(NameOf(first) + " overlaps " + NameOf(second));
+        faults_.push_back(NameOf(first) + " overlaps " + NameOf(second));
     }
 
     std::vector<std::string>& faults_;
 };
 
-// The recorder listening now, if any.
-ToolkitWarnings*& Listening() {
-    static ToolkitWarnings* listening = nullptr;
-    return listening;
+std::vector<std::string>& Recorded() {
+    static std::vector<std::string> recorded;
+    return recorded;
 }
 
 // GLib hands every message to one writer, set once for the program; the toolkit's warnings
 // come as structured messages, so no older log handler would hear them.
 GLogWriterOutput WriteLog(GLogLevelFlags level, const GLogField* fields, gsize count,
                           gpointer data) {
-    ToolkitWarnings* recorder = Listening();
-    if (!recorder || !(level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)))
+    if (!(level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)))
         return g_log_writer_default(level, fields, count, data);
     std::string domain;
     std::string message;
@@ -193,8 +180,8 @@ GLogWriterOutput WriteLog(GLogLevelFlags level, const GLogField* fields, gsize c
         else if (fields[i].length < 0 && value && key == "MESSAGE")
             message = value;
     }
-    recorder->Record(domain + ((level & G_LOG_LEVEL_WARNING) ? "-WARNING: " : "-CRITICAL: ") +
-                     message);
+    Recorded().push_back(domain + ((level & G_LOG_LEVEL_WARNING) ? "-WARNING: " : "-CRITICAL: ") +
+                         message);
     return G_LOG_WRITER_HANDLED;
 }
 
@@ -209,25 +196,13 @@ std::vector<std::string> LayoutFaults(wxWindow& window) {
     return faults;
 }
 
-ToolkitWarnings::ToolkitWarnings() {
+std::vector<std::string> TakeToolkitWarnings() {
     static const bool installed = [] {
         g_log_set_writer_func(WriteLog, nullptr, nullptr);
         return true;
     }();
     (void)installed;
-    Listening() = this;
-}
-
-ToolkitWarnings::~ToolkitWarnings() {
-    Listening() = nullptr;
-}
-
-void ToolkitWarnings::Record(std::string message) {
-    messages_.push_back(std::move(message));
-}
-
-std::vector<std::string> ToolkitWarnings::Take() {
-    return std::exchange(messages_, {});
+    return std::exchange(Recorded(), {});
 }
 
 } // namespace wx_test

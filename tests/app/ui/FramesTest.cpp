@@ -1,13 +1,18 @@
 // The program's frames under the (virtual) display, driven by the keyboard and the pointer as a
-// user drives them: Ctrl+F12 from the results window, the main view's second keys for Undo,
-// Cut, Copy and Paste, and the status bars' prompts for the menu item or tool under the pointer.
+// user drives them: Ctrl+F12 from the results and the details windows, the details window's Help
+// menu, the main view's second keys for Undo, Cut, Copy and Paste, and the status bars' prompts
+// for the menu item or tool under the pointer.
 
 #include "LoggedInProgram.h"
+#include "app/details/ui/DetailsFrame.h"
+#include "app/details/ui/DetailsTextView.h"
+#include "app/ui/CommandIds.h"
 #include "app/ui/ZrClipboard.h"
 #include "app/ui/ZrStatusBar.h"
 #include "app/views/ui/SectionTabs.h"
 #include "core/FilePath.h"
 #include "core/SystemOptions.h"
+#include "core/ui/MyRichEditCtrl.h"
 #include "core/ui/WxText.h"
 #include "tests/engines/ScriptedMessages.h"
 
@@ -18,6 +23,7 @@
 namespace {
 
 using platform::MessageAnswer;
+using Texts = std::vector<std::string>;
 
 class FramesTest : public LoggedInProgram {
 protected:
@@ -36,14 +42,12 @@ protected:
         EXPECT_TRUE(wx_test::PumpUntil(done, std::chrono::seconds(5))) << key << "+" << modifiers;
     }
     // A search of the United Kingdom's register, run into the results window.
-    int RunSearchOfUk() {
+    void RunSearchOfUk() {
         CSearch search(0);
         search.GetCriteria().ResetWithDbIds("u");
         search.GetCriteria().FillDefaults();
-        const int id = Document().AddSearch(search);
         wx_test::RecordedMessages messages;
-        EXPECT_TRUE(program_->RunSearch(id, false));
-        return id;
+        EXPECT_TRUE(program_->RunSearch(Document().AddSearch(search), false));
     }
     static std::string Message(wxFrame& frame) {
         return FromWx(frame.GetStatusBar()->GetStatusText(CZrStatusBar::kMessage));
@@ -54,6 +58,15 @@ protected:
             wx_test::PumpUntil([&] { return Message(frame) == text; }, std::chrono::seconds(5)))
             << "\"" << text << "\" but \"" << Message(frame) << "\"";
     }
+    // A details window on a kept mark, opened from the main view.
+    CDetailsFrame& OpenDetails() {
+        Document().AddMarks(std::vector<CMark>{{16, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 0, 0);
+        program_->GetViews().OpenDetails(MakeKeptFilter(false, false), 0);
+        for (wxWindow* window : wxTopLevelWindows)
+            if (auto* frame = dynamic_cast<CDetailsFrame*>(window); frame && frame->IsShown())
+                return *frame;
+        throw std::runtime_error("no details window");
+    }
     // The pointer over the main view, away from every menu and tool.
     void PointerAway() {
         input_.MouseMove(MainView().GetSectionView().GetScreenRect().GetBottomRight() -
@@ -63,20 +76,56 @@ protected:
     wxUIActionSimulator input_;
 };
 
-TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsWindow) {
+// Into the folder of pending saves, as the main window's quick save does.
+TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWindows) {
     const std::string path = folder_ / "exam.zre";
     ASSERT_TRUE(Document().OnSaveDocument(path));
     Document().SetPathName(path);
-    RunSearchOfUk();
-    ASSERT_NE(Results(), nullptr);
-
-    // Into the folder of pending saves, as the main window's quick save does.
     const std::string saved = AppendPath(TheSystemOptions().GetPendingDir(), "exam.zre");
-    ASSERT_FALSE(std::filesystem::exists(saved));
-    ClickInto(Results()->GetCanvas(), {5, Results()->GetCanvas().GetClientSize().y - 5});
-    input_.Char(WXK_F12, wxMOD_CONTROL);
-    ExpectMessage(*program_->GetMainFrame(), "Saved");
-    EXPECT_TRUE(std::filesystem::exists(saved));
+    const std::pair<const char*, std::function<wxWindow&()>> frames[] = {
+        {"results",
+         [this]() -> wxWindow& {
+             RunSearchOfUk();
+             return Results()->GetCanvas();
+         }},
+        {"details", [this]() -> wxWindow& { return OpenDetails().GetTextView().GetText(); }},
+    };
+    for (const auto& [frame, open] : frames) {
+        std::filesystem::remove(saved);
+        wxWindow& inside = open();
+        ClickInto(inside, {5, inside.GetClientSize().y - 5});
+        input_.Char(WXK_F12, wxMOD_CONTROL);
+        EXPECT_TRUE(wx_test::PumpUntil([&] { return std::filesystem::exists(saved); })) << frame;
+    }
+    EXPECT_EQ(Message(*program_->GetMainFrame()), "Saved");
+}
+
+// The Help menu's commands are the main window's. The help file is not installed here, so each
+// topic says that it could not be shown.
+TEST_F(FramesTest, TheDetailsWindowsHelpMenuRunsTheMainWindowsCommands) {
+    CDetailsFrame& details = OpenDetails();
+    wxMenuBar& menus = *details.GetMenuBar();
+    menus.UpdateMenus();
+    wx_test::RecordedMessages messages;
+    wx_test::DialogScripts dialogs;
+    std::size_t shown = 0;
+    for (const int id :
+         {int{kCmdHelpTopics}, int{kCmdDiagnostics}, int{kCmdAboutDatabases}, int{wxID_ABOUT}}) {
+        ASSERT_NE(menus.FindItem(id), nullptr) << id;
+        EXPECT_TRUE(menus.IsEnabled(id)) << id;
+        dialogs.Add([](wxDialog& dialog) { dialog.EndModal(wxID_CANCEL); });
+        wxCommandEvent event(wxEVT_MENU, id);
+        details.GetEventHandler()->ProcessEvent(event);
+        ++shown;
+        EXPECT_TRUE(wx_test::PumpUntil([&] {
+            return messages.Texts().size() + dialogs.Opened().size() == shown;
+        })) << id;
+    }
+    const std::string help = program_->GetHelp().GetHelpFile();
+    EXPECT_EQ(dialogs.Opened(), (Texts{"Diagnostic Information", "About RO Vedaridarevu"}));
+    EXPECT_EQ(messages.Texts(),
+              (Texts{"|W322 Failed to start HTML help '" + help + "'",
+                     "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
 }
 
 TEST_F(FramesTest, TheMainViewsSecondKeysUndoCutCopyAndPaste) {
@@ -116,13 +165,12 @@ TEST_F(FramesTest, TheStatusBarsPromptTheItemUnderThePointer) {
     wxFrame& main = *program_->GetMainFrame();
     EXPECT_EQ(Message(main), "Ready");
 
-    // The File menu opened; its first item is Print..., then the pointer leaves the items.
+    // The File menu opened, the pointer on its first item, Print...
     wxMenuBar& bar = *main.GetMenuBar();
     ClickInto(bar, {12, bar.GetSize().y / 2});
     input_.MouseMove(bar.ClientToScreen({24, bar.GetSize().y + 12}));
     ExpectMessage(main, "Print the kept marks");
     PointerAway();
-    ExpectMessage(main, "");
     input_.Char(WXK_ESCAPE);
     ExpectMessage(main, "Ready");
 

