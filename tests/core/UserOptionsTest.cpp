@@ -362,7 +362,6 @@ TEST_F(UserOptions, AValueTheFileCannotHoldCostsNoOtherKey) {
     ASSERT_TRUE(options_.Save());
     options_.SetLatestDontShowDate("5 January\n2024");
     options_.SetConfirmedDirectDbs("pd");
-    options_.SetDefaultCaveatSet("AddedLastMonth");
     options_.SetSectionName(0, "Clearance");
     EXPECT_FALSE(options_.Save());
     EXPECT_EQ(options_.GetLastError(),
@@ -372,15 +371,8 @@ TEST_F(UserOptions, AValueTheFileCannotHoldCostsNoOtherKey) {
     // Every other key is saved; the refused one keeps what the file had.
     Reload();
     EXPECT_EQ(fresh_->GetConfirmedDirectDbs(), "pd");
-    EXPECT_EQ(fresh_->GetDefaultCaveatSet(), "AddedLastMonth");
     EXPECT_EQ(fresh_->GetSectionName(0), "Clearance");
     EXPECT_EQ(fresh_->GetLatestDontShowDate(), "1 Mar 2017");
-
-    options_.SetLatestDontShowDate("5 January 2024");
-    EXPECT_TRUE(options_.Save());
-    EXPECT_FALSE(options_.IsChanged());
-    Reload();
-    EXPECT_EQ(Describe(*fresh_), Describe(options_));
 }
 
 TEST(UserOptionsFormat, FlagWordOfAFormatBlock) {

@@ -40,6 +40,15 @@ public:
 
 class DocumentSearchTest : public ConnectedFixture {
 protected:
+    // A search of the UK and EU registers for the word; of every record without one.
+    static CSearch SearchFor(const char* word = nullptr) {
+        CSearch search(0);
+        search.GetCriteria().ResetWithDbIds("uc");
+        search.GetCriteria().FillDefaults();
+        if (word)
+            search.GetCriteria().SetWordTerms({word});
+        return search;
+    }
     std::vector<CMark> MarksOf(CZR2000Doc& doc, int searchId) {
         return CSearchDocument(doc).GetFilteredMarks(MakeSearchIdFilter(searchId, false, true));
     }
@@ -60,18 +69,8 @@ protected:
 
 TEST_F(DocumentSearchTest, ARunsMarksReachTheDocumentAndItsFile) {
     CZR2000Doc doc(registers_, examRepository_, host_);
-    CSearch search(0);
-    search.GetCriteria().ResetWithDbIds("uc");
-    search.GetCriteria().FillDefaults();
-    const int id = doc.AddSearch(search);
-
-    CSearchDocument searchDocument(doc);
-    {
-        CSearchProgress progress(searchDocument, Services());
-        progress.AddSearch(id);
-        ASSERT_TRUE(RunToEnd(progress));
-        EXPECT_EQ(progress.GetResult(), CSearchProgress::Result::Ok);
-    }
+    const int id = doc.AddSearch(SearchFor());
+    ASSERT_NO_FATAL_FAILURE(Run(doc, id));
     EXPECT_EQ(doc.FindSearch(id).GetFound(), 1200);
     EXPECT_TRUE(doc.IsModified());
     const std::vector<CMark> found = MarksOf(doc, id);
@@ -94,16 +93,8 @@ TEST_F(DocumentSearchTest, ARunsMarksReachTheDocumentAndItsFile) {
 }
 
 // A file that kept the marks of a removed search: the next new search takes its id, and its
-// first run lists its own hits once and nothing of the removed search's. (The sample
-// examination's tests run searches whose state a file reset.)
+// first run lists its own hits once and nothing of the removed search's.
 TEST_F(DocumentSearchTest, ANewSearchListsNoMarksOfTheRemovedSearchWhoseIdItTakes) {
-    const auto wordSearch = [](const char* word) {
-        CSearch search(0);
-        search.GetCriteria().ResetWithDbIds("uc");
-        search.GetCriteria().FillDefaults();
-        search.GetCriteria().SetWordTerms({word});
-        return search;
-    };
     const auto listed = [this](CZR2000Doc& doc, int id) {
         std::vector<std::pair<int, std::uint32_t>> marks;
         for (const CMark& mark : MarksOf(doc, id))
@@ -113,8 +104,8 @@ TEST_F(DocumentSearchTest, ANewSearchListsNoMarksOfTheRemovedSearchWhoseIdItTake
     CZR2000Doc doc(registers_, examRepository_, host_);
     InstallActiveExamination(&doc);
     // The removed search found the marks of the new one and others.
-    ASSERT_NO_FATAL_FAILURE(Run(doc, doc.AddSearch(wordSearch("ACME"))));
-    ASSERT_NO_FATAL_FAILURE(Run(doc, doc.AddSearch(wordSearch("AC-"))));
+    ASSERT_NO_FATAL_FAILURE(Run(doc, doc.AddSearch(SearchFor("ACME"))));
+    ASSERT_NO_FATAL_FAILURE(Run(doc, doc.AddSearch(SearchFor("AC-"))));
     doc.GetActiveSearchList()->Remove(2);
     const std::string path = (folder_.Path() / "removed.zre").string();
     ASSERT_TRUE(doc.OnSaveDocument(path));
@@ -124,7 +115,7 @@ TEST_F(DocumentSearchTest, ANewSearchListsNoMarksOfTheRemovedSearchWhoseIdItTake
     ASSERT_TRUE(reopened.OnOpenDocument(path)) << ::testing::PrintToString(host_.messages);
     // Opening gave the registers the engines of this fixture's repository, which has none.
     ConnectRegisters();
-    ASSERT_EQ(reopened.AddSearch(wordSearch("ACME")), 2);
+    ASSERT_EQ(reopened.AddSearch(SearchFor("ACME")), 2);
     ASSERT_NO_FATAL_FAILURE(Run(reopened, 2));
     EXPECT_EQ(listed(reopened, 2), listed(reopened, 1));
     EXPECT_EQ(reopened.FindSearch(2).GetFound(), reopened.FindSearch(1).GetFound());

@@ -25,11 +25,10 @@ std::string SampleTemplate(const std::string& name) {
 // The text block of the README's Reports section.
 std::string ReadmeExample() {
     const std::string readme = ReadFile(ZR_SOURCE_DIR "/README.md");
-    const std::size_t section = readme.find("\n## Reports");
-    const std::size_t start = readme.find("```text\n", section);
-    if (section == std::string::npos || start == std::string::npos)
+    const std::size_t block = readme.find("```text\n", readme.find("\n## Reports"));
+    if (block == std::string::npos)
         return "";
-    const std::size_t from = start + 8;
+    const std::size_t from = block + 8;
     return readme.substr(from, readme.find("```", from) - from);
 }
 
