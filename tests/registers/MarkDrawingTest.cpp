@@ -115,24 +115,24 @@ TEST_F(MarkDrawing, BoxesOfPermanentlyKeptMarksAreGreyedAndLongBoxesNever) {
               "KeepWatchLong???");
 
     // Half a box around it and 40 pixels past its right edge count.
-    for (const auto& [point, hit] : std::vector<std::pair<CPoint, bool>>{{{0, 0}, true},
-                                                                         {{-1, 10}, false},
-                                                                         {{79, 39}, true},
-                                                                         {{80, 20}, false},
-                                                                         {{20, 40}, false},
-                                                                         {{20, -1}, false}})
+    // clang-format off
+    for (const auto& [point, hit] : std::vector<std::pair<CPoint, bool>>{
+             {{0, 0}, true}, {{-1, 10}, false}, {{79, 39}, true}, {{80, 20}, false},
+             {{20, 40}, false}, {{20, -1}, false}})
         EXPECT_EQ(keep.HitTest(point), hit) << point.x << "," << point.y;
 
     CRecordingSurface surface;
     keep.Draw(surface);
-    EXPECT_EQ(
-        surface.DrawingCalls(),
-        (Calls{"SetPen(#6D6D6D, 1)", "SetTextColour(#6D6D6D)", "FillRect(10, 10, 30, 30, #FFFFFF)",
-               "DrawPolyline((10, 10) (30, 10) (30, 30) (10, 30) (10, 10))",
-               "DrawLine(10, 10, 30, 30)", "DrawLine(30, 10, 10, 30)",
-               "SetBackgroundMode(Transparent)", "TextOut(36, 10, \"Keep\")",
-               "SetFont(\"\", 10, 400)", "SetTextColour(#000000)", "SetBackgroundColour(#FFFFFF)",
-               "SetBackgroundMode(Opaque)", "SetPen(#000000, 1)"}));
+    EXPECT_EQ(surface.DrawingCalls(),
+              (Calls{"SetPen(#6D6D6D, 1)", "SetTextColour(#6D6D6D)",
+                     "FillRect(10, 10, 30, 30, #FFFFFF)",
+                     "DrawPolyline((10, 10) (30, 10) (30, 30) (10, 30) (10, 10))",
+                     "DrawLine(10, 10, 30, 30)", "DrawLine(30, 10, 10, 30)",
+                     "SetBackgroundMode(Transparent)", "TextOut(36, 10, \"Keep\")",
+                     "SetFont(\"\", 10, 400)", "SetTextColour(#000000)",
+                     "SetBackgroundColour(#FFFFFF)", "SetBackgroundMode(Opaque)",
+                     "SetPen(#000000, 1)"}));
+    // clang-format on
 }
 
 TEST_F(MarkDrawing, WideTextIsCutByBisectionForEveryLengthAndWidth) {
@@ -141,22 +141,14 @@ TEST_F(MarkDrawing, WideTextIsCutByBisectionForEveryLengthAndWidth) {
         int width;
         std::string drawn;
     };
+    // clang-format off
     const Case cases[] = {
-        {"", -5, ""},
-        {"", 0, ""},
-        {"A", -5, "A"},
-        {"A", 0, "A"},
-        {"A", 10, "A"},
-        {"AB", 0, "A..."},
-        {"AB", 19, "A..."},
-        {"AB", 20, "AB"},
-        {"ABC", -5, "A..."},
-        {"ABC", 29, "A..."},
-        {"ABC", 30, "ABC"},
-        {"ABCDEFG", 55, "AB..."},
-        {"ABCDEFG", 60, "ABC..."},
-        {"ABCDEFG", 70, "ABCDEFG"},
+        {"", -5, ""},          {"", 0, ""},          {"A", -5, "A"},      {"A", 0, "A"},
+        {"A", 10, "A"},        {"AB", 0, "A..."},     {"AB", 19, "A..."},  {"AB", 20, "AB"},
+        {"ABC", -5, "A..."},   {"ABC", 29, "A..."},   {"ABC", 30, "ABC"},  {"ABCDEFG", 55, "AB..."},
+        {"ABCDEFG", 60, "ABC..."}, {"ABCDEFG", 70, "ABCDEFG"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         CRecordingSurface surface;
         DrawWideText(surface, 0, 0, c.width, c.text, false, false);
@@ -235,8 +227,7 @@ TEST_F(MarkDrawing, IconsAreDrawnOnlyWhenTheirBitmapIsWhole) {
     // A device mark whose record has no icon at all leaves its cell empty.
     table_.GetSummaryCache().Clear();
     Cache(device, MakeRecord({{"WORDMARK", "STAR"}, {"MARKTYPE", "Device"}}));
-    calls = DrawRow(device);
-    EXPECT_FALSE(Has(calls, "TextOut(35, 39, \"SGE err\")"));
+    EXPECT_FALSE(Has(DrawRow(device), "TextOut(35, 39, \"SGE err\")"));
 
     // Without a record the row shows why.
     EXPECT_TRUE(Has(DrawRow(CMark(40, 'u', 0, 0)), "TextOut(210, 39, \"UK connection error\")"));

@@ -77,28 +77,24 @@ TEST_F(PageFetch, ARedirectIsFetchedAsWrittenFromItsOwnHost) {
     other.Page("/p", "<p>bare</p>");
     server_.Page("/search", "<p>search</p>");
     server_.Page("/dir/next.htm", "<p>next</p>");
+    // The Location, the page's text and the address it was read from.
     struct Row {
         std::string location;
         std::string text;
-        // The request that the redirect led to, and the address it was read from.
-        std::string request;
         std::string finalUrl;
     };
     // "//host:port/p", on the scheme of the address that answered.
     const std::string schemeRelative = other.BaseUrl().substr(5) + "/p";
     for (const Row& row : {
-             Row{other.Url("/p.htm?q=1"), "other", "GET /p.htm?q=1", other.Url("/p.htm?q=1")},
+             Row{other.Url("/p.htm?q=1"), "other", other.Url("/p.htm?q=1")},
              // A host with a bare path names no folder.
-             Row{other.Url("/p?q=1"), "bare", "GET /p?q=1", other.Url("/p?q=1")},
-             Row{other.Url("/p#top"), "bare", "GET /p", other.Url("/p")},
-             Row{schemeRelative, "bare", "GET /p", other.Url("/p")},
-             Row{server_.Url("/search"), "search", "GET /search", server_.Url("/search")},
-             Row{"/search", "search", "GET /search", server_.Url("/search")},
-             Row{"next.htm?n=2", "next", "GET /dir/next.htm?n=2", server_.Url("/dir/next.htm?n=2")},
+             Row{other.Url("/p?q=1"), "bare", other.Url("/p?q=1")},
+             Row{other.Url("/p#top"), "bare", other.Url("/p")},
+             Row{schemeRelative, "bare", other.Url("/p")},
+             Row{"/search", "search", server_.Url("/search")},
+             Row{"next.htm?n=2", "next", server_.Url("/dir/next.htm?n=2")},
          }) {
         SCOPED_TRACE(row.location);
-        server_.ClearRequests();
-        other.ClearRequests();
         server_.Redirect("/dir/r", 302, row.location);
         CWebClient client(QuickOptions());
         TextPage page;
@@ -106,10 +102,6 @@ TEST_F(PageFetch, ARedirectIsFetchedAsWrittenFromItsOwnHost) {
         EXPECT_EQ(page.GetError(), "");
         EXPECT_EQ(page.texts, Lines{row.text});
         EXPECT_EQ(page.GetFinalUrl(), row.finalUrl);
-        Lines log = server_.Log();
-        for (const std::string& line : other.Log())
-            log.push_back(line);
-        EXPECT_EQ(log, (Lines{"GET /dir/r", row.request}));
     }
 }
 

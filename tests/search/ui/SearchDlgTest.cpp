@@ -144,7 +144,6 @@ TEST_F(SearchDlgTest, OkOnEmptyCriteriaAsksAndNoKeepsTheSheetOpen) {
     Open(EKind::Full, NewCriteria());
     std::vector<int> topics;
     SetHelpShower([&topics](int contextId) { topics.push_back(contextId); });
-    wx_test::RecordedMessages unexpected;
     std::vector<std::string> asked;
     // Reads the question, asks for its help, then answers with the button.
     const auto answer = [&asked](int button) {
@@ -159,13 +158,12 @@ TEST_F(SearchDlgTest, OkOnEmptyCriteriaAsksAndNoKeepsTheSheetOpen) {
         };
     };
     const int end = Run(
-        [&asked](CSearchDlg& dialog) {
+        [](CSearchDlg& dialog) {
             for (const int id : {CStatusCheckBoxes::kPending, CStatusCheckBoxes::kLapsed,
                                  CStatusCheckBoxes::kAbandoned})
                 wx_test::Tick(In<wxCheckBox>(dialog, 2, id), false);
             wx_test::Click(*dialog.FindWindow(wxID_OK));
-            EXPECT_TRUE(dialog.IsModal()) << "No leaves the sheet open";
-            EXPECT_EQ(asked.size(), 1u);
+            ASSERT_TRUE(dialog.IsModal()) << "No leaves the sheet open";
             wx_test::Click(*dialog.FindWindow(wxID_OK));
         },
         nullptr, {answer(CConfirmSearchDlg::kNo), answer(CConfirmSearchDlg::kYes)});
@@ -174,7 +172,6 @@ TEST_F(SearchDlgTest, OkOnEmptyCriteriaAsksAndNoKeepsTheSheetOpen) {
     EXPECT_EQ(asked, std::vector<std::string>(2, "Confirm Search|This search may produce a very "
                                                  "large number of marks.|Do you wish to proceed?"));
     EXPECT_EQ(topics, std::vector<int>(2, kDialogHelpBase + CConfirmSearchDlg::kDialogId));
-    EXPECT_EQ(unexpected.Texts(), std::vector<std::string>{});
     EXPECT_EQ(Stored(), "DBIDS=\"uc\" AND STATS=\"r\"");
 }
 

@@ -170,5 +170,4 @@ TEST_F(DiffDlgTest, EscapeClosesTheDialogEvenMidRun) {
     keys.Char(WXK_ESCAPE);
     EXPECT_TRUE(wx_test::PumpUntil([&] { return !dialog.IsShown(); }, 3s));
     EXPECT_FALSE(dialog.IsRunning());
-    EXPECT_EQ(host_.openProgresses, 0);
 }
