@@ -133,6 +133,7 @@ public:
     std::string GetDbCodes() const override { return "aucsideptnko01"; }
     bool HasDb(char code) const override { return GetDbCodes().find(code) != std::string::npos; }
     std::string GetDbShortName(char code) const override { return std::string("DB-") + code; }
+    const CDbSelection& GetDbSelection() const override { return catalogue_; }
     CZrDbEngine GetDbEngine(char code) const override {
         const auto found = engines_.find(code);
         return found == engines_.end() ? CZrDbEngine(code) : found->second;
@@ -200,6 +201,7 @@ private:
     static bool IsConnected(char code) { return code == 'u' || code == 'c'; }
 
     std::map<char, CZrDbEngine> engines_;
+    CDbSelection catalogue_;
 };
 
 // The repository has the registers' engines and nothing more.

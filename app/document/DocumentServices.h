@@ -10,6 +10,7 @@
 #include "core/ZrDate.h"
 #include "engines/ZrDbEngine.h"
 #include "engines/ZrDbEngineSet.h"
+#include "registers/DbSelection.h"
 
 #include <cstdint>
 #include <memory>
@@ -24,6 +25,9 @@ public:
     // Whether a register, built-in or defined by an engine, has that code.
     virtual bool HasDb(char code) const = 0;
     virtual std::string GetDbShortName(char code) const = 0;
+    // The catalogue of databases: the built-in groups and those of the registers the engines
+    // define for themselves.
+    virtual const CDbSelection& GetDbSelection() const = 0;
 
     // The register's current engine; one without connection when it has none.
     virtual CZrDbEngine GetDbEngine(char code) const = 0;

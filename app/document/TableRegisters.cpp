@@ -26,6 +26,10 @@ std::string CTableRegisters::GetDbShortName(char code) const {
     return table_.GetDbShortName(static_cast<unsigned char>(code));
 }
 
+const CDbSelection& CTableRegisters::GetDbSelection() const {
+    return table_.GetDbSelection();
+}
+
 CZrDbEngine CTableRegisters::GetDbEngine(char code) const {
     const CZrDb* db = Db(code);
     return db ? db->GetDbEngine() : CZrDbEngine(static_cast<unsigned char>(code));

@@ -14,6 +14,7 @@ public:
     std::string GetDbCodes() const override;
     bool HasDb(char code) const override;
     std::string GetDbShortName(char code) const override;
+    const CDbSelection& GetDbSelection() const override;
     CZrDbEngine GetDbEngine(char code) const override;
     void SetEngine(char code, const CZrDbEngine& engine, const std::string& restriction) override;
     void SwitchEngine(char code, const CZrDbEngine& engine) override;

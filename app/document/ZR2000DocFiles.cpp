@@ -67,6 +67,8 @@ void CZR2000Doc::ReadExamination(CZreFile& file, CLoaded& loaded) const {
     file.ReadSearches(loaded.searches);
     file.ReadMarks(loaded.marks);
     loaded.countrySubset = file.HasCountrySubsetCriteria();
+    // Only the register table's catalogue knows the groups of the registers defined by engines.
+    loaded.selection = registers_.GetDbSelection();
     const std::string selection = loaded.info.GetValue(CExamInfo::kDbSelection);
     if (!selection.empty())
         loaded.selection.SetSelectionString(selection);

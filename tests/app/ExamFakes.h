@@ -30,6 +30,7 @@ public:
     std::string GetDbCodes() const override { return "aucsideptnko01"; }
     bool HasDb(char code) const override { return known.count(code) != 0; }
     std::string GetDbShortName(char code) const override { return std::string("DB-") + code; }
+    const CDbSelection& GetDbSelection() const override { return catalogue; }
     CZrDbEngine GetDbEngine(char code) const override;
     void SetEngine(char code, const CZrDbEngine& engine, const std::string& restriction) override;
     void SwitchEngine(char code, const CZrDbEngine& engine) override;
@@ -52,6 +53,7 @@ public:
 
     std::set<char> known{'a', 'u', 'c', 's', 'i', 'd', 'e', 'p', 't', 'n', 'k', 'o', '0', '1'};
     std::string connectedCodes = "uc";
+    CDbSelection catalogue;
     std::map<char, CZrDbEngine> engines;
     std::map<char, std::string> restrictions;
     // "code:engine name" of every switch, in order.

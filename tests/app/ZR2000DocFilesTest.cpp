@@ -23,6 +23,11 @@ protected:
         repository.engines['u'] = {MakeEngine('u', kSaved, 0x20000, "Office")};
         repository.engines['c'] = {MakeEngine('c', kSaved, 0x80000, "Web")};
     }
+    // The group of a register an engine defines for itself joins the catalogue.
+    void AddWebRegisterGroup() {
+        registers.catalogue.AddGroup(
+            {"WT", "Web town", false, true, false, {{"WTM", 'w', "Web marks", "", false}}});
+    }
     void TearDown() override { TheSystemOptions().Load(folder / "none"); }
 
     // System settings with these lines after the locations.
@@ -31,12 +36,15 @@ protected:
         TheSystemOptions().Load(folder / "prog");
     }
 
-    // An examination of two searches and their marks, saved to the path.
+    // An examination of two searches and their marks, saved to the path; its databases are the
+    // UK and EU registers' and, where the catalogue has it, the web register's.
     void FillAndSave(CZR2000Doc& document, const std::string& path) {
         document.SetClient("Acme");
         document.SetExamId("E-7");
-        CDbSelection selection;
+        CDbSelection selection = registers.catalogue;
         selection.SelectFromDbCodes("uc");
+        selection.SetSelected("WT", "", true);
+        selection.SetSelected("WT", "WTM", true);
         document.SetDbSelection(selection);
         const int uk = document.AddSearch(MakeRunSearch(1, "u", 1, 3));
         const int eu = document.AddSearch(MakeRunSearch(2, "c", 2, 1));
@@ -97,6 +105,7 @@ std::vector<std::string> MarkFields(const CZrDocData& data) {
 }
 
 TEST_F(DocFilesTest, SavedExaminationOpensAsItWas) {
+    AddWebRegisterGroup();
     const std::string path = folder / "exam.zre";
     FillAndSave(doc, path);
     EXPECT_FALSE(doc.IsModified());
@@ -413,6 +422,7 @@ TEST_F(DocFilesTest, OldCriteriaOfCountrySubsetsAreReported) {
 }
 
 TEST_F(DocFilesTest, MergedSearchIdsFollowTheExaminations) {
+    AddWebRegisterGroup();
     const std::string path = folder / "other.zre";
     {
         CZR2000Doc other(registers, repository, host);
@@ -420,10 +430,12 @@ TEST_F(DocFilesTest, MergedSearchIdsFollowTheExaminations) {
     }
     for (int i = 0; i < 4; ++i)
         doc.AddSearch(MakeSearch(1, "u"));
+    doc.SetDbSelection(registers.catalogue);
     doc.SetModifiedFlag(false);
     view.hints.clear();
     ASSERT_TRUE(doc.MergeDocument(path));
     EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(doc.GetDbSelection().IsSelected("WT", "WTM"));
     EXPECT_EQ(doc.GetSearchCount(), 6);
     EXPECT_EQ(doc.FindSearch(5).GetSection(), 1);
     EXPECT_EQ(doc.FindSearch(6).GetSection(), 2);

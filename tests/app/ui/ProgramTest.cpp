@@ -30,6 +30,7 @@
 #include "web/HtmlUrl.h"
 #include "web/ui/DiffDlg.h"
 
+#include <algorithm>
 #include <curl/curlver.h>
 #include <fstream>
 #include <future>
@@ -443,18 +444,35 @@ TEST_F(ProgramTest, TheMakersServerOfTheSettingsIsTheOneTheLoginAndTheDatabaseLi
 
 TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     SaveAutoLogin();
+    wx_test::RecordedMessages messages;
     wx_test::DialogScripts scripts;
-    scripts.Add(FinishNewExamination);
+    // The United Kingdom's databases and the register the service defines for itself.
+    scripts.Add([](wxDialog& wizard) {
+        wx_test::SetDbSelectionRow(wizard, "United Kingdom", true);
+        wx_test::ClickDbSelectionTab(wizard, 1);
+        wx_test::SetDbSelectionRow(wizard, "Example region", true);
+        wx_test::SetDbSelectionRow(wizard, "Please confirm that you have read these", true);
+        wx_test::Click(*wizard.FindWindow(wxID_FORWARD));
+    });
     ASSERT_TRUE(Start());
     CZR2000Doc& document = program_->GetDocument();
+    const auto sorted = [](std::string codes) {
+        std::sort(codes.begin(), codes.end());
+        return codes;
+    };
+    const std::string codes = sorted(document.GetDatabaseCodes());
+    ASSERT_NE(codes.find('w'), std::string::npos) << codes;
     CSearch search(2);
     search.GetCriteria().ResetWithDbIds(document.GetDatabaseCodes());
     document.AddSearch(search);
+    document.AddMarks(std::vector<CMark>{{2u, 'w', 0, 0, 0, CMark::kPermanentKeep}}, 1, 0);
 
     files_.answers = {folder_ / "home/acme"};
     Command(wxID_SAVEAS);
     EXPECT_EQ(Title(), "acme.zre - RO Vedaridarevu");
     EXPECT_FALSE(document.IsModified());
+    const std::string selection = document.GetValue(CExamInfo::kDbSelection);
+    EXPECT_TRUE(selection.ends_with(" YWT YWT-WTM")) << selection;
 
     scripts.Add(FinishNewExamination);
     Command(wxID_NEW);
@@ -467,6 +485,21 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     ASSERT_EQ(files_.requests.size(), 2u);
     EXPECT_EQ(files_.requests[0].title, "Save As");
     EXPECT_EQ(files_.requests[1].title, "Open");
+
+    // The reopened examination's databases, the direct register among them, pass OK untouched
+    // and are saved again.
+    scripts.Add([](wxDialog& databases) {
+        wx_test::Click(wx_test::Child<wxButton>(databases, wxID_OK));
+        if (databases.IsModal()) {
+            ADD_FAILURE() << "Change Databases refused its own databases";
+            databases.EndModal(wxID_CANCEL);
+        }
+    });
+    Command(kCmdChangeDatabases);
+    EXPECT_EQ(sorted(document.GetDatabaseCodes()), codes);
+    Command(wxID_SAVE);
+    EXPECT_EQ(document.GetValue(CExamInfo::kDbSelection), selection);
+    EXPECT_EQ(messages.Texts(), Texts{});
 
     // The recent files survive the program.
     program_.reset();
