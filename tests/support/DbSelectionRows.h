@@ -56,17 +56,32 @@ inline void Pick(wxChoice& list, int entry) {
     list.GetEventHandler()->ProcessEvent(pick);
 }
 
-// In "Change Engines": the entry of the row labelled so ("EU&TM"), then OK.
-inline void ChooseEngine(wxWindow& engines, const std::string& label, int entry) {
+// In "Change Engines": the list of the row labelled so ("EU&TM"); null when no row shows it.
+inline wxChoice* FindEngineList(wxWindow& engines, const std::string& label) {
     for (int row = 0; row < CEngineDlgHelper::kVisibleRows; ++row) {
         auto& shown = Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + row);
-        if (shown.IsShown() && FromWx(shown.GetLabel()) == label) {
-            Pick(Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[row]), entry);
-            Click(Child<wxButton>(engines, wxID_OK));
-            return;
-        }
+        if (shown.IsShown() && FromWx(shown.GetLabel()) == label)
+            return &Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[row]);
     }
-    FAIL() << "no row " << label;
+    return nullptr;
+}
+
+// In "Change Engines": the entry the row labelled so shows chosen.
+inline int ChosenEngine(wxWindow& engines, const std::string& label) {
+    const wxChoice* list = FindEngineList(engines, label);
+    if (list)
+        return list->GetSelection();
+    ADD_FAILURE() << "no row " << label;
+    return wxNOT_FOUND;
+}
+
+// In "Change Engines": the entry of the row labelled so, then the button (OK or Cancel).
+inline void ChooseEngine(wxWindow& engines, const std::string& label, int entry,
+                         int button = wxID_OK) {
+    wxChoice* list = FindEngineList(engines, label);
+    ASSERT_NE(list, nullptr) << "no row " << label;
+    Pick(*list, entry);
+    Click(Child<wxButton>(engines, button));
 }
 
 } // namespace wx_test

@@ -78,11 +78,15 @@ TEST_F(ChangeDatabasesDlgTest, OkHoldsTheChoiceUntilUsedDatabasesAndNoticesAreTh
         EXPECT_NE(connected.find(code), std::string::npos) << code << " of " << connected;
 }
 
-TEST_F(ChangeDatabasesDlgTest, ChangeEnginesRelabelsTheRowsWithItsChoice) {
+TEST_F(ChangeDatabasesDlgTest, ChangeEnginesRelabelsTheRowsWithItsChoiceAndCancelKeepsThem) {
     scripts_.Add([](wxDialog& dialog) {
         wx_test::SetDbSelectionRow(dialog, "United Kingdom", true);
         ASSERT_NE(wx_test::FindDbSelectionRow(dialog, "EUTM to 3 Mar 2017 (Lan)"), nullptr);
-        wx_test::Click(wx_test::Child<wxButton>(dialog, CChangeDatabasesDlg::kChangeEnginesId));
+        auto& changeEngines =
+            wx_test::Child<wxButton>(dialog, CChangeDatabasesDlg::kChangeEnginesId);
+        wx_test::Click(changeEngines);
+        EXPECT_NE(wx_test::FindDbSelectionRow(dialog, "EUTM to 3 Mar 2017 (Lan)"), nullptr);
+        wx_test::Click(changeEngines);
         EXPECT_NE(wx_test::FindDbSelectionRow(dialog, "EUTM to 3 Mar 2017 (Web)"), nullptr);
         wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
     });
@@ -90,10 +94,14 @@ TEST_F(ChangeDatabasesDlgTest, ChangeEnginesRelabelsTheRowsWithItsChoice) {
         // Fewer than ten rows: no scroll bar.
         EXPECT_FALSE(
             wx_test::Child<wxScrollBar>(engines, CChangeEnginesDlg::kScrollBarId).IsShown());
+        wx_test::ChooseEngine(engines, "EU&TM", 1, wxID_CANCEL);
+    });
+    scripts_.Add([](wxDialog& engines) {
+        EXPECT_EQ(wx_test::ChosenEngine(engines, "EU&TM"), 0) << "the cancelled choice is not kept";
         wx_test::ChooseEngine(engines, "EU&TM", 1);
     });
     EXPECT_FALSE(Run());
-    EXPECT_EQ(scripts_.Opened(), (Texts{"Change Databases", "Change Engines"}));
+    EXPECT_EQ(scripts_.Opened(), (Texts{"Change Databases", "Change Engines", "Change Engines"}));
 }
 
 TEST(ChangeEnginesDlg, TenDatabasesScrollNineRowsAtATimeOneRowPerLine) {
