@@ -27,3 +27,9 @@ void BindRowScrolling(wxScrollBar& bar, std::function<void(wxScrollEvent&)> hand
           wxEVT_SCROLL_THUMBRELEASE, wxEVT_SCROLL_CHANGED})
         bar.Bind(type, handler);
 }
+
+int VerticalWheelRotation(const wxMouseEvent& event, const wxScrollBar& bar) {
+    if (event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL)
+        return event.GetWheelRotation();
+    return event.GetEventObject() == &bar ? -event.GetWheelRotation() : 0;
+}

@@ -230,7 +230,8 @@ void CDbSelectionPanelWnd::OnCheck(int n) {
 
 void CDbSelectionPanelWnd::OnWheel(wxMouseEvent& event) {
     const int first = panel_.GetFirstVisibleRow();
-    panel_.OnMouseWheel(event.ShiftDown() || event.ControlDown(), event.GetWheelRotation());
+    panel_.OnMouseWheel(event.ShiftDown() || event.ControlDown(),
+                        VerticalWheelRotation(event, *scrollBar_));
     if (panel_.GetFirstVisibleRow() != first)
         ShowRows();
 }

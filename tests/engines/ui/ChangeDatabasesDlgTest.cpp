@@ -12,6 +12,7 @@
 #include "engines/ui/ChangeEnginesDlg.h"
 
 #include <wx/button.h>
+#include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/menu.h>
 #include <wx/scrolbar.h>
@@ -25,6 +26,18 @@ void Scroll(wxScrollBar& bar, wxEventType type, int position) {
     wxScrollEvent event(type, bar.GetId(), position, wxVERTICAL);
     event.SetEventObject(&bar);
     bar.GetEventHandler()->ProcessEvent(event);
+}
+
+// One notch of the wheel over the window, as wxGTK reports it: over a scroll bar as a sideways
+// turn, positive toward the bottom.
+void TurnWheel(wxWindow& over, bool down) {
+    const bool bar = dynamic_cast<wxScrollBar*>(&over) != nullptr;
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelAxis = bar ? wxMOUSE_WHEEL_HORIZONTAL : wxMOUSE_WHEEL_VERTICAL;
+    wheel.m_wheelDelta = 120;
+    wheel.m_wheelRotation = down == bar ? 120 : -120;
+    wheel.SetEventObject(&over);
+    over.GetEventHandler()->ProcessEvent(wheel);
 }
 
 class ChangeDatabasesDlgTest : public ConnectedFixture {
@@ -102,6 +115,32 @@ TEST_F(ChangeDatabasesDlgTest, ChangeEnginesRelabelsTheRowsWithItsChoiceAndCance
     });
     EXPECT_FALSE(Run());
     EXPECT_EQ(scripts_.Opened(), (Texts{"Change Databases", "Change Engines", "Change Engines"}));
+}
+
+TEST_F(ChangeDatabasesDlgTest, TheWheelOverTheRowsOrTheScrollBarMovesBothThreeRowsANotch) {
+    scripts_.Add([](wxDialog& dialog) {
+        wx_test::SetDbSelectionRow(dialog, "United Kingdom", true);
+        wx_test::SetDbSelectionRow(dialog, "Ireland", true);
+        auto& bar = wx_test::Child<wxScrollBar>(dialog, CDbSelectionPanelWnd::kScrollBarId);
+        auto& firstRow = wx_test::Child<wxCheckBox>(dialog, CDbSelectionPanelWnd::kCheckIds[0]);
+        const std::string topRow = FromWx(firstRow.GetLabel());
+        const std::string fourthRow = FromWx(
+            wx_test::Child<wxCheckBox>(dialog, CDbSelectionPanelWnd::kCheckIds[3]).GetLabel());
+        const struct {
+            wxWindow& over;
+            bool down;
+            const std::string& first;
+            int thumb;
+        } turns[] = {
+            {firstRow, true, fourthRow, 3}, {bar, false, topRow, 0}, {bar, true, fourthRow, 3}};
+        for (const auto& turn : turns) {
+            TurnWheel(turn.over, turn.down);
+            EXPECT_EQ(FromWx(firstRow.GetLabel()), turn.first) << turn.over.GetName();
+            EXPECT_EQ(bar.GetThumbPosition(), turn.thumb) << turn.over.GetName();
+        }
+        wx_test::Click(wx_test::Child<wxButton>(dialog, wxID_CANCEL));
+    });
+    EXPECT_FALSE(Run());
 }
 
 TEST(ChangeEnginesDlg, TenDatabasesScrollNineRowsAtATimeOneRowPerLine) {
