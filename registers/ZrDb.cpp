@@ -56,7 +56,7 @@ std::string CZrDb::GetWordMark(const CMark& mark, bool* wide) {
 
 std::string CZrDb::GetClasses(const CMark& mark) {
     const RecordPtr record = FetchSummaryRecord(mark);
-    return record ? std::string(record->GetField("CLASSES")) : "";
+    return record ? std::string(record->GetField("CLASS")) : "";
 }
 
 std::string CZrDb::GetImageStyle(const CMark& mark) {
