@@ -4,6 +4,7 @@
 #include "WebFixture.h"
 #include "web/HttpStatus.h"
 
+#include <deque>
 #include <future>
 
 using namespace std::chrono_literals;
@@ -27,6 +28,34 @@ protected:
         return joined;
     }
 };
+
+// A transport that answers each exchange with the next of its replies and records what was asked
+// for ("<method> <address>"), so that addresses no loopback server can take are followed too.
+class CRecordingTransport : public IHttpTransport {
+public:
+    CRecordingTransport(std::deque<HttpReply> replies, Lines& asked)
+        : replies_(std::move(replies)), asked_(asked) {}
+    HttpReply Exchange(const HttpExchange& exchange) override {
+        asked_.push_back(exchange.method + " " + exchange.url);
+        if (replies_.empty())
+            return {};
+        HttpReply reply = std::move(replies_.front());
+        replies_.pop_front();
+        return reply;
+    }
+
+private:
+    std::deque<HttpReply> replies_;
+    Lines& asked_;
+};
+
+HttpReply Reply(int status, const std::string& headerLine, std::string body = "") {
+    HttpReply reply;
+    reply.status = status;
+    reply.headers = "HTTP/1.1 " + std::to_string(status) + " X\r\n" + headerLine + "\r\n\r\n";
+    reply.body = std::move(body);
+    return reply;
+}
 
 } // namespace
 
@@ -102,6 +131,27 @@ TEST_F(PageFetch, ARedirectIsFetchedAsWrittenFromItsOwnHost) {
         EXPECT_EQ(page.GetError(), "");
         EXPECT_EQ(page.texts, Lines{row.text});
         EXPECT_EQ(page.GetFinalUrl(), row.finalUrl);
+    }
+}
+
+// Nothing on loopback answers for another host on the https port, so the exchanges go to a
+// transport that records the addresses asked for.
+TEST_F(PageFetch, ARedirectToAnHttpsAddressIsFollowedToExactlyThatAddress) {
+    for (const bool isPost : {false, true}) {
+        SCOPED_TRACE(isPost ? "POST" : "GET");
+        std::deque<HttpReply> replies = {Reply(302, "Location: https://other.example/p?q=1"),
+                                         Reply(200, "Content-Type: text/html", "<p>secure</p>")};
+        Lines asked;
+        CWebClient client(QuickOptions(),
+                          std::make_unique<CRecordingTransport>(std::move(replies), asked));
+        TextPage page;
+        FetchInto(client, page, "http://start.example/dir/r", {{"f", "1"}}, isPost);
+        EXPECT_EQ(page.GetError(), "");
+        EXPECT_EQ(page.texts, Lines{"secure"});
+        EXPECT_EQ(page.GetFinalUrl(), "https://other.example/p?q=1");
+        EXPECT_EQ(asked, (Lines{isPost ? "POST http://start.example/dir/r"
+                                       : "GET http://start.example/dir/r?f=1",
+                                "GET https://other.example/p?q=1"}));
     }
 }
 
