@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <utility>
 
 namespace {
 
@@ -17,6 +18,8 @@ struct CDiffWorker::Shared {
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<CDiffJob> jobs;
+    // Checked on the thread, waiting for the run's thread.
+    std::deque<std::pair<CDiffJob, CDiffOutcome>> outcomes;
     bool stop = false;
     std::atomic<bool> cancelled{false};
 };
@@ -43,9 +46,13 @@ CDiffWorker::CDiffWorker(CDiffRun& run, const CWebServers& servers, const CWebOp
             CDiffOutcome outcome;
             if (!shared->cancelled)
                 outcome = checker.Check(job);
-            post_([this, alive, job = std::move(job), outcome = std::move(outcome)]() mutable {
+            {
+                const std::lock_guard lock(shared->mutex);
+                shared->outcomes.emplace_back(std::move(job), std::move(outcome));
+            }
+            post_([this, alive] {
                 if (alive.lock())
-                    OnOutcome(job, std::move(outcome));
+                    TakeOutcomes();
             });
         }
     });
@@ -69,6 +76,15 @@ void CDiffWorker::Cancel() {
     shared_->wake.notify_all();
 }
 
+// The thread takes every job handed to it before it stops, so once it has stopped each one's
+// outcome is in.
+void CDiffWorker::CancelAndFinish() {
+    Cancel();
+    StopThread();
+    TakeOutcomes();
+    FinishIfDone();
+}
+
 void CDiffWorker::Feed() {
     while (!cancelled_ && !allRead_ && handed_ - returned_ < kReadAhead) {
         CDiffJob job;
@@ -82,6 +98,18 @@ void CDiffWorker::Feed() {
         }
         shared_->wake.notify_all();
         ++handed_;
+    }
+}
+
+void CDiffWorker::TakeOutcomes() {
+    for (;;) {
+        std::unique_lock lock(shared_->mutex);
+        if (shared_->outcomes.empty())
+            return;
+        auto [job, outcome] = std::move(shared_->outcomes.front());
+        shared_->outcomes.pop_front();
+        lock.unlock();
+        OnOutcome(job, std::move(outcome));
     }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // A difference-check run with its web work on a thread of its own, so that the window stays live
 // while pages take their time. The register table stays on the run's thread: records are read
-// there a few marks ahead and handed to the worker, whose outcomes come back, one call per mark,
+// there a few marks ahead and handed to the worker, whose outcomes wait in a queue for a call
 // through `post`, which must run the call on the run's thread (a window's queued call).
 //
 // Cancel stops before the next mark and ends the transfer in flight; the marks checked so far
-// keep their lines and count in the summary. Destroying the worker cancels and waits for its
-// thread; outcomes still on their way are then dropped.
+// keep their lines, count in the summary and are flagged. CancelAndFinish does the same at once,
+// for a window that closes mid-run. Destroying the worker cancels and waits for its thread;
+// outcomes still on their way are then dropped.
 
 #include "web/DiffRun.h"
 
@@ -33,12 +34,16 @@ public:
 
     void Start();
     void Cancel();
+    // Cancels, waits for the mark in flight and finishes the run before it returns.
+    void CancelAndFinish();
     bool IsFinished() const { return finished_; }
 
 private:
     struct Shared;
 
     void Feed();
+    // Every outcome come back from the thread so far, in order.
+    void TakeOutcomes();
     void OnOutcome(const CDiffJob& job, CDiffOutcome outcome);
     void FinishIfDone();
     void StopThread();

@@ -1,12 +1,15 @@
 #include "tests/support/LoopbackPorts.h"
 
 #include <arpa/inet.h>
-#include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdlib>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -34,13 +37,28 @@ Fd NewSocket(int flags = 0) {
     return Fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | flags, 0));
 }
 
-// Starts a connect and waits a little for it; true when it completed.
-bool ConnectsQuickly(const Fd& socket, int port) {
+// Starts a connect without waiting for it.
+void StartConnect(const Fd& socket, int port) {
     const sockaddr_in address = Loopback(port);
-    if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
-        return true;
-    pollfd entry{socket.Get(), POLLOUT, 0};
-    return errno == EINPROGRESS && ::poll(&entry, 1, 200) == 1;
+    ::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address);
+}
+
+// A listener's queue of connections made but not accepted, as the kernel counts it.
+struct AcceptQueue {
+    std::uint32_t length;
+    std::uint32_t limit;
+
+    // Attempts beyond this are dropped unanswered.
+    bool IsFull() const { return length > limit; }
+};
+
+// For a listening socket, TCP_INFO reports the queue's length and limit.
+AcceptQueue ReadAcceptQueue(const Fd& listener) {
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    if (::getsockopt(listener.Get(), IPPROTO_TCP, TCP_INFO, &info, &size) != 0)
+        throw std::runtime_error("cannot read the listen queue");
+    return {info.tcpi_unacked, info.tcpi_sacked};
 }
 
 } // namespace
@@ -56,15 +74,22 @@ OpenPort::OpenPort() : socket_(NewSocket()), port_(BindLoopback(socket_)) {
 
 RefusedPort::RefusedPort() : socket_(NewSocket()), port_(BindLoopback(socket_)) {}
 
+// Connections are made one at a time, each waited for until the kernel has queued it, however
+// long its handshake takes on a loaded machine, until the kernel counts the queue full.
 SilentPort::SilentPort() : socket_(NewSocket()), port_(BindLoopback(socket_)) {
     ::listen(socket_.Get(), 0);
-    // Fill the queue until an attempt hangs; that one stays pending too.
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        fillers_.push_back(NewSocket(SOCK_NONBLOCK));
-        if (!ConnectsQuickly(fillers_.back(), port_))
-            return;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    for (AcceptQueue queue = ReadAcceptQueue(socket_); !queue.IsFull();
+         queue = ReadAcceptQueue(socket_)) {
+        if (queue.length == fillers_.size()) {
+            fillers_.push_back(NewSocket(SOCK_NONBLOCK));
+            StartConnect(fillers_.back(), port_);
+        } else if (std::chrono::steady_clock::now() > deadline) {
+            throw std::runtime_error("the listen queue does not fill");
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
     }
-    throw std::runtime_error("the listen queue does not fill");
 }
 
 HttpServer::HttpServer(int status, std::size_t bodyBytes)

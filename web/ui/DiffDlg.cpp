@@ -36,6 +36,10 @@ CDiffDlg::CDiffDlg(wxWindow* parent, std::vector<CMark> marks, CDiffServices ser
         },
         wxID_HELP);
     Bind(wxEVT_CLOSE_WINDOW, &CDiffDlg::OnClose, this);
+    Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent& event) {
+        TakeFocus(*report_);
+        event.Skip();
+    });
     // Escape closes the window as its close box does, also while Close waits for a run.
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
         if (event.GetKeyCode() == WXK_ESCAPE)
@@ -118,8 +122,15 @@ void CDiffDlg::StartRun() {
 // The worker goes before the run it reads.
 void CDiffDlg::StopRun() {
     cancelPoll_.Stop();
+    if (IsRunning())
+        worker_->CancelAndFinish();
     worker_.reset();
     progress_.reset();
+}
+
+void CDiffDlg::TakeFocus(wxWindow& control) {
+    Raise();
+    control.SetFocus();
 }
 
 void CDiffDlg::ShowProgress(const std::string& text, int item) {
@@ -132,11 +143,14 @@ void CDiffDlg::AddLines(const std::vector<std::string>& lines) {
         report_->Append(FromWx(RecordTextToWx(line, false)));
 }
 
+// The progress window held the focus during the run and takes it along when it goes.
 void CDiffDlg::FinishRun(const std::string& summary) {
     cancelPoll_.Stop();
     progress_.reset();
     status_->SetLabel(ToWx(summary));
     EnableButtons(true);
+    if (IsShown())
+        TakeFocus(*close_);
 }
 
 void CDiffDlg::SaveToFile() {
@@ -156,8 +170,7 @@ void CDiffDlg::SaveToFile() {
             {message, "", platform::MessageButtons::Ok, platform::MessageIcon::Warning});
 }
 
-// A run in progress is cancelled and its thread waited for before the window goes; Close itself
-// (wxID_CANCEL) ends the dialog the standard way.
+// Close itself (wxID_CANCEL) ends the dialog the standard way; it is disabled during a run.
 void CDiffDlg::OnClose(wxCloseEvent& event) {
     StopRun();
     event.Skip();

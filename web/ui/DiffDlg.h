@@ -3,8 +3,8 @@
 // in one run and lists every difference. The run starts half a second after the window opens and
 // again on Run Again; its web work goes on a thread of its own (CDiffWorker) while a progress
 // window offers Cancel, and the lines arrive a mark at a time. Close, Run Again and Save To File
-// wait for the run to end; closing the window, or Escape, cancels the run and waits for its
-// thread.
+// wait for the run to end; closing the window, or Escape, ends the run as Cancel does (the marks
+// found to differ so far are flagged and summed up) before the window goes.
 
 #include "app/FileDialogs.h"
 #include "app/document/DocumentServices.h"
@@ -57,7 +57,11 @@ private:
     void BuildControls();
     void EnableButtons(bool enable);
     void StartRun();
+    // Ends a run in progress as Cancel does, at once.
     void StopRun();
+    // Brings the window forward with the focus on the control, so that keys (Escape above all)
+    // reach it without a click.
+    void TakeFocus(wxWindow& control);
 
     void ShowProgress(const std::string& text, int item);
     void AddLines(const std::vector<std::string>& lines);

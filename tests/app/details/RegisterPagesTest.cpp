@@ -12,9 +12,11 @@
 #include "tests/support/RegisterPageMaker.h"
 #include "tests/support/ServiceRegisters.h"
 #include "tests/support/WebServer.h"
+#include "web/DiffRun.h"
 #include "web/HttpStatus.h"
 
 #include <algorithm>
+#include <array>
 #include <condition_variable>
 #include <deque>
 #include <gtest/gtest.h>
@@ -66,6 +68,49 @@ private:
     std::mutex mutex_;
     std::condition_variable posted_;
     std::deque<std::function<void()>> tasks_;
+};
+
+// Hands every report to both reporters.
+class CBothReporters : public CDiffReporter {
+public:
+    CBothReporters(CDiffReporter& first, CDiffReporter& second) : reporters_{&first, &second} {}
+    void WriteLine(const std::string& text) override {
+        for (CDiffReporter* reporter : reporters_)
+            reporter->WriteLine(text);
+    }
+    void ReportDifferenceTwoLines(const std::string& field, const std::string& have1,
+                                  const std::string& have2, const std::string& should1,
+                                  const std::string& should2) override {
+        for (CDiffReporter* reporter : reporters_)
+            reporter->ReportDifferenceTwoLines(field, have1, have2, should1, should2);
+    }
+    void ReportDifference(const std::string& field, const std::string& have,
+                          const std::string& should) override {
+        for (CDiffReporter* reporter : reporters_)
+            reporter->ReportDifference(field, have, should);
+    }
+    void ReportError(const std::string& text) override {
+        for (CDiffReporter* reporter : reporters_)
+            reporter->ReportError(text);
+    }
+
+private:
+    std::array<CDiffReporter*, 2> reporters_;
+};
+
+// The Quick Compare tab's comparison, its reports also kept as the difference check's lines.
+class CRecordingComparer : public IPageComparer {
+public:
+    bool Compare(int code, std::string_view page, const CZrData& record, CDiffReporter& reporter,
+                 std::vector<std::string>& checkedFields) override {
+        CBothReporters both(reporter, lines);
+        return comparer_.Compare(code, page, record, both, checkedFields);
+    }
+
+    CDiffLines lines;
+
+private:
+    CRegisterPageComparer comparer_;
 };
 
 class RegisterPages : public ::testing::Test {
@@ -184,19 +229,27 @@ TEST_F(RegisterPages, DroppingTheRequestEndsTheFetchAndItsResult) {
     EXPECT_EQ(delivered, 0);
 }
 
-// The registers' pages made from the service's records, each with a field changed,
-// fetched as the PTO tab fetches them and compared as the Quick Compare tab compares them.
-TEST_F(RegisterPages, EachRegistersPageIsFetchedAndCompared) {
+// The registers' pages made from the service's records, each with a field changed, fetched as
+// the PTO tab fetches them and compared as the Quick Compare tab compares them, beside the
+// difference check of the same marks: both find the same differences, and each flags the mark.
+TEST_F(RegisterPages, TheQuickCompareFindsWhatTheDifferenceCheckFinds) {
     CServiceRegisters registers("acdeiksu");
     CRegisterPageMaker maker(server_);
     CWebRegisterPages pages(servers_, Options());
-    CRegisterPageComparer comparer;
+    CDiffChecker checker(servers_, Options());
     const ZrTestControl_var control = local_service::ResetControl();
-    for (const char code : std::string("acdeiksu")) {
-        SCOPED_TRACE(code);
-        const CMark mark =
-            registers.FindMark(code, "APPNO=\"1-\"", [](const CMark&) { return true; });
+    std::vector<CMark> marks;
+    for (const char code : std::string("acdeiksu"))
+        marks.push_back(
+            registers.FindMark(code, "APPNO=\"1-\"", [](const CMark&) { return true; }));
+    // A UK designation of an international registration is compared as one.
+    marks.push_back(registers.FindMark('u', "APPNO=\"1-\"", [&](const CMark& mark) {
+        return registers.Db('u').FetchTextRecord(mark)->GetField("APPNUM").starts_with('M');
+    }));
+    for (const CMark& mark : marks) {
+        const char code = static_cast<char>(mark.GetRegisterCode());
         const RecordPtr record = registers.Db(code).FetchTextRecord(mark);
+        SCOPED_TRACE(std::string(1, code) + " " + std::string(record->GetField("APPNUM")));
         // Ireland's page has no application date.
         maker.Add(code, *record, code == 'e' ? PageChange::WordMark : PageChange::AppDate);
         CPageOrder order;
@@ -204,11 +257,23 @@ TEST_F(RegisterPages, EachRegistersPageIsFetchedAndCompared) {
         ASSERT_TRUE(MakePageOrder(registers.Table(), mark, order, error)) << error;
         const CPageResult page = pages.FetchPage(order, {});
         ASSERT_EQ(page.error, "") << ::testing::PrintToString(server_.Log());
+        CRecordingComparer comparer;
+        const CDiffRegister& entry = *FindDiffRegister(code);
+        comparer.lines.SetCurrentMark(std::string(entry.label),
+                                      std::string(record->GetField(entry.numberField)));
+        control->ClearCallLog();
         const std::string report = RunQuickCompare(registers.Table(), comparer, mark, page.text);
         EXPECT_NE(report.find("Should be:"), std::string::npos) << report;
         EXPECT_NE(report.find("The following fields were checked: "), std::string::npos);
+
+        CDiffRun run(registers.Table(), {mark});
+        EXPECT_EQ(run.RunHere(checker), "1 out of 1 marks checked of which 1 had differences");
+        EXPECT_EQ(comparer.lines.TakeLines(), run.GetLines());
+        const std::string flag = "remote." + std::string(1, code) + ".FlagSuspectSGEs(" +
+                                 std::to_string(mark.GetRecordNumber()) + ")";
+        EXPECT_EQ(local_service::LoggedCalls(control, "FlagSuspectSGEs"),
+                  (std::vector<std::string>{flag, flag}));
     }
-    EXPECT_EQ(local_service::LoggedCalls(control, "FlagSuspectSGEs").size(), 8u);
 }
 
 // "MA", sharp s and a closing double quote: in Windows-1252 the bytes DF 94, which read as

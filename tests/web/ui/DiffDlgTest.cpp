@@ -1,6 +1,6 @@
 // The differences dialog on the (virtual) display over a run against the local search service
 // and register pages on loopback: its buttons through a run, its lines, its summary, saving the
-// report, the progress window's Cancel and closing in the middle of a run.
+// report, the ways of stopping a run and the keyboard's way to the window.
 
 #include "web/ui/DiffDlg.h"
 
@@ -9,6 +9,7 @@
 #include "WxTestSupport.h"
 #include "app/controls/ui/HScrollListBox.h"
 #include "core/ui/WxText.h"
+#include "report/ui/ProgressDlg.h"
 #include "tests/core/TempFolder.h"
 #include "tests/support/FakeDocumentHost.h"
 #include "tests/support/QueuedFileDialogs.h"
@@ -22,21 +23,37 @@ using Lines = std::vector<std::string>;
 
 namespace {
 
+// Opens the program's own progress window, which holds the focus while it is up.
+class CWindowHost : public CFakeHost {
+public:
+    std::unique_ptr<IProgress> OpenProgress(const std::string& caption) override {
+        return std::make_unique<CProgressDlg>(nullptr, caption);
+    }
+};
+
 class DiffDlgTest : public WebFixture {
 protected:
+    void SetUp() override {
+        WebFixture::SetUp();
+        control_ = local_service::ResetControl();
+    }
     // The dialog over the marks, shown; the run starts by itself.
-    CDiffDlg& Open(std::vector<CMark> marks) {
+    CDiffDlg& Open(std::vector<CMark> marks, IDocumentHost& host) {
+        Close();
         dialog_ = new CDiffDlg(nullptr, std::move(marks),
-                               {marks_.Table(), ServersAt(server_.BaseUrl()), host_, files_,
+                               {marks_.Table(), ServersAt(server_.BaseUrl()), host, files_,
                                 [this](int id) { helpIds_.push_back(id); }, QuickOptions()});
         dialog_->Show();
         return *dialog_;
     }
-    void TearDown() override {
+    CDiffDlg& Open(std::vector<CMark> marks) { return Open(std::move(marks), host_); }
+    void Close() {
         if (dialog_)
             dialog_->Destroy();
+        dialog_ = nullptr;
         wx_test::Pump();
     }
+    void TearDown() override { Close(); }
     bool Enabled(int id) { return wx_test::Child<wxButton>(*dialog_, id).IsEnabled(); }
     Lines Buttons() {
         Lines enabled;
@@ -62,7 +79,14 @@ protected:
         const Lines log = server_.Log();
         return std::find(log.begin(), log.end(), "GET " + path) != log.end();
     }
+    Lines Flagged() { return local_service::LoggedCalls(control_, "FlagSuspectSGEs"); }
+    // Whether the keyboard's focus is in the dialog.
+    bool HasFocus() {
+        wxWindow* focus = wxWindow::FindFocus();
+        return focus && wxGetTopLevelParent(focus) == dialog_;
+    }
 
+    ZrTestControl_var control_;
     CServiceMarks marks_{server_, "u"};
     CFakeHost host_;
     CQueuedFileDialogs files_;
@@ -135,39 +159,62 @@ TEST_F(DiffDlgTest, SaveToFileWritesTheLinesOrSaysWhyItCannot) {
               Lines{"|W305 Cannot open: " + missing + " due to: No such file or directory"});
 }
 
-TEST_F(DiffDlgTest, TheProgressWindowsCancelAndClosingMidRunEndTheRunAtOnce) {
-    const CMark first = marks_.Served('u', "ACME");
-    const CMark slow = marks_.Served('u', "ACNE");
+// However a run is stopped, it stops before its next mark as the progress window's Cancel does:
+// the mark found to differ keeps its lines and is flagged, the mark in flight says nothing, and
+// the summary counts what was checked. The close box and Escape then close the window.
+TEST_F(DiffDlgTest, EveryWayOfStoppingARunFlagsWhatItFound) {
+    const CMark changed = marks_.Served('u', "ACNE", PageChange::WordMark);
+    const CMark slow = marks_.Served('u', "ACME");
     server_.Trickle(marks_.UkPath(slow), 1000, 200ms);
-    host_.cancelAt = "Checking mark 2 of 3";
-    CDiffDlg& dialog = Open({first, slow, marks_.Served('u', "NOVA")});
-    ASSERT_TRUE(wx_test::PumpUntil([&] { return Buttons().size() == 4; }, 5s));
-    EXPECT_EQ(Status(), "1 out of 3 marks checked of which 0 had differences");
-
-    host_.cancelAt.clear();
-    server_.ClearRequests();
-    wx_test::Click(wx_test::Child<wxButton>(dialog, CDiffDlg::kRunAgainButton));
-    ASSERT_TRUE(wx_test::PumpUntil([&] { return Requested(marks_.UkPath(slow)); }));
-    const auto closing = std::chrono::steady_clock::now();
-    dialog.Close();
-    EXPECT_FALSE(dialog.IsRunning());
-    EXPECT_LT(std::chrono::steady_clock::now() - closing, 3s);
-    EXPECT_EQ(host_.openProgresses, 0);
-    wx_test::Pump();
-    EXPECT_FALSE(dialog.IsShown());
+    const CMark never = marks_.Served('u', "NOVA");
+    struct Row {
+        const char* way;
+        // The progress text whose progress is cancelled; none where the run is stopped otherwise
+        // once the slow page is on its way.
+        std::string cancelAt;
+        std::function<void(CDiffDlg&)> stop;
+        bool closes;
+    };
+    for (const Row& row : {
+             Row{"Cancel", "Checking mark 2 of 3", {}, false},
+             Row{"close box", "", [](CDiffDlg& dialog) { dialog.Close(); }, true},
+             Row{"Escape", "", [](CDiffDlg&) { wxUIActionSimulator().Char(WXK_ESCAPE); }, true},
+         }) {
+        SCOPED_TRACE(row.way);
+        control_->ClearCallLog();
+        server_.ClearRequests();
+        host_.cancelAt = row.cancelAt;
+        CDiffDlg& dialog = Open({changed, slow, never});
+        if (row.stop) {
+            ASSERT_TRUE(wx_test::PumpUntil([&] { return Requested(marks_.UkPath(slow)); }));
+            row.stop(dialog);
+        }
+        ASSERT_TRUE(wx_test::PumpUntil(
+            [&] { return row.closes ? !dialog.IsShown() : Buttons().size() == 4; }));
+        EXPECT_EQ(Status(), "1 out of 3 marks checked of which 1 had differences");
+        EXPECT_EQ(Shown(),
+                  (Lines{"Differences for UK AppNum: " + marks_.Field(changed, "APPNUM"),
+                         "  Word mark", "    Have:\t\tACNE", "    Should be:\tACNE PLUS"}));
+        EXPECT_EQ(Flagged(), Lines{"remote.u.FlagSuspectSGEs(" +
+                                   std::to_string(changed.GetRecordNumber()) + ")"});
+        EXPECT_FALSE(Requested(marks_.UkPath(never)));
+        EXPECT_EQ(host_.openProgresses, 0);
+    }
 }
 
-// Escape closes the window as its close box does, in the middle of a run too.
-TEST_F(DiffDlgTest, EscapeClosesTheDialogEvenMidRun) {
-    const CMark slow = marks_.Served('u', "ACNE");
-    server_.Trickle(marks_.UkPath(slow), 1000, 200ms);
-    CDiffDlg& dialog = Open({slow});
-    dialog.Raise();
-    ASSERT_TRUE(wx_test::PumpUntil([&] { return Requested(marks_.UkPath(slow)); }));
+// The keys reach the window without a click, the pointer elsewhere: as it shows, and after a run
+// whose progress window had the focus.
+TEST_F(DiffDlgTest, EscapeClosesTheWindowWithoutAClick) {
     wxUIActionSimulator keys;
-    keys.MouseMove(dialog.GetScreenPosition() + wxPoint(20, 20));
+    const wxSize screen = wxGetDisplaySize();
+    keys.MouseMove(screen.x - 1, screen.y - 1);
     wx_test::Pump();
+    CWindowHost host;
+    CDiffDlg& dialog = Open({marks_.Served('u', "ACME")}, host);
+    wx_test::Pump();
+    EXPECT_TRUE(HasFocus());
+    ASSERT_TRUE(wx_test::PumpUntil([&] { return Buttons().size() == 4; }));
+    EXPECT_TRUE(HasFocus());
     keys.Char(WXK_ESCAPE);
     EXPECT_TRUE(wx_test::PumpUntil([&] { return !dialog.IsShown(); }, 3s));
-    EXPECT_FALSE(dialog.IsRunning());
 }
