@@ -15,6 +15,7 @@
 #include "bench/Toolkit.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
+#include "core/ui/WxDrawSurface.h"
 #include "engines/RegisterTable.h"
 #include "engines/Repository.h"
 #include "engines/selection/ui/DbSelectionPanelWnd.h"
@@ -88,10 +89,12 @@ void BM_PaintVirtualLines(benchmark::State& state) {
     list->SetSize(600, 64 * 40);
     wxBitmap bitmap(list->GetClientSize(), 24);
     wxMemoryDC dc(bitmap);
+    dc.SetFont(list->GetFont());
+    CWxDrawSurface surface(dc);
     if (list->GetVisibleLines() != CVirtualLines::kMaxVisibleLines)
         state.SkipWithError("the list does not show 64 lines");
     for (auto _ : state)
-        list->PaintLines(dc);
+        list->PaintLines(surface);
     frame->Destroy();
     wxTheApp->ProcessPendingEvents();
 }

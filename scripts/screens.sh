@@ -3,7 +3,9 @@
 #   bash scripts/screens.sh [BUILD_DIR] [FOLDER]
 # runs, on a virtual display over the local search service and the registers' sites on loopback,
 # the window test that opens every window of the program (each dialog, each page of the sheets,
-# the options pages and the wizard, each frame), then the examiner's main road; both of
+# the options pages and the wizard and each tab within them, each frame and each tab of the
+# details window, the notices of start-up and the windows of printing), then the examiner's main
+# road; both of
 # BUILD_DIR (build/test unless given). Each writes a PNG of every window it shows into FOLDER
 # (docs/screens unless given), named after the window; the main road's pictures, of a fuller
 # examination, replace the window test's of the same windows.

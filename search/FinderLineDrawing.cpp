@@ -5,6 +5,7 @@
 #include "core/WString.h"
 #include "registers/ZrDbs.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -40,6 +41,43 @@ int CFinderLineDrawer::FlagsWidth(std::size_t registers) {
     return (CZrDb::kBitmapWidth + kIconGap) * static_cast<int>(registers) + kIconGap;
 }
 
+int CFinderLineDrawer::WidthBeforeColumn(const IDrawSurface& surface, const CFoundString& line,
+                                         const CWString& text) {
+    const int aligned = UnitOf(line.GetText(), CFinderSelection::GetAlignedCharacter(line));
+    return text.GetExtentOf(surface, aligned).width;
+}
+
+int CFinderLineDrawer::CodeColumnWidth(const IDrawSurface& surface) const {
+    return Wide(selection_.GetKind() == EFinderList::Vienna ? kViennaColumn : kLocarnoColumn)
+        .GetExtent(surface)
+        .width;
+}
+
+int CFinderLineDrawer::GetWidthToShow(const IDrawSurface& surface, int index, int lineHeight) {
+    const CFoundString line = selection_.GetLine(index);
+    if (line.GetText().empty())
+        return 0;
+    const int margin = TextLeft({0, 0, 0, lineHeight});
+    const CWString text = Wide(line.GetText());
+    const int width = text.GetExtent(surface).width;
+    const int flags = FlagsWidth(line.GetCodes().size());
+    if (selection_.GetKind() != EFinderList::Strings)
+        return margin + CodeColumnWidth(surface) + width + flags;
+    if (!selection_.IsAligned())
+        return margin + width;
+    // The column stands `column` of the room's steps into it, rounded down: the least room
+    // whose share before the column holds the part before it, and whose share after the column
+    // holds the rest. With the column at the margin the part before it never shows.
+    constexpr int kSteps = CFinderSelection::kAlignSteps;
+    const int column = selection_.GetAlignColumn();
+    const int before = WidthBeforeColumn(surface, line, text);
+    const int after = width - before;
+    int room = after > 0 ? kSteps * (after - 1) / (kSteps - column) + 1 : 0;
+    if (column > 0)
+        room = std::max(room, (kSteps * before + column - 1) / column);
+    return margin + room + flags;
+}
+
 void CFinderLineDrawer::DrawLine(IDrawSurface& surface, int index, const CRect& rect) {
     const CFoundString line = selection_.GetLine(index);
     const bool ticked = selection_.IsSelected(line);
@@ -72,19 +110,15 @@ void CFinderLineDrawer::DrawStrings(IDrawSurface& surface, const CFoundString& l
     }
     const int width = rect.right - FlagsWidth(line.GetCodes().size()) - left;
     const int column = left + selection_.GetAlignColumn() * width / CFinderSelection::kAlignSteps;
-    const int aligned = UnitOf(text, CFinderSelection::GetAlignedCharacter(line));
     const CWString wide = Wide(text);
-    wide.TextOut(surface, column - wide.GetExtentOf(surface, aligned).width, rect.top);
+    wide.TextOut(surface, column - WidthBeforeColumn(surface, line, wide), rect.top);
 }
 
 void CFinderLineDrawer::DrawCodeLine(IDrawSurface& surface, const CFoundString& line,
                                      const CRect& rect) const {
     const int left = TextLeft(rect);
     Wide(selection_.GetCodeText(line)).TextOut(surface, left, rect.top);
-    const std::string_view column =
-        selection_.GetKind() == EFinderList::Vienna ? kViennaColumn : kLocarnoColumn;
-    DrawDescription(surface, line.GetText(), left + Wide(column).GetExtent(surface).width,
-                    rect.top);
+    DrawDescription(surface, line.GetText(), left + CodeColumnWidth(surface), rect.top);
 }
 
 void CFinderLineDrawer::DrawDescription(IDrawSurface& surface, const std::string& description,

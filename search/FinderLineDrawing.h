@@ -31,12 +31,22 @@ public:
     // Line `index` of the list into its rectangle; an empty line past the list's ends.
     void DrawLine(IDrawSurface& surface, int index, const CRect& rect);
 
+    // How wide a line of that height must be to show entry `index` whole: its tick box, its
+    // text (aligned: the part before the entry's position within the column's share of the room
+    // left of the flags, the rest within the share right of it), the code column and the flags;
+    // 0 past the list's ends.
+    int GetWidthToShow(const IDrawSurface& surface, int index, int lineHeight);
+
     // Where a line's text begins: after the tick box's margin, as wide as the line is high.
     static int TextLeft(const CRect& rect) { return rect.left + rect.Height() + kIconGap; }
     // The width the flags of that many registers take at the right of a line.
     static int FlagsWidth(std::size_t registers);
 
 private:
+    // The width of the text of an aligned line before the character at the aligned column.
+    static int WidthBeforeColumn(const IDrawSurface& surface, const CFoundString& line,
+                                 const CWString& text);
+    int CodeColumnWidth(const IDrawSurface& surface) const;
     void DrawStrings(IDrawSurface& surface, const CFoundString& line, const CRect& rect) const;
     void DrawCodeLine(IDrawSurface& surface, const CFoundString& line, const CRect& rect) const;
     // The description, and over it the words that start with the typed text in the highlight

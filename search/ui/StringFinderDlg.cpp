@@ -2,6 +2,9 @@
 
 #include "core/ui/WxText.h"
 
+#include <algorithm>
+#include <wx/display.h>
+
 namespace {
 
 // A dialog's help topic lies this far above its template's id.
@@ -26,8 +29,12 @@ void CStringFinderDlgBase::Finish(CStringFinderListBox* list, CStringFinder& fin
                                   bool wide) {
     list_ = list;
     list_->SetFont(services_.font);
-    list_->SetMinSize(FromDIP(wide ? wxSize(420, 330) : wxSize(240, 260)));
     list_->Initialise(finder, std::move(selected), aligned, maxSelected);
+    // Wide enough that the lines it opens on show whole, within the screen's width.
+    const wxSize least = FromDIP(wide ? wxSize(420, 330) : wxSize(240, 260));
+    const int widest = wxDisplay(this).GetClientArea().GetWidth() - 4 * Gap();
+    list_->SetMinSize(
+        {std::max(least.x, std::min(list_->GetWidthToShowLines(least.y), widest)), least.y});
     Body().Add(list_, wxSizerFlags(1).Expand());
     FinishLayout(wxOK | wxCANCEL | wxHELP);
 }

@@ -1,5 +1,9 @@
 #include "search/ui/StringFinderListBox.h"
 
+#include "core/ui/WxDrawSurface.h"
+
+#include <algorithm>
+
 CStringFinderListBox::CStringFinderListBox(wxWindow* parent, const CZrDbs& registers,
                                            EFinderList kind)
     : CVListBox(parent, kId), registers_(registers), kind_(kind) {}
@@ -10,6 +14,17 @@ void CStringFinderListBox::Initialise(CStringFinder& finder, std::vector<std::st
                                                     maxSelected);
     drawer_ = std::make_unique<CFinderLineDrawer>(*selection_, registers_);
     SetFirstLine(0);
+}
+
+int CStringFinderListBox::GetWidthToShowLines(int height) {
+    const std::unique_ptr<IDrawSurface> surface = MakeMeasuringSurface(GetFont());
+    const int lineHeight = surface->GetFontMetrics().LineHeight();
+    const int last =
+        GetFirstLine() + std::clamp(height / lineHeight, 1, CVirtualLines::kMaxVisibleLines);
+    int widest = 0;
+    for (int line = GetFirstLine(); drawer_ && line < last && LineExists(line); ++line)
+        widest = std::max(widest, drawer_->GetWidthToShow(*surface, line, lineHeight));
+    return GetWidthForLines(widest);
 }
 
 void CStringFinderListBox::DrawLine(IDrawSurface& surface, int line, const CRect& rect) {

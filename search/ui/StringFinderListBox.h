@@ -26,6 +26,8 @@ public:
     // ticked.
     void Initialise(CStringFinder& finder, std::vector<std::string> selected, bool aligned,
                     int maxSelected);
+    // The width at which the list, that high, shows whole every line it shows from its first.
+    int GetWidthToShowLines(int height);
     // The ticked strings in the order ticked.
     const std::vector<std::string>& GetSelected() const { return selection_->GetSelected(); }
     CFinderSelection& GetSelection() const { return *selection_; }

@@ -1,11 +1,12 @@
 // The lines of the string-finder lists as they are drawn: where an aligned entry stands, the
 // registers' flags, the ticked background and tick, the code column and the highlighted words,
-// and Western and Greek record text.
+// Western and Greek record text, and how wide a line must be to show its entry whole.
 
 #include "search/FinderLineDrawing.h"
 
 #include "FakeFinders.h"
 #include "RecordingSurface.h"
+#include "TextCutSurface.h"
 #include "registers/ZrDbs.h"
 
 #include <gmock/gmock.h>
@@ -123,4 +124,42 @@ TEST_F(FinderLineDrawingTest, RecordTextIsDrawnWesternOrGreekAsItReads) {
         "c", 4, EFinderList::Strings, false);
     EXPECT_THAT(Matching(Draw(0), "TextOut"), ElementsAre("TextOut(22, 40, \"Café Athènes\")"));
     EXPECT_THAT(Matching(Draw(1), "TextOut"), ElementsAre("TextOut(22, 40, \"ΑΘΗΝΑ καφε\")"));
+}
+
+// At the width a line asks for, its entry stands whole right of the tick box and clear of the
+// flags; a pixel narrower, part of it is cut off or hidden, wherever the aligned column lies.
+TEST_F(FinderLineDrawingTest, ALineAsWideAsItAsksForShowsItsEntryWholeAndNoNarrowerOne) {
+    using enum EFinderList;
+    const struct {
+        const char* name;
+        CFinderReplyEntry entry;
+        std::string codes;
+        EFinderList kind;
+        bool aligned;
+        int columnStep; // from the column's default of 4 ninths
+    } rows[] = {
+        {"aligned at its start", {0, 1, "Bluestone Holdings Ltd"}, "ucsidept", Strings, true, 0},
+        {"aligned within", {8, 1, "SMITH & JONES"}, "uk", Strings, true, 0},
+        {"aligned at the far column", {8, 1, "SMITH & JONES"}, "u", Strings, true, 4},
+        {"aligned at the margin", {0, 1, "ACME"}, "uc", Strings, true, -4},
+        {"not aligned", {3, 1, "Crownfield Industries plc"}, "uc", Strings, false, 0},
+        {"Locarno", {0, 0x0102, "Chairs and tables"}, "o", Locarno, false, 0},
+        {"Vienna", {0, 0x260401, "Circles"}, "uc", Vienna, false, 0},
+    };
+    for (const auto& row : rows) {
+        CFinderSelection& selection = Selection({row.entry}, row.codes, 4, row.kind, row.aligned);
+        selection.StepSelection(row.columnStep);
+        CFinderLineDrawer drawer(selection, registers_);
+        const int width = drawer.GetWidthToShow(CRecordingSurface(), 0, kLine.Height());
+        for (const int shown : {width, width - 1}) {
+            const CRect line{0, kLine.top, shown, kLine.bottom};
+            CRecordingSurface recording;
+            CTextCutSurface surface(recording);
+            surface.SetClip({CFinderLineDrawer::TextLeft(line), line.top, line.right, line.bottom});
+            drawer.DrawLine(surface, 0, line);
+            EXPECT_EQ(surface.CutTexts().empty(), shown == width)
+                << row.name << " " << shown
+                << " wide: " << testing::PrintToString(surface.CutTexts());
+        }
+    }
 }

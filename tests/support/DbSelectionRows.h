@@ -1,6 +1,6 @@
 #pragma once
 // The database selection panel's window as a user reads and clicks it: its visible rows by their
-// text, and its tabs; and the "Change Engines" dialog it opens.
+// text, and its tabs (any strip of tabs alike); and the "Change Engines" dialog it opens.
 
 #include "WxTestSupport.h"
 #include "core/ui/Tabs.h"
@@ -8,6 +8,7 @@
 #include "engines/selection/ui/DbSelectionPanelWnd.h"
 #include "engines/ui/ChangeEnginesDlg.h"
 
+#include <set>
 #include <string>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -34,9 +35,37 @@ inline void SetDbSelectionRow(wxWindow& window, const std::string& text, bool ti
         Tick(*check, ticked);
 }
 
-// A click on the panel's tab of that index.
-inline void ClickDbSelectionTab(wxWindow& window, int tab) {
-    auto& tabs = Child<CTabs>(window, CDbSelectionPanelWnd::kTabsId);
+// Ticks every row of the panel's current tab but the one showing the text (and so the rows it
+// would open), scrolling down through them; a row that will not stay ticked is tried once.
+inline void TickEveryRow(wxWindow& window, const std::string& skipped) {
+    auto& firstRow = Child<wxCheckBox>(window, CDbSelectionPanelWnd::kCheckIds[0]);
+    std::set<std::string> tried = {skipped};
+    for (;;) {
+        wxCheckBox* unticked = nullptr;
+        for (const int id : CDbSelectionPanelWnd::kCheckIds) {
+            auto* check = dynamic_cast<wxCheckBox*>(window.FindWindow(id));
+            if (check && check->IsShown() && check->IsEnabled() && !check->GetValue() &&
+                tried.insert(FromWx(check->GetLabel())).second) {
+                unticked = check;
+                break;
+            }
+        }
+        if (unticked) {
+            Tick(*unticked, true);
+            continue;
+        }
+        const wxString top = firstRow.GetLabel();
+        wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+        wheel.m_wheelRotation = -120;
+        wheel.m_wheelDelta = 120;
+        firstRow.GetEventHandler()->ProcessEvent(wheel);
+        if (firstRow.GetLabel() == top)
+            return;
+    }
+}
+
+// A click on the strip's tab of that index.
+inline void ClickTab(CTabs& tabs, int tab) {
     for (int x = 0; x < tabs.GetClientSize().x; ++x)
         if (tabs.HitTest({x, 2}) == tab) {
             wxMouseEvent down(wxEVT_LEFT_DOWN);
@@ -45,6 +74,11 @@ inline void ClickDbSelectionTab(wxWindow& window, int tab) {
             return;
         }
     FAIL() << "no tab " << tab;
+}
+
+// A click on the panel's tab of that index.
+inline void ClickDbSelectionTab(wxWindow& window, int tab) {
+    ClickTab(Child<CTabs>(window, CDbSelectionPanelWnd::kTabsId), tab);
 }
 
 // Picks the entry of a list as a user does: the selection, then its command event.

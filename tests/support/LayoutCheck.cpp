@@ -1,14 +1,20 @@
 #include "LayoutCheck.h"
 
+#include "TextCutSurface.h"
+#include "app/controls/ui/VListBox.h"
 #include "core/ui/HyperLink.h"
+#include "core/ui/WxDrawSurface.h"
 #include "core/ui/WxText.h"
 
+#include <algorithm>
 #include <glib.h>
+#include <mutex>
 #include <string_view>
 #include <utility>
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/dcmemory.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/scrolwin.h>
@@ -64,6 +70,7 @@ public:
     void CheckTree(wxWindow& window) {
         CheckOwnSize(window);
         CheckColumns(window);
+        CheckDrawnLines(window);
         std::vector<wxWindow*> children;
         if (auto* book = dynamic_cast<wxBookCtrlBase*>(&window)) {
             // The pages share one place; only the one shown is seen.
@@ -108,7 +115,7 @@ private:
         CheckRoom(NameOf(control), size.y, best.y, "high");
     }
 
-    // The headings of a report list, each in full in its column.
+    // The headings and entries of a report list, each in full in its column.
     void CheckColumns(wxWindow& window) {
         auto* list = dynamic_cast<wxListCtrl*>(&window);
         if (!list || !list->InReportView())
@@ -117,10 +124,38 @@ private:
             wxListItem heading;
             heading.SetMask(wxLIST_MASK_TEXT);
             list->GetColumn(column, heading);
-            CheckRoom("the column '" + FromWx(heading.GetText()) + "'",
-                      list->GetColumnWidth(column),
-                      list->GetTextExtent(heading.GetText()).x + list->FromDIP(12));
+            const std::string name = "the column '" + FromWx(heading.GetText()) + "'";
+            const int width = list->GetColumnWidth(column);
+            CheckRoom(name, width, list->GetTextExtent(heading.GetText()).x + list->FromDIP(12));
+            // The list draws an entry 2 pixels into its column and leaves 8 of the column free;
+            // the widest entry of a column stands for all.
+            wxString widest;
+            int widestWidth = 0;
+            for (long item = 0; item < list->GetItemCount(); ++item) {
+                const wxString text = list->GetItemText(item, column);
+                if (const int textWidth = list->GetTextExtent(text).x; textWidth > widestWidth) {
+                    widest = text;
+                    widestWidth = textWidth;
+                }
+            }
+            CheckRoom(name + " for its entry '" + FromWx(widest) + "'", width, widestWidth + 8);
         }
+    }
+
+    // The texts an owner-drawn list draws, each whole on its line: drawn as on the screen, on a
+    // bitmap of the list's size.
+    void CheckDrawnLines(wxWindow& window) {
+        auto* list = dynamic_cast<CVListBox*>(&window);
+        if (!list)
+            return;
+        wxBitmap bitmap(list->GetClientSize());
+        wxMemoryDC dc(bitmap);
+        dc.SetFont(list->GetFont());
+        CWxDrawSurface screen(dc);
+        CTextCutSurface surface(screen);
+        list->PaintLines(surface);
+        for (const std::string& cut : surface.CutTexts())
+            faults_.push_back("in " + NameOf(*list) + " " + cut);
     }
 
     void CheckSiblings(wxWindow& parent, const std::vector<wxWindow*>& children) {
@@ -159,13 +194,21 @@ private:
     std::vector<std::string>& faults_;
 };
 
-std::vector<std::string>& Recorded() {
-    static std::vector<std::string> recorded;
-    return recorded;
+// What the toolkit logged since it was last taken; the toolkit logs from threads of its own too.
+struct CRecorded {
+    std::mutex mutex;
+    std::vector<std::string> messages;
+};
+
+CRecorded& Recorded() {
+    // Never destroyed: a thread may still log while the program ends.
+    static auto* recorded = new CRecorded;
+    return *recorded;
 }
 
-// GLib hands every message to one writer, set once for the program; the toolkit's warnings
-// come as structured messages, so no older log handler would hear them.
+// GLib hands every message to one writer, set once for the program and called on whichever
+// thread logs; the toolkit's warnings come as structured messages, so no older log handler
+// would hear them.
 GLogWriterOutput WriteLog(GLogLevelFlags level, const GLogField* fields, gsize count,
                           gpointer data) {
     if (!(level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)))
@@ -180,8 +223,11 @@ GLogWriterOutput WriteLog(GLogLevelFlags level, const GLogField* fields, gsize c
         else if (fields[i].length < 0 && value && key == "MESSAGE")
             message = value;
     }
-    Recorded().push_back(domain + ((level & G_LOG_LEVEL_WARNING) ? "-WARNING: " : "-CRITICAL: ") +
-                         message);
+    std::string line =
+        domain + ((level & G_LOG_LEVEL_WARNING) ? "-WARNING: " : "-CRITICAL: ") + message;
+    CRecorded& recorded = Recorded();
+    const std::lock_guard lock(recorded.mutex);
+    recorded.messages.push_back(std::move(line));
     return G_LOG_WRITER_HANDLED;
 }
 
@@ -202,7 +248,9 @@ std::vector<std::string> TakeToolkitWarnings() {
         return true;
     }();
     (void)installed;
-    return std::exchange(Recorded(), {});
+    CRecorded& recorded = Recorded();
+    const std::lock_guard lock(recorded.mutex);
+    return std::exchange(recorded.messages, {});
 }
 
 } // namespace wx_test

@@ -50,7 +50,10 @@ void CHScrollListBox::Clear() {
 }
 
 void CHScrollListBox::Refit() {
-    SetColumnWidth(0, std::max(lines_.GetExtent(), GetClientSize().x));
+    // The list control cuts an entry short behind an ellipsis unless its column leaves 8 pixels
+    // beside the text, where a line's extent counts 2 or 3 of them.
+    constexpr int kColumnMargin = 6;
+    SetColumnWidth(0, std::max(lines_.GetExtent() + kColumnMargin, GetClientSize().x));
 }
 
 wxString CHScrollListBox::OnGetItemText(long item, long) const {

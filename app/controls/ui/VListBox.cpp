@@ -71,6 +71,11 @@ int CVListBox::ButtonColumnLeft() const {
     return GetClientSize().x - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
 }
 
+int CVListBox::GetWidthForLines(int lineWidth) const {
+    const int client = lineWidth + kLineGap + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+    return ClientToWindowSize({client, 0}).x;
+}
+
 void CVListBox::Relayout() {
     wxClientDC dc(this);
     dc.SetFont(GetFont());
@@ -96,22 +101,23 @@ void CVListBox::DrawLine(IDrawSurface& surface, int line, const CRect& rect) {
 
 void CVListBox::OnPaint(wxPaintEvent&) {
     wxAutoBufferedPaintDC dc(this);
-    PaintLines(dc);
-}
-
-void CVListBox::PaintLines(wxDC& dc) {
     dc.SetFont(GetFont());
     CWxDrawSurface surface(dc);
+    PaintLines(surface);
+}
+
+void CVListBox::PaintLines(IDrawSurface& surface) {
     const wxSize client = GetClientSize();
     const int buttonsLeft = ButtonColumnLeft();
     const CColour window = surface.GetSystemColour(ESystemColour::Window);
     surface.SetTextColour(surface.GetSystemColour(ESystemColour::WindowText));
     surface.SetBackgroundColour(window);
-    const int right = buttonsLeft - 2;
+    const int right = buttonsLeft - kLineGap;
     for (int i = 0; i < lines_.GetVisibleLines(); ++i) {
         const CRect rect = lines_.LineRect(i, 0, right);
-        wxDCClipper clip(dc, rect.left, rect.top, rect.Width(), rect.Height());
+        surface.SetClip(rect);
         DrawLine(surface, lines_.GetFirstLine() + i, rect);
+        surface.ResetClip();
     }
     const int below = lines_.GetVisibleLines() * lines_.GetLineHeight();
     surface.FillRect({0, below, buttonsLeft, client.y}, window);

@@ -9,7 +9,6 @@
 #include <wx/control.h>
 
 class CGraphicButton;
-class wxDC;
 
 class CVListBox : public wxControl {
 public:
@@ -29,9 +28,12 @@ public:
     void PageDown();
     // Draws the visible lines again.
     void RedrawLines() { Refresh(false); }
-    // Paints the whole client area on the context: the lines in the window text colour on the
-    // window colour, the rest in the window colour, and the line before the buttons.
-    void PaintLines(wxDC& dc);
+    // The width of the box whose lines are that wide.
+    int GetWidthForLines(int lineWidth) const;
+    // Paints the whole client area through the surface, which draws in the list's font: the
+    // lines in the window text colour on the window colour, each clipped to its rectangle, the
+    // rest in the window colour, and the line before the buttons.
+    void PaintLines(IDrawSurface& surface);
 
 protected:
     // Draws one line into its rectangle, clipped to it; the surface starts each line as the
@@ -48,6 +50,9 @@ protected:
     wxSize DoGetBestSize() const override;
 
 private:
+    // Between the lines and the column of buttons.
+    static constexpr int kLineGap = 2;
+
     CVirtualLines::LineExists Exists() const;
     void Relayout();
     int ButtonColumnLeft() const;
