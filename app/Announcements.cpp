@@ -34,8 +34,8 @@ void CAnnouncements::Take(std::vector<CAnnouncementItem> fetched,
     if (fetched.empty())
         return;
     items_ = std::move(fetched);
-    // A date cell may break its line; the date is kept in the settings file, one line a key,
-    // and read as a date only with single blanks.
+    // A date cell may break its line or space its words out; the date is read as a date only
+    // with single blanks.
     for (CAnnouncementItem& item : items_)
         item.date = CCleanString(item.date).GetText();
     const std::string& date = items_.front().date;

@@ -1,6 +1,7 @@
 #pragma once
-// A new examination without the wizard, as the sample examination is made: every database the
-// repository has an engine for, with the examination defaults of the user settings.
+// A new examination's standard details without the wizard's database panel, as the sample
+// examination and the window tests start one: every database the repository has an engine
+// for, with the examination defaults of the user settings.
 
 #include "app/ZrDocManager.h"
 #include "app/document/ZR2000Doc.h"

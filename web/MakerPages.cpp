@@ -8,6 +8,8 @@
 #include "web/HttpStatus.h"
 #include "web/UrlCoding.h"
 
+#include <algorithm>
+
 namespace {
 
 // The text without line feeds and carriage returns at either end; blanks are kept.
@@ -17,6 +19,16 @@ std::string_view TrimLineEnds(std::string_view text) {
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
         text.remove_suffix(1);
     return text;
+}
+
+// A value taken from the maker's pages as the program keeps it: every control character (a line
+// break, a NUL) a blank, so that the settings file can hold the value on its line, a date can be
+// read from it and a menu can show it.
+std::string PageValue(std::string_view text) {
+    std::string value(text);
+    std::ranges::replace_if(
+        value, [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }, ' ');
+    return value;
 }
 
 // The message boxes show at most this much of a library's message.
@@ -48,11 +60,11 @@ void CHtmlPageAnnouncements::OnToken(const CHtmlToken& token) {
         // The link opens in the user's browser, so only web addresses are kept.
         link_ = ResolveLink(token.GetAttribute("href"));
     } else if (token.GetKind() == CHtmlToken::kText && inTable_ && inCell_) {
-        const std::string text = token.GetText();
+        const std::string text = PageValue(TrimLineEnds(token.GetText()));
         if (GetCellOrdinal(-1) == 1)
-            date_ += TrimLineEnds(text);
+            date_ += text;
         else if (GetCellOrdinal(-1) == 2)
-            title_ += TrimLineEnds(text);
+            title_ += text;
     } else if (token.IsEndTag("tr") && inTable_) {
         if (!link_.empty() && !title_.empty())
             announcements_.emplace_back(date_, link_, title_);
@@ -75,7 +87,7 @@ void CHtmlPageRepositories::OnToken(const CHtmlToken& token) {
     } else if (token.IsEndTag("repository")) {
         inRepository_ = false;
     } else if (token.GetKind() == CHtmlToken::kText && inRepository_) {
-        const std::string text = token.GetText();
+        const std::string text = PageValue(token.GetText());
         if (const std::string_view trimmed = TrimWhite(text); !trimmed.empty())
             repositories_.emplace_back(trimmed);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The pages of the maker's web server: the announcements offered as menu items, the list of
-// repositories, and the login of the web search service.
+// repositories, and the login of the web search service. The texts taken from them hold no
+// control character: each is read as a blank, so that any value can be kept in the settings.
 
 #include "web/HtmlPage.h"
 

@@ -6,13 +6,13 @@
 #include "web/HeaderScan.h"
 #include "web/HttpFetch.h"
 #include "web/HttpStatus.h"
+#include "web/NoAnswer.h"
 #include "web/RecordPageSites.h"
 #include "web/RegisterSites.h"
 #include "web/TextEncoding.h"
 #include "web/WalkSites.h"
 
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -81,49 +81,6 @@ HttpExchange ExchangeOf(const CHtmlRequest& request) {
     return exchange;
 }
 
-// The last exchange of a fetch when no server answered it.
-struct CNoAnswer {
-    std::string url;
-    // No connection could be made (refused or timed out), as against a name that did not
-    // resolve or a transfer cut short.
-    bool connectFailed = false;
-};
-
-// Sees every exchange of a fetch, and keeps the last one when nothing answered it.
-class CNoAnswerWatch : public IHttpTransport {
-public:
-    CNoAnswerWatch(std::unique_ptr<IHttpTransport> transport, std::optional<CNoAnswer>& last)
-        : transport_(std::move(transport)), last_(last) {}
-
-    HttpReply Exchange(const HttpExchange& exchange) override {
-        HttpReply reply = transport_->Exchange(exchange);
-        last_.reset();
-        if (reply.status == 0)
-            last_ = CNoAnswer{exchange.url, reply.connectFailed};
-        return reply;
-    }
-
-private:
-    std::unique_ptr<IHttpTransport> transport_;
-    std::optional<CNoAnswer>& last_;
-};
-
-// What the user reads when the register's server could not be reached: which page, which server,
-// what to try; the library's own words follow in brackets for whoever helps.
-std::string NoAnswerText(const std::string& markName, const CNoAnswer& failure,
-                         const std::string& detail) {
-    const std::string server = CHtmlUrl(failure.url).GetHost();
-    const char* refused = failure.connectFailed ? ", which did not accept a connection" : "";
-    const char* advice =
-        failure.connectFailed
-            ? "The site may be down, or a firewall or proxy may be in the way: try again later"
-            : "Check this computer's connection to the internet and its proxy settings, then "
-              "try again";
-    return "The register's page for " + markName + " could not be fetched from " + server +
-           refused + " (" + detail + "). " + advice +
-           " with Reload Original Page on the PTO tab's menu.";
-}
-
 std::string HtmlForBrowser(const std::string& body, std::string_view contentType) {
     if (IsDeclaredUtf8(body, contentType) && IsValidUtf8(body))
         return body;
@@ -174,12 +131,12 @@ CPageResult CWebRegisterPages::FetchPage(const CPageOrder& order,
     CPageResult result;
     CWebOptions options = options_;
     options.isCancelled = isCancelled;
-    std::optional<CNoAnswer> noAnswer;
-    CWebClient client(options, std::make_unique<CNoAnswerWatch>(
-                                   std::make_unique<CCurlTransport>(options), noAnswer));
+    CNoAnswerWording wording("The register's page for " + order.markName,
+                             "Reload Original Page on the PTO tab's menu");
+    CWebClient client(options, wording.Watch(std::make_unique<CCurlTransport>(options)));
     FetchOnClient(client, servers_, order, result);
     // Whatever failed after an exchange nobody answered failed for want of that answer.
-    if (!result.error.empty() && noAnswer && !(isCancelled && isCancelled()))
-        result.error = NoAnswerText(order.markName, *noAnswer, result.error);
+    if (!result.error.empty() && !(isCancelled && isCancelled()))
+        result.error = wording.Word(result.error);
     return result;
 }

@@ -5,6 +5,18 @@
 #include <algorithm>
 #include <map>
 
+namespace {
+
+// A search as the examination keeps it: its criteria completed as reading them from a file
+// completes them (no class chosen is every class), so that it reads the same before and after
+// Save and Open.
+CSearch Completed(CSearch search) {
+    search.GetCriteria().FillDefaults();
+    return search;
+}
+
+} // namespace
+
 CZR2000Doc::CZR2000Doc(IExamRegisters& registers, IExamRepository& repository, IDocumentHost& host)
     : registers_(registers), repository_(repository), host_(host) {}
 
@@ -85,7 +97,7 @@ void CZR2000Doc::ChangeDatabases(const std::string& codes, const CDbSelection& s
 }
 
 int CZR2000Doc::AddSearch(const CSearch& search) {
-    const int searchId = searches_.Add(search);
+    const int searchId = searches_.Add(Completed(search));
     UpdateAllViews(nullptr, kHintSearchAdded);
     SetModifiedFlag();
     return searchId;
@@ -100,7 +112,7 @@ void CZR2000Doc::SetSearchResults(const CSearch& search) {
 }
 
 void CZR2000Doc::ReplaceSearch(const CSearch& search) {
-    searches_.Replace(search);
+    searches_.Replace(Completed(search));
     UpdateAllViews(nullptr, kHintSearches);
     SetModifiedFlag();
 }
@@ -210,6 +222,8 @@ void CZR2000Doc::SetWatchContents(const CMarkList& marks, const CSearchList& sea
     CZrDocData::SetSectionCount(1);
     marks_ = marks;
     searches_ = searches;
+    for (int i = 0; i < searches_.GetCount(); ++i)
+        searches_.SetAt(i, Completed(searches_.GetAt(i)));
     info_.SetWatchMarkCount(marks.GetCount());
     SetType(CExamInfo::kWatch);
     SetModifiedFlag();

@@ -1,8 +1,10 @@
 #include "app/views/UsageStatistics.h"
 
 #include "app/MakerServer.h"
+#include "web/CurlTransport.h"
 #include "web/HttpStatus.h"
 #include "web/MakerPages.h"
+#include "web/NoAnswer.h"
 #include "web/UrlCoding.h"
 #include "web/WebServers.h"
 
@@ -36,14 +38,15 @@ CMakerWebLogin::CMakerWebLogin(const CSystemOptions& system)
 bool CMakerWebLogin::Login(const std::string& companyId, const std::string& userId,
                            const std::string& password, CWebLoginAnswers& answers,
                            std::string& errorText) {
-    CWebClient client(options_);
+    CNoAnswerWording wording("The usage statistics", "Usage Statistics on the Tools menu");
+    CWebClient client(options_, wording.Watch(std::make_unique<CCurlTransport>(options_)));
     CWebConnection connection(client, server_);
     CQuietWebLoginPage page(connection);
     page.AddParam("compid", companyId);
     page.AddParam("userid", userId);
     page.AddParam("pass", password);
     if (!page.Post()) {
-        errorText = page.GetFailure();
+        errorText = wording.Word(page.GetFailure());
         return false;
     }
     answers = {page.GetCompany(), page.GetCName(), page.GetCookie()};

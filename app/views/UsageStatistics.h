@@ -11,7 +11,7 @@ class CSystemOptions;
 
 // The web login of the maker's server ([WebServers] Maker of the system settings): the form of
 // the logged-in user posted with the short limits of the maker's pages. A failure comes back as
-// its text, for the view to tell once.
+// its text, worded as every page that found no server is, for the view to tell once.
 class CMakerWebLogin : public IWebLogin {
 public:
     explicit CMakerWebLogin(const CSystemOptions& system);

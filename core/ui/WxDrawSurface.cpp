@@ -131,18 +131,26 @@ private:
     std::unordered_map<Key, Entries::iterator, KeyHash> index_;
 };
 
-CBitmapCache& TheBitmapCache() {
-    static CBitmapCache cache;
-    return cache;
-}
-
-// The cached bitmaps go with the toolkit, not after it.
+// The cache lives with the toolkit: made as it starts and gone as it ends, so that no bitmap
+// outlives it, whatever order a program's statics (one may hold the toolkit) are destroyed in.
 class CBitmapCacheModule : public wxModule {
 public:
-    bool OnInit() override { return true; }
-    void OnExit() override { TheBitmapCache().Clear(); }
+    bool OnInit() override {
+        running_ = this;
+        return true;
+    }
+    void OnExit() override {
+        running_ = nullptr;
+        cache_.Clear();
+    }
+
+    // The cache of the running toolkit; null while none runs.
+    static CBitmapCache* Running() { return running_ ? &running_->cache_ : nullptr; }
 
 private:
+    static inline CBitmapCacheModule* running_ = nullptr;
+    CBitmapCache cache_;
+
     wxDECLARE_DYNAMIC_CLASS(CBitmapCacheModule);
 };
 
@@ -163,7 +171,9 @@ wxIMPLEMENT_DYNAMIC_CLASS(CBitmapCacheModule, wxModule);
 
 std::optional<wxBitmap> ImageToBitmap(EImageFormat format, std::span<const std::uint8_t> bytes,
                                       wxSize size) {
-    return TheBitmapCache().Get(format, bytes, size);
+    if (CBitmapCache* cache = CBitmapCacheModule::Running())
+        return cache->Get(format, bytes, size);
+    return DecodeBitmap(format, bytes, size);
 }
 
 std::unique_ptr<IDrawSurface> MakeMeasuringSurface(const wxFont& font) {

@@ -6,6 +6,7 @@
 #include "app/document/ZreFile.h"
 #include "core/SystemOptions.h"
 #include "platform/AtomicFile.h"
+#include "registers/RegisterWording.h"
 
 #include <filesystem>
 
@@ -48,6 +49,10 @@ protected:
         document.SetDbSelection(selection);
         const int uk = document.AddSearch(MakeRunSearch(1, "u", 1, 3));
         const int eu = document.AddSearch(MakeRunSearch(2, "c", 2, 1));
+        // Edited in its sheet, the class field emptied.
+        CSearch edited = document.FindSearch(eu);
+        edited.GetCriteria().SetClasses("");
+        document.ReplaceSearch(edited);
         const std::uint32_t ukRecords[] = {10, 12, 14};
         document.AddFoundMarks(ukRecords, 'u', 1, uk, true, false);
         const std::uint32_t euRecords[] = {20};
@@ -127,6 +132,13 @@ TEST_F(DocFilesTest, SavedExaminationOpensAsItWas) {
     EXPECT_TRUE(opened.GetDbSelection() == doc.GetDbSelection());
     EXPECT_EQ(opened.GetSearchCount(), 2);
     EXPECT_EQ(opened.FindSearch(1).GetFound(), 3);
+    // Each search's line, new or edited, reads as it did; no class chosen is every class.
+    const CRegisterWording wording;
+    for (const int id : {1, 2}) {
+        const std::string line = doc.FindSearch(id).GetDescription(false, nullptr, wording);
+        EXPECT_TRUE(line.starts_with("CL:All ")) << line;
+        EXPECT_EQ(opened.FindSearch(id).GetDescription(false, nullptr, wording), line);
+    }
     ASSERT_EQ(opened.GetMarkCount(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(opened.GetMark(i).GetRecordNumber(), doc.GetMark(i).GetRecordNumber());

@@ -196,6 +196,8 @@ TEST_F(DocFixture, WatchContentsReplaceTheExaminationAsANewDocument) {
     EXPECT_EQ(doc.GetWatchMarkCount(), 2);
     EXPECT_EQ(doc.GetSectionCount(), 1);
     EXPECT_EQ(doc.GetSearchCount(), 1);
+    // Its searches' criteria are completed as an opened watch's are: no class is every class.
+    EXPECT_TRUE(doc.GetSearch(0).GetCriteria().HasAllClasses());
     EXPECT_EQ(doc.GetClient(), "Acme");
     EXPECT_TRUE(doc.GetPathName().empty());
     EXPECT_TRUE(doc.IsModified());

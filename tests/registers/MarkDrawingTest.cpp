@@ -135,6 +135,29 @@ TEST_F(MarkDrawing, BoxesOfPermanentlyKeptMarksAreGreyedAndLongBoxesNever) {
     // clang-format on
 }
 
+// A selected row's pen is its text colour, which may be the box's window colour: the box is
+// outlined (and crossed, right after, for a kept mark) in the window's text colour all the same.
+TEST_F(MarkDrawing, TheKeepBoxOfASelectedRowIsOutlinedInTheWindowsTextColour) {
+    const std::string ink =
+        CRecordingSurface::FormatColour(surface_.GetSystemColour(ESystemColour::WindowText));
+    const CRect box = CZrDb::GetShortBoxRect({0, 0, 600, 0}, info_);
+    const std::string outline =
+        "DrawPolyline((" + std::to_string(box.left) + ", " + std::to_string(box.top) + ")";
+    Cache(CMark(16, 'u', 0, 0), MakeRecord({{"WORDMARK", "ACME"}}));
+    // White text on black, and white text on half the kept colour.
+    for (const std::uint32_t flags : {0u, CMark::kKept}) {
+        const Calls calls = DrawRow(CMark(16, 'u', 0, 0, 0, flags), kBoxKeep, true);
+        const auto drawn = std::ranges::find_if(
+            calls, [&outline](const std::string& call) { return call.starts_with(outline); });
+        ASSERT_NE(drawn, calls.end()) << flags;
+        const auto pen =
+            std::find_if(std::make_reverse_iterator(drawn), calls.rend(),
+                         [](const std::string& call) { return call.starts_with("SetPen("); });
+        ASSERT_NE(pen, calls.rend()) << flags;
+        EXPECT_EQ(*pen, "SetPen(" + ink + ", 1)") << flags;
+    }
+}
+
 TEST_F(MarkDrawing, WideTextIsCutByBisectionForEveryLengthAndWidth) {
     struct Case {
         std::string text;

@@ -89,7 +89,7 @@ TEST_F(AutoSearchesInDocument, EachSearchGetsTheDatabasesClassesAndStatuses) {
               (std::vector<std::string>{
                   "0:DBIDS=\"uc\" AND CLASS=\"9\" AND WORDM=\"red\" AND (WORDM=\"apple\" OR "
                   "WORDM=\"pear\") AND STATS=\"rp\"",
-                  "3:DBIDS=\"uc\" AND WORDM=\"acne\" AND STATS=\"rp\""}));
+                  "3:DBIDS=\"uc\" AND CLASS=\"All\" AND WORDM=\"acne\" AND STATS=\"rp\""}));
     EXPECT_TRUE(doc.IsModified());
 }
 

@@ -11,6 +11,7 @@
 #include "web/HttpStatus.h"
 
 using Lines = std::vector<std::string>;
+using namespace std::string_literals;
 
 namespace {
 
@@ -52,6 +53,9 @@ TEST_F(MakerPages, AnnouncementsAreRowsWithAWebLinkAndATitle) {
                  "<tr><td>7 Jul 2004<td><a href='https://other.example/7.htm'>Seven</a></tr>"
                  "<tr><td><table><tr><td>inner</table>8 Aug 2004<td><a href=8.htm>Lost</a></tr>"
                  "</table>");
+    // Control characters, which the settings file and the menu cannot hold, read as blanks.
+    server_.Page("/controls.html", "<table id=announcements><tr><td>9\0Sep\r\n2004"
+                                   "<td><a href=9.htm>Nine\x01\x7F</a></tr></table>"s);
     CHtmlPageAnnouncements page(&connection_);
     page.SetUrl("http://ignored.example/announcements/index.html");
     page.FetchPage(false);
@@ -59,7 +63,11 @@ TEST_F(MakerPages, AnnouncementsAreRowsWithAWebLinkAndATitle) {
     EXPECT_EQ(Announced(page),
               (Lines{" 2 Feb 2004 |" + server_.Url("/announcements/news/1.htm") + "|New register",
                      "7 Jul 2004|https://other.example/7.htm|Seven"}));
+    page.SetUrl("/controls.html");
+    page.FetchPage(false);
+    EXPECT_EQ(Announced(page), Lines{"9 Sep  2004|" + server_.Url("/9.htm") + "|Nine  "});
     // A page that cannot be fetched gives no announcements.
+    page.SetUrl("/announcements/index.html");
     server_.Status("/announcements/index.html", 404);
     page.FetchPage(false);
     EXPECT_EQ(page.GetError(), HttpStatusText(404));
@@ -68,7 +76,7 @@ TEST_F(MakerPages, AnnouncementsAreRowsWithAWebLinkAndATitle) {
 
 TEST_F(MakerPages, RepositoryElementsGiveTheirTexts) {
     CHtmlPageRepositories page;
-    page.ParseBuffer("<repository>\r\n  main \n</repository><p>outside</p>"
+    page.ParseBuffer("<repository>\r\n  main\x1F \n</repository><p>outside</p>"
                      "<Repository>a<b>corbaloc::h:1/x</b> </REPOSITORY><repository></repository>");
     EXPECT_EQ(page.GetRepositories(), (Lines{"main", "a", "corbaloc::h:1/x"}));
 }

@@ -1,9 +1,9 @@
 // zr_sample_exam: prepares a try-out of the program against the local search service. It saves
 // an automatic login for the service's test account in the system settings beside the program
 // (which must already name the service's repositories), logs in, and works through a small
-// clearance examination as a user would (SampleExaminer.h): searches run in the first two
-// sections, the client's closest conflicts kept in the first, one search left to run. Then it
-// saves the examination.
+// clearance examination as a user would (SampleExaminer.h): the client's word mark and classes
+// given to the wizard, searches run in the first two sections, the client's closest conflicts
+// kept in the first, one search left to run. Then it saves the examination.
 //
 //   zr_sample_exam --program-dir DIR --output FILE.zre
 
@@ -31,9 +31,11 @@ constexpr const char* kCompanyId = "TESTCO";
 constexpr const char* kUserId = "examiner";
 constexpr const char* kPassword = "secret";
 
-// The client's mark, in the classes of its goods and services.
+// The client's mark, in the classes of its goods and services, and the neighbouring classes of
+// the services it may offer later.
 constexpr const char* kClientMark = "ACME";
 constexpr const char* kClientClasses = "9, 42";
+constexpr const char* kNeighbouringClasses = "35, 38";
 // The registers of the client's markets, whose conflicting marks the examiner keeps.
 constexpr const char* kMarketRegisters = "uc";
 // Items of the General page's match-kind list.
@@ -66,16 +68,18 @@ bool IsMarketConflict(const CMark& mark) {
     return wordMark == kClientMark || wordMark.starts_with(std::string(kClientMark) + " ");
 }
 
-// The examination's work; false, with the reason on the standard error, when a step failed.
-bool WorkThrough(CZR2000Doc& document) {
+// The examination's work, from the wizard on; false, with the reason on the standard error,
+// when a step failed.
+bool WorkThrough(CZR2000Doc& document, const CNewExamination& standard) {
     CSampleExaminer examiner(document, TheUserOptions());
     const auto keepNothing = [](const CMark&) { return false; };
     const bool done =
+        examiner.NewExamination({standard, kClientMark, kClientClasses, kNeighbouringClasses}) &&
         examiner.Search({0, kClientClasses, kClientMark, kContainingWords}, IsMarketConflict) &&
         examiner.Search({0, kClientClasses, kClientMark, kSimilarWords}, keepNothing) &&
         examiner.Search({1, kClientClasses, kClientMark, kAnagrams}, keepNothing) &&
         // The neighbouring services, for later.
-        examiner.AddSearch({1, "35, 38", kClientMark, kContainingWords});
+        examiner.AddSearch({1, kNeighbouringClasses, kClientMark, kContainingWords});
     if (!done)
         std::cerr << "zr_sample_exam: " << examiner.GetError() << '\n';
     return done;
@@ -134,8 +138,7 @@ int main(int argc, char** argv) {
         exam.examId = "ACM-0417";
         // Marks with the client's classes among others conflict as well.
         exam.oneClassOnly = false;
-        document.NewExamination(exam);
-        if (!WorkThrough(document))
+        if (!WorkThrough(document, exam))
             result = 1;
         else if (!document.OnSaveDocument(output))
             result = Fail("cannot save " + output);

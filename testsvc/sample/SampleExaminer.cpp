@@ -5,6 +5,8 @@
 #include "core/UserOptions.h"
 #include "engines/SearchProgress.h"
 #include "search/GeneralPageModel.h"
+#include "search/NewExamModel.h"
+#include "search/NewExamPages.h"
 
 #include <chrono>
 #include <thread>
@@ -77,6 +79,39 @@ CSampleExaminer::CSampleExaminer(CZR2000Doc& document, const CUserOptions& user)
       flow_(CSearchRunWindows{*windows_, *windows_, *windows_, *windows_, *windows_}, user) {}
 
 CSampleExaminer::~CSampleExaminer() = default;
+
+bool CSampleExaminer::NewExamination(const CTypedExamination& typed) {
+    // Without the engines' finders the design proposes no terms.
+    CNewExamModel wizard(nullptr);
+    // The Standard page, left with Next.
+    const CNewExamination& standard = typed.standard;
+    wizard.SetDetails(standard.agency, standard.examiner, standard.client, standard.examId,
+                      standard.oneClassOnly);
+    if (const std::string refusal = wizard.SetDatabases(standard.selection, standard.engines);
+        !refusal.empty()) {
+        error_ = "the New Examination wizard refused the databases: " + refusal;
+        return false;
+    }
+    wizard.SetAutoDesign(true);
+    CExamAutoPage autoPage(wizard, user_);
+    autoPage.Activate();
+    CExamAutoCriteria target = autoPage.GetCriteria();
+    target.wordMark = typed.wordMark;
+    target.primaryClasses = typed.primaryClasses;
+    target.secondaryClasses = typed.secondaryClasses;
+    autoPage.SetCriteria(target);
+    if (autoPage.Next()) {
+        CExamTermsPage termsPage(wizard, user_);
+        termsPage.Activate();
+        if (termsPage.Finish()) {
+            document_.NewExamination(wizard.GetResult());
+            return true;
+        }
+    }
+    error_ = "the New Examination wizard refused the target mark " + typed.wordMark +
+             " in classes " + typed.primaryClasses + " and " + typed.secondaryClasses;
+    return false;
+}
 
 bool CSampleExaminer::TypeCriteria(const CTypedSearch& typed, CCriteria& criteria) {
     CGeneralPageModel page(CGeneralPageModel::EMode::Normal, user_);

@@ -186,8 +186,9 @@ TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAnEnquiry) {
 }
 
 TEST_F(ViewsTest, SearchOpensTheSheetAndRunsWhatWasTypedAsItsWrittenCriteriaRun) {
-    const std::string written =
-        "DBIDS=\"" + Document().GetDatabaseCodes() + "\" AND WORDM=\"zenith\" AND STATS=\"rpla\"";
+    // No class typed is every class, as the criteria read back say.
+    const std::string written = "DBIDS=\"" + Document().GetDatabaseCodes() +
+                                "\" AND CLASS=\"All\" AND WORDM=\"zenith\" AND STATS=\"rpla\"";
     wx_test::RecordedMessages messages;
     wx_test::DialogScripts dialogs;
     dialogs.Add([](wxDialog& sheet) {

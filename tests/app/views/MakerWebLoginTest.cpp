@@ -1,5 +1,6 @@
 // The usage statistics' web login against a maker's server on loopback.
 
+#include "UnreachableServers.h"
 #include "app/views/UsageStatistics.h"
 #include "core/SystemOptions.h"
 #include "platform/MessageBox.h"
@@ -45,6 +46,17 @@ TEST(MakerWebLogin, PostsTheUsersFormToTheNamedServerAndLeavesFailuresToItsCalle
     server.Status(CWebLoginPage::kLoginPath, 500);
     EXPECT_FALSE(login.Login("ACME", "examiner", "p&w", answers, error));
     EXPECT_EQ(error, HttpStatusText(500));
+
+    // A server that cannot be reached is named with what to try, as the details window names a
+    // register's.
+    const RefusedPort refused;
+    for (const CUnreachableServer& row : UnreachableServers(refused, "The usage statistics",
+                                                            "Usage Statistics on the Tools menu")) {
+        folder.Write("prog/ZrSystem.ini", "[WebServers]\nMaker=" + row.url + "\n");
+        settings.Load(folder / "prog");
+        EXPECT_FALSE(CMakerWebLogin(settings).Login("ACME", "examiner", "p&w", answers, error));
+        EXPECT_TRUE(error.starts_with(row.start) && error.ends_with(row.end)) << error;
+    }
     EXPECT_TRUE(shown.empty());
 }
 
