@@ -242,6 +242,20 @@ TEST_F(SearchDlgTest, FinderButtonsHandTheirRequestOverOnlyWhenFindersExist) {
               (std::vector<std::string>{"ZENITH LTD", "AC"}));
 }
 
+// Escape while a list is down closes the list, and the sheet keeps what was typed.
+TEST_F(SearchDlgTest, EscapeOnAnOpenMatchKindListClosesOnlyTheList) {
+    Open(EKind::Full, NewCriteria());
+    const int end = Run([](CSearchDlg& dialog) {
+        In<wxTextCtrl>(dialog, 0, CGeneralPageWindow::kGroupIds[0]).SetValue("acme");
+        auto& kind = In<CHtmlComboBox>(dialog, 0, CGeneralPageWindow::kKindIds[0]);
+        EXPECT_TRUE(wx_test::EscapeClosesItsList(kind));
+        ASSERT_TRUE(dialog.IsModal()) << "Escape closed the sheet";
+        wx_test::Click(*dialog.FindWindow(wxID_OK));
+    });
+    EXPECT_EQ(end, wxID_OK);
+    EXPECT_EQ(Stored(), "DBIDS=\"uc\" AND WORDM=\"acme\" AND STATS=\"rpla\"");
+}
+
 TEST_F(SearchDlgTest, TheMatchKindCombosShowTheirBoldItemsAndKeepTheChosenKind) {
     Open(EKind::Full, NewCriteria());
     Run([](CSearchDlg& dialog) {
