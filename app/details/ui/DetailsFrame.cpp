@@ -123,13 +123,23 @@ void CDetailsFrame::ViewAllDetails() {
 
 bool CDetailsFrame::IsForwarded(int id) {
     return id == ::kCmdSearch || id == ::kCmdIdent || id == ::kCmdEnquiry ||
-           IsMainWindowCommand(id);
+           id == ::kCmdQuickSave || IsSharedHelpCommand(id);
 }
 
 void CDetailsFrame::ForwardToMainWindow(int id) {
     wxWindow* main = services_.mainWindow ? services_.mainWindow() : nullptr;
-    if (main && main->IsEnabled())
+    if (!main || !main->IsEnabled())
+        return;
+    if (!IsSharedHelpCommand(id)) {
         wxQueueEvent(main, new wxCommandEvent(wxEVT_MENU, id));
+        return;
+    }
+    // The Help menu's dialogs are this window's: they open over it, and once they have closed
+    // it is in front again, not the main window that ran them.
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(this);
+    main->GetEventHandler()->ProcessEvent(command);
+    Raise();
 }
 
 void CDetailsFrame::OnCommand(wxCommandEvent& event) {

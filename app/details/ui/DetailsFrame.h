@@ -82,7 +82,7 @@ private:
     void BuildToolBar();
     void ViewAllDetails();
     // Search, Ident, Enquiry, quick save, help, diagnostics and about belong to the main window;
-    // dropped while a dialog holds it.
+    // dropped while a dialog holds it. The Help menu's dialogs open over this window.
     static bool IsForwarded(int id);
     void ForwardToMainWindow(int id);
     void OnCommand(wxCommandEvent& event);

@@ -100,32 +100,50 @@ TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWin
     EXPECT_EQ(Message(*program_->GetMainFrame()), "Saved");
 }
 
-// The Help menu's commands are the main window's. The help file is not installed here, so each
-// topic says that it could not be shown.
-TEST_F(FramesTest, TheDetailsWindowsHelpMenuRunsTheMainWindowsCommands) {
+// The Help menu's commands are the main window's, but their dialogs are the details window's:
+// they open over it, and it is in front again once they have closed, whatever the desktop
+// brought forward meanwhile. The help file is not installed here, so each topic says that it
+// could not be shown.
+TEST_F(FramesTest, TheDetailsWindowsHelpMenuOpensItsDialogsOverIt) {
     CDetailsFrame& details = OpenDetails();
-    wxMenuBar& menus = *details.GetMenuBar();
-    menus.UpdateMenus();
-    wx_test::RecordedMessages messages;
+    // As a desktop may bring the main window forward while a dialog is up.
+    const auto raiseMain = [this] {
+        EXPECT_TRUE(wx_test::BringToFront(*program_->GetMainFrame()));
+    };
+    Texts messages;
+    platform::ScopedMessageBoxHandler boxes([&](const platform::Message& message) {
+        messages.push_back(message.caption + "|" + message.text);
+        raiseMain();
+        return MessageAnswer::Ok;
+    });
     wx_test::DialogScripts dialogs;
-    std::size_t shown = 0;
-    for (const int id :
-         {int{kCmdHelpTopics}, int{kCmdDiagnostics}, int{kCmdAboutDatabases}, int{wxID_ABOUT}}) {
-        ASSERT_NE(menus.FindItem(id), nullptr) << id;
-        EXPECT_TRUE(menus.IsEnabled(id)) << id;
-        dialogs.Add([](wxDialog& dialog) { dialog.EndModal(wxID_CANCEL); });
-        wxCommandEvent event(wxEVT_MENU, id);
-        details.GetEventHandler()->ProcessEvent(event);
-        ++shown;
-        EXPECT_TRUE(wx_test::PumpUntil([&] {
-            return messages.Texts().size() + dialogs.Opened().size() == shown;
-        })) << id;
+    std::vector<wxWindow*> owners;
+    for (int dialog = 0; dialog < 2; ++dialog)
+        dialogs.Add([&](wxDialog& opened) {
+            owners.push_back(opened.GetParent());
+            raiseMain();
+            opened.EndModal(wxID_CANCEL);
+        });
+    // Help Topics, then past Help and the separator Diagnostic Information..., About the
+    // Databases and About.
+    std::size_t chosen = 0;
+    for (const int downs : {0, 2, 3, 4}) {
+        ASSERT_TRUE(wx_test::BringToFront(details));
+        input_.Char('H', wxMOD_ALT);
+        for (int down = 0; down < downs; ++down)
+            input_.Char(WXK_DOWN);
+        input_.Char(WXK_RETURN);
+        ++chosen;
+        const auto done = [&] {
+            return messages.size() + dialogs.Opened().size() == chosen && details.IsActive();
+        };
+        EXPECT_TRUE(wx_test::PumpUntil(done, std::chrono::seconds(5))) << "item " << downs;
     }
     const std::string help = program_->GetHelp().GetHelpFile();
     EXPECT_EQ(dialogs.Opened(), (Texts{"Diagnostic Information", "About RO Vedaridarevu"}));
-    EXPECT_EQ(messages.Texts(),
-              (Texts{"|W322 Failed to start HTML help '" + help + "'",
-                     "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
+    EXPECT_EQ(owners, (std::vector<wxWindow*>{&details, &details}));
+    EXPECT_EQ(messages, (Texts{"|W322 Failed to start HTML help '" + help + "'",
+                               "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
 }
 
 TEST_F(FramesTest, TheMainViewsSecondKeysUndoCutCopyAndPaste) {
