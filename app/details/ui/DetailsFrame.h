@@ -97,4 +97,6 @@ private:
     CDetailsTextView* text_;
     CDetailsTabbedView* tabs_;
     bool closed_ = false;
+    // The menus open now; Escape closes them before the window.
+    int openMenus_ = 0;
 };

@@ -1,7 +1,7 @@
 // The program's frames under the (virtual) display, driven by the keyboard and the pointer as a
 // user drives them: Ctrl+F12 from the results and the details windows, the details window's Help
-// menu, the main view's second keys for Undo, Cut, Copy and Paste, and the status bars' prompts
-// for the menu item or tool under the pointer.
+// menu and Escape in its menus, the main view's second keys for Undo, Cut, Copy and Paste, and the
+// status bars' prompts for the menu item or tool under the pointer.
 
 #include "LoggedInProgram.h"
 #include "app/details/ui/DetailsFrame.h"
@@ -19,6 +19,7 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
+#include <wx/weakref.h>
 
 namespace {
 
@@ -29,8 +30,7 @@ class FramesTest : public LoggedInProgram {
 protected:
     // Puts the pointer over the window and clicks there, so that the keys go to it.
     void ClickInto(wxWindow& window, wxPoint at) {
-        window.GetParent()->Raise();
-        ASSERT_TRUE(wx_test::PumpUntil([&window] { return window.IsShownOnScreen(); }));
+        ASSERT_TRUE(wx_test::BringToFront(window));
         input_.MouseMove(window.ClientToScreen(at));
         wx_test::Pump();
         input_.MouseClick();
@@ -58,6 +58,11 @@ protected:
             wx_test::PumpUntil([&] { return Message(frame) == text; }, std::chrono::seconds(5)))
             << "\"" << text << "\" but \"" << Message(frame) << "\"";
     }
+    // Opens the menu with the title at the left of the window's menu bar by a click on its title.
+    void OpenFirstMenu(wxFrame& frame) {
+        wxMenuBar& bar = *frame.GetMenuBar();
+        ClickInto(bar, {12, bar.GetSize().y / 2});
+    }
     // A details window on a kept mark, opened from the main view.
     CDetailsFrame& OpenDetails() {
         Document().AddMarks(std::vector<CMark>{{16, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 0, 0);
@@ -74,6 +79,8 @@ protected:
     }
 
     wxUIActionSimulator input_;
+    // Whether a menu of the window under test is open.
+    bool menuOpen_ = false;
 };
 
 // Into the folder of pending saves, as the main window's quick save does.
@@ -146,6 +153,27 @@ TEST_F(FramesTest, TheDetailsWindowsHelpMenuOpensItsDialogsOverIt) {
                                "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
 }
 
+// Escape in an open menu closes the menu and leaves the window; the next Escape closes it.
+TEST_F(FramesTest, EscapeInTheDetailsWindowsOpenMenuClosesOnlyTheMenu) {
+    const wxWeakRef<CDetailsFrame> details(&OpenDetails());
+    details->Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& event) {
+        menuOpen_ = true;
+        event.Skip();
+    });
+    details->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        menuOpen_ = false;
+        event.Skip();
+    });
+    // The File menu opened by a click on its title, nothing chosen in it yet.
+    OpenFirstMenu(*details);
+    ASSERT_TRUE(wx_test::PumpUntil([this] { return menuOpen_; }));
+    input_.Char(WXK_ESCAPE);
+    EXPECT_TRUE(wx_test::PumpUntil([&] { return !details || !menuOpen_; }));
+    ASSERT_TRUE(details && details->IsShown()) << "Escape closed the window";
+    input_.Char(WXK_ESCAPE);
+    EXPECT_TRUE(wx_test::PumpUntil([&] { return !details || !details->IsShown(); }));
+}
+
 TEST_F(FramesTest, TheMainViewsSecondKeysUndoCutCopyAndPaste) {
     CMainView& view = KeepInFirstSection({16, 32, 48});
     ASSERT_EQ(view.GetMarkCount(), 3);
@@ -184,8 +212,8 @@ TEST_F(FramesTest, TheStatusBarsPromptTheItemUnderThePointer) {
     EXPECT_EQ(Message(main), "Ready");
 
     // The File menu opened, the pointer on its first item, Print...
+    OpenFirstMenu(main);
     wxMenuBar& bar = *main.GetMenuBar();
-    ClickInto(bar, {12, bar.GetSize().y / 2});
     input_.MouseMove(bar.ClientToScreen({24, bar.GetSize().y + 12}));
     ExpectMessage(main, "Print the kept marks");
     PointerAway();
