@@ -79,17 +79,20 @@ protected:
     }
 
     wxUIActionSimulator input_;
+    // The frames that took a quick save, in order.
+    Texts quickSavesTaken_;
     // Whether a menu of the window under test is open.
     bool menuOpen_ = false;
 };
 
-// Into the folder of pending saves, as the main window's quick save does.
+// Each window takes the key itself and passes the quick save on to the main window, which saves
+// into the folder of pending saves.
 TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWindows) {
     const std::string path = folder_ / "exam.zre";
     ASSERT_TRUE(Document().OnSaveDocument(path));
     Document().SetPathName(path);
     const std::string saved = AppendPath(TheSystemOptions().GetPendingDir(), "exam.zre");
-    const std::pair<const char*, std::function<wxWindow&()>> frames[] = {
+    const std::pair<std::string, std::function<wxWindow&()>> frames[] = {
         {"results",
          [this]() -> wxWindow& {
              RunSearchOfUk();
@@ -100,10 +103,20 @@ TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWin
     for (const auto& [frame, open] : frames) {
         std::filesystem::remove(saved);
         wxWindow& inside = open();
+        wxGetTopLevelParent(&inside)->Bind(
+            wxEVT_MENU,
+            [this, frame = frame](wxCommandEvent& event) {
+                quickSavesTaken_.push_back(frame);
+                event.Skip();
+            },
+            kCmdQuickSave);
         ClickInto(inside, {5, inside.GetClientSize().y - 5});
         input_.Char(WXK_F12, wxMOD_CONTROL);
-        EXPECT_TRUE(wx_test::PumpUntil([&] { return std::filesystem::exists(saved); })) << frame;
+        EXPECT_TRUE(wx_test::PumpUntil([&] { return std::filesystem::exists(saved); },
+                                       std::chrono::seconds(5)))
+            << frame;
     }
+    EXPECT_EQ(quickSavesTaken_, (Texts{"results", "details"}));
     EXPECT_EQ(Message(*program_->GetMainFrame()), "Saved");
 }
 
