@@ -18,9 +18,10 @@ inline wxAcceleratorTable MakeFrameKeys(std::initializer_list<wxAcceleratorEntry
     return {static_cast<int>(keys.size()), keys.data()};
 }
 
-// The main window's commands that other frames offer too.
-inline bool IsMainWindowCommand(int id) {
-    static constexpr int kShared[] = {kCmdQuickSave, kCmdHelpTopics, kCmdDiagnostics,
-                                      kCmdAboutDatabases, wxID_ABOUT};
+// The main window's Help menu commands that other frames offer too; the dialogs they open belong
+// to the frame that runs them (CMainFrame::BindDialogCommand).
+inline bool IsSharedHelpCommand(int id) {
+    static constexpr int kShared[] = {kCmdHelpTopics, kCmdDiagnostics, kCmdAboutDatabases,
+                                      wxID_ABOUT};
     return std::ranges::find(kShared, id) != std::end(kShared);
 }

@@ -124,11 +124,23 @@ void CMainFrame::BuildToolBar() {
 }
 
 void CMainFrame::BindCommand(int id, std::function<void()> run, std::function<bool()> enabled) {
-    Bind(
-        wxEVT_MENU, [run = std::move(run)](wxCommandEvent&) { run(); }, id);
-    bound_.insert(id);
+    BindDialogCommand(id, [run = std::move(run)](wxWindow&) { run(); });
     if (enabled)
         enablers_[id] = std::move(enabled);
+}
+
+void CMainFrame::BindDialogCommand(int id, std::function<void(wxWindow& owner)> run) {
+    Bind(
+        wxEVT_MENU,
+        [this, run = std::move(run)](wxCommandEvent& event) { run(CommandOwner(event)); }, id);
+    bound_.insert(id);
+}
+
+wxWindow& CMainFrame::CommandOwner(const wxCommandEvent& event) {
+    // This window's menus name a menu, its keys nothing and its tool bar the bar: all lead here.
+    auto* sender = dynamic_cast<wxWindow*>(event.GetEventObject());
+    wxWindow* owner = sender ? wxGetTopLevelParent(sender) : nullptr;
+    return owner ? *owner : *this;
 }
 
 void CMainFrame::OnUpdateCommand(wxUpdateUIEvent& event) {

@@ -53,6 +53,9 @@ public:
     // A command of a menu or the tool bar; its items stay disabled until a handler is bound.
     // An enabler, when given, is asked on each menu update.
     void BindCommand(int id, std::function<void()> run, std::function<bool()> enabled = {});
+    // A command that opens dialogs over the window they belong to: this one, or another frame
+    // that runs the command for itself, named as the command event's object.
+    void BindDialogCommand(int id, std::function<void(wxWindow& owner)> run);
 
     // The examination layout (one main view) or the watch layout (the watch view above it).
     void SetWatchMode(bool watch);
@@ -94,6 +97,8 @@ private:
     void OnHelp(wxHelpEvent& event);
     void OnHelpKey(wxCommandEvent& event);
     void OnUpdateCommand(wxUpdateUIEvent& event);
+    // The window whose dialogs the command opens.
+    wxWindow& CommandOwner(const wxCommandEvent& event);
 
     IMainViewFactory& views_;
     CMainFrameServices services_;

@@ -47,17 +47,17 @@ void CZrProgram::BindDialogCommands() {
     frame.BindCommand(kCmdKeywords, [runSheet] {
         runSheet(MakeKeywordsSheet(TheUserOptions(), TheSystemOptions()));
     });
-    frame.BindCommand(kCmdDiagnostics, [this] {
+    frame.BindDialogCommand(kCmdDiagnostics, [this](wxWindow& owner) {
         // With Ctrl held the report lists the examination's marks and searches too.
         const bool includeMarks = wxGetKeyState(WXK_CONTROL);
         CProgramDiagnosticsSource source({TheRepository(), TheZrDbs(), TheSystemOptions(),
                                           TheBgrJobManager(), WindowLibraryVersion()},
                                          document_.get());
-        CDiagnosticsDlg dialog(FrameWindow(), source, fileDialogs_, includeMarks);
+        CDiagnosticsDlg dialog(&owner, source, fileDialogs_, includeMarks);
         dialog.ShowModal();
     });
-    frame.BindCommand(wxID_ABOUT, [this] {
-        CAboutDlg dialog(FrameWindow(), TheSystemOptions().GetMakerEmail(),
+    frame.BindDialogCommand(wxID_ABOUT, [](wxWindow& owner) {
+        CAboutDlg dialog(&owner, TheSystemOptions().GetMakerEmail(),
                          TheSystemOptions().GetMakerWebSite());
         dialog.ShowModal();
     });

@@ -3,7 +3,6 @@
 #include "core/AppTitle.h"
 #include "core/ui/WxText.h"
 
-#include <wx/app.h>
 #include <wx/msgdlg.h>
 
 namespace {
@@ -54,9 +53,10 @@ platform::MessageAnswer ToAnswer(int id) {
 } // namespace
 
 platform::MessageAnswer ShowWxMessageBox(const platform::Message& message) {
-    wxWindow* parent = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
     const std::string& caption = message.caption.empty() ? kAppTitle : message.caption;
-    wxMessageDialog dialog(parent, ToWx(message.text), ToWx(caption),
+    // Without a parent of its own the box opens over the window the user works in, else over
+    // the main window.
+    wxMessageDialog dialog(nullptr, ToWx(message.text), ToWx(caption),
                            ButtonStyle(message) | IconStyle(message.icon));
     return ToAnswer(dialog.ShowModal());
 }

@@ -6,9 +6,12 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/combo.h>
 #include <wx/dialog.h>
 #include <wx/init.h>
 #include <wx/log.h>
+#include <wx/toplevel.h>
+#include <wx/uiaction.h>
 
 namespace wx_test {
 
@@ -55,6 +58,37 @@ void Tick(wxCheckBox& check, bool ticked) {
     click.SetEventObject(&check);
     click.SetInt(ticked ? 1 : 0);
     check.GetEventHandler()->ProcessEvent(click);
+}
+
+bool BringToFront(wxWindow& window) {
+    auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(&window));
+    if (!top)
+        return false;
+    top->Raise();
+    return PumpUntil([top] { return top->IsShownOnScreen() && top->IsActive(); });
+}
+
+bool EscapeClosesItsList(wxComboCtrl& combo) {
+    if (!BringToFront(combo)) {
+        ADD_FAILURE() << "the combo box's window does not get the keyboard";
+        return false;
+    }
+    const wxRect box = combo.GetScreenRect();
+    wxUIActionSimulator user;
+    user.MouseMove(box.GetRight() - box.height / 2, box.y + box.height / 2);
+    Pump();
+    user.MouseClick();
+    if (!PumpUntil([&combo] { return combo.IsPopupShown(); })) {
+        ADD_FAILURE() << "the list does not drop down";
+        return false;
+    }
+    user.Char(WXK_ESCAPE);
+    // Escape that ends the dialog instead leaves the list down.
+    auto* dialog = dynamic_cast<wxDialog*>(wxGetTopLevelParent(&combo));
+    PumpUntil([&] { return !combo.IsPopupShown() || (dialog && !dialog->IsModal()); });
+    const bool closed = !combo.IsPopupShown();
+    combo.Dismiss();
+    return closed;
 }
 
 wxWindow* FindChild(wxWindow& parent, int id) {

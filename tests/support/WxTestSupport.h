@@ -14,6 +14,7 @@
 #include <wx/eventfilter.h>
 
 class wxCheckBox;
+class wxComboCtrl;
 class wxDialog;
 class wxWindow;
 
@@ -39,6 +40,13 @@ void Pump();
 void Click(wxWindow& button);
 // Ticks or unticks a check box as a user's click does: the value, then its command event.
 void Tick(wxCheckBox& check, bool ticked);
+// Brings the window's frame or dialog to the front and waits until it has the keyboard, so that
+// the keys pressed next go to it; false when it does not get the keyboard.
+bool BringToFront(wxWindow& window);
+// Drops the combo box's list down with a click on its arrow and presses Escape, as a user does;
+// true when that closed the list. The list never stays down, so that it cannot outlive its
+// dialog.
+bool EscapeClosesItsList(wxComboCtrl& combo);
 // The child window of that id, of the type asked for; fails the test when there is none.
 template <class T>
 T& Child(wxWindow& parent, int id);

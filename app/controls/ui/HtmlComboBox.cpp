@@ -9,7 +9,7 @@
 
 CHtmlComboBox::CHtmlComboBox(wxWindow* parent, wxWindowID id, const wxPoint& position,
                              const wxSize& size, long style)
-    : wxOwnerDrawnComboBox(parent, id, "", position, size, 0, nullptr, style) {}
+    : CDropDownComboBox(parent, id, position, size, style) {}
 
 void CHtmlComboBox::OnDrawItem(wxDC& dc, const wxRect& rect, int item, int flags) const {
     if (item == wxNOT_FOUND)

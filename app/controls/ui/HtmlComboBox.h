@@ -1,9 +1,9 @@
 #pragma once
 // A combo box whose items may carry bold markup ("<b>", "</b>"), each row twice the text high.
 
-#include <wx/odcombo.h>
+#include "app/controls/ui/DropDownComboBox.h"
 
-class CHtmlComboBox : public wxOwnerDrawnComboBox {
+class CHtmlComboBox : public CDropDownComboBox {
 public:
     CHtmlComboBox(wxWindow* parent, wxWindowID id, const wxPoint& position = wxDefaultPosition,
                   const wxSize& size = wxDefaultSize, long style = wxCB_READONLY);

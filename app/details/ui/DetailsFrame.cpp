@@ -49,6 +49,14 @@ CDetailsFrame::CDetailsFrame(wxWindow* parent, const CDetailsWindowServices& ser
     Bind(wxEVT_MENU, &CDetailsFrame::OnCommand, this);
     Bind(wxEVT_UPDATE_UI, &CDetailsFrame::OnUpdateCommand, this);
     Bind(wxEVT_CLOSE_WINDOW, &CDetailsFrame::OnClose, this);
+    Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& event) {
+        ++openMenus_;
+        event.Skip();
+    });
+    Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        --openMenus_;
+        event.Skip();
+    });
     Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent&) { text_->SetFocus(); });
     services_.document.AddView(this);
 }
@@ -123,13 +131,23 @@ void CDetailsFrame::ViewAllDetails() {
 
 bool CDetailsFrame::IsForwarded(int id) {
     return id == ::kCmdSearch || id == ::kCmdIdent || id == ::kCmdEnquiry ||
-           IsMainWindowCommand(id);
+           id == ::kCmdQuickSave || IsSharedHelpCommand(id);
 }
 
 void CDetailsFrame::ForwardToMainWindow(int id) {
     wxWindow* main = services_.mainWindow ? services_.mainWindow() : nullptr;
-    if (main && main->IsEnabled())
+    if (!main || !main->IsEnabled())
+        return;
+    if (!IsSharedHelpCommand(id)) {
         wxQueueEvent(main, new wxCommandEvent(wxEVT_MENU, id));
+        return;
+    }
+    // The Help menu's dialogs are this window's: they open over it, and once they have closed
+    // it is in front again, not the main window that ran them.
+    wxCommandEvent command(wxEVT_MENU, id);
+    command.SetEventObject(this);
+    main->GetEventHandler()->ProcessEvent(command);
+    Raise();
 }
 
 void CDetailsFrame::OnCommand(wxCommandEvent& event) {
@@ -148,7 +166,12 @@ void CDetailsFrame::OnCommand(wxCommandEvent& event) {
         controller.Discard();
         break;
     case kCmdClose:
-        Close();
+        // Escape pressed in an open menu is the menu's: left unhandled, it closes the menu. The
+        // menu's Close item comes once its menu has closed.
+        if (openMenus_ > 0)
+            event.Skip();
+        else
+            Close();
         break;
     case kCmdPrintLong:
     case kCmdPrintShort:

@@ -82,7 +82,7 @@ private:
     void BuildToolBar();
     void ViewAllDetails();
     // Search, Ident, Enquiry, quick save, help, diagnostics and about belong to the main window;
-    // dropped while a dialog holds it.
+    // dropped while a dialog holds it. The Help menu's dialogs open over this window.
     static bool IsForwarded(int id);
     void ForwardToMainWindow(int id);
     void OnCommand(wxCommandEvent& event);
@@ -97,4 +97,6 @@ private:
     CDetailsTextView* text_;
     CDetailsTabbedView* tabs_;
     bool closed_ = false;
+    // The menus open now; Escape closes them before the window.
+    int openMenus_ = 0;
 };

@@ -55,7 +55,7 @@ CDetailsWindows::CDetailsWindows(const Services& services)
                                                    services.makeStatusBar,
                                                    services.showHelp,
                                                    services.mainWindow,
-                                                   {}} {}
+                                                   services.printMark} {}
 
 CDetailsWindows::~CDetailsWindows() {
     // The windows use the player and the fetches: none may wait for idle time to go.

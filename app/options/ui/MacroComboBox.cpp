@@ -8,8 +8,7 @@
 #include <wx/dc.h>
 
 CMacroComboBox::CMacroComboBox(wxWindow* parent, wxWindowID id)
-    : wxOwnerDrawnComboBox(parent, id, "", wxDefaultPosition, wxDefaultSize, 0, nullptr,
-                           wxCB_DROPDOWN) {}
+    : CDropDownComboBox(parent, id, wxDefaultPosition, wxDefaultSize, wxCB_DROPDOWN) {}
 
 void CMacroComboBox::SetItems(const std::vector<CMacroListItem>& items) {
     const wxString text = GetValue();

@@ -2,12 +2,12 @@
 // The list of keywords: an editable combo box whose rows are the keywords' names, twice the
 // text high, with the letter "S" before those whose system definition is in effect.
 
+#include "app/controls/ui/DropDownComboBox.h"
 #include "app/options/KeywordPages.h"
 
 #include <vector>
-#include <wx/odcombo.h>
 
-class CMacroComboBox : public wxOwnerDrawnComboBox {
+class CMacroComboBox : public CDropDownComboBox {
 public:
     CMacroComboBox(wxWindow* parent, wxWindowID id);
 

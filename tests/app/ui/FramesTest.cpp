@@ -1,7 +1,7 @@
 // The program's frames under the (virtual) display, driven by the keyboard and the pointer as a
 // user drives them: Ctrl+F12 from the results and the details windows, the details window's Help
-// menu, the main view's second keys for Undo, Cut, Copy and Paste, and the status bars' prompts
-// for the menu item or tool under the pointer.
+// menu and Escape in its menus, the main view's second keys for Undo, Cut, Copy and Paste, and the
+// status bars' prompts for the menu item or tool under the pointer.
 
 #include "LoggedInProgram.h"
 #include "app/details/ui/DetailsFrame.h"
@@ -19,6 +19,7 @@
 #include <wx/menu.h>
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
+#include <wx/weakref.h>
 
 namespace {
 
@@ -29,8 +30,7 @@ class FramesTest : public LoggedInProgram {
 protected:
     // Puts the pointer over the window and clicks there, so that the keys go to it.
     void ClickInto(wxWindow& window, wxPoint at) {
-        window.GetParent()->Raise();
-        ASSERT_TRUE(wx_test::PumpUntil([&window] { return window.IsShownOnScreen(); }));
+        ASSERT_TRUE(wx_test::BringToFront(window));
         input_.MouseMove(window.ClientToScreen(at));
         wx_test::Pump();
         input_.MouseClick();
@@ -58,6 +58,11 @@ protected:
             wx_test::PumpUntil([&] { return Message(frame) == text; }, std::chrono::seconds(5)))
             << "\"" << text << "\" but \"" << Message(frame) << "\"";
     }
+    // Opens the menu with the title at the left of the window's menu bar by a click on its title.
+    void OpenFirstMenu(wxFrame& frame) {
+        wxMenuBar& bar = *frame.GetMenuBar();
+        ClickInto(bar, {12, bar.GetSize().y / 2});
+    }
     // A details window on a kept mark, opened from the main view.
     CDetailsFrame& OpenDetails() {
         Document().AddMarks(std::vector<CMark>{{16, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 0, 0);
@@ -74,15 +79,20 @@ protected:
     }
 
     wxUIActionSimulator input_;
+    // The frames that took a quick save, in order.
+    Texts quickSavesTaken_;
+    // Whether a menu of the window under test is open.
+    bool menuOpen_ = false;
 };
 
-// Into the folder of pending saves, as the main window's quick save does.
+// Each window takes the key itself and passes the quick save on to the main window, which saves
+// into the folder of pending saves.
 TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWindows) {
     const std::string path = folder_ / "exam.zre";
     ASSERT_TRUE(Document().OnSaveDocument(path));
     Document().SetPathName(path);
     const std::string saved = AppendPath(TheSystemOptions().GetPendingDir(), "exam.zre");
-    const std::pair<const char*, std::function<wxWindow&()>> frames[] = {
+    const std::pair<std::string, std::function<wxWindow&()>> frames[] = {
         {"results",
          [this]() -> wxWindow& {
              RunSearchOfUk();
@@ -93,39 +103,88 @@ TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWin
     for (const auto& [frame, open] : frames) {
         std::filesystem::remove(saved);
         wxWindow& inside = open();
+        wxGetTopLevelParent(&inside)->Bind(
+            wxEVT_MENU,
+            [this, frame = frame](wxCommandEvent& event) {
+                quickSavesTaken_.push_back(frame);
+                event.Skip();
+            },
+            kCmdQuickSave);
         ClickInto(inside, {5, inside.GetClientSize().y - 5});
         input_.Char(WXK_F12, wxMOD_CONTROL);
-        EXPECT_TRUE(wx_test::PumpUntil([&] { return std::filesystem::exists(saved); })) << frame;
+        EXPECT_TRUE(wx_test::PumpUntil([&] { return std::filesystem::exists(saved); },
+                                       std::chrono::seconds(5)))
+            << frame;
     }
+    EXPECT_EQ(quickSavesTaken_, (Texts{"results", "details"}));
     EXPECT_EQ(Message(*program_->GetMainFrame()), "Saved");
 }
 
-// The Help menu's commands are the main window's. The help file is not installed here, so each
-// topic says that it could not be shown.
-TEST_F(FramesTest, TheDetailsWindowsHelpMenuRunsTheMainWindowsCommands) {
+// The Help menu's commands are the main window's, but their dialogs are the details window's:
+// they open over it, and it is in front again once they have closed, whatever the desktop
+// brought forward meanwhile. The help file is not installed here, so each topic says that it
+// could not be shown.
+TEST_F(FramesTest, TheDetailsWindowsHelpMenuOpensItsDialogsOverIt) {
     CDetailsFrame& details = OpenDetails();
-    wxMenuBar& menus = *details.GetMenuBar();
-    menus.UpdateMenus();
-    wx_test::RecordedMessages messages;
+    // As a desktop may bring the main window forward while a dialog is up.
+    const auto raiseMain = [this] {
+        EXPECT_TRUE(wx_test::BringToFront(*program_->GetMainFrame()));
+    };
+    Texts messages;
+    platform::ScopedMessageBoxHandler boxes([&](const platform::Message& message) {
+        messages.push_back(message.caption + "|" + message.text);
+        raiseMain();
+        return MessageAnswer::Ok;
+    });
     wx_test::DialogScripts dialogs;
-    std::size_t shown = 0;
-    for (const int id :
-         {int{kCmdHelpTopics}, int{kCmdDiagnostics}, int{kCmdAboutDatabases}, int{wxID_ABOUT}}) {
-        ASSERT_NE(menus.FindItem(id), nullptr) << id;
-        EXPECT_TRUE(menus.IsEnabled(id)) << id;
-        dialogs.Add([](wxDialog& dialog) { dialog.EndModal(wxID_CANCEL); });
-        wxCommandEvent event(wxEVT_MENU, id);
-        details.GetEventHandler()->ProcessEvent(event);
-        ++shown;
-        EXPECT_TRUE(wx_test::PumpUntil([&] {
-            return messages.Texts().size() + dialogs.Opened().size() == shown;
-        })) << id;
+    std::vector<wxWindow*> owners;
+    for (int dialog = 0; dialog < 2; ++dialog)
+        dialogs.Add([&](wxDialog& opened) {
+            owners.push_back(opened.GetParent());
+            raiseMain();
+            opened.EndModal(wxID_CANCEL);
+        });
+    // Help Topics, then past Help and the separator Diagnostic Information..., About the
+    // Databases and About.
+    std::size_t chosen = 0;
+    for (const int downs : {0, 2, 3, 4}) {
+        ASSERT_TRUE(wx_test::BringToFront(details));
+        input_.Char('H', wxMOD_ALT);
+        for (int down = 0; down < downs; ++down)
+            input_.Char(WXK_DOWN);
+        input_.Char(WXK_RETURN);
+        ++chosen;
+        const auto done = [&] {
+            return messages.size() + dialogs.Opened().size() == chosen && details.IsActive();
+        };
+        EXPECT_TRUE(wx_test::PumpUntil(done, std::chrono::seconds(5))) << "item " << downs;
     }
     const std::string help = program_->GetHelp().GetHelpFile();
     EXPECT_EQ(dialogs.Opened(), (Texts{"Diagnostic Information", "About RO Vedaridarevu"}));
-    EXPECT_EQ(messages.Texts(),
-              (Texts{"|W322 Failed to start HTML help '" + help + "'",
-                     "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
+    EXPECT_EQ(owners, (std::vector<wxWindow*>{&details, &details}));
+    EXPECT_EQ(messages, (Texts{"|W322 Failed to start HTML help '" + help + "'",
+                               "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
+}
+
+// Escape in an open menu closes the menu and leaves the window; the next Escape closes it.
+TEST_F(FramesTest, EscapeInTheDetailsWindowsOpenMenuClosesOnlyTheMenu) {
+    const wxWeakRef<CDetailsFrame> details(&OpenDetails());
+    details->Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& event) {
+        menuOpen_ = true;
+        event.Skip();
+    });
+    details->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
+        menuOpen_ = false;
+        event.Skip();
+    });
+    // The File menu opened by a click on its title, nothing chosen in it yet.
+    OpenFirstMenu(*details);
+    ASSERT_TRUE(wx_test::PumpUntil([this] { return menuOpen_; }));
+    input_.Char(WXK_ESCAPE);
+    EXPECT_TRUE(wx_test::PumpUntil([&] { return !details || !menuOpen_; }));
+    ASSERT_TRUE(details && details->IsShown()) << "Escape closed the window";
+    input_.Char(WXK_ESCAPE);
+    EXPECT_TRUE(wx_test::PumpUntil([&] { return !details || !details->IsShown(); }));
 }
 
 TEST_F(FramesTest, TheMainViewsSecondKeysUndoCutCopyAndPaste) {
@@ -166,8 +225,8 @@ TEST_F(FramesTest, TheStatusBarsPromptTheItemUnderThePointer) {
     EXPECT_EQ(Message(main), "Ready");
 
     // The File menu opened, the pointer on its first item, Print...
+    OpenFirstMenu(main);
     wxMenuBar& bar = *main.GetMenuBar();
-    ClickInto(bar, {12, bar.GetSize().y / 2});
     input_.MouseMove(bar.ClientToScreen({24, bar.GetSize().y + 12}));
     ExpectMessage(main, "Print the kept marks");
     PointerAway();

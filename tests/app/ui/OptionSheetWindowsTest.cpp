@@ -1,5 +1,6 @@
 // The Options and Keywords sheets under the (virtual) display, over a user logged in to the
-// local search service: what Cancel and OK leave in the settings files.
+// local search service: what Cancel and OK leave in the settings files, and Escape on the open
+// keyword list.
 
 #include "WxTestSupport.h"
 #include "app/options/OptionSheet.h"
@@ -147,6 +148,21 @@ TEST_F(OptionSheetWindowsTest, TheWatchPageDisablesItsReportControlsFromTheStart
     });
     EXPECT_FALSE(Run(sheet));
     EXPECT_EQ(choosers_.asked.size(), 1u);
+}
+
+// Escape while the keyword list is down closes the list; the sheet stays with the name typed.
+TEST_F(OptionSheetWindowsTest, EscapeOnTheOpenKeywordListClosesOnlyTheList) {
+    COptionSheet sheet = MakeKeywordsSheet(settings_.User(), settings_.System());
+    scripts_.Add([](wxDialog& dialog) {
+        ShowPage(dialog, 1);
+        auto& list = dynamic_cast<wxComboCtrl&>(Control<wxWindow>(dialog, 1229));
+        list.SetValue("pets");
+        EXPECT_TRUE(wx_test::EscapeClosesItsList(list));
+        ASSERT_TRUE(dialog.IsModal()) << "Escape closed the sheet";
+        EXPECT_EQ(list.GetValue(), "pets");
+        wx_test::Click(Control<wxButton>(dialog, wxID_CANCEL));
+    });
+    EXPECT_FALSE(Run(sheet));
 }
 
 TEST_F(OptionSheetWindowsTest, KeywordsRefuseDuplicateCharactersAndInvalidClassLists) {

@@ -147,8 +147,9 @@ TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
 }
 
 // The details windows the program opens: from the results, one that keeps by key; for a search
-// shown in details (an enquiry) from the main view, one that commits what it kept on closing.
-TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAnEnquiry) {
+// shown in details (an enquiry) from the main view, one that commits what it kept on closing and
+// prints its mark.
+TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAndPrintAnEnquiry) {
     const auto openFrames = [] {
         std::vector<CDetailsFrame*> frames;
         for (wxWindow* window : wxTopLevelWindows)
@@ -156,10 +157,11 @@ TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAnEnquiry) {
                 frames.push_back(frame);
         return frames;
     };
-    const auto keep = [](CDetailsFrame& frame) {
-        wxCommandEvent command(wxEVT_MENU, CDetailsFrame::kCmdKeep);
-        frame.GetEventHandler()->ProcessEvent(command);
+    const auto command = [](CDetailsFrame& frame, int id) {
+        wxCommandEvent chosen(wxEVT_MENU, id);
+        frame.GetEventHandler()->ProcessEvent(chosen);
     };
+    const auto keep = [&command](CDetailsFrame& frame) { command(frame, CDetailsFrame::kCmdKeep); };
     const int id = AddSearchOfAll("u");
     wx_test::RecordedMessages messages;
     ASSERT_TRUE(program_->RunSearch(id, false));
@@ -176,9 +178,20 @@ TEST_F(ViewsTest, DetailsWindowsKeepFromTheResultsAndCommitAnEnquiry) {
     program_->GetViews().OpenDetails(MakeSearchIdFilter(id, false, true), 1);
     ASSERT_EQ(openFrames().size(), 1u);
     EXPECT_EQ(main.GetDetailsCount(), 1);
-    const CMark shown = openFrames()[0]->GetController().GetShownMark();
-    keep(*openFrames()[0]);
-    openFrames()[0]->Close();
+    CDetailsFrame& enquiry = *openFrames()[0];
+    const CMark shown = enquiry.GetController().GetShownMark();
+    keep(enquiry);
+    // Print Long: the mark with its application number, which ends the window's title.
+    command(enquiry, CDetailsFrame::kCmdPrintLong);
+    ASSERT_EQ(printer_.GetRuns(), 1);
+    CPrintedPages pages(folder_ / "printed.ps");
+    ASSERT_TRUE(pages.IsOk());
+    ASSERT_EQ(pages.PageCount(), 1);
+    const std::string title = FromWx(enquiry.GetTitle());
+    EXPECT_NE(pages.Text(0).find(title.substr(title.rfind(' ') + 1)), std::string::npos)
+        << title << " not on\n"
+        << pages.Text(0);
+    enquiry.Close();
     EXPECT_EQ(main.GetDetailsCount(), 0);
     const int index = Document().FindFilteredIndex(MakeSearchIdFilter(id, false, true), 1);
     EXPECT_TRUE(Document().GetMark(index).IsSameGroup(shown));

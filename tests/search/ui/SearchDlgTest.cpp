@@ -55,7 +55,8 @@ protected:
         search.SetCriteria(criteria);
         sheet_ = std::make_unique<CSearchSheetModel>(kind, search, exam_, options_);
     }
-    // Runs the sheet's window with the script, and those of the dialogs it opens; its end.
+    // Runs the sheet's window with the script, and those of the dialogs it opens; its end. A
+    // script ends the sheet: one that leaves it open fails, and the sheet is cancelled.
     int Run(const std::function<void(CSearchDlg&)>& script, IFinderDialogs* finders = nullptr,
             const std::vector<wx_test::DialogScripts::Script>& opened = {}) {
         CSearchDlgServices services;
@@ -63,7 +64,13 @@ protected:
         services.showHelp = [this](int context) { helpShown_.push_back(context); };
         CSearchDlg dialog(nullptr, *sheet_, services);
         wx_test::DialogScripts scripts;
-        scripts.Add([&](wxDialog&) { script(dialog); });
+        scripts.Add([&](wxDialog&) {
+            script(dialog);
+            if (dialog.IsModal()) {
+                ADD_FAILURE() << "the sheet is still open";
+                dialog.EndModal(wxID_CANCEL);
+            }
+        });
         for (const wx_test::DialogScripts::Script& more : opened)
             scripts.Add(more);
         return dialog.ShowModal();
@@ -240,6 +247,20 @@ TEST_F(SearchDlgTest, FinderButtonsHandTheirRequestOverOnlyWhenFindersExist) {
     EXPECT_EQ(finders.requests[0].maximum, 50);
     EXPECT_EQ(sheet_->GetSearch().GetCriteria().GetOwnerNames(),
               (std::vector<std::string>{"ZENITH LTD", "AC"}));
+}
+
+// Escape while a list is down closes the list, and the sheet keeps what was typed.
+TEST_F(SearchDlgTest, EscapeOnAnOpenMatchKindListClosesOnlyTheList) {
+    Open(EKind::Full, NewCriteria());
+    const int end = Run([](CSearchDlg& dialog) {
+        In<wxTextCtrl>(dialog, 0, CGeneralPageWindow::kGroupIds[0]).SetValue("acme");
+        auto& kind = In<CHtmlComboBox>(dialog, 0, CGeneralPageWindow::kKindIds[0]);
+        EXPECT_TRUE(wx_test::EscapeClosesItsList(kind));
+        ASSERT_TRUE(dialog.IsModal()) << "Escape closed the sheet";
+        wx_test::Click(*dialog.FindWindow(wxID_OK));
+    });
+    EXPECT_EQ(end, wxID_OK);
+    EXPECT_EQ(Stored(), "DBIDS=\"uc\" AND WORDM=\"acme\" AND STATS=\"rpla\"");
 }
 
 TEST_F(SearchDlgTest, TheMatchKindCombosShowTheirBoldItemsAndKeepTheChosenKind) {
