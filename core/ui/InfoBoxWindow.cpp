@@ -1,17 +1,15 @@
 #include "core/ui/InfoBoxWindow.h"
 
 #include "core/UserOptions.h"
-#include "core/ui/WxText.h"
+#include "core/ui/MessageBoxWindow.h"
 
 #include <wx/app.h>
-#include <wx/richmsgdlg.h>
 
 bool ShowWxInfoBox(const std::string& message, const std::string& caption) {
-    wxRichMessageDialog dialog(wxTheApp->GetTopWindow(), ToWx(message), ToWx(caption),
-                               wxOK | wxICON_INFORMATION);
-    dialog.ShowCheckBox("Don't show this message again.");
-    dialog.ShowModal();
-    return dialog.IsCheckBoxChecked();
+    CMessageBoxWindow box(wxTheApp->GetTopWindow(), {message, caption},
+                          "Don't show this message again.");
+    box.Ask();
+    return box.IsChecked();
 }
 
 bool ShowInfoBox(const std::string& name, const std::string& message, const std::string& caption) {

@@ -1,6 +1,6 @@
 #pragma once
-// The message boxes of the program (platform/MessageBox.h) as windows: a modal wxMessageDialog
-// over the top window, captioned "RO Vedaridarevu" unless the message names its own caption.
+// The message boxes of the program (platform/MessageBox.h) as windows: a modal message box
+// (core/ui/MessageBoxWindow.h) over the window the user works in, else over the main window.
 
 #include "platform/MessageBox.h"
 

@@ -1,17 +1,22 @@
 // The small dialogs under the display: the about box's links, the caveat set, the warning
-// before a very large search and Change Details over an examination.
+// before a very large search, Change Details over an examination, and the program's message
+// boxes laid out whole and answering the button clicked.
 
 #include "app/dialogs/ui/SmallDialogs.h"
 
 #include "DocFixture.h"
+#include "LayoutCheck.h"
 #include "WxTestSupport.h"
 #include "app/dialogs/ui/DocumentDialogs.h"
 #include "core/UserOptions.h"
+#include "core/ui/WxMessageBoxes.h"
 #include "core/ui/WxText.h"
 
+#include <algorithm>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
+#include <wx/frame.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -110,6 +115,96 @@ TEST_F(ChangeDetailsDlgTest, AWatchHasNoSectionsToChange) {
     });
     EXPECT_TRUE(RunChangeDetails(nullptr, doc, false));
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+// The buttons of the box from left to right; each must be as wide as it needs and no wider.
+Texts ButtonsOf(wxDialog& box) {
+    std::vector<wxButton*> buttons;
+    for (wxWindow* child : box.GetChildren())
+        if (auto* button = dynamic_cast<wxButton*>(child))
+            buttons.push_back(button);
+    std::sort(buttons.begin(), buttons.end(),
+              [](wxButton* a, wxButton* b) { return a->GetPosition().x < b->GetPosition().x; });
+    Texts labels;
+    for (wxButton* button : buttons) {
+        labels.push_back(FromWx(wxControl::RemoveMnemonics(button->GetLabel())));
+        EXPECT_EQ(button->GetSize().x, button->GetBestSize().x) << labels.back();
+    }
+    if (!buttons.empty()) {
+        EXPECT_GT(buttons.back()->GetRect().GetRight(), box.GetClientSize().x * 3 / 4);
+    }
+    return labels;
+}
+
+// The box's text as it shows, in lines.
+std::string TextOf(wxDialog& box) {
+    for (wxWindow* child : box.GetChildren())
+        if (auto* label = dynamic_cast<wxStaticText*>(child))
+            return FromWx(label->GetLabelText());
+    return {};
+}
+
+TEST(MessageBoxWindow, ShowsTitleTextAndButtonsWholeAndAnswersTheButtonClicked) {
+    using platform::MessageAnswer;
+    using platform::MessageButtons;
+    struct Row {
+        platform::Message message;
+        Texts buttons;
+        int clicked;
+        MessageAnswer answer;
+        // Each whole on a line.
+        Texts names = {};
+    };
+    const Texts names = {"home", "examiner", "Clearance searches of the year 2024",
+                         "Trade marks of ACME Holdings", "ACME-clearance-search.zre"};
+    std::string path;
+    for (const std::string& name : names)
+        path += "/" + name;
+    const Row rows[] = {
+        // Not stretched across the box, in the desktop's order, on the right.
+        {{"Do you want to save the changes to Sample.zre?", "", MessageButtons::YesNoCancel,
+          platform::MessageIcon::Question},
+         {"No", "Cancel", "Yes"},
+         wxID_NO,
+         MessageAnswer::No},
+        // A short text under a longer title.
+        {{"Done.", "RO Vedaridarevu Login"}, {"OK"}, wxID_OK, MessageAnswer::Ok},
+        // A path wider than a line.
+        {{"W305 Cannot open: " + path + " due to: Permission denied", "", MessageButtons::OkCancel,
+          platform::MessageIcon::Warning},
+         {"Cancel", "OK"},
+         wxID_CANCEL,
+         MessageAnswer::Cancel,
+         names},
+    };
+    // The boxes open over the window the user works in, not the first one.
+    const std::unique_ptr<wxFrame, void (*)(wxFrame*)> main(new wxFrame(nullptr, wxID_ANY, "Main"),
+                                                            [](wxFrame* f) { f->Destroy(); });
+    const std::unique_ptr<wxFrame, void (*)(wxFrame*)> inUse(
+        new wxFrame(nullptr, wxID_ANY, "Details"), [](wxFrame* f) { f->Destroy(); });
+    main->Show();
+    inUse->Show();
+    ASSERT_TRUE(wx_test::BringToFront(*inUse));
+    for (const Row& row : rows) {
+        wx_test::DialogScripts scripts;
+        scripts.Add([&](wxDialog& box) {
+            ASSERT_TRUE(wx_test::PumpUntil([&box] { return box.IsShownOnScreen(); }));
+            EXPECT_EQ(box.GetParent(), inUse.get());
+            EXPECT_EQ(wx_test::LayoutFaults(box), Texts{});
+            EXPECT_EQ(ButtonsOf(box), row.buttons);
+            // Lines end at a blank, or after a separator, never inside one of the path's names.
+            const std::string shown = TextOf(box);
+            std::string joined;
+            for (const char c : shown)
+                joined += c != '\n' ? std::string(1, c) : joined.ends_with('/') ? "" : " ";
+            EXPECT_EQ(joined, row.message.text);
+            for (const std::string& name : row.names)
+                EXPECT_NE(shown.find(name), std::string::npos) << name << " in " << shown;
+            wx_test::Click(wx_test::Child<wxButton>(box, row.clicked));
+        });
+        EXPECT_EQ(ShowWxMessageBox(row.message), row.answer) << row.message.text;
+        EXPECT_TRUE(scripts.AllUsed());
+    }
 }
 
 } // namespace
