@@ -39,10 +39,15 @@ void CZrDialog::AddFormRow(const wxString& label, wxWindow* control) {
 }
 
 void CZrDialog::FinishLayout(long buttons) {
+    FinishLayout(CreateButtonSizer(buttons));
+}
+
+void CZrDialog::FinishLayout(wxSizer* buttons) {
     auto* outer = new wxBoxSizer(wxVERTICAL);
     outer->Add(body_, wxSizerFlags(1).Expand().Border(wxALL, 2 * Gap()));
-    if (wxSizer* row = CreateSeparatedButtonSizer(buttons))
-        outer->Add(row, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 2 * Gap()));
+    // The line between the controls and the buttons, which close the dialog at its foot.
+    outer->Add(CreateSeparatedSizer(buttons),
+               wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 2 * Gap()));
     SetSizerAndFit(outer);
     // The window manager cuts a title wider than the window: the title bar's bold text and its
     // buttons beside it set the narrowest width.

@@ -35,6 +35,8 @@ protected:
     // Puts the standard buttons (wxOK, wxCANCEL, ...) under the body, fits the dialog to its
     // contents and centres it on its parent. Once, after the controls are made.
     void FinishLayout(long buttons = wxOK | wxCANCEL);
+    // The same with a row of the dialog's own buttons.
+    void FinishLayout(wxSizer* buttons);
 
 private:
     wxBoxSizer* body_;

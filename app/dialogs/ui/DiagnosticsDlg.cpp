@@ -22,16 +22,15 @@ CDiagnosticsDlg::CDiagnosticsDlg(wxWindow* parent, IDiagnosticsSource& source, I
     statusRow->Add(status_, wxSizerFlags(1));
     Body().Add(statusRow, wxSizerFlags().Expand().Border(wxBOTTOM, Gap()));
     list_ = new CHScrollListBox(this, kReport, false, wxDefaultPosition, FromDIP(wxSize(560, 340)));
-    Body().Add(list_, wxSizerFlags(1).Expand().Border(wxBOTTOM, Gap()));
+    Body().Add(list_, wxSizerFlags(1).Expand());
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     for (const auto& [id, label] :
          {std::pair{int{kRunAgain}, "Run Again"}, std::pair{int{kSaveToFile}, "Save To File"},
           std::pair{int{wxID_CLOSE}, "Close"}, std::pair{int{wxID_HELP}, "Help"}})
         buttons->Add(new wxButton(this, id, label), wxSizerFlags().Border(wxRIGHT, Gap()));
-    Body().Add(buttons);
     SetEscapeId(wxID_CLOSE);
     SetHelpContext(kDialogHelpBase + kDialogId);
-    FinishLayout(0);
+    FinishLayout(buttons);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { StartRun(); }, kRunAgain);
     Bind(

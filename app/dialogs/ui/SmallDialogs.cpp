@@ -67,10 +67,10 @@ CConfirmSearchDlg::CConfirmSearchDlg(wxWindow* parent) : CZrDialog(parent, "Conf
         Body().Add(line, wxSizerFlags().Border(wxBOTTOM, Gap()));
     }
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
+    buttons->AddStretchSpacer();
     for (const auto& [id, label] :
          {std::pair{int{kYes}, "&Yes"}, std::pair{int{kNo}, "&No"}, std::pair{int{kHelp}, "Help"}})
         buttons->Add(new wxButton(this, id, label), wxSizerFlags().Border(wxLEFT, Gap()));
-    Body().Add(buttons, wxSizerFlags().Right().Border(wxTOP, Gap()));
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { EndModal(kYes); }, kYes);
     Bind(
@@ -79,7 +79,7 @@ CConfirmSearchDlg::CConfirmSearchDlg(wxWindow* parent) : CZrDialog(parent, "Conf
         wxEVT_BUTTON, [](wxCommandEvent&) { ShowHelpTopic(kDialogHelpBase + kDialogId); }, kHelp);
     SetEscapeId(kNo);
     SetAffirmativeId(kYes);
-    FinishLayout(0);
+    FinishLayout(buttons);
 }
 
 CChangeDetailsDlg::CChangeDetailsDlg(wxWindow* parent, CChangeDetailsForm& form,

@@ -1,8 +1,10 @@
 // The diagnostics dialog under the display, over a user logged in to the local search service:
-// an engine made to fail, the report saved to a file and to a folder that refuses it.
+// an engine made to fail, the report saved to a file and to a folder that refuses it, the
+// buttons at the dialog's foot.
 
 #include "app/dialogs/ui/DiagnosticsDlg.h"
 
+#include "DialogFoot.h"
 #include "WxTestSupport.h"
 #include "app/controls/ui/HScrollListBox.h"
 #include "app/dialogs/ProgramDiagnostics.h"
@@ -40,6 +42,7 @@ TEST_F(DiagnosticsDlgTest, AFailedEngineFailsTheReportWhichIsSavedLineByLine) {
         auto& dlg = dynamic_cast<CDiagnosticsDlg&>(dialog);
         auto& close = wx_test::Child<wxButton>(dialog, wxID_CLOSE);
         EXPECT_FALSE(close.IsEnabled());
+        EXPECT_EQ(FootOf(dialog), (Texts{"buttons", "line", "controls"}));
         ASSERT_TRUE(wx_test::PumpUntil([&] { return close.IsEnabled(); }));
         for (int i = 0; i < dlg.GetReport().GetCount(); ++i)
             lines.push_back(dlg.GetReport().GetString(i));

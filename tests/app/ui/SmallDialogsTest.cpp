@@ -1,9 +1,10 @@
 // The small dialogs under the display: the about box's links, the caveat set, the warning
-// before a very large search, Change Details over an examination, and the program's message
-// boxes laid out whole and answering the button clicked.
+// before a very large search with its buttons at its foot, Change Details over an examination,
+// and the program's message boxes laid out whole and answering the button clicked.
 
 #include "app/dialogs/ui/SmallDialogs.h"
 
+#include "DialogFoot.h"
 #include "DocFixture.h"
 #include "LayoutCheck.h"
 #include "WxTestSupport.h"
@@ -54,6 +55,7 @@ TEST(ConfirmSearchDlg, YesEndsWithSixNoAndEscapeWithSeven) {
     }
     CConfirmSearchDlg dialog(nullptr);
     EXPECT_EQ(dialog.GetEscapeId(), CConfirmSearchDlg::kNo);
+    EXPECT_EQ(FootOf(dialog), (Texts{"buttons", "line", "controls"}));
 }
 
 TEST(CaveatSetDlg, AnEmptySetKeepsTheDialogOpen) {
