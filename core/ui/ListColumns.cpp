@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <wx/listctrl.h>
+#include <wx/renderer.h>
 
 int AppendListColumn(wxListCtrl& list, const wxString& heading, int usualWidth) {
     // The heading's text and the margins the header draws on both sides of it.
@@ -22,4 +23,16 @@ int WidenListColumnsToEntries(wxListCtrl& list) {
         total += width;
     }
     return total;
+}
+
+void SetListMinSizeInWholeRows(wxListCtrl& list, int width, int usualHeight) {
+    int height = list.FromDIP(usualHeight);
+    if (wxRect row; list.GetItemRect(0, row)) {
+        // The rows lie below the heading, which is as high as the desktop's header buttons.
+        const int frame = list.GetWindowBorderSize().y;
+        const int heading = wxRendererNative::Get().GetHeaderButtonHeight(&list);
+        const int rows = std::max(1, (height - frame - heading) / row.height);
+        height = frame + heading + rows * row.height;
+    }
+    list.SetMinSize(wxSize(width, height));
 }

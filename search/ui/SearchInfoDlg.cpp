@@ -20,7 +20,7 @@ CSearchInfoDlg::CSearchInfoDlg(wxWindow* parent, const std::vector<CSearchInfoRo
     // The databases' long names are shown whole.
     const int width = WidenListColumnsToEntries(*list);
     // Room for every column and a scroll bar.
-    list->SetMinSize(wxSize(width + FromDIP(24), FromDIP(200)));
+    SetListMinSizeInWholeRows(*list, width + FromDIP(24), 200);
     Body().Add(list, wxSizerFlags(1).Expand());
     FinishLayout(wxCLOSE | wxHELP);
     SetEscapeId(wxID_CLOSE);

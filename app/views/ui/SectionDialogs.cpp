@@ -85,8 +85,6 @@ CSectionInfoDlg::CSectionInfoDlg(wxWindow* parent, const std::vector<CSectionInf
     for (const char* title :
          {"S. to run", "S. to view", "S. completed", "Marks found", "Marks kept"})
         columns += AppendListColumn(*list_, title, 80);
-    // Room for every column and a scroll bar.
-    list_->SetMinSize(wxSize(columns + FromDIP(24), FromDIP(220)));
     for (const CSectionInfoRow& row : rows) {
         const long item = list_->InsertItem(list_->GetItemCount(), ToWx(row.name));
         int column = 1;
@@ -94,6 +92,8 @@ CSectionInfoDlg::CSectionInfoDlg(wxWindow* parent, const std::vector<CSectionInf
              {row.toRun, row.toView, row.completed, row.marksFound, row.marksKept})
             list_->SetItem(item, column++, wxString::Format("%d", value));
     }
+    // Room for every column and a scroll bar.
+    SetListMinSizeInWholeRows(*list_, columns + FromDIP(24), 220);
     list_->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent& event) {
         if (event.GetIndex() >= 0 && event.GetIndex() < sections_) {
             chosen_ = static_cast<int>(event.GetIndex());

@@ -371,4 +371,27 @@ TEST(SearchInfoDlg, ListsEachRowInItsColumnsAndCloses) {
     EXPECT_EQ(helpShown, std::vector<int>{CSearchInfoDlg::kHelpContext});
 }
 
+// How much of a row shows at the list's bottom edge beyond its whole rows. The rows lie in the
+// list's own window under the heading's.
+int CutRowPart(wxListCtrl& list) {
+    const wxWindow* rows = nullptr;
+    for (const wxWindow* child : list.GetChildren())
+        if (!rows || child->GetRect().GetBottom() > rows->GetRect().GetBottom())
+            rows = child;
+    wxRect row;
+    if (!rows || !list.GetItemRect(0, row))
+        return 0;
+    return rows->GetClientSize().y % row.height;
+}
+
+TEST(SearchInfoDlg, MoreDatabasesThanFitScrollWithNoRowCutAtTheBottom) {
+    const std::vector<CSearchInfoRow> rows(14, {"United Kingdom", "12", "3"});
+    CSearchInfoDlg dialog(nullptr, rows, [](int) {});
+    dialog.Show();
+    ASSERT_TRUE(wx_test::PumpUntil([&dialog] { return dialog.IsShownOnScreen(); }));
+    auto& list = wx_test::Child<wxListCtrl>(dialog, CSearchInfoDlg::kList);
+    EXPECT_LT(list.GetCountPerPage(), list.GetItemCount());
+    EXPECT_EQ(CutRowPart(list), 0);
+}
+
 } // namespace
