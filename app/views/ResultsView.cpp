@@ -11,6 +11,11 @@ CRect ResultsWindowRect(const CRect& workArea) {
     return {workArea.right - width, workArea.top, workArea.right, workArea.bottom};
 }
 
+std::string MarksLabel(int first, int last, int count) {
+    return "Marks " + std::to_string(first) + " to " + std::to_string(last) + " of " +
+           std::to_string(count);
+}
+
 CResultsView::CResultsView(const CViewContext& context, IViewWindow& window, IResultsFrame& frame)
     : CZrView(context, window), frame_(frame),
       hidePreviouslyFound_(context.user.GetHideDuplicates()) {
@@ -86,8 +91,7 @@ std::string CResultsView::MarkLabel() const {
     const int visible = std::min(GetSubView().GetVisibleCount(), count - first);
     if (visible < 2)
         return "Mark " + std::to_string(first + 1) + " of " + std::to_string(count);
-    return "Marks " + std::to_string(first + 1) + " to " + std::to_string(first + visible) +
-           " of " + std::to_string(count);
+    return MarksLabel(first + 1, first + visible, count);
 }
 
 CResultsLabels CResultsView::GetLabels() const {

@@ -18,6 +18,9 @@ struct CResultsLabels {
     bool operator==(const CResultsLabels&) const = default;
 };
 
+// "Marks 1 to 12 of 40": the first and the last mark shown, and how many there are.
+std::string MarksLabel(int first, int last, int count);
+
 // What the results view asks of its frame.
 class IResultsFrame {
 public:

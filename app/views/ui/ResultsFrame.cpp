@@ -6,6 +6,7 @@
 #include "app/views/ui/ViewCommandIds.h"
 #include "core/ui/WxText.h"
 
+#include <limits>
 #include <wx/artprov.h>
 #include <wx/display.h>
 #include <wx/menu.h>
@@ -14,6 +15,7 @@
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
 #include <wx/toolbar.h>
+#include <wx/wrapsizer.h>
 
 namespace {
 
@@ -178,16 +180,19 @@ void CResultsFrame::BuildToolBar() {
 
 wxWindow* CResultsFrame::BuildLabels() {
     auto* bar = new wxPanel(this, wxID_ANY);
-    const auto label = [bar](int id, const char* widest) {
+    const auto label = [bar](int id, const std::string& widest) {
         auto* text =
             new wxStaticText(bar, id, "", wxDefaultPosition, wxDefaultSize, wxST_NO_AUTORESIZE);
-        text->SetMinSize({text->GetTextExtent(widest).x + bar->FromDIP(8), -1});
+        text->SetMinSize({text->GetTextExtent(ToWx(widest)).x + bar->FromDIP(8), -1});
         return text;
     };
     sectionLabel_ = label(kSectionLabelId, "Section 99 of 99");
     searchLabel_ = label(kSearchLabelId, "Search 9999 of 9999");
-    markLabel_ = label(kMarkLabelId, "Marks 99999 to 99999 of 99999");
-    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    // Room for the most marks a list holds, wherever the list is scrolled.
+    constexpr int kMostMarks = std::numeric_limits<int>::max();
+    markLabel_ = label(kMarkLabelId, MarksLabel(kMostMarks, kMostMarks, kMostMarks));
+    // In a narrow window the mark label goes under the others rather than past the edge.
+    auto* row = new wxWrapSizer(wxHORIZONTAL);
     for (wxStaticText* text : {sectionLabel_, searchLabel_, markLabel_})
         row->Add(text, wxSizerFlags().Border(wxALL, bar->FromDIP(4)));
     bar->SetSizer(row);

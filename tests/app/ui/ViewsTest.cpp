@@ -1,9 +1,10 @@
 // The views' windows in the program, against the local search service, under the (virtual)
 // display: a search run through the progress window into the results window, rows drawn from
-// the registers' records, a click that keeps a mark, kept marks dropped on another section, the
-// examination previewed and its selection printed, a search typed into the Search sheet and a
-// word ticked in its Word Index.
+// the registers' records, the results' labels at the end of a long list, a click that keeps a
+// mark, kept marks dropped on another section, the examination previewed and its selection
+// printed, a search typed into the Search sheet and a word ticked in its Word Index.
 
+#include "LayoutCheck.h"
 #include "LoggedInProgram.h"
 #include "PostScriptPrinter.h"
 #include "PrintedPages.h"
@@ -22,6 +23,7 @@
 #include "search/ui/SearchDlg.h"
 #include "search/ui/StringFinderListBox.h"
 
+#include <numeric>
 #include <wx/button.h>
 #include <wx/dcmemory.h>
 #include <wx/print.h>
@@ -115,6 +117,32 @@ TEST_F(ViewsTest, AClickOnAMarksBoxKeepsIt) {
         [&results] { return results.GetView().GetShownMark(0).HasFlag(CMark::kKept); },
         std::chrono::seconds(10)));
     EXPECT_EQ(results.GetView().GetLabels().marks.rfind("Marks 1 to ", 0), 0u);
+}
+
+// The mark label keeps its total at the bottom of a list of six-figure length, in a window of
+// the usual width and in a narrow one, where it goes under the others.
+TEST_F(ViewsTest, TheResultsLabelsShowWholeAtTheEndOfALongList) {
+    constexpr std::uint32_t kMarks = 120044;
+    const int id = AddSearchOfAll("u");
+    std::vector<std::uint32_t> records(kMarks);
+    std::iota(records.begin(), records.end(), 1u);
+    Document().AddFoundMarks(records, 'u', 0, id, false, false);
+    wx_test::RecordedMessages messages;
+    ASSERT_TRUE(program_->ShowResults(id, true, -1));
+    CResultsFrame& results = *Results();
+    results.Raise();
+    ASSERT_TRUE(wx_test::PumpUntil([&results] { return results.IsShownOnScreen(); }));
+    const auto& marks = wx_test::Child<wxStaticText>(results, CResultsFrame::kMarkLabelId);
+    for (const int width : {640, 500}) {
+        results.SetSize(width, results.GetSize().y);
+        wxScrollWinEvent bottom(wxEVT_SCROLLWIN_BOTTOM, 0, wxVERTICAL);
+        results.GetCanvas().GetEventHandler()->ProcessEvent(bottom);
+        wx_test::Pump();
+        const std::string end = std::to_string(kMarks);
+        EXPECT_TRUE(FromWx(marks.GetLabel()).ends_with(" to " + end + " of " + end));
+        EXPECT_GE(marks.GetSize().x, marks.GetTextExtent(marks.GetLabel()).x) << width;
+        EXPECT_EQ(wx_test::LayoutFaults(results), Texts{}) << width;
+    }
 }
 
 TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
