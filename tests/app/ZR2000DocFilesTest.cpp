@@ -24,11 +24,6 @@ protected:
         repository.engines['u'] = {MakeEngine('u', kSaved, 0x20000, "Office")};
         repository.engines['c'] = {MakeEngine('c', kSaved, 0x80000, "Web")};
     }
-    // The group of a register an engine defines for itself joins the catalogue.
-    void AddWebRegisterGroup() {
-        registers.catalogue.AddGroup(
-            {"WT", "Web town", false, true, false, {{"WTM", 'w', "Web marks", "", false}}});
-    }
     void TearDown() override { TheSystemOptions().Load(folder / "none"); }
 
     // System settings with these lines after the locations.
@@ -37,14 +32,12 @@ protected:
         TheSystemOptions().Load(folder / "prog");
     }
 
-    // An examination of two searches and their marks, saved to the path; its databases are the
-    // UK and EU registers' and, where the catalogue has it, the web register's.
+    // An examination of two searches and their marks, saved to the path.
     void FillAndSave(CZR2000Doc& document, const std::string& path) {
         document.SetClient("Acme");
         document.SetExamId("E-7");
         CDbSelection selection = registers.catalogue;
         selection.SelectFromDbCodes("uc");
-        selection.SetSelected("WT", "", true);
         selection.SetSelected("WT", "WTM", true);
         document.SetDbSelection(selection);
         const int uk = document.AddSearch(MakeRunSearch(1, "u", 1, 3));
@@ -110,7 +103,9 @@ std::vector<std::string> MarkFields(const CZrDocData& data) {
 }
 
 TEST_F(DocFilesTest, SavedExaminationOpensAsItWas) {
-    AddWebRegisterGroup();
+    // A register an engine defines for itself, its group in the register table's catalogue.
+    registers.catalogue.AddGroup(
+        {"WT", "Web town", false, true, false, {{"WTM", 'w', "Web marks", "", false}}});
     const std::string path = folder / "exam.zre";
     FillAndSave(doc, path);
     EXPECT_FALSE(doc.IsModified());
@@ -132,13 +127,11 @@ TEST_F(DocFilesTest, SavedExaminationOpensAsItWas) {
     EXPECT_TRUE(opened.GetDbSelection() == doc.GetDbSelection());
     EXPECT_EQ(opened.GetSearchCount(), 2);
     EXPECT_EQ(opened.FindSearch(1).GetFound(), 3);
-    // Each search's line, new or edited, reads as it did; no class chosen is every class.
+    // Each search's line, new or edited, reads as it did.
     const CRegisterWording wording;
-    for (const int id : {1, 2}) {
-        const std::string line = doc.FindSearch(id).GetDescription(false, nullptr, wording);
-        EXPECT_TRUE(line.starts_with("CL:All ")) << line;
-        EXPECT_EQ(opened.FindSearch(id).GetDescription(false, nullptr, wording), line);
-    }
+    for (const int id : {1, 2})
+        EXPECT_EQ(opened.FindSearch(id).GetDescription(false, nullptr, wording),
+                  doc.FindSearch(id).GetDescription(false, nullptr, wording));
     ASSERT_EQ(opened.GetMarkCount(), 4);
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(opened.GetMark(i).GetRecordNumber(), doc.GetMark(i).GetRecordNumber());
@@ -434,7 +427,6 @@ TEST_F(DocFilesTest, OldCriteriaOfCountrySubsetsAreReported) {
 }
 
 TEST_F(DocFilesTest, MergedSearchIdsFollowTheExaminations) {
-    AddWebRegisterGroup();
     const std::string path = folder / "other.zre";
     {
         CZR2000Doc other(registers, repository, host);
@@ -442,12 +434,10 @@ TEST_F(DocFilesTest, MergedSearchIdsFollowTheExaminations) {
     }
     for (int i = 0; i < 4; ++i)
         doc.AddSearch(MakeSearch(1, "u"));
-    doc.SetDbSelection(registers.catalogue);
     doc.SetModifiedFlag(false);
     view.hints.clear();
     ASSERT_TRUE(doc.MergeDocument(path));
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(doc.GetDbSelection().IsSelected("WT", "WTM"));
     EXPECT_EQ(doc.GetSearchCount(), 6);
     EXPECT_EQ(doc.FindSearch(5).GetSection(), 1);
     EXPECT_EQ(doc.FindSearch(6).GetSection(), 2);

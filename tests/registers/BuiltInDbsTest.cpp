@@ -298,7 +298,6 @@ TEST_F(BuiltInDbs, DesignDescriptions) {
 }
 
 TEST_F(BuiltInDbs, ClassesOfAMark) {
-    // A mark's classes are its summary's CLASS field, not CLASSES.
     EXPECT_EQ(Db('u').GetClasses(Mark('u', MakeRecord({{"CLASS", "9, 35"}, {"CLASSES", "9"}}))),
               "9, 35");
     EXPECT_EQ(Db('o').GetClasses(Mark('o', MakeRecord({{"LOCAR", "06.01,06.02"}}))), "06.01");

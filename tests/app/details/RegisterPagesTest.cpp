@@ -16,7 +16,6 @@
 #include "web/HttpStatus.h"
 
 #include <algorithm>
-#include <array>
 #include <condition_variable>
 #include <deque>
 #include <gtest/gtest.h>
@@ -68,49 +67,6 @@ private:
     std::mutex mutex_;
     std::condition_variable posted_;
     std::deque<std::function<void()>> tasks_;
-};
-
-// Hands every report to both reporters.
-class CBothReporters : public CDiffReporter {
-public:
-    CBothReporters(CDiffReporter& first, CDiffReporter& second) : reporters_{&first, &second} {}
-    void WriteLine(const std::string& text) override {
-        for (CDiffReporter* reporter : reporters_)
-            reporter->WriteLine(text);
-    }
-    void ReportDifferenceTwoLines(const std::string& field, const std::string& have1,
-                                  const std::string& have2, const std::string& should1,
-                                  const std::string& should2) override {
-        for (CDiffReporter* reporter : reporters_)
-            reporter->ReportDifferenceTwoLines(field, have1, have2, should1, should2);
-    }
-    void ReportDifference(const std::string& field, const std::string& have,
-                          const std::string& should) override {
-        for (CDiffReporter* reporter : reporters_)
-            reporter->ReportDifference(field, have, should);
-    }
-    void ReportError(const std::string& text) override {
-        for (CDiffReporter* reporter : reporters_)
-            reporter->ReportError(text);
-    }
-
-private:
-    std::array<CDiffReporter*, 2> reporters_;
-};
-
-// The Quick Compare tab's comparison, its reports also kept as the difference check's lines.
-class CRecordingComparer : public IPageComparer {
-public:
-    bool Compare(int code, std::string_view page, const CZrData& record, CDiffReporter& reporter,
-                 std::vector<std::string>& checkedFields) override {
-        CBothReporters both(reporter, lines);
-        return comparer_.Compare(code, page, record, both, checkedFields);
-    }
-
-    CDiffLines lines;
-
-private:
-    CRegisterPageComparer comparer_;
 };
 
 class RegisterPages : public ::testing::Test {
@@ -229,13 +185,14 @@ TEST_F(RegisterPages, DroppingTheRequestEndsTheFetchAndItsResult) {
     EXPECT_EQ(delivered, 0);
 }
 
-// The registers' pages made from the service's records, each with a field changed, fetched as
-// the PTO tab fetches them and compared as the Quick Compare tab compares them, beside the
-// difference check of the same marks: both find the same differences, and each flags the mark.
-TEST_F(RegisterPages, TheQuickCompareFindsWhatTheDifferenceCheckFinds) {
+// The registers' pages made from the service's records, each with a field changed,
+// fetched as the PTO tab fetches them and compared as the Quick Compare tab compares them.
+// The difference check finds the same differences; each flags the mark.
+TEST_F(RegisterPages, EachRegistersPageIsFetchedAndCompared) {
     CServiceRegisters registers("acdeiksu");
     CRegisterPageMaker maker(server_);
     CWebRegisterPages pages(servers_, Options());
+    CRegisterPageComparer comparer;
     CDiffChecker checker(servers_, Options());
     const ZrTestControl_var control = local_service::ResetControl();
     std::vector<CMark> marks;
@@ -257,18 +214,20 @@ TEST_F(RegisterPages, TheQuickCompareFindsWhatTheDifferenceCheckFinds) {
         ASSERT_TRUE(MakePageOrder(registers.Table(), mark, order, error)) << error;
         const CPageResult page = pages.FetchPage(order, {});
         ASSERT_EQ(page.error, "") << ::testing::PrintToString(server_.Log());
-        CRecordingComparer comparer;
-        const CDiffRegister& entry = *FindDiffRegister(code);
-        comparer.lines.SetCurrentMark(std::string(entry.label),
-                                      std::string(record->GetField(entry.numberField)));
         control->ClearCallLog();
         const std::string report = RunQuickCompare(registers.Table(), comparer, mark, page.text);
         EXPECT_NE(report.find("Should be:"), std::string::npos) << report;
         EXPECT_NE(report.find("The following fields were checked: "), std::string::npos);
 
+        CDiffLines compared;
+        const CDiffRegister& entry = *FindDiffRegister(code);
+        compared.SetCurrentMark(std::string(entry.label),
+                                std::string(record->GetField(entry.numberField)));
+        std::vector<std::string> fields;
+        comparer.Compare(code, page.text, *record, compared, fields);
         CDiffRun run(registers.Table(), {mark});
         EXPECT_EQ(run.RunHere(checker), "1 out of 1 marks checked of which 1 had differences");
-        EXPECT_EQ(comparer.lines.TakeLines(), run.GetLines());
+        EXPECT_EQ(compared.TakeLines(), run.GetLines());
         const std::string flag = "remote." + std::string(1, code) + ".FlagSuspectSGEs(" +
                                  std::to_string(mark.GetRecordNumber()) + ")";
         EXPECT_EQ(local_service::LoggedCalls(control, "FlagSuspectSGEs"),

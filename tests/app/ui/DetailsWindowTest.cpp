@@ -4,7 +4,6 @@
 // closes.
 
 #include "DocFixture.h"
-#include "UnreachableServers.h"
 #include "WxTestSupport.h"
 #include "app/details/ImagePane.h"
 #include "app/details/WebRegisterPages.h"
@@ -250,15 +249,33 @@ TEST_F(DetailsWindow, TheHistorysColumnsStandFurtherApartThanItsWords) {
 // from which server and what to try, broken into lines as wide as the pane.
 TEST_F(DetailsWindow, AnUnreachableServerIsNamedWithWhatToTry) {
     AddMark(Registers().MarkOf('u', "ACME", 0, 0, CMark::kPermanentKeep));
-    const std::string page =
-        "The register's page for UK " + Registers().Db('u').GetMarkAppNum(doc.GetMark(0));
+    const std::string page = "The register's page for UK " +
+                             Registers().Db('u').GetMarkAppNum(doc.GetMark(0)) +
+                             " could not be fetched from ";
+    const std::string retry = " with Reload Original Page on the PTO tab's menu.";
     const RefusedPort refused;
-    for (const CUnreachableServer& row :
-         UnreachableServers(refused, page, "Reload Original Page on the PTO tab's menu")) {
-        SCOPED_TRACE(row.url);
+    const std::string refusedServer = "127.0.0.1:" + std::to_string(refused.Port());
+    // The library's own words stand in brackets; those of a refusal name its timing.
+    const struct {
+        std::string server;
+        std::string start;
+        std::string end;
+    } rows[] = {
+        {"http://" + refusedServer, page + refusedServer + ", which did not accept a connection (",
+         "). The site may be down, or a firewall or proxy may be in the way: try again later" +
+             retry},
+        {"http://nohost.invalid",
+         page +
+             "nohost.invalid (Could not resolve host: nohost.invalid). Check this computer's "
+             "connection to the internet and its proxy settings, then try again" +
+             retry,
+         ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.server);
         CWebOptions options = CWebRegisterPages::DetailsOptions();
         options.connectRetries = 0;
-        CWebRegisterPages pages(AllAt(row.url), options);
+        CWebRegisterPages pages(AllAt(row.server), options);
         CPageFetcher fetcher(pages, PostToUiThread);
         CDetailsFrame& frame = Open(WithPages(fetcher), MakeKeptFilter(false, false), 0, 1);
         CDetailsTabbedView& tabs = frame.GetTabbedView();

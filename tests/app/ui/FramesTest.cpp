@@ -58,11 +58,6 @@ protected:
             wx_test::PumpUntil([&] { return Message(frame) == text; }, std::chrono::seconds(5)))
             << "\"" << text << "\" but \"" << Message(frame) << "\"";
     }
-    // Opens the menu with the title at the left of the window's menu bar by a click on its title.
-    void OpenFirstMenu(wxFrame& frame) {
-        wxMenuBar& bar = *frame.GetMenuBar();
-        ClickInto(bar, {12, bar.GetSize().y / 2});
-    }
     // A details window on a kept mark, opened from the main view.
     CDetailsFrame& OpenDetails() {
         Document().AddMarks(std::vector<CMark>{{16, 'u', 0, 0, 0, CMark::kPermanentKeep}}, 0, 0);
@@ -92,7 +87,7 @@ TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWin
     ASSERT_TRUE(Document().OnSaveDocument(path));
     Document().SetPathName(path);
     const std::string saved = AppendPath(TheSystemOptions().GetPendingDir(), "exam.zre");
-    const std::pair<std::string, std::function<wxWindow&()>> frames[] = {
+    const std::pair<const char*, std::function<wxWindow&()>> frames[] = {
         {"results",
          [this]() -> wxWindow& {
              RunSearchOfUk();
@@ -112,9 +107,7 @@ TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWin
             kCmdQuickSave);
         ClickInto(inside, {5, inside.GetClientSize().y - 5});
         input_.Char(WXK_F12, wxMOD_CONTROL);
-        EXPECT_TRUE(wx_test::PumpUntil([&] { return std::filesystem::exists(saved); },
-                                       std::chrono::seconds(5)))
-            << frame;
+        EXPECT_TRUE(wx_test::PumpUntil([&] { return std::filesystem::exists(saved); })) << frame;
     }
     EXPECT_EQ(quickSavesTaken_, (Texts{"results", "details"}));
     EXPECT_EQ(Message(*program_->GetMainFrame()), "Saved");
@@ -126,59 +119,49 @@ TEST_F(FramesTest, CtrlF12QuickSavesTheExaminationFromTheResultsAndTheDetailsWin
 // could not be shown.
 TEST_F(FramesTest, TheDetailsWindowsHelpMenuOpensItsDialogsOverIt) {
     CDetailsFrame& details = OpenDetails();
-    // As a desktop may bring the main window forward while a dialog is up.
-    const auto raiseMain = [this] {
-        EXPECT_TRUE(wx_test::BringToFront(*program_->GetMainFrame()));
-    };
-    Texts messages;
-    platform::ScopedMessageBoxHandler boxes([&](const platform::Message& message) {
-        messages.push_back(message.caption + "|" + message.text);
-        raiseMain();
-        return MessageAnswer::Ok;
-    });
+    wxMenuBar& menus = *details.GetMenuBar();
+    menus.UpdateMenus();
+    wx_test::RecordedMessages messages;
     wx_test::DialogScripts dialogs;
     std::vector<wxWindow*> owners;
-    for (int dialog = 0; dialog < 2; ++dialog)
-        dialogs.Add([&](wxDialog& opened) {
-            owners.push_back(opened.GetParent());
-            raiseMain();
-            opened.EndModal(wxID_CANCEL);
+    std::size_t shown = 0;
+    ASSERT_TRUE(wx_test::BringToFront(details));
+    for (const int id :
+         {int{kCmdHelpTopics}, int{kCmdDiagnostics}, int{kCmdAboutDatabases}, int{wxID_ABOUT}}) {
+        ASSERT_NE(menus.FindItem(id), nullptr) << id;
+        EXPECT_TRUE(menus.IsEnabled(id)) << id;
+        dialogs.Add([&](wxDialog& dialog) {
+            owners.push_back(dialog.GetParent());
+            // As a desktop may bring the main window forward while a dialog is up.
+            EXPECT_TRUE(wx_test::BringToFront(*program_->GetMainFrame()));
+            dialog.EndModal(wxID_CANCEL);
         });
-    // Help Topics, then past Help and the separator Diagnostic Information..., About the
-    // Databases and About.
-    std::size_t chosen = 0;
-    for (const int downs : {0, 2, 3, 4}) {
-        ASSERT_TRUE(wx_test::BringToFront(details));
-        input_.Char('H', wxMOD_ALT);
-        for (int down = 0; down < downs; ++down)
-            input_.Char(WXK_DOWN);
-        input_.Char(WXK_RETURN);
-        ++chosen;
-        const auto done = [&] {
-            return messages.size() + dialogs.Opened().size() == chosen && details.IsActive();
-        };
-        EXPECT_TRUE(wx_test::PumpUntil(done, std::chrono::seconds(5))) << "item " << downs;
+        wxCommandEvent event(wxEVT_MENU, id);
+        details.GetEventHandler()->ProcessEvent(event);
+        ++shown;
+        EXPECT_TRUE(wx_test::PumpUntil([&] {
+            return messages.Texts().size() + dialogs.Opened().size() == shown && details.IsActive();
+        })) << id;
     }
     const std::string help = program_->GetHelp().GetHelpFile();
     EXPECT_EQ(dialogs.Opened(), (Texts{"Diagnostic Information", "About RO Vedaridarevu"}));
     EXPECT_EQ(owners, (std::vector<wxWindow*>{&details, &details}));
-    EXPECT_EQ(messages, (Texts{"|W322 Failed to start HTML help '" + help + "'",
-                               "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
+    EXPECT_EQ(messages.Texts(),
+              (Texts{"|W322 Failed to start HTML help '" + help + "'",
+                     "|W323 Failed to find HTML help context '8046' in '" + help + "'"}));
 }
 
 // Escape in an open menu closes the menu and leaves the window; the next Escape closes it.
 TEST_F(FramesTest, EscapeInTheDetailsWindowsOpenMenuClosesOnlyTheMenu) {
     const wxWeakRef<CDetailsFrame> details(&OpenDetails());
-    details->Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& event) {
-        menuOpen_ = true;
-        event.Skip();
-    });
-    details->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& event) {
-        menuOpen_ = false;
-        event.Skip();
-    });
+    for (const auto& type : {wxEVT_MENU_OPEN, wxEVT_MENU_CLOSE})
+        details->Bind(type, [this](wxMenuEvent& event) {
+            menuOpen_ = event.GetEventType() == wxEVT_MENU_OPEN;
+            event.Skip();
+        });
     // The File menu opened by a click on its title, nothing chosen in it yet.
-    OpenFirstMenu(*details);
+    wxMenuBar& bar = *details->GetMenuBar();
+    ClickInto(bar, {12, bar.GetSize().y / 2});
     ASSERT_TRUE(wx_test::PumpUntil([this] { return menuOpen_; }));
     input_.Char(WXK_ESCAPE);
     EXPECT_TRUE(wx_test::PumpUntil([&] { return !details || !menuOpen_; }));
@@ -225,8 +208,8 @@ TEST_F(FramesTest, TheStatusBarsPromptTheItemUnderThePointer) {
     EXPECT_EQ(Message(main), "Ready");
 
     // The File menu opened, the pointer on its first item, Print...
-    OpenFirstMenu(main);
     wxMenuBar& bar = *main.GetMenuBar();
+    ClickInto(bar, {12, bar.GetSize().y / 2});
     input_.MouseMove(bar.ClientToScreen({24, bar.GetSize().y + 12}));
     ExpectMessage(main, "Print the kept marks");
     PointerAway();

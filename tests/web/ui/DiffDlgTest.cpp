@@ -33,20 +33,16 @@ public:
 
 class DiffDlgTest : public WebFixture {
 protected:
-    void SetUp() override {
-        WebFixture::SetUp();
-        control_ = local_service::ResetControl();
-    }
     // The dialog over the marks, shown; the run starts by itself.
-    CDiffDlg& Open(std::vector<CMark> marks, IDocumentHost& host) {
+    CDiffDlg& Open(std::vector<CMark> marks, IDocumentHost* host = nullptr) {
         Close();
-        dialog_ = new CDiffDlg(nullptr, std::move(marks),
-                               {marks_.Table(), ServersAt(server_.BaseUrl()), host, files_,
-                                [this](int id) { helpIds_.push_back(id); }, QuickOptions()});
+        dialog_ =
+            new CDiffDlg(nullptr, std::move(marks),
+                         {marks_.Table(), ServersAt(server_.BaseUrl()), host ? *host : host_,
+                          files_, [this](int id) { helpIds_.push_back(id); }, QuickOptions()});
         dialog_->Show();
         return *dialog_;
     }
-    CDiffDlg& Open(std::vector<CMark> marks) { return Open(std::move(marks), host_); }
     void Close() {
         if (dialog_)
             dialog_->Destroy();
@@ -79,15 +75,9 @@ protected:
         const Lines log = server_.Log();
         return std::find(log.begin(), log.end(), "GET " + path) != log.end();
     }
-    Lines Flagged() { return local_service::LoggedCalls(control_, "FlagSuspectSGEs"); }
-    // Whether the keyboard's focus is in the dialog.
-    bool HasFocus() {
-        wxWindow* focus = wxWindow::FindFocus();
-        return focus && wxGetTopLevelParent(focus) == dialog_;
-    }
 
-    ZrTestControl_var control_;
     CServiceMarks marks_{server_, "u"};
+    ZrTestControl_var control_ = local_service::ResetControl();
     CFakeHost host_;
     CQueuedFileDialogs files_;
     std::vector<int> helpIds_;
@@ -160,8 +150,8 @@ TEST_F(DiffDlgTest, SaveToFileWritesTheLinesOrSaysWhyItCannot) {
 }
 
 // However a run is stopped, it stops before its next mark as the progress window's Cancel does:
-// the mark found to differ keeps its lines and is flagged, the mark in flight says nothing, and
-// the summary counts what was checked. The close box and Escape then close the window.
+// the mark found to differ keeps its lines and is flagged, and the summary counts what was
+// checked. The close box and Escape close the window too.
 TEST_F(DiffDlgTest, EveryWayOfStoppingARunFlagsWhatItFound) {
     const CMark changed = marks_.Served('u', "ACNE", PageChange::WordMark);
     const CMark slow = marks_.Served('u', "ACME");
@@ -169,35 +159,32 @@ TEST_F(DiffDlgTest, EveryWayOfStoppingARunFlagsWhatItFound) {
     const CMark never = marks_.Served('u', "NOVA");
     struct Row {
         const char* way;
-        // The progress text whose progress is cancelled; none where the run is stopped otherwise
-        // once the slow page is on its way.
-        std::string cancelAt;
+        // Stops the run once the slow page is on its way; none where the progress is cancelled.
         std::function<void(CDiffDlg&)> stop;
-        bool closes;
     };
-    for (const Row& row : {
-             Row{"Cancel", "Checking mark 2 of 3", {}, false},
-             Row{"close box", "", [](CDiffDlg& dialog) { dialog.Close(); }, true},
-             Row{"Escape", "", [](CDiffDlg&) { wxUIActionSimulator().Char(WXK_ESCAPE); }, true},
-         }) {
+    for (const Row& row :
+         {Row{"Cancel", nullptr}, Row{"close box", [](CDiffDlg& dialog) { dialog.Close(); }},
+          Row{"Escape", [](CDiffDlg&) { wxUIActionSimulator().Char(WXK_ESCAPE); }}}) {
         SCOPED_TRACE(row.way);
         control_->ClearCallLog();
         server_.ClearRequests();
-        host_.cancelAt = row.cancelAt;
+        host_.cancelAt = row.stop ? "" : "Checking mark 2 of 3";
         CDiffDlg& dialog = Open({changed, slow, never});
         if (row.stop) {
             ASSERT_TRUE(wx_test::PumpUntil([&] { return Requested(marks_.UkPath(slow)); }));
             row.stop(dialog);
         }
         ASSERT_TRUE(wx_test::PumpUntil(
-            [&] { return row.closes ? !dialog.IsShown() : Buttons().size() == 4; }));
+            [&] { return row.stop ? !dialog.IsShown() : Buttons().size() == 4; }));
         EXPECT_EQ(Status(), "1 out of 3 marks checked of which 1 had differences");
         EXPECT_EQ(Shown(),
                   (Lines{"Differences for UK AppNum: " + marks_.Field(changed, "APPNUM"),
                          "  Word mark", "    Have:\t\tACNE", "    Should be:\tACNE PLUS"}));
-        EXPECT_EQ(Flagged(), Lines{"remote.u.FlagSuspectSGEs(" +
-                                   std::to_string(changed.GetRecordNumber()) + ")"});
+        EXPECT_EQ(
+            local_service::LoggedCalls(control_, "FlagSuspectSGEs"),
+            Lines{"remote.u.FlagSuspectSGEs(" + std::to_string(changed.GetRecordNumber()) + ")"});
         EXPECT_FALSE(Requested(marks_.UkPath(never)));
+        EXPECT_FALSE(dialog.IsRunning());
         EXPECT_EQ(host_.openProgresses, 0);
     }
 }
@@ -210,11 +197,11 @@ TEST_F(DiffDlgTest, EscapeClosesTheWindowWithoutAClick) {
     keys.MouseMove(screen.x - 1, screen.y - 1);
     wx_test::Pump();
     CWindowHost host;
-    CDiffDlg& dialog = Open({marks_.Served('u', "ACME")}, host);
+    CDiffDlg& dialog = Open({marks_.Served('u', "ACME")}, &host);
     wx_test::Pump();
-    EXPECT_TRUE(HasFocus());
+    wxWindow* focus = wxWindow::FindFocus();
+    EXPECT_TRUE(focus && wxGetTopLevelParent(focus) == &dialog);
     ASSERT_TRUE(wx_test::PumpUntil([&] { return Buttons().size() == 4; }));
-    EXPECT_TRUE(HasFocus());
     keys.Char(WXK_ESCAPE);
     EXPECT_TRUE(wx_test::PumpUntil([&] { return !dialog.IsShown(); }, 3s));
 }
