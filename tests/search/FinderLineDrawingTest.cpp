@@ -153,8 +153,7 @@ TEST_F(FinderLineDrawingTest, ALineAsWideAsItAsksForShowsItsEntryWholeAndNoNarro
         const int width = drawer.GetWidthToShow(CRecordingSurface(), 0, kLine.Height());
         for (const int shown : {width, width - 1}) {
             const CRect line{0, kLine.top, shown, kLine.bottom};
-            CRecordingSurface recording;
-            CTextCutSurface surface(recording);
+            CTextCutSurface<CRecordingSurface> surface;
             surface.SetClip({CFinderLineDrawer::TextLeft(line), line.top, line.right, line.bottom});
             drawer.DrawLine(surface, 0, line);
             EXPECT_EQ(surface.CutTexts().empty(), shown == width)

@@ -13,6 +13,7 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/scrolbar.h>
 #include <wx/stattext.h>
 
 namespace wx_test {
@@ -35,32 +36,31 @@ inline void SetDbSelectionRow(wxWindow& window, const std::string& text, bool ti
         Tick(*check, ticked);
 }
 
+// One notch of the wheel over the window, as wxGTK reports it: over a scroll bar as a sideways
+// turn, positive toward the bottom.
+inline void TurnWheel(wxWindow& over, bool down) {
+    const bool bar = dynamic_cast<wxScrollBar*>(&over) != nullptr;
+    wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+    wheel.m_wheelAxis = bar ? wxMOUSE_WHEEL_HORIZONTAL : wxMOUSE_WHEEL_VERTICAL;
+    wheel.m_wheelDelta = 120;
+    wheel.m_wheelRotation = down == bar ? 120 : -120;
+    wheel.SetEventObject(&over);
+    over.GetEventHandler()->ProcessEvent(wheel);
+}
+
 // Ticks every row of the panel's current tab but the one showing the text (and so the rows it
 // would open), scrolling down through them; a row that will not stay ticked is tried once.
 inline void TickEveryRow(wxWindow& window, const std::string& skipped) {
     auto& firstRow = Child<wxCheckBox>(window, CDbSelectionPanelWnd::kCheckIds[0]);
     std::set<std::string> tried = {skipped};
-    for (;;) {
-        wxCheckBox* unticked = nullptr;
+    for (wxString top; top != firstRow.GetLabel(); TurnWheel(firstRow, true)) {
+        top = firstRow.GetLabel();
         for (const int id : CDbSelectionPanelWnd::kCheckIds) {
             auto* check = dynamic_cast<wxCheckBox*>(window.FindWindow(id));
             if (check && check->IsShown() && check->IsEnabled() && !check->GetValue() &&
-                tried.insert(FromWx(check->GetLabel())).second) {
-                unticked = check;
-                break;
-            }
+                tried.insert(FromWx(check->GetLabel())).second)
+                Tick(*check, true);
         }
-        if (unticked) {
-            Tick(*unticked, true);
-            continue;
-        }
-        const wxString top = firstRow.GetLabel();
-        wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
-        wheel.m_wheelRotation = -120;
-        wheel.m_wheelDelta = 120;
-        firstRow.GetEventHandler()->ProcessEvent(wheel);
-        if (firstRow.GetLabel() == top)
-            return;
     }
 }
 
@@ -90,32 +90,18 @@ inline void Pick(wxChoice& list, int entry) {
     list.GetEventHandler()->ProcessEvent(pick);
 }
 
-// In "Change Engines": the list of the row labelled so ("EU&TM"); null when no row shows it.
-inline wxChoice* FindEngineList(wxWindow& engines, const std::string& label) {
-    for (int row = 0; row < CEngineDlgHelper::kVisibleRows; ++row) {
-        auto& shown = Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + row);
-        if (shown.IsShown() && FromWx(shown.GetLabel()) == label)
-            return &Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[row]);
-    }
-    return nullptr;
-}
-
-// In "Change Engines": the entry the row labelled so shows chosen.
-inline int ChosenEngine(wxWindow& engines, const std::string& label) {
-    const wxChoice* list = FindEngineList(engines, label);
-    if (list)
-        return list->GetSelection();
-    ADD_FAILURE() << "no row " << label;
-    return wxNOT_FOUND;
-}
-
-// In "Change Engines": the entry of the row labelled so, then the button (OK or Cancel).
+// In "Change Engines": the entry of the row labelled so ("EU&TM"), then the button (OK or Cancel).
 inline void ChooseEngine(wxWindow& engines, const std::string& label, int entry,
                          int button = wxID_OK) {
-    wxChoice* list = FindEngineList(engines, label);
-    ASSERT_NE(list, nullptr) << "no row " << label;
-    Pick(*list, entry);
-    Click(Child<wxButton>(engines, button));
+    for (int row = 0; row < CEngineDlgHelper::kVisibleRows; ++row) {
+        auto& shown = Child<wxStaticText>(engines, CChangeEnginesDlg::kFirstLabelId + row);
+        if (shown.IsShown() && FromWx(shown.GetLabel()) == label) {
+            Pick(Child<wxChoice>(engines, CChangeEnginesDlg::kListIds[row]), entry);
+            Click(Child<wxButton>(engines, button));
+            return;
+        }
+    }
+    FAIL() << "no row " << label;
 }
 
 } // namespace wx_test

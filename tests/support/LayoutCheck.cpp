@@ -129,16 +129,13 @@ private:
             CheckRoom(name, width, list->GetTextExtent(heading.GetText()).x + list->FromDIP(12));
             // The list draws an entry 2 pixels into its column and leaves 8 of the column free;
             // the widest entry of a column stands for all.
-            wxString widest;
-            int widestWidth = 0;
+            std::pair<int, wxString> widest;
             for (long item = 0; item < list->GetItemCount(); ++item) {
-                const wxString text = list->GetItemText(item, column);
-                if (const int textWidth = list->GetTextExtent(text).x; textWidth > widestWidth) {
-                    widest = text;
-                    widestWidth = textWidth;
-                }
+                const wxString entry = list->GetItemText(item, column);
+                widest = std::max(widest, {list->GetTextExtent(entry).x, entry});
             }
-            CheckRoom(name + " for its entry '" + FromWx(widest) + "'", width, widestWidth + 8);
+            CheckRoom(name + " for its entry '" + FromWx(widest.second) + "'", width,
+                      widest.first + 8);
         }
     }
 
@@ -151,8 +148,7 @@ private:
         wxBitmap bitmap(list->GetClientSize());
         wxMemoryDC dc(bitmap);
         dc.SetFont(list->GetFont());
-        CWxDrawSurface screen(dc);
-        CTextCutSurface surface(screen);
+        CTextCutSurface<CWxDrawSurface> surface(dc);
         list->PaintLines(surface);
         for (const std::string& cut : surface.CutTexts())
             faults_.push_back("in " + NameOf(*list) + " " + cut);
@@ -206,9 +202,8 @@ CRecorded& Recorded() {
     return *recorded;
 }
 
-// GLib hands every message to one writer, set once for the program and called on whichever
-// thread logs; the toolkit's warnings come as structured messages, so no older log handler
-// would hear them.
+// GLib hands every message to one writer, set once for the program; the toolkit's warnings
+// come as structured messages, so no older log handler would hear them.
 GLogWriterOutput WriteLog(GLogLevelFlags level, const GLogField* fields, gsize count,
                           gpointer data) {
     if (!(level & (G_LOG_LEVEL_ERROR | G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING)))
@@ -223,11 +218,9 @@ GLogWriterOutput WriteLog(GLogLevelFlags level, const GLogField* fields, gsize c
         else if (fields[i].length < 0 && value && key == "MESSAGE")
             message = value;
     }
-    std::string line =
-        domain + ((level & G_LOG_LEVEL_WARNING) ? "-WARNING: " : "-CRITICAL: ") + message;
-    CRecorded& recorded = Recorded();
-    const std::lock_guard lock(recorded.mutex);
-    recorded.messages.push_back(std::move(line));
+    const std::lock_guard lock(Recorded().mutex);
+    Recorded().messages.push_back(
+        domain + ((level & G_LOG_LEVEL_WARNING) ? "-WARNING: " : "-CRITICAL: ") + message);
     return G_LOG_WRITER_HANDLED;
 }
 
@@ -248,9 +241,8 @@ std::vector<std::string> TakeToolkitWarnings() {
         return true;
     }();
     (void)installed;
-    CRecorded& recorded = Recorded();
-    const std::lock_guard lock(recorded.mutex);
-    return std::exchange(recorded.messages, {});
+    const std::lock_guard lock(Recorded().mutex);
+    return std::exchange(Recorded().messages, {});
 }
 
 } // namespace wx_test

@@ -1,8 +1,8 @@
 #pragma once
-// A drawing surface over another that watches the texts drawn through it, for the checks of
-// owner-drawn windows: a text is cut where it reaches out of the rectangle drawing is clipped to,
-// or where a fill, a shape or an image is drawn over it afterwards (text drawn over text, such as
-// a highlighted word, hides nothing). Everything is passed on to the surface beneath.
+// A drawing surface that watches the texts drawn on it, for the checks of owner-drawn windows: a
+// text is cut where it reaches out of the rectangle drawing is clipped to, or where a rectangle
+// is filled over it afterwards (text drawn over text, such as a highlighted word, hides nothing).
+// It draws as the surface it extends: a recording, or a window's.
 
 #include "core/DrawSurface.h"
 
@@ -10,53 +10,15 @@
 #include <string>
 #include <vector>
 
-class CTextCutSurface : public IDrawSurface {
+// The texts drawn so far, each with the part of it that still shows.
+class CDrawnTexts {
 public:
-    explicit CTextCutSurface(IDrawSurface& inner) : inner_(inner) {}
-
-    // One line a text drawn so far that does not show whole: "'Bluestone Holdings' shows 67 of
-    // its 190 pixels".
+    void Add(std::u16string_view text, const CRect& box, const std::optional<CRect>& clip);
+    // A fill over part of a text hides the text from there on, as far as the clip lets it.
+    void Fill(const CRect& rect, const std::optional<CRect>& clip);
+    // One line a text that does not show whole: "'Bluestone Holdings' shows 67 of its 190
+    // pixels".
     std::vector<std::string> CutTexts() const;
-
-    CSize GetDotsPerInch() const override { return inner_.GetDotsPerInch(); }
-    CSize GetPageSize() const override { return inner_.GetPageSize(); }
-    CColour GetSystemColour(ESystemColour colour) const override {
-        return inner_.GetSystemColour(colour);
-    }
-
-    using IDrawSurface::GetPartialTextExtents;
-    using IDrawSurface::GetTextExtent;
-    using IDrawSurface::TextOut;
-    void SetFont(const CFontSpec& font) override { inner_.SetFont(font); }
-    const CFontSpec& GetFont() const override { return inner_.GetFont(); }
-    CFontMetrics GetFontMetrics() const override { return inner_.GetFontMetrics(); }
-    void SetTextColour(CColour colour) override { inner_.SetTextColour(colour); }
-    CColour GetTextColour() const override { return inner_.GetTextColour(); }
-    void SetBackgroundColour(CColour colour) override { inner_.SetBackgroundColour(colour); }
-    CColour GetBackgroundColour() const override { return inner_.GetBackgroundColour(); }
-    void SetBackgroundMode(EBackgroundMode mode) override { inner_.SetBackgroundMode(mode); }
-    EBackgroundMode GetBackgroundMode() const override { return inner_.GetBackgroundMode(); }
-    CSize GetTextExtent(std::u16string_view text) const override {
-        return inner_.GetTextExtent(text);
-    }
-    std::vector<int> GetPartialTextExtents(std::u16string_view text) const override {
-        return inner_.GetPartialTextExtents(text);
-    }
-    void TextOut(int x, int y, std::u16string_view text) override;
-
-    void SetClip(const CRect& rect) override;
-    void ResetClip() override;
-
-    void SetPen(const CPenSpec& pen) override { inner_.SetPen(pen); }
-    const CPenSpec& GetPen() const override { return inner_.GetPen(); }
-    void FillRect(const CRect& rect, CColour colour) override;
-    void DrawLine(CPoint from, CPoint to) override { inner_.DrawLine(from, to); }
-    void DrawPolyline(std::span<const CPoint> points) override { inner_.DrawPolyline(points); }
-    void DrawPolygon(std::span<const CPoint> points, CColour fill) override;
-
-    bool DrawImage(EImageFormat format, std::span<const std::uint8_t> bytes, CPoint at) override;
-    bool StretchImage(EImageFormat format, std::span<const std::uint8_t> bytes,
-                      const CRect& target) override;
 
 private:
     struct CDrawnText {
@@ -67,10 +29,36 @@ private:
         int shownRight;
     };
 
-    // Whatever is drawn over part of a text hides the text from there on.
-    void Cover(const CRect& area);
-
-    IDrawSurface& inner_;
-    std::optional<CRect> clip_;
     std::vector<CDrawnText> texts_;
+};
+
+template <class Surface>
+class CTextCutSurface : public Surface {
+public:
+    using Surface::Surface;
+    using Surface::TextOut;
+
+    std::vector<std::string> CutTexts() const { return texts_.CutTexts(); }
+
+    void TextOut(int x, int y, std::u16string_view text) override {
+        Surface::TextOut(x, y, text);
+        const CSize extent = this->GetTextExtent(text);
+        texts_.Add(text, {x, y, x + extent.width, y + extent.height}, clip_);
+    }
+    void SetClip(const CRect& rect) override {
+        Surface::SetClip(rect);
+        clip_ = rect;
+    }
+    void ResetClip() override {
+        Surface::ResetClip();
+        clip_.reset();
+    }
+    void FillRect(const CRect& rect, CColour colour) override {
+        Surface::FillRect(rect, colour);
+        texts_.Fill(rect, clip_);
+    }
+
+private:
+    std::optional<CRect> clip_;
+    CDrawnTexts texts_;
 };

@@ -1,6 +1,5 @@
 // The diagnostics dialog under the display, over a user logged in to the local search service:
-// an engine made to fail, the report saved to a file and to a folder that refuses it, the
-// buttons at the dialog's foot.
+// an engine made to fail, the report saved to a file and to a folder that refuses it.
 
 #include "app/dialogs/ui/DiagnosticsDlg.h"
 

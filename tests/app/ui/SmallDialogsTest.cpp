@@ -119,18 +119,20 @@ TEST_F(ChangeDetailsDlgTest, AWatchHasNoSectionsToChange) {
     EXPECT_TRUE(messages.Texts().empty());
 }
 
-// The buttons of the box from left to right; each must be as wide as it needs and no wider.
-Texts ButtonsOf(wxDialog& box) {
+// The buttons of the box from left to right ("No|Cancel|Yes"); each must be as wide as it needs
+// and no wider, the last at the right, as the desktop has them.
+std::string ButtonsOf(wxDialog& box) {
     std::vector<wxButton*> buttons;
     for (wxWindow* child : box.GetChildren())
         if (auto* button = dynamic_cast<wxButton*>(child))
             buttons.push_back(button);
     std::sort(buttons.begin(), buttons.end(),
               [](wxButton* a, wxButton* b) { return a->GetPosition().x < b->GetPosition().x; });
-    Texts labels;
+    std::string labels;
     for (wxButton* button : buttons) {
-        labels.push_back(FromWx(wxControl::RemoveMnemonics(button->GetLabel())));
-        EXPECT_EQ(button->GetSize().x, button->GetBestSize().x) << labels.back();
+        const std::string label = FromWx(wxControl::RemoveMnemonics(button->GetLabel()));
+        labels += (labels.empty() ? "" : "|") + label;
+        EXPECT_EQ(button->GetSize().x, button->GetBestSize().x) << label;
     }
     if (!buttons.empty()) {
         EXPECT_GT(buttons.back()->GetRect().GetRight(), box.GetClientSize().x * 3 / 4);
@@ -138,73 +140,58 @@ Texts ButtonsOf(wxDialog& box) {
     return labels;
 }
 
-// The box's text as it shows, in lines.
-std::string TextOf(wxDialog& box) {
-    for (wxWindow* child : box.GetChildren())
-        if (auto* label = dynamic_cast<wxStaticText*>(child))
-            return FromWx(label->GetLabelText());
-    return {};
-}
-
 TEST(MessageBoxWindow, ShowsTitleTextAndButtonsWholeAndAnswersTheButtonClicked) {
     using platform::MessageAnswer;
     using platform::MessageButtons;
-    struct Row {
-        platform::Message message;
-        Texts buttons;
-        int clicked;
-        MessageAnswer answer;
-        // Each whole on a line.
-        Texts names = {};
-    };
     const Texts names = {"home", "examiner", "Clearance searches of the year 2024",
                          "Trade marks of ACME Holdings", "ACME-clearance-search.zre"};
     std::string path;
     for (const std::string& name : names)
         path += "/" + name;
-    const Row rows[] = {
-        // Not stretched across the box, in the desktop's order, on the right.
-        {{"Do you want to save the changes to Sample.zre?", "", MessageButtons::YesNoCancel,
-          platform::MessageIcon::Question},
-         {"No", "Cancel", "Yes"},
-         wxID_NO,
-         MessageAnswer::No},
+    const struct {
+        std::string text;
+        std::string caption;
+        MessageButtons buttons;
+        std::string shownButtons;
+        int clicked;
+        MessageAnswer answer;
+    } rows[] = {
+        {"Save the changes to Sample.zre?", "", MessageButtons::YesNoCancel, "No|Cancel|Yes",
+         wxID_NO, MessageAnswer::No},
         // A short text under a longer title.
-        {{"Done.", "RO Vedaridarevu Login"}, {"OK"}, wxID_OK, MessageAnswer::Ok},
-        // A path wider than a line.
-        {{"W305 Cannot open: " + path + " due to: Permission denied", "", MessageButtons::OkCancel,
-          platform::MessageIcon::Warning},
-         {"Cancel", "OK"},
-         wxID_CANCEL,
-         MessageAnswer::Cancel,
-         names},
+        {"Done.", "RO Vedaridarevu Login", MessageButtons::Ok, "OK", wxID_OK, MessageAnswer::Ok},
+        // A path wider than a line: its names each whole on a line.
+        {"W305 Cannot open: " + path + " due to: Permission denied", "", MessageButtons::OkCancel,
+         "Cancel|OK", wxID_CANCEL, MessageAnswer::Cancel},
     };
     // The boxes open over the window the user works in, not the first one.
-    const std::unique_ptr<wxFrame, void (*)(wxFrame*)> main(new wxFrame(nullptr, wxID_ANY, "Main"),
+    const auto frame = [](const char* title) {
+        return std::unique_ptr<wxFrame, void (*)(wxFrame*)>(new wxFrame(nullptr, wxID_ANY, title),
                                                             [](wxFrame* f) { f->Destroy(); });
-    const std::unique_ptr<wxFrame, void (*)(wxFrame*)> inUse(
-        new wxFrame(nullptr, wxID_ANY, "Details"), [](wxFrame* f) { f->Destroy(); });
+    };
+    const auto main = frame("Main");
+    const auto inUse = frame("Details");
     main->Show();
     inUse->Show();
     ASSERT_TRUE(wx_test::BringToFront(*inUse));
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         wx_test::DialogScripts scripts;
         scripts.Add([&](wxDialog& box) {
             ASSERT_TRUE(wx_test::PumpUntil([&box] { return box.IsShownOnScreen(); }));
             EXPECT_EQ(box.GetParent(), inUse.get());
             EXPECT_EQ(wx_test::LayoutFaults(box), Texts{});
-            EXPECT_EQ(ButtonsOf(box), row.buttons);
-            // Lines end at a blank, or after a separator, never inside one of the path's names.
-            const std::string shown = TextOf(box);
-            std::string joined;
-            for (const char c : shown)
-                joined += c != '\n' ? std::string(1, c) : joined.ends_with('/') ? "" : " ";
-            EXPECT_EQ(joined, row.message.text);
-            for (const std::string& name : row.names)
-                EXPECT_NE(shown.find(name), std::string::npos) << name << " in " << shown;
+            EXPECT_EQ(ButtonsOf(box), row.shownButtons);
+            std::string lines;
+            for (wxWindow* child : box.GetChildren())
+                if (auto* text = dynamic_cast<wxStaticText*>(child))
+                    lines = FromWx(text->GetLabelText());
+            for (const std::string& name : names)
+                EXPECT_EQ(lines.find(name) != std::string::npos,
+                          row.text.find(name) != std::string::npos)
+                    << name << " in " << lines;
             wx_test::Click(wx_test::Child<wxButton>(box, row.clicked));
         });
-        EXPECT_EQ(ShowWxMessageBox(row.message), row.answer) << row.message.text;
+        EXPECT_EQ(ShowWxMessageBox({row.text, row.caption, row.buttons}), row.answer) << row.text;
         EXPECT_TRUE(scripts.AllUsed());
     }
 }

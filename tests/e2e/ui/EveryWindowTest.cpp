@@ -1,10 +1,9 @@
 // Every window of the program laid out as the user would have it: the program run over the local
-// search service and the registers' sites on loopback opens each dialog, each page of its sheets
-// and wizard and of the books and tabs within them, each frame and each tab of the details
-// window, the notices of start-up and the windows of printing; every one must show its labels
-// and buttons at their full size, the texts of its lists whole, no control over another and no
-// warning of the toolkit, up to the program's end. The test lists every fault by window and
-// control. With ZR_SCREENS_DIR set it also writes a picture of each window there.
+// search service and the registers' sites on loopback opens each dialog, each page of its books
+// and tabs, each frame and details tab, the start-up notices and the printing windows; every one
+// must show its labels, buttons and list texts whole, no control over another and no warning of
+// the toolkit, up to the program's end. The test lists every fault by window and control. With
+// ZR_SCREENS_DIR set it also writes a picture of each window there.
 
 #include "DbSelectionRows.h"
 #include "LayoutCheck.h"
@@ -32,8 +31,10 @@
 #include "search/ui/SelectionPageWindow.h"
 #include "web/ui/DiffDlg.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -50,7 +51,7 @@ constexpr const char* kNewVersion = "4\t4.6.0\thttp://127.0.0.1:9/setup.exe\tThe
                                     "needs the search service of May 2017 or later.\tSound marks "
                                     "on every register\tFaster searches over all databases";
 
-// The words of a caption in lower case ("IR-Desgntd": ir, desgntd).
+// The words of a caption in lower case ("IR-Desgntd": ir, desgntd); one empty word if none.
 Texts Words(const wxString& caption) {
     Texts words(1);
     for (const char c : FromWx(wxControl::RemoveMnemonics(caption).Lower())) {
@@ -59,66 +60,51 @@ Texts Words(const wxString& caption) {
         else if (!words.back().empty())
             words.emplace_back();
     }
-    if (words.back().empty())
+    if (words.size() > 1 && words.back().empty())
         words.pop_back();
     return words;
 }
 
-// Pages are named by the last word of their captions ("IR-Desgntd": desgntd), or by the first
-// where two of them end alike ("Velorin Databases", "Patent Office Direct Databases": velorin,
-// patent).
-Texts PageNames(const std::vector<wxString>& captions) {
-    std::vector<Texts> words;
-    std::multiset<std::string> lastWords;
-    for (const wxString& caption : captions) {
-        words.push_back(Words(caption));
-        lastWords.insert(words.back().empty() ? "" : words.back().back());
-    }
-    Texts names;
-    for (const Texts& caption : words) {
-        const std::string last = caption.empty() ? "" : caption.back();
-        names.push_back(lastWords.count(last) > 1 && !caption.empty() ? caption.front() : last);
-    }
-    return names;
+// A page is named by the last word of its caption ("IR-Desgntd": desgntd), or by the first where
+// two captions end alike ("Velorin Databases", "Patent Office Direct Databases": velorin, patent).
+std::string PageName(const std::vector<wxString>& captions, std::size_t page) {
+    const Texts words = Words(captions[page]);
+    const auto endsAlike = [&words](const wxString& other) {
+        return Words(other).back() == words.back();
+    };
+    return std::count_if(captions.begin(), captions.end(), endsAlike) > 1 ? words.front()
+                                                                          : words.back();
 }
 
-// A window that shows one of several pages: a book, or a strip of owner-drawn tabs.
+// A book or a strip of owner-drawn tabs: its pages' captions, and how one is shown.
 struct CPages {
     wxWindow* window;
     std::vector<wxString> captions;
     std::function<void(int page)> select;
 };
 
-std::optional<CPages> PagesOf(wxWindow& window) {
-    if (auto* book = dynamic_cast<wxBookCtrlBase*>(&window)) {
-        CPages pages{book, {}, [book](int page) { book->SetSelection(page); }};
+// The first book or strip of tabs of more than one page, depth first among the windows shown,
+// that is not yet walked; of a book's pages only the current one is shown.
+std::optional<CPages> FirstPages(wxWindow& window, const std::set<wxWindow*>& walked) {
+    CPages pages{&window, {}, {}};
+    auto* book = dynamic_cast<wxBookCtrlBase*>(&window);
+    if (book) {
+        pages.select = [book](int page) { book->SetSelection(page); };
         for (std::size_t page = 0; page < book->GetPageCount(); ++page)
             pages.captions.push_back(book->GetPageText(page));
-        return pages;
-    }
-    if (auto* tabs = dynamic_cast<CTabs*>(&window)) {
-        CPages pages{tabs, {}, [tabs](int tab) { wx_test::ClickTab(*tabs, tab); }};
+    } else if (auto* tabs = dynamic_cast<CTabs*>(&window)) {
+        pages.select = [tabs](int tab) { wx_test::ClickTab(*tabs, tab); };
         for (int tab = 0; tab < tabs->GetLayout().GetCount(); ++tab)
             pages.captions.push_back(ToWx(tabs->GetLayout().GetName(tab)));
-        return pages;
     }
-    return std::nullopt;
-}
-
-// The first window of more than one page among those shown, depth first, that is not yet
-// walked; of a book's pages only the current one is shown.
-std::optional<CPages> FirstPages(wxWindow& window, const std::set<wxWindow*>& walked) {
-    if (std::optional<CPages> pages = PagesOf(window);
-        pages && pages->captions.size() > 1 && !walked.contains(&window))
+    if (pages.captions.size() > 1 && !walked.contains(&window))
         return pages;
-    if (auto* book = dynamic_cast<wxBookCtrlBase*>(&window)) {
-        wxWindow* page = book->GetCurrentPage();
-        return page ? FirstPages(*page, walked) : std::nullopt;
-    }
+    if (book)
+        return book->GetCurrentPage() ? FirstPages(*book->GetCurrentPage(), walked) : std::nullopt;
     for (wxWindow* child : window.GetChildren())
         if (child->IsShown() && !child->IsTopLevel())
-            if (std::optional<CPages> pages = FirstPages(*child, walked))
-                return pages;
+            if (std::optional<CPages> found = FirstPages(*child, walked))
+                return found;
     return std::nullopt;
 }
 
@@ -126,14 +112,6 @@ wxBookCtrlBase* BookOf(wxWindow& window) {
     for (wxWindow* child : window.GetChildren())
         if (auto* book = dynamic_cast<wxBookCtrlBase*>(child))
             return book;
-    return nullptr;
-}
-
-// The print preview's window, when one is open.
-wxPreviewFrame* PrintPreview() {
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* preview = dynamic_cast<wxPreviewFrame*>(window))
-            return preview;
     return nullptr;
 }
 
@@ -179,12 +157,11 @@ protected:
             return;
         }
         walked.insert(pages->window);
-        const Texts names = PageNames(pages->captions);
         // A sheet keeps one size, that of its largest page.
         wxSize size = window.GetSize();
-        for (std::size_t page = 0; page < names.size(); ++page) {
+        for (std::size_t page = 0; page < pages->captions.size(); ++page) {
             pages->select(static_cast<int>(page));
-            const std::string pageName = name + "-" + names[page];
+            const std::string pageName = name + "-" + PageName(pages->captions, page);
             LookAtPages(window, pageName, walked);
             if (window.GetSize() != size)
                 faults_.push_back(pageName + ": the sheet changed its size");
@@ -372,23 +349,22 @@ TEST_F(EveryWindow, ShowsEveryLabelWholeAndNoControlOverAnother) {
     }
     MainView().ClearSelection();
     Command(wxID_PREVIEW);
-    wxPreviewFrame* preview = PrintPreview();
+    wxPreviewFrame* preview = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* frame = dynamic_cast<wxPreviewFrame*>(window))
+            preview = frame;
     ASSERT_NE(preview, nullptr) << ::testing::PrintToString(messages.Texts());
     Look(*preview, "print-preview");
     preview->Close(true);
     wx_test::Pump();
     // The progress windows of a report and of a print run, at their first mark.
-    const struct {
-        std::string name;
-        std::string caption;
-        std::string text;
-    } progressRows[] = {{"report-progress", "Report Progress", "Reporting mark 1 of 12"},
-                        {"print-progress", "Print", "Reading mark 1 of 12"}};
-    for (const auto& row : progressRows) {
-        CProgressDlg progress(&Frame(), row.caption);
+    for (const auto& [name, caption, text] :
+         {std::tuple{"report-progress", "Report Progress", "Reporting mark 1 of 12"},
+          std::tuple{"print-progress", "Print", "Reading mark 1 of 12"}}) {
+        CProgressDlg progress(&Frame(), caption);
         progress.SetRange(12, 0, 100);
-        progress.SetProgress(row.text, 0);
-        Look(progress, row.name);
+        progress.SetProgress(text, 0);
+        Look(progress, name);
     }
 
     // Saved, and the same file the answer to the caveat search, which reads it; the searches'
