@@ -489,6 +489,7 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
             databases.EndModal(wxID_CANCEL);
     });
     Command(kCmdChangeDatabases);
+    EXPECT_NE(document.GetDatabaseCodes().find('w'), std::string::npos);
     Command(wxID_SAVE);
     EXPECT_EQ(document.GetValue(CExamInfo::kDbSelection), selection);
     EXPECT_EQ(messages.Texts(), Texts{});
