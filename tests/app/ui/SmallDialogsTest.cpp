@@ -20,6 +20,7 @@
 #include <wx/frame.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/windowptr.h>
 
 namespace {
 
@@ -161,12 +162,8 @@ TEST(MessageBoxWindow, ShowsTitleTextAndButtonsWholeAndAnswersTheButtonClicked) 
          "", MessageButtons::OkCancel, "Cancel|OK", wxID_CANCEL, MessageAnswer::Cancel},
     };
     // The boxes open over the window the user works in, not the first one.
-    const auto frame = [](const char* title) {
-        return std::unique_ptr<wxFrame, void (*)(wxFrame*)>(new wxFrame(nullptr, wxID_ANY, title),
-                                                            [](wxFrame* f) { f->Destroy(); });
-    };
-    const auto main = frame("Main");
-    const auto inUse = frame("Details");
+    const wxWindowPtr<wxFrame> main(new wxFrame(nullptr, wxID_ANY, "Main"));
+    const wxWindowPtr<wxFrame> inUse(new wxFrame(nullptr, wxID_ANY, "Details"));
     main->Show();
     inUse->Show();
     ASSERT_TRUE(wx_test::BringToFront(*inUse));

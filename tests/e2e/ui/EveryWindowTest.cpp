@@ -32,8 +32,10 @@
 #include "web/ui/DiffDlg.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <tuple>
 #include <wx/bookctrl.h>
 #include <wx/button.h>
@@ -53,16 +55,12 @@ constexpr const char* kNewVersion = "4\t4.6.0\thttp://127.0.0.1:9/setup.exe\tThe
 
 // The words of a caption in lower case ("IR-Desgntd": ir, desgntd); one empty word if none.
 Texts Words(const wxString& caption) {
-    Texts words(1);
-    for (const char c : FromWx(wxControl::RemoveMnemonics(caption).Lower())) {
-        if (std::isalnum(static_cast<unsigned char>(c)))
-            words.back() += c;
-        else if (!words.back().empty())
-            words.emplace_back();
-    }
-    if (words.size() > 1 && words.back().empty())
-        words.pop_back();
-    return words;
+    std::string text = FromWx(wxControl::RemoveMnemonics(caption).Lower());
+    std::ranges::replace_if(
+        text, [](unsigned char c) { return !std::isalnum(c); }, ' ');
+    std::istringstream in(text);
+    Texts words{std::istream_iterator<std::string>(in), {}};
+    return words.empty() ? Texts(1) : words;
 }
 
 // A page is named by the last word of its caption ("IR-Desgntd": desgntd), or by the first where
