@@ -7,7 +7,9 @@ packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev python3
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth
-    imagemagick
+    # the drag tests move the pointer and hold keys through the X server's test extension
+    libxtst-dev
+    imagemagick x11-utils
     # libraries
     libpng-dev zlib1g-dev libboost-regex-dev libcurl4-openssl-dev
     # a real web server on loopback for the web tests, and the certificates it serves

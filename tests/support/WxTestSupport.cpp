@@ -2,6 +2,8 @@
 
 #include "core/ui/WxText.h"
 
+#include <future>
+#include <memory>
 #include <thread>
 #include <wx/app.h>
 #include <wx/button.h>
@@ -12,6 +14,11 @@
 #include <wx/log.h>
 #include <wx/toplevel.h>
 #include <wx/uiaction.h>
+
+// After the toolkit's headers, which X11's macros (None, Bool, Status) would break.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace wx_test {
 
@@ -68,6 +75,70 @@ bool BringToFront(wxWindow& window) {
     return PumpUntil([top] { return top->IsShownOnScreen() && top->IsActive(); });
 }
 
+bool PressKey(wxWindow& window, int key) {
+    if (!BringToFront(window))
+        return false;
+    wxUIActionSimulator().Char(key);
+    return true;
+}
+
+bool EndsDialog(wxDialog& dialog, const std::function<void()>& answer) {
+    answer();
+    if (PumpUntil([&dialog] { return !dialog.IsModal(); }, std::chrono::seconds(5)))
+        return true;
+    dialog.EndModal(wxID_ABORT);
+    return false;
+}
+
+void DragWithTheMouse(wxPoint from, wxPoint to, bool control) {
+    auto moved = std::async(std::launch::async, [from, to, control] {
+        // A connection of its own, which this thread may use; each step is given time to reach
+        // the windows, as a hand's movements do.
+        const std::unique_ptr<Display, int (*)(Display*)> display(XOpenDisplay(nullptr),
+                                                                  XCloseDisplay);
+        if (!display)
+            return false;
+        const auto settle = [&display] {
+            XFlush(display.get());
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+        };
+        const auto moveTo = [&](wxPoint at) {
+            XTestFakeMotionEvent(display.get(), -1, at.x, at.y, 0);
+            settle();
+        };
+        const auto button = [&](bool down) {
+            XTestFakeButtonEvent(display.get(), 1, down, 0);
+            settle();
+        };
+        const auto controlKey = [&](bool down) {
+            XTestFakeKeyEvent(display.get(), XKeysymToKeycode(display.get(), XK_Control_L), down,
+                              0);
+            settle();
+        };
+        moveTo(from);
+        button(true);
+        constexpr int kSteps = 10;
+        for (int step = 1; step <= kSteps; ++step) {
+            // Ctrl held at the press would be a Ctrl-click on the row.
+            if (control && step == kSteps / 2)
+                controlKey(true);
+            moveTo(from + (to - from) * step / kSteps);
+        }
+        // Rested a while and moved once more, so that the drag target hears where the pointer
+        // is even when a busy window began the drag late.
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        moveTo(to + wxPoint(1, 0));
+        button(false);
+        if (control)
+            controlKey(false);
+        return true;
+    });
+    ASSERT_TRUE(PumpUntil(
+        [&moved] { return moved.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }));
+    EXPECT_TRUE(moved.get()) << "no X display";
+    Pump();
+}
+
 bool EscapeClosesItsList(wxComboCtrl& combo) {
     if (!BringToFront(combo)) {
         ADD_FAILURE() << "the combo box's window does not get the keyboard";
@@ -118,8 +189,14 @@ int DialogScripts::FilterEvent(wxEvent& event) {
         return Event_Skip;
     // Modeless windows, such as a progress window, run beside the test.
     auto* dialog = dynamic_cast<wxDialog*>(event.GetEventObject());
-    if (!dialog || !dialog->IsModal())
+    if (!dialog)
         return Event_Skip;
+    if (!dialog->IsModal()) {
+        const wxWindow* parent = dialog->GetParent();
+        modeless_.push_back(FromWx(dialog->GetTitle()) + " over " +
+                            (parent ? FromWx(parent->GetLabel()) : std::string()));
+        return Event_Skip;
+    }
     opened_.push_back(FromWx(dialog->GetTitle()));
     if (scripts_.empty()) {
         ADD_FAILURE() << "unexpected dialog: " << opened_.back();

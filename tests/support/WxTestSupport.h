@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 #include <wx/eventfilter.h>
+#include <wx/gdicmn.h>
 
 class wxCheckBox;
 class wxComboCtrl;
@@ -43,6 +44,18 @@ void Tick(wxCheckBox& check, bool ticked);
 // Brings the window's frame or dialog to the front and waits until it has the keyboard, so that
 // the keys pressed next go to it; false when it does not get the keyboard.
 bool BringToFront(wxWindow& window);
+// Presses the key as a user does, in the window's frame or dialog brought to the front; false
+// when it does not get the keyboard.
+bool PressKey(wxWindow& window, int key);
+// Answers the modal dialog (a click, a key) and waits for the answer to end it; a dialog still
+// open after a few seconds is ended with wxID_ABORT and the result is false, so that a dialog
+// that ignores its answer fails its test at once.
+bool EndsDialog(wxDialog& dialog, const std::function<void()>& answer);
+// Drags with the left button from one point of the screen to the other as a hand on the mouse
+// does, with Ctrl pressed on the way when asked, and pumps until the button is up again. The input
+// comes through the X server from a thread of its own, so the toolkit's drag loop, which the
+// drag starts inside the pumping, takes it as the user's.
+void DragWithTheMouse(wxPoint from, wxPoint to, bool control);
 // Drops the combo box's list down with a click on its arrow and presses Escape, as a user does;
 // true when that closed the list. The list never stays down, so that it cannot outlive its
 // dialog.
@@ -76,6 +89,9 @@ public:
     void Add(Script script) { scripts_.push_back(std::move(script)); }
     // Titles of the dialogs opened so far.
     const std::vector<std::string>& Opened() const { return opened_; }
+    // The modeless dialogs (progress windows) shown so far, each as "<title> over <title of the
+    // window it was made over>".
+    const std::vector<std::string>& Modeless() const { return modeless_; }
     bool AllUsed() const { return scripts_.empty(); }
 
     int FilterEvent(wxEvent& event) override;
@@ -83,6 +99,7 @@ public:
 private:
     std::deque<Script> scripts_;
     std::vector<std::string> opened_;
+    std::vector<std::string> modeless_;
 };
 
 template <class T>

@@ -59,7 +59,8 @@ CZrDropTarget::CZrDropTarget(CSectionTabs& tabs)
     : wxDropTarget(new wxCustomDataObject(MarksFormat())), tabs_(tabs) {}
 
 wxDragResult CZrDropTarget::Effect(wxCoord x, wxCoord y, wxDragResult def, bool hasMarks) const {
-    // Ctrl asks for a copy; the toolkit tells it in the suggested result.
+    // The drag starts as a move (see DragSelection), so the toolkit suggests a copy only when
+    // Ctrl, held, allows nothing else.
     return ToDragResult(
         tabs_.GetView().DropEffectOnTab(tabs_.HitTest({x, y}), hasMarks, def == wxDragCopy));
 }
@@ -160,7 +161,9 @@ void CSectionView::DragSelection() {
     wxCustomDataObject data(MarksFormat());
     data.SetData(bytes.size(), bytes.data());
     wxDropSource source(data, this);
-    mainView_->FinishDrag(dragged, ToDropEffect(source.DoDragDrop(wxDrag_AllowMove)));
+    // A plain drag moves the marks: the toolkit's own default for a drag with no key held is a
+    // copy.
+    mainView_->FinishDrag(dragged, ToDropEffect(source.DoDragDrop(wxDrag_DefaultMove)));
 }
 
 void CSectionView::OnContextMenu(const wxPoint& point) {

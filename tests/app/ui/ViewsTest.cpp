@@ -23,6 +23,7 @@
 #include "search/ui/SearchDlg.h"
 #include "search/ui/StringFinderListBox.h"
 
+#include <array>
 #include <numeric>
 #include <wx/button.h>
 #include <wx/dcmemory.h>
@@ -143,32 +144,35 @@ TEST_F(ViewsTest, TheResultsLabelsShowWholeAtTheEndOfALongList) {
     EXPECT_EQ(wx_test::LayoutFaults(results), Texts{});
 }
 
-TEST_F(ViewsTest, KeptMarksDroppedOnAnotherTabMoveThereAndWithCtrlAreCopied) {
+// Dragged with the mouse as the user drags, the selected kept marks are copied with Ctrl held
+// and moved without.
+TEST_F(ViewsTest, KeptMarksDraggedOntoAnotherTabMoveThereAndWithCtrlAreCopied) {
     CMainView& view = KeepInFirstSection({16, 32, 48});
     ASSERT_EQ(view.GetMarkCount(), 3);
-    view.SelectAll();
-    const std::vector<CMark> dragged = view.GetSelectedMarks();
-
+    ASSERT_TRUE(wx_test::BringToFront(MainView()));
     CSectionTabs& tabs = MainView().GetTabs();
-    ASSERT_TRUE(tabs.IsShown());
     const std::vector<CTabShape> shapes =
         tabs.GetLayout().VisibleTabs({tabs.GetClientSize().x, tabs.GetClientSize().y});
     ASSERT_GE(shapes.size(), 3u);
-    auto& target = dynamic_cast<CZrDropTarget&>(*tabs.GetDropTarget());
-    const std::string bytes = EncodeClipboardMarks(dragged);
-    static_cast<wxCustomDataObject*>(target.GetDataObject())->SetData(bytes.size(), bytes.data());
-    // Onto its own tab nothing happens; Ctrl copies onto section 3, a plain drop moves to 2.
-    EXPECT_EQ(target.DropMarks(shapes[0].textX, 5, wxDragMove), wxDragNone);
-    EXPECT_EQ(target.DropMarks(shapes[2].textX, 5, wxDragCopy), wxDragCopy);
-    view.FinishDrag(dragged, EDropEffect::Copy);
-    EXPECT_EQ(target.DropMarks(shapes[1].textX, 5, wxDragMove), wxDragMove);
-    view.FinishDrag(dragged, EDropEffect::Move);
-
-    EXPECT_EQ(KeptIn(0), 0);
-    EXPECT_EQ(KeptIn(1), 3);
-    EXPECT_EQ(KeptIn(2), 3);
+    const auto tab = [&](std::size_t n) {
+        return tabs.ClientToScreen({shapes[n].textX + 4, tabs.GetClientSize().y / 2});
+    };
+    const wxPoint firstRow = MainView().GetSectionView().ClientToScreen({40, 4});
+    const struct {
+        bool control;
+        std::size_t onto;
+        std::array<int, 3> kept;
+    } drags[] = {{true, 2, {3, 0, 3}}, {false, 1, {0, 3, 3}}};
+    for (const auto& drag : drags) {
+        SCOPED_TRACE(drag.control ? "Ctrl" : "no key");
+        view.SelectAll();
+        wx_test::DragWithTheMouse(firstRow, tab(drag.onto), drag.control);
+        EXPECT_TRUE(wx_test::PumpUntil([&] { return KeptIn(static_cast<int>(drag.onto)) == 3; },
+                                       std::chrono::seconds(5)));
+        EXPECT_EQ((std::array{KeptIn(0), KeptIn(1), KeptIn(2)}), drag.kept);
+    }
     view.SetSection(1);
-    EXPECT_EQ(view.GetMarkCount(), 3);
+    ASSERT_EQ(view.GetMarkCount(), 3);
     EXPECT_EQ(view.GetShownMark(0).GetSearchId(), 0);
 }
 
