@@ -13,6 +13,8 @@
 #include "engines/RegisterTable.h"
 #include "engines/Repository.h"
 #include "engines/SearchProgress.h"
+#include "engines/selection/ChangeDatabases.h"
+#include "platform/MessageBox.h"
 #include "platform/Process.h"
 #include "registers/EngineRegisterTable.h"
 #include "registers/ZrDbs.h"
@@ -141,8 +143,9 @@ TEST_F(SampleExam, EveryRunSearchHoldsWhatTheServiceFindsAndEverySectionWhatItsI
     EXPECT_GT(doc_.CountMarks(MakeSectionFilter(0, false)), 0);
 }
 
-// Change Details shows the clearance search the README tells of, as the wizard was given it.
-TEST_F(SampleExam, ItsDetailsNameTheClientsWordMarkAndClasses) {
+// Change Details shows the clearance search the README tells of, as the wizard was given it, and
+// Change Databases takes its databases unchanged.
+TEST_F(SampleExam, ItsDetailsAndDatabasesAreThoseTheWizardWasGiven) {
     const CChangeDetailsForm form = MakeChangeDetailsForm(doc_);
     EXPECT_EQ((std::vector<std::string>{form.details.client, form.details.agency,
                                         form.details.examiner, form.details.examId, form.wordMark,
@@ -151,6 +154,17 @@ TEST_F(SampleExam, ItsDetailsNameTheClientsWordMarkAndClasses) {
                                         "Helen Carter", "ACM-0417", "ACME", "9,42", "35,38",
                                         "Registered,Pending,Lapsed,Abandoned"}));
     EXPECT_FALSE(form.details.oneClassOnly);
+
+    std::vector<std::string> shown;
+    const platform::ScopedMessageBoxHandler messages([&shown](const platform::Message& message) {
+        shown.push_back(message.text);
+        return platform::MessageAnswer::Ok;
+    });
+    const CSearchDocument examination(doc_);
+    CChangeDatabases databases(examination, engineTable_, TheRepository(), TheUserOptions(), true);
+    databases.Init();
+    EXPECT_TRUE(databases.OnOK());
+    EXPECT_EQ(shown, std::vector<std::string>());
 }
 
 // Its searches run again after their state was reset in the file, marks kept, as the sample

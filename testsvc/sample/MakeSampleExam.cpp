@@ -130,8 +130,8 @@ int main(int argc, char** argv) {
         CZR2000Doc document(registers, repository, host);
         // Search runs record their run order in the active examination, as in the program.
         InstallActiveExamination(&document);
-        CNewExamination exam = MakeDefaultExamination(
-            TheUserOptions(), repository, TheZrDbs().GetDbCodes(), TheZrDbs().GetDbSelection());
+        CNewExamination exam =
+            MakeDefaultExamination(TheUserOptions(), repository, TheZrDbs().GetDbSelection());
         exam.client = "Acme Software Ltd";
         exam.agency = "Fairbairn & Marsh LLP";
         exam.examiner = "Helen Carter";
