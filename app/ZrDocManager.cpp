@@ -44,20 +44,25 @@ bool CZrDocManager::FileOpen() {
 }
 
 bool CZrDocManager::OpenDocumentFile(const std::string& path) {
+    return SaveModified() && Load(path);
+}
+
+bool CZrDocManager::OpenRecentFile(const std::string& path) {
+    // Staying with the examination (Cancel, or a save that failed) says nothing of the file.
     if (!SaveModified())
         return false;
+    if (Load(path))
+        return true;
+    recent_.Remove(path);
+    return false;
+}
+
+bool CZrDocManager::Load(const std::string& path) {
     if (!document_.OnOpenDocument(path))
         return false;
     document_.SetPathName(path);
     recent_.Add(path);
     return true;
-}
-
-bool CZrDocManager::OpenRecentFile(const std::string& path) {
-    if (OpenDocumentFile(path))
-        return true;
-    recent_.Remove(path);
-    return false;
 }
 
 bool CZrDocManager::SaveTo(const std::string& path) {

@@ -49,7 +49,7 @@ public:
     bool FileOpen();
     // Leaves the current examination (asking when it is modified) and loads the file.
     bool OpenDocumentFile(const std::string& path);
-    // A recent file that cannot be opened leaves the list.
+    // As OpenDocumentFile; a recent file that cannot be loaded leaves the list.
     bool OpenRecentFile(const std::string& path);
     // To the document's file; without one as Save As.
     bool FileSave();
@@ -68,6 +68,8 @@ public:
     std::string GetTitle() const;
 
 private:
+    // Loads the file into the examination, which is left without asking.
+    bool Load(const std::string& path);
     bool SaveTo(const std::string& path);
 
     CZR2000Doc& document_;

@@ -138,7 +138,17 @@ TEST_F(ZrDocManagerTest, LeavingAModifiedExaminationAsksFirst) {
     }
 }
 
-TEST_F(ZrDocManagerTest, ARecentFileThatCannotBeOpenedLeavesTheList) {
+TEST_F(ZrDocManagerTest, ARecentFileLeavesTheListOnlyWhenItCannotBeOpened) {
+    const std::string kept = SavedExamination("kept.zre");
+    doc.AddSearch(MakeSearch(1, "u"));
+    // Staying with the modified examination: Cancel, or Yes with Save As cancelled.
+    for (const MessageAnswer answer : {MessageAnswer::Cancel, MessageAnswer::Yes}) {
+        CScriptedMessages messages({answer});
+        EXPECT_FALSE(manager.OpenRecentFile(kept));
+        EXPECT_TRUE(doc.IsModified());
+    }
+    EXPECT_EQ(fakes.recent, Texts{});
+    doc.SetModifiedFlag(false);
     CScriptedMessages messages;
     EXPECT_FALSE(manager.OpenRecentFile(folder / "gone.zre"));
     EXPECT_EQ(fakes.recent, (Texts{"-" + folder / "gone.zre"}));
