@@ -310,8 +310,13 @@ void CMarkList::RemoveSearchesWhere(const std::function<bool(int)>& isRemoved) {
             continue;
         }
         CMark copy(mark);
-        if (removedSearch)
+        if (removedSearch) {
+            // In no search, only its section's kept list can show it: kept there, as committing
+            // the search would have left it.
             copy.SetSearchId(0);
+            if (mark.HasFlag(CMark::kKept))
+                copy.SetFlags((mark.GetFlags() & ~CMark::kKept) | CMark::kPermanentKeep);
+        }
         // The first remaining mark of a group whose head went takes the head's place, however
         // many of the group's marks went with it.
         const bool headless =

@@ -74,7 +74,8 @@ public:
     void Reserve(int count) { marks_.Reserve(count); }
 
     // Drops the search's marks that are unkept or duplicates; its kept group heads stay with
-    // search id 0. A group whose head went is headed by its first remaining mark.
+    // search id 0, kept in their section's list (0x10 becomes 0x1). A group whose head went is
+    // headed by its first remaining mark.
     void RemoveSearch(int searchId);
     void RemoveSearches(const std::set<int>& searchIds);
 

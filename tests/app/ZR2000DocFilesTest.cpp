@@ -321,7 +321,8 @@ TEST_F(DocFilesTest, ChangedDatabaseResetsItsSearchesOnOpening) {
               "will result in searches being reset but kept marks will be retained.");
     EXPECT_FALSE(opened.FindSearch(1).HasRun());
     EXPECT_TRUE(opened.FindSearch(2).HasRun());
-    // The kept UK marks stay, out of their search, under the records of their numbers.
+    // The UK marks, kept in their open results when saved, stay out of their search under the
+    // records of their numbers, kept in their section's list.
     int ukMarks = 0;
     for (int i = 0; i < opened.GetMarkCount(); ++i) {
         const CMark& mark = opened.GetMark(i);
@@ -329,6 +330,7 @@ TEST_F(DocFilesTest, ChangedDatabaseResetsItsSearchesOnOpening) {
             ++ukMarks;
             EXPECT_EQ(mark.GetSearchId(), 0);
             EXPECT_EQ(mark.GetRecordNumber(), mark.GetAppNumber() + 5000u);
+            EXPECT_EQ(mark.GetFlags() & CMark::kAnyKeep, CMark::kPermanentKeep);
         }
     }
     EXPECT_EQ(ukMarks, 3);

@@ -133,11 +133,12 @@ TEST_F(MarkListTest, RemoveSearchKeepsKeptHeadsWithoutSearch) {
     list.AddMark(20, 'u', 0, 1, 0, 0);
     list.AddMark(30, 'u', 0, 2, 0, 0);
     list.RemoveSearch(1);
-    EXPECT_EQ(Describe(list), "10/0/0/16 30/0/2/0 ");
+    // Kept in its open results (0x10), the head is now kept in its section's list (0x1).
+    EXPECT_EQ(Describe(list), "10/0/0/1 30/0/2/0 ");
 
     // Nothing dropped, yet the kept head must still leave the removed search.
     list.RemoveSearches({0, 5});
-    EXPECT_EQ(Describe(list), "10/0/0/16 30/0/2/0 ");
+    EXPECT_EQ(Describe(list), "10/0/0/1 30/0/2/0 ");
     CMarkList onlyKept;
     onlyKept.AddMark(40, 'u', 0, 6, 0, CMark::kPermanentKeep);
     onlyKept.RemoveSearches({6, 7});
