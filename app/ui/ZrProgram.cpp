@@ -8,6 +8,7 @@
 #include "core/FilePath.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
+#include "core/ui/WindowInUse.h"
 #include "core/ui/WxText.h"
 #include "core/ui/ZrDialog.h"
 #include "engines/BgrJobs.h"
@@ -77,8 +78,9 @@ public:
             frame->SetMessageText(text);
     }
     void SaveAs(const std::string& folder) override { program_.docManager_->FileSaveAs(folder); }
+    // Over the window the user works in, so that a click on it cannot hide Cancel.
     std::unique_ptr<IProgress> OpenProgress(const std::string& caption) override {
-        return std::make_unique<CProgressDlg>(program_.FrameWindow(), caption);
+        return std::make_unique<CProgressDlg>(WindowInUse(), caption);
     }
 
 private:

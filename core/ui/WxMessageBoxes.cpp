@@ -1,22 +1,7 @@
 #include "core/ui/WxMessageBoxes.h"
 
 #include "core/ui/MessageBoxWindow.h"
-
-#include <wx/app.h>
-#include <wx/toplevel.h>
-
-namespace {
-
-// The window the user works in, else the main window: the box opens over it.
-wxWindow* WindowInUse() {
-    for (wxWindow* window : wxTopLevelWindows)
-        if (auto* top = dynamic_cast<wxTopLevelWindow*>(window);
-            top && top->IsActive() && top->IsShown() && !top->IsBeingDeleted())
-            return top;
-    return wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
-}
-
-} // namespace
+#include "core/ui/WindowInUse.h"
 
 platform::MessageAnswer ShowWxMessageBox(const platform::Message& message) {
     CMessageBoxWindow box(WindowInUse(), message);

@@ -15,6 +15,7 @@
 #include "core/IniFile.h"
 #include "core/SystemOptions.h"
 #include "core/UserOptions.h"
+#include "core/ui/WxMessageBoxes.h"
 #include "core/ui/WxText.h"
 #include "engines/Repository.h"
 #include "engines/ZrDbEngineSet.h"
@@ -483,15 +484,29 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
 
     // The reopened examination's databases, the direct register among them, pass OK untouched
     // and are saved again.
-    scripts.Add([](wxDialog& databases) {
+    const auto untouched = [](wxDialog& databases) {
         wx_test::Click(wx_test::Child<wxButton>(databases, wxID_OK));
         if (databases.IsModal())
             databases.EndModal(wxID_CANCEL);
-    });
+    };
+    scripts.Add(untouched);
     Command(kCmdChangeDatabases);
     EXPECT_NE(document.GetDatabaseCodes().find('w'), std::string::npos);
     Command(wxID_SAVE);
     EXPECT_EQ(document.GetValue(CExamInfo::kDbSelection), selection);
+    EXPECT_EQ(messages.Texts(), Texts{});
+
+    // Merged into an examination of the United Kingdom alone, the file brings its direct
+    // register along.
+    scripts.Add(FinishNewExamination);
+    Command(wxID_NEW);
+    EXPECT_EQ(document.GetDatabaseCodes().find('w'), std::string::npos);
+    files_.answers = {folder_ / "home/acme.zre"};
+    Command(kCmdMerge);
+    ASSERT_EQ(document.GetSearchCount(), 1);
+    scripts.Add(untouched);
+    Command(kCmdChangeDatabases);
+    EXPECT_NE(document.GetDatabaseCodes().find('w'), std::string::npos);
     EXPECT_EQ(messages.Texts(), Texts{});
 
     // The recent files survive the program.
@@ -503,7 +518,7 @@ TEST_F(ProgramTest, SaveAsThenOpenBringsTheExaminationBack) {
     EXPECT_EQ(Title(), "acme.zre - RO Vedaridarevu");
 }
 
-TEST_F(ProgramTest, ClosingAModifiedExaminationAsksAndCancelStays) {
+TEST_F(ProgramTest, ClosingAModifiedExaminationAsksAndEscapeStays) {
     SaveAutoLogin();
     wx_test::DialogScripts scripts;
     scripts.Add(FinishNewExamination);
@@ -511,11 +526,21 @@ TEST_F(ProgramTest, ClosingAModifiedExaminationAsksAndCancelStays) {
     CSearch search(1);
     program_->GetDocument().AddSearch(search);
     {
-        wx_test::RecordedMessages cancel({MessageAnswer::Cancel});
+        // The question as the user meets it, where Escape is Cancel.
+        const CWxMessageBoxes boxes;
+        Texts asked;
+        scripts.Add([&asked](wxDialog& box) {
+            for (wxWindow* child : box.GetChildren())
+                if (auto* text = dynamic_cast<wxStaticText*>(child))
+                    asked.push_back(FromWx(text->GetLabel()));
+            EXPECT_TRUE(wx_test::EndsDialog(
+                box, [&box] { ASSERT_TRUE(wx_test::PressKey(box, WXK_ESCAPE)); }));
+        });
         Frame().Close();
         wx_test::Pump();
         ASSERT_NE(program_->GetMainFrame(), nullptr);
-        EXPECT_EQ(cancel.Texts(), (Texts{"|Save changes to Untitled?"}));
+        EXPECT_EQ(asked, Texts{"Save changes to Untitled?"});
+        EXPECT_TRUE(program_->GetDocument().IsModified());
     }
     wx_test::RecordedMessages yes({MessageAnswer::Yes});
     files_.answers = {folder_ / "home/closing.zre"};
@@ -605,6 +630,8 @@ TEST_F(ProgramTest, WebDiffChecksTheKeptMarksAgainstTheirRegistersPages) {
     control_->ClearCallLog();
     Command(kCmdWebDiff);
     EXPECT_TRUE(scripts.AllUsed());
+    // In front of the dialog, which a click cannot put over it.
+    EXPECT_EQ(scripts.Modeless(), Texts{"Running... over Differences from PTO site"});
     EXPECT_EQ(lines, (Texts{"Differences for UK AppNum: " + std::string(record->GetField("APPNUM")),
                             "  Word mark", "    Have:\t\tZENITH", "    Should be:\tZENITH PLUS"}));
     EXPECT_EQ(local_service::LoggedCalls(control_, "FlagSuspectSGEs").size(), 1u);

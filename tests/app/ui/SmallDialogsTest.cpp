@@ -141,42 +141,60 @@ std::string ButtonsOf(wxDialog& box) {
     return labels;
 }
 
-TEST(MessageBoxWindow, ShowsTitleTextAndButtonsWholeAndAnswersTheButtonClicked) {
+TEST(MessageBoxWindow, ShowsTitleTextAndButtonsWholeAndAnswersTheButtonClickedOrTheKey) {
     using platform::MessageAnswer;
     using platform::MessageButtons;
+    const std::string save = "Save the changes to Sample.zre?";
     const struct {
         std::string text;
         std::string caption;
         MessageButtons buttons;
+        bool secondIsDefault;
         std::string shownButtons;
         int clicked;
+        int key;
         MessageAnswer answer;
     } rows[] = {
-        {"Save the changes to Sample.zre?", "", MessageButtons::YesNoCancel, "No|Cancel|Yes",
-         wxID_NO, MessageAnswer::No},
+        {save, "", MessageButtons::YesNoCancel, false, "No|Cancel|Yes", wxID_NO, 0,
+         MessageAnswer::No},
+        {save, "", MessageButtons::YesNoCancel, false, "No|Cancel|Yes", 0, WXK_ESCAPE,
+         MessageAnswer::Cancel},
+        {save, "", MessageButtons::YesNoCancel, false, "No|Cancel|Yes", 0, WXK_RETURN,
+         MessageAnswer::Yes},
+        {"Are you sure you want to delete this search?", "", MessageButtons::YesNo, true, "No|Yes",
+         0, WXK_RETURN, MessageAnswer::No},
         // A short text under a longer title.
-        {"Done.", "RO Vedaridarevu Login", MessageButtons::Ok, "OK", wxID_OK, MessageAnswer::Ok},
+        {"Done.", "RO Vedaridarevu Login", MessageButtons::Ok, false, "OK", wxID_OK, 0,
+         MessageAnswer::Ok},
         // A path wider than a line, broken into lines.
         {"W305 Cannot open: /home/examiner/Clearance searches of the year 2024/Trade marks of "
          "ACME Holdings/ACME-clearance-search.zre due to: Permission denied",
-         "", MessageButtons::OkCancel, "Cancel|OK", wxID_CANCEL, MessageAnswer::Cancel},
+         "", MessageButtons::OkCancel, false, "Cancel|OK", wxID_CANCEL, 0, MessageAnswer::Cancel},
     };
     // The boxes open over the window the user works in, not the first one.
     const wxWindowPtr<wxFrame> main(new wxFrame(nullptr, wxID_ANY, "Main"));
     const wxWindowPtr<wxFrame> inUse(new wxFrame(nullptr, wxID_ANY, "Details"));
     main->Show();
     inUse->Show();
-    ASSERT_TRUE(wx_test::BringToFront(*inUse));
     for (const auto& row : rows) {
+        SCOPED_TRACE(row.text + " " + std::to_string(row.key));
+        ASSERT_TRUE(wx_test::BringToFront(*inUse));
         wx_test::DialogScripts scripts;
         scripts.Add([&](wxDialog& box) {
             ASSERT_TRUE(wx_test::PumpUntil([&box] { return box.IsShownOnScreen(); }));
             EXPECT_EQ(box.GetParent(), inUse.get());
             EXPECT_EQ(wx_test::LayoutFaults(box), Texts{});
             EXPECT_EQ(ButtonsOf(box), row.shownButtons);
-            wx_test::Click(wx_test::Child<wxButton>(box, row.clicked));
+            EXPECT_TRUE(wx_test::EndsDialog(box, [&] {
+                if (row.key == 0)
+                    wx_test::Click(wx_test::Child<wxButton>(box, row.clicked));
+                else
+                    ASSERT_TRUE(wx_test::PressKey(box, row.key));
+            }));
         });
-        EXPECT_EQ(ShowWxMessageBox({row.text, row.caption, row.buttons}), row.answer) << row.text;
+        EXPECT_EQ(ShowWxMessageBox({row.text, row.caption, row.buttons,
+                                    platform::MessageIcon::Question, row.secondIsDefault}),
+                  row.answer);
         EXPECT_TRUE(scripts.AllUsed());
     }
 }
