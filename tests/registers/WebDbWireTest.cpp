@@ -87,10 +87,17 @@ TEST_F(WebDbWire, TheLayoutMakesTheRegister) {
     db->FetchTextRecord(acme)->GetPairList("PROPS", owners);
     ASSERT_FALSE(owners.empty());
     CRecordingPresenter output;
-    db->PresentRecord(acme, output, kPresentWordMark | kPresentOwnerName, 0, 0);
+    db->PresentRecord(acme, output,
+                      kPresentWordMark | kPresentHeading | kPresentDetails | kPresentOwnerName, 0,
+                      0);
+    const auto plain = [](const std::string& label, std::string_view value) {
+        return "AddField(0, \"" + label + "\", \"" + std::string(value) + "\", 0x10, 1, 0, 0)";
+    };
     EXPECT_THAT(output.Calls(),
                 ElementsAre("AddField(0, \"Mark\", \"ACME\", 0x12, 1, 0, 0)", "RequestParagraph()",
-                            "AddField(0, \"Owner\", \"" + owners[0].first + "\", 0x10, 1, 0, 0)"));
+                            plain("Number", appNum), plain("Applied", record->GetField("APPDATE")),
+                            plain("Registered", record->GetField("REGDATE")), "RequestParagraph()",
+                            plain("Owner", owners[0].first)));
 }
 
 TEST_F(WebDbWire, AnEngineWithoutLayoutLeavesAnEmptyRegister) {

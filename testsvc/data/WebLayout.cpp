@@ -21,8 +21,8 @@ Bytes BuildWebLayout() {
     writer.AddText("detSum3Left", "[[?STATUS=registered]]on the register[[]]");
     writer.AddText("details",
                    FormatStringList({"WORDMARK|BMark|B[[WORDMARK]]", "force-break",
-                                     "APPNUM|BNumber|[[APPNUM]]", "2|BApplied|[[APPDATE]]",
-                                     "2|BRegistered|[[REGDATE]]", "force-break", "4|BClass |-",
+                                     "APPNUM|BNumber|-[[APPNUM]]", "2|BApplied|-[[APPDATE]]",
+                                     "2|BRegistered|-[[REGDATE]]", "force-break", "4|BClass |-",
                                      "16|BOwner|-", "1024|BAgent|-", "4096|BDevice|-"}));
     writer.AddText("selection", FormatStringList({"WTM|w|Example web marks||Y"}));
     return writer.Finish();
