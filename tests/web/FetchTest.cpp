@@ -3,6 +3,7 @@
 
 #include "WebFixture.h"
 #include "web/HttpStatus.h"
+#include "web/NoAnswer.h"
 
 #include <future>
 #include <gmock/gmock.h>
@@ -29,26 +30,36 @@ protected:
     }
 };
 
-// Redirects the first exchange to the location and answers the next with a page, recording the
-// addresses asked for, so that addresses no loopback server can take are followed too.
-class CRedirectOnce : public IHttpTransport {
+// Answers each exchange with the next of its replies and records the addresses asked for, so
+// that addresses and failures no loopback server gives are met too.
+class CScriptedTransport : public IHttpTransport {
 public:
-    CRedirectOnce(std::string location, Lines& asked)
-        : location_(std::move(location)), asked_(asked) {}
+    CScriptedTransport(std::vector<HttpReply> replies, Lines& asked)
+        : replies_(std::move(replies)), asked_(asked) {}
     HttpReply Exchange(const HttpExchange& exchange) override {
         asked_.push_back(exchange.url);
-        HttpReply reply;
-        reply.status = asked_.size() == 1 ? 302 : 200;
-        reply.headers = "HTTP/1.1 " + std::to_string(reply.status) +
-                        " X\r\nLocation: " + location_ + "\r\n\r\n";
-        reply.body = "<p>secure</p>";
-        return reply;
+        return replies_.at(asked_.size() - 1);
     }
 
 private:
-    std::string location_;
+    std::vector<HttpReply> replies_;
     Lines& asked_;
 };
+
+HttpReply Answer(int status, const std::string& headerLines, std::string body) {
+    HttpReply reply;
+    reply.status = status;
+    reply.headers = "HTTP/1.1 " + std::to_string(status) + " X\r\n" + headerLines + "\r\n";
+    reply.body = std::move(body);
+    return reply;
+}
+
+HttpReply Refused() {
+    HttpReply reply;
+    reply.error = "Failed to connect to start.example port 80: Connection refused";
+    reply.connectFailed = true;
+    return reply;
+}
 
 } // namespace
 
@@ -130,7 +141,10 @@ TEST_F(PageFetch, ARedirectIsFetchedAsWrittenFromItsOwnHost) {
 TEST_F(PageFetch, ARedirectToAnHttpsAddressIsFollowedToExactlyThatAddress) {
     Lines asked;
     CWebClient client(QuickOptions(),
-                      std::make_unique<CRedirectOnce>("https://other.example/p?q=1", asked));
+                      std::make_unique<CScriptedTransport>(
+                          std::vector{Answer(302, "Location: https://other.example/p?q=1\r\n", ""),
+                                      Answer(200, "", "<p>secure</p>")},
+                          asked));
     TextPage page;
     FetchInto(client, page, "http://start.example/dir/r");
     EXPECT_EQ(page.GetError(), "");
@@ -332,6 +346,21 @@ TEST_F(PageFetch, ConnectsAreRetriedUntilTheServerComes) {
     const LoopbackWebServer late(
         port, [](LoopbackWebServer& server) { server.Page("/late.htm", "<p>arrived</p>"); });
     EXPECT_EQ(fetched.get(), "arrived");
+}
+
+// A connect retried and answered: the user reads the server's answer, not the first failure.
+TEST_F(PageFetch, ARetriedConnectThatIsAnsweredIsWordedByTheAnswer) {
+    CNoAnswerWording wording("The usage statistics", "Usage Statistics on the Tools menu");
+    CWebOptions options = QuickOptions();
+    options.connectRetries = 1;
+    options.connectBackOff = 0ms;
+    Lines asked;
+    CWebClient client(options, wording.Watch(std::make_unique<CScriptedTransport>(
+                                   std::vector{Refused(), Answer(503, "", "<p>busy</p>")}, asked)));
+    TextPage page;
+    FetchInto(client, page, "http://start.example/stats");
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_EQ(wording.Word(page.GetError()), HttpStatusText(503));
 }
 
 TEST_F(PageFetch, NothingThatReachedAServerIsSentTwice) {

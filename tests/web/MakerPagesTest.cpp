@@ -53,9 +53,11 @@ TEST_F(MakerPages, AnnouncementsAreRowsWithAWebLinkAndATitle) {
                  "<tr><td>7 Jul 2004<td><a href='https://other.example/7.htm'>Seven</a></tr>"
                  "<tr><td><table><tr><td>inner</table>8 Aug 2004<td><a href=8.htm>Lost</a></tr>"
                  "</table>");
-    // Control characters, which the settings file and the menu cannot hold, read as blanks.
+    // Control characters, which the settings file and the menu cannot hold, read as blanks;
+    // letters beyond ASCII stay.
     server_.Page("/controls.html", "<table id=announcements><tr><td>9\0Sep\r\n2004"
-                                   "<td><a href=9.htm>Nine\x01\x7F</a></tr></table>"s);
+                                   "<td><a href=9.htm>Neu f\xC3\xBCr Z\xC3\xBCrich\x01\x7F</a>"
+                                   "</tr></table>"s);
     CHtmlPageAnnouncements page(&connection_);
     page.SetUrl("http://ignored.example/announcements/index.html");
     page.FetchPage(false);
@@ -65,7 +67,8 @@ TEST_F(MakerPages, AnnouncementsAreRowsWithAWebLinkAndATitle) {
                      "7 Jul 2004|https://other.example/7.htm|Seven"}));
     page.SetUrl("/controls.html");
     page.FetchPage(false);
-    EXPECT_EQ(Announced(page), Lines{"9 Sep  2004|" + server_.Url("/9.htm") + "|Nine  "});
+    EXPECT_EQ(Announced(page),
+              Lines{"9 Sep  2004|" + server_.Url("/9.htm") + "|Neu f\xC3\xBCr Z\xC3\xBCrich  "});
     // A page that cannot be fetched gives no announcements.
     page.SetUrl("/announcements/index.html");
     server_.Status("/announcements/index.html", 404);
@@ -76,9 +79,9 @@ TEST_F(MakerPages, AnnouncementsAreRowsWithAWebLinkAndATitle) {
 
 TEST_F(MakerPages, RepositoryElementsGiveTheirTexts) {
     CHtmlPageRepositories page;
-    page.ParseBuffer("<repository>\r\n  main\x1F \n</repository><p>outside</p>"
+    page.ParseBuffer("<repository>\r\n  Z\xC3\xBCrich\x1F \n</repository><p>outside</p>"
                      "<Repository>a<b>corbaloc::h:1/x</b> </REPOSITORY><repository></repository>");
-    EXPECT_EQ(page.GetRepositories(), (Lines{"main", "a", "corbaloc::h:1/x"}));
+    EXPECT_EQ(page.GetRepositories(), (Lines{"Z\xC3\xBCrich", "a", "corbaloc::h:1/x"}));
 }
 
 TEST_F(MakerPages, TheSettingsReadTheRepositoryListOverHttp) {

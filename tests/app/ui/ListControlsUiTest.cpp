@@ -16,10 +16,12 @@ public:
     using CVListBox::CVListBox;
     std::vector<int> drawn;
     std::vector<int> clicked;
+    int lineWidth = 0;
 
 protected:
     void DrawLine(IDrawSurface& surface, int line, const CRect& rect) override {
         drawn.push_back(line);
+        lineWidth = rect.right - rect.left;
         CVListBox::DrawLine(surface, line, rect);
     }
     bool LineExists(int line) const override { return line >= 0 && line < 20; }
@@ -41,11 +43,14 @@ protected:
 
 TEST_F(ListControlsUiTest, TheVirtualListDrawsTheLinesInViewAndScrollsOnlyOverExistingOnes) {
     auto* list = new CTwentyLines(frame_, wxID_ANY, {0, 0}, {300, 200});
+    // Sized for its lines, the box has them whole beside its buttons.
+    list->SetSize(list->GetWidthForLines(150), 200);
     const int visible = list->GetVisibleLines();
     ASSERT_GT(visible, 1);
     ASSERT_LT(visible, 20);
     list->Refresh();
     ASSERT_TRUE(wx_test::PumpUntil([list] { return !list->drawn.empty(); }));
+    EXPECT_EQ(list->lineWidth, 150);
     EXPECT_EQ(list->drawn.front(), 0);
     EXPECT_EQ(list->drawn.back(), visible - 1);
     wx_test::Click(wx_test::Child<wxWindow>(*list, CVListBox::kLineDown));

@@ -1,17 +1,19 @@
 // The drawn controls under the display, driven by their own events: the link's hover, click and
-// failure, the arrow button's commands while held, and the information box's check box.
-
-#include "core/ui/GraphicButton.h"
-#include "core/ui/HyperLink.h"
-#include "core/ui/InfoBoxWindow.h"
+// failure, the arrow button's commands while held, the information box's check box, and the
+// wheel beside a row window's scroll bar.
 
 #include "SettingsFixture.h"
 #include "WxTestSupport.h"
+#include "core/ui/GraphicButton.h"
+#include "core/ui/HyperLink.h"
+#include "core/ui/InfoBoxWindow.h"
+#include "core/ui/RowScrolling.h"
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dialog.h>
 #include <wx/frame.h>
+#include <wx/scrolbar.h>
 
 namespace {
 
@@ -60,15 +62,15 @@ TEST(HyperLink, ClickOpensTheTargetAndMarksItVisited) {
 
 TEST(HyperLink, HoverUnderlinesUntilTheTimerFindsThePointerGone) {
     Frame frame;
-    auto* link = new CHyperLink(frame.window, wxID_ANY, "About", "http://x.example/",
-                                0, [](const std::string&) { return 42; });
+    auto* link = new CHyperLink(frame.window, wxID_ANY, "About", "http://x.example/", 0,
+                                [](const std::string&) { return 42; });
     EXPECT_EQ(link->GetURL(), "http://x.example/");
     Send(*link, wxEVT_MOTION);
     EXPECT_EQ(link->GetLook(), (CHyperLinkLook{kHoverColour, true}));
     // The pointer of the virtual display is not over the link: the next tick ends the hover.
     wxWindow::FindWindowByLabel("About")->WarpPointer(-50, -50);
-    EXPECT_TRUE(wx_test::PumpUntil([link] { return !link->IsHovering(); },
-                                   std::chrono::seconds(5)));
+    EXPECT_TRUE(
+        wx_test::PumpUntil([link] { return !link->IsHovering(); }, std::chrono::seconds(5)));
     EXPECT_EQ(link->GetLook(), (CHyperLinkLook{kLinkColour, false}));
     link->SetUnderline(kUnderlineAlways);
     EXPECT_TRUE(link->GetLook().underlined);
@@ -77,14 +79,14 @@ TEST(HyperLink, HoverUnderlinesUntilTheTimerFindsThePointerGone) {
 TEST(GraphicButton, AHeldRepeatButtonCommandsAtOnceThenEvery100Milliseconds) {
     Frame frame;
     int commands = 0;
-    frame.window->Bind(wxEVT_BUTTON, [&commands](wxCommandEvent&) { ++commands; }, 77);
-    auto* button = new CGraphicButton(frame.window, 77, kGlyphDown,
-                                      CGraphicButtonState::kAutoRepeat, 1);
+    frame.window->Bind(
+        wxEVT_BUTTON, [&commands](wxCommandEvent&) { ++commands; }, 77);
+    auto* button =
+        new CGraphicButton(frame.window, 77, kGlyphDown, CGraphicButtonState::kAutoRepeat, 1);
     Send(*button, wxEVT_LEFT_DOWN);
     EXPECT_EQ(commands, 1);
     // The sixth tick, at 600 ms, repeats; then one every tick.
-    EXPECT_TRUE(wx_test::PumpUntil([&commands] { return commands >= 3; },
-                                   std::chrono::seconds(5)));
+    EXPECT_TRUE(wx_test::PumpUntil([&commands] { return commands >= 3; }, std::chrono::seconds(5)));
     Send(*button, wxEVT_LEFT_UP);
     const int released = commands;
     wx_test::PumpUntil([] { return false; }, std::chrono::milliseconds(300));
@@ -118,6 +120,30 @@ TEST_F(InfoBoxWindowTest, TickingTheBoxSwitchesTheMessageOff) {
     EXPECT_EQ(scripts.Opened(), (Texts{"RO Vedaridarevu"}));
     EXPECT_FALSE(ShowInfoBox(user, "SaveOptions", "These options will remain", "", ShowWxInfoBox));
     EXPECT_TRUE(scripts.AllUsed());
+}
+
+// wxGTK reports a turn over the bar itself as a sideways one of the opposite sign.
+TEST(RowScrolling, TheWheelOverTheBarMovesTheRowsAsOverTheRows) {
+    Frame frame;
+    auto* bar =
+        new wxScrollBar(frame.window, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
+    const struct {
+        wxMouseWheelAxis axis;
+        wxWindow* over;
+        int rotation;
+    } rows[] = {
+        {wxMOUSE_WHEEL_VERTICAL, frame.window, 120},
+        {wxMOUSE_WHEEL_HORIZONTAL, bar, -120},
+        {wxMOUSE_WHEEL_HORIZONTAL, frame.window, 0},
+    };
+    for (const auto& row : rows) {
+        wxMouseEvent turn(wxEVT_MOUSEWHEEL);
+        turn.m_wheelAxis = row.axis;
+        turn.m_wheelRotation = 120;
+        turn.SetEventObject(row.over);
+        EXPECT_EQ(VerticalWheelRotation(turn, *bar), row.rotation)
+            << row.axis << (row.over == bar ? " over the bar" : " over the rows");
+    }
 }
 
 } // namespace
