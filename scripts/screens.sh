@@ -8,7 +8,8 @@
 # road; both of
 # BUILD_DIR (build/test unless given). Each writes a PNG of every window it shows into FOLDER
 # (docs/screens unless given), named after the window; the main road's pictures, of a fuller
-# examination, replace the window test's of the same windows.
+# examination, replace the window test's of the same windows. Last, the client of that build is
+# started as run.sh starts it, and the screen with the sample examination becomes sample.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,4 +26,23 @@ for test in "${tests[@]}"; do
     ZR_SCREENS_DIR="$folder" xvfb-run -a -s "-screen 0 1280x800x24" "$build/tests/$test" \
         --gtest_brief=1
 done
+
+# The sample's window as the client opens it; its rows are drawn once their records and images
+# have come.
+cmake --build "$build" --target ZRPro zr_testsvc zr_sample_exam >/dev/null
+run=$(mktemp -d)
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    bash scripts/start_client.sh "$1" "$2/run" >"$2/start.log" 2>&1 &
+    window=
+    for _ in $(seq 600); do
+        window=$(xwininfo -root -tree | grep -F "\"Sample.zre - RO Vedaridarevu\"" | awk "{print \$1}")
+        [ -n "$window" ] && break
+        sleep 0.5
+    done
+    sleep 3
+    import -window "$window" -strip -define png:compression-level=9 PNG8:"$3/sample.png"
+    kill "$(cat "$2/run/client.pid")"
+    wait
+' _ "$build" "$run" "$folder"
+rm -rf "$run"
 ls "$folder"/*.png
