@@ -33,12 +33,20 @@ cmake --build "$build" --target ZRPro zr_testsvc zr_sample_exam >/dev/null
 run=$(mktemp -d)
 xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
     bash scripts/start_client.sh "$1" "$2/run" >"$2/start.log" 2>&1 &
+    starter=$!
     window=
     for _ in $(seq 600); do
         window=$(xwininfo -root -tree | grep -F "\"Sample.zre - RO Vedaridarevu\"" | awk "{print \$1}")
         [ -n "$window" ] && break
         sleep 0.5
     done
+    # Without a window id, import would wait for a click on the display instead.
+    if [ -z "$window" ]; then
+        echo "The client did not show the sample; see $2/start.log" >&2
+        kill "$starter"
+        wait
+        exit 1
+    fi
     sleep 3
     import -window "$window" -strip -define png:compression-level=9 PNG8:"$3/sample.png"
     kill "$(cat "$2/run/client.pid")"
